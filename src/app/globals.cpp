@@ -1,0 +1,15 @@
+// Every global object of the game, defined in one place so that they are
+// constructed in this order and destroyed in the reverse order.
+#include "app/globals.h"
+
+Vector2D cameraOffset(-1.3f, 0.0f);
+float cameraDepth = -10.0f;
+bool inMainMenu = true;
+bool quitRequested = false;
+bool windowActive = true;
+bool fullscreen = false;
+int windowWidth = 800;
+int windowHeight = 600;
+int colorBits = 32;
+const char* const kWindowTitle = "Tangloop";
+std::uint32_t lastTick = 0;
