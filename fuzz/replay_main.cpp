@@ -1,0 +1,47 @@
+// Replays every file of the given folders (or single files) through a fuzz
+// target, so that each input a fuzzer once found stays a regression test.
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
+
+namespace {
+
+bool replayFile(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        std::fprintf(stderr, "cannot read %s\n", path.c_str());
+        return false;
+    }
+    std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    int count = 0;
+    bool ok = true;
+    for (int i = 1; i < argc; ++i) {
+        std::filesystem::path arg(argv[i]);
+        if (std::filesystem::is_directory(arg)) {
+            for (const auto& entry : std::filesystem::recursive_directory_iterator(arg)) {
+                if (!entry.is_regular_file()) continue;
+                ok = replayFile(entry.path()) && ok;
+                ++count;
+            }
+        } else {
+            ok = replayFile(arg) && ok;
+            ++count;
+        }
+    }
+    std::printf("replayed %d inputs\n", count);
+    return ok && count > 0 ? 0 : 1;
+}

@@ -1,0 +1,1 @@
+// SDL platform layer (filled in by the shell work)

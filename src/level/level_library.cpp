@@ -1,0 +1,1 @@
+// Anchors the level library while it has no other source.
