@@ -2,6 +2,8 @@
 // constructed in this order and destroyed in the reverse order.
 #include "app/globals.h"
 
+#include "ui/page_holder.h"
+
 Vector2D cameraOffset(-1.3f, 0.0f);
 float cameraDepth = -10.0f;
 bool inMainMenu = true;
@@ -13,3 +15,6 @@ int windowHeight = 600;
 int colorBits = 32;
 const char* const kWindowTitle = "Tangloop";
 std::uint32_t lastTick = 0;
+
+// The tab strips: after the mouse, before the main-menu screens.
+std::vector<PageHolder> pageHolders;

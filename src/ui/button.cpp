@@ -1,0 +1,54 @@
+#include "ui/button.h"
+
+#include <GL/gl.h>
+
+#include "app/input.h"
+#include "ui/overlay.h"
+#include "ui/page_holder.h"
+#include "ui/text.h"
+#include "ui/widget_input.h"
+
+namespace {
+
+constexpr float kLabelSize = 10.0f;
+
+} // namespace
+
+void Button::update()
+{
+    if (!onShownPage(alwaysVisible, holderIndex, pageIndex)) return;
+
+    hover = mouseInside(position, size.x, size.y);
+    if (hover && mouse.leftDown) pressed = true;
+    if (!hover) pressed = false;
+    // Release while still over the button after holding it there.
+    if (pressed && !mouse.leftDown) {
+        pressed = false;
+        clicked = true;
+        return;
+    }
+    clicked = false;
+}
+
+void Button::draw() const
+{
+    if (!onShownPage(alwaysVisible, holderIndex, pageIndex)) return;
+
+    beginOverlay();
+    placeAt(position.x, position.y);
+    if (hover) {
+        glColor3f(1.0f, 1.0f, 1.0f);
+    } else {
+        glColor3f(0.0f, 0.0f, 1.0f);
+    }
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_BLEND);
+    glBegin(GL_LINE_LOOP);
+    glVertex2f(0.0f, 0.0f);
+    glVertex2f(size.x, 0.0f);
+    glVertex2f(size.x, size.y);
+    glVertex2f(0.0f, size.y);
+    glEnd();
+
+    drawTextCentered(label, position.x + size.x * 0.5f, position.y + size.y * 0.5f, kLabelSize);
+}

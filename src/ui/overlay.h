@@ -1,0 +1,30 @@
+#pragma once
+
+/// Switching between the two drawing spaces of the game: the world, seen
+/// through the perspective view and shifted by the camera, and a pixel
+/// overlay for menus, widgets and text (x right, y down, from the top-left
+/// corner of the client area). Every function here issues GL calls and may
+/// only be called from drawing code with a current GL context.
+
+/// True while the pixel projection is pushed on the projection stack.
+extern bool overlayMode;
+
+/// Pushes the pixel projection (0..windowWidth, 0..windowHeight, y down) and
+/// sets overlayMode. Calling it again while in overlay mode does nothing, so
+/// callers that need pixel space just call it without ending it afterwards.
+void beginOverlay();
+
+/// Pops the pixel projection and clears overlayMode; does nothing outside
+/// overlay mode. World drawing calls it first.
+void endOverlay();
+
+/// Loads the identity model-view matrix and moves the origin to (x, y):
+/// pixels in overlay mode, world units (shifted by cameraOffset, at
+/// cameraDepth) otherwise. Later vertices of the caller are relative to it.
+void placeAt(float x, float y);
+
+/// Multiplies the frame inside the rectangle at (x, y) of the given width and
+/// height (current units) by shade: 1 leaves it unchanged, 0 makes it black.
+/// Leaves blending on, texturing off and the blend function at
+/// source alpha / one.
+void drawShadeRect(float x, float y, float width, float height, float shade);

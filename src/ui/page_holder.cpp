@@ -1,0 +1,96 @@
+#include "ui/page_holder.h"
+
+#include <GL/gl.h>
+
+#include "app/input.h"
+#include "ui/overlay.h"
+#include "ui/text.h"
+#include "ui/widget_input.h"
+
+namespace {
+
+constexpr float kCaptionSize = 10.0f;
+// Half the width of a caption character, for centring captions in tabs.
+constexpr int kHalfCharacter = 5;
+// The holder's name sits this far above the strip.
+constexpr float kNameRise = 12.0f;
+// Width of the triangle that marks each tab's left edge.
+constexpr float kMarkerWidth = 5.0f;
+
+} // namespace
+
+void PageHolder::addPage(const std::string& pageName)
+{
+    pages.push_back(Page{pageName, {}});
+    tabWidth = static_cast<int>(size.x / static_cast<float>(pages.size()));
+    for (Page& page : pages) {
+        const int x = tabWidth / 2 - static_cast<int>(page.name.size()) * kHalfCharacter;
+        page.labelOffset = Vector2D(static_cast<float>(x), size.y * 0.5f - kHalfCharacter);
+    }
+}
+
+void PageHolder::update()
+{
+    if (!mouseInside(position, size.x, size.y)) {
+        hoverPage = -1;
+        return;
+    }
+    // Later tabs win at a shared border. Right of the last tab (the remainder
+    // of the integer division) no tab matches and hoverPage keeps its value.
+    const float d = static_cast<float>(mouse.x) - position.x;
+    for (int i = 0; i < static_cast<int>(pages.size()); ++i) {
+        const float left = static_cast<float>(i * tabWidth);
+        const float right = static_cast<float>((i + 1) * tabWidth);
+        if (left <= d && d <= right) hoverPage = i;
+    }
+    if (mouse.leftDown) currentPage = hoverPage;
+}
+
+void PageHolder::draw() const
+{
+    beginOverlay();
+    placeAt(position.x, position.y);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_BLEND);
+    glColor3f(1.0f, 1.0f, 1.0f);
+    glBegin(GL_LINE_LOOP);
+    glVertex2f(0.0f, 0.0f);
+    glVertex2f(size.x, 0.0f);
+    glVertex2f(size.x, size.y);
+    glVertex2f(0.0f, size.y);
+    glEnd();
+
+    placeAt(position.x, position.y - kNameRise);
+    drawText(name, kCaptionSize);
+
+    for (int i = 0; i < static_cast<int>(pages.size()); ++i) {
+        const float tabLeft = position.x + static_cast<float>(i * tabWidth);
+        placeAt(tabLeft, position.y);
+        // The text of the previous tab leaves blending on; the markers are
+        // flat colours.
+        glDisable(GL_TEXTURE_2D);
+        glDisable(GL_BLEND);
+        const bool marked = i == currentPage || i == hoverPage;
+        if (marked) {
+            glColor3f(0.0f, 0.0f, 1.0f);
+        } else {
+            glColor3f(1.0f, 1.0f, 1.0f);
+        }
+        glBegin(marked ? GL_TRIANGLES : GL_LINE_LOOP);
+        glVertex2f(0.0f, 0.0f);
+        glVertex2f(kMarkerWidth, size.y * 0.5f);
+        glVertex2f(0.0f, size.y);
+        glEnd();
+
+        const Page& page = pages[static_cast<std::size_t>(i)];
+        placeAt(tabLeft + page.labelOffset.x, position.y + page.labelOffset.y);
+        drawText(page.name, kCaptionSize);
+    }
+}
+
+bool onShownPage(bool alwaysVisible, int holderIndex, int pageIndex)
+{
+    if (alwaysVisible) return true;
+    if (holderIndex < 0 || holderIndex >= static_cast<int>(pageHolders.size())) return false;
+    return pageHolders[static_cast<std::size_t>(holderIndex)].currentPage == pageIndex;
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+/// Text from the bitmap font picture "label.bmp": 256 by 512 pixels, 16 by 32
+/// cells of 16 by 16 pixels, row 0 at the top. Cells 0-255 hold the masks and
+/// cells 256-511 the glyphs, both in character-code order, 16 codes a row.
+/// A character is drawn as its mask multiplied into the frame, then its
+/// glyph added on top, so the text colour is the picture's own.
+
+/// The font record. initGraphics fills texture (loadTexture("label.bmp"))
+/// with every new window; 0 means no texture.
+struct BitmapFont {
+    std::int32_t cellSize = 16;   ///< glyph cell side in pixels of the picture
+    std::uint32_t texture = 0;    ///< GL texture name of "label.bmp"
+};
+
+extern BitmapFont font;
+
+/// Texture coordinates (u, v) of the top-left corner of a cell of the picture.
+struct GlyphCoord {
+    float u = 0.0f;
+    float v = 0.0f;
+};
+
+constexpr int kGlyphCellCount = 512;
+/// Index of the first glyph cell; cell c (below it) is the mask of code c.
+constexpr int kGlyphCellBase = 256;
+
+/// Filled by buildGlyphTable, indexed by cell number.
+extern GlyphCoord glyphCoords[kGlyphCellCount];
+
+/// Fills glyphCoords. Called once at game start; needs no GL context.
+void buildGlyphTable();
+
+/// Draws text at the current model-view position with square characters of
+/// side size (current units), each advancing exactly size. Leaves the
+/// model-view matrix advanced by the text's width. Returns false and draws
+/// nothing, touching no GL state, when text is empty. GL drawing code only.
+bool drawText(std::string text, float size);
+
+/// Draws text centred on (x, y) in pixels, ignoring the camera; meant for
+/// overlay mode. Returns false and draws nothing when text is empty.
+bool drawTextCentered(std::string text, float x, float y, float size);
