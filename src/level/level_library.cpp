@@ -1,1 +1,0 @@
-// Anchors the level library while it has no other source.
