@@ -6,8 +6,8 @@ struct Vector2D {
     float x = 0.0f;
     float y = 0.0f;
 
-    Vector2D() = default;
-    Vector2D(float x_, float y_) : x(x_), y(y_) {}
+    constexpr Vector2D() = default;
+    constexpr Vector2D(float x_, float y_) : x(x_), y(y_) {}
 
     Vector2D operator+(const Vector2D& b) const { return {x + b.x, y + b.y}; }
     Vector2D operator-(const Vector2D& b) const { return {x - b.x, y - b.y}; }
