@@ -1,0 +1,20 @@
+#pragma once
+
+struct Level;
+struct Simulation;
+struct Vertex;
+struct Vector2D;
+
+/// Makes simulation a fresh running copy of level: its ropes, balls, lines,
+/// triangles and dock points are replaced by copies of the level's (selection
+/// marks cleared, springs rebuilt to join masses j and j + 1), size and exit
+/// are copied, and the level's theme, when it names one, is applied. The
+/// triangles' texture coordinates get small random offsets drawn with rand().
+/// noBackdrop is left as it was. Call after loading a level, outside drawing.
+void buildSimulation(const Level& level, Simulation& simulation);
+
+/// Sets the texture coordinates of a triangle from its corners relative to
+/// the play area's half-extent size, each corner jittered by two rand() draws
+/// (x then y) of up to 0.033. Leaves them as they were when a component of
+/// size is 0. Draws six numbers from rand() otherwise.
+void computeTexCoords(Vertex& triangle, const Vector2D& size);

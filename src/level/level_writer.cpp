@@ -1,0 +1,158 @@
+#include "level/level_writer.h"
+
+#include <cstdio>
+
+#include "level/atomic_file.h"
+#include "physics/simulation.h"
+
+namespace {
+
+// Appends "{field}<value>" for a number.
+void putNumber(std::string& out, int field, float value)
+{
+    out += '{';
+    out += std::to_string(field);
+    out += "}<";
+    out += formatLevelNumber(value);
+    out += '>';
+}
+
+void putFlag(std::string& out, int field, bool flag)
+{
+    out += '{';
+    out += std::to_string(field);
+    out += flag ? "}<1>" : "}<0>";
+}
+
+// Appends an opener, a decimal integer and its closer: "[3]", ":1;".
+void putSelector(std::string& out, char open, int value, char close)
+{
+    out += open;
+    out += std::to_string(value);
+    out += close;
+}
+
+void putHeader(std::string& out, const Simulation& world, const std::string& themeName)
+{
+    out += "(0)";
+    putNumber(out, 0, world.size.x);
+    putNumber(out, 1, world.size.y);
+    out += "{3}<";
+    out += themeName;
+    out += '>';
+}
+
+void putLines(std::string& out, const Simulation& world)
+{
+    out += "(6)";
+    for (std::size_t i = 0; i < world.lines.size(); ++i) {
+        const Line& line = world.lines[i];
+        putSelector(out, '[', static_cast<int>(i), ']');
+        putNumber(out, 0, line.ends[0].x);
+        putNumber(out, 1, line.ends[0].y);
+        putNumber(out, 2, line.ends[1].x);
+        putNumber(out, 3, line.ends[1].y);
+    }
+}
+
+void putExit(std::string& out, const Simulation& world)
+{
+    out += "(5)";
+    putNumber(out, 0, world.exitPosition.x);
+    putNumber(out, 1, world.exitPosition.y);
+    putNumber(out, 2, world.exitRadius);
+}
+
+void putDockPoints(std::string& out, const Simulation& world)
+{
+    out += "(4)";
+    for (std::size_t i = 0; i < world.dockPoints.size(); ++i) {
+        putSelector(out, '[', static_cast<int>(i), ']');
+        putNumber(out, 0, world.dockPoints[i].position.x);
+        putNumber(out, 1, world.dockPoints[i].position.y);
+    }
+}
+
+void putTriangles(std::string& out, const Simulation& world)
+{
+    out += "(3)";
+    for (std::size_t i = 0; i < world.vertices.size(); ++i) {
+        putSelector(out, '[', static_cast<int>(i), ']');
+        for (int k = 0; k < 3; ++k) {
+            putSelector(out, ':', k, ';');
+            putNumber(out, 0, world.vertices[i].corners[k].x);
+            putNumber(out, 1, world.vertices[i].corners[k].y);
+        }
+    }
+}
+
+void putRopes(std::string& out, const Simulation& world)
+{
+    out += "(2)";
+    for (std::size_t i = 0; i < world.ropes.size(); ++i) {
+        const Rope& rope = world.ropes[i];
+        putSelector(out, '[', static_cast<int>(i), ']');
+        for (std::size_t j = 0; j < rope.masses.size(); ++j) {
+            const Mass& mass = rope.masses[j];
+            putSelector(out, ':', static_cast<int>(j), ';');
+            putNumber(out, 0, mass.position.x);
+            putNumber(out, 1, mass.position.y);
+            putNumber(out, 2, mass.mass);
+            putFlag(out, 3, mass.fixed);
+            // Spring j rides along with mass j; the last mass has none.
+            if (j < rope.springs.size()) putNumber(out, 4, rope.springs[j].restLength);
+        }
+    }
+}
+
+void putBalls(std::string& out, const Simulation& world)
+{
+    out += "(1)";
+    for (std::size_t i = 0; i < world.balls.size(); ++i) {
+        const Ball& ball = world.balls[i];
+        putSelector(out, '[', static_cast<int>(i), ']');
+        putNumber(out, 0, ball.position.x);
+        putNumber(out, 1, ball.position.y);
+        putNumber(out, 2, ball.radius);
+        putNumber(out, 3, ball.mass);
+        putFlag(out, 4, ball.held);
+    }
+}
+
+} // namespace
+
+std::string levelSaveName(const std::string& typedName)
+{
+    if (typedName.empty()) return "output.txt";
+    if (typedName.find(".TXT") != std::string::npos) return typedName;
+    return typedName + ".TXT";
+}
+
+std::string formatLevelNumber(float value)
+{
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%g", static_cast<double>(value));
+    return buffer;
+}
+
+std::string formatLevel(const Simulation& world, const std::string& themeName)
+{
+    std::string out;
+    putHeader(out, world, themeName);
+    putLines(out, world);
+    putExit(out, world);
+    putDockPoints(out, world);
+    putTriangles(out, world);
+    putRopes(out, world);
+    putBalls(out, world);
+    return out;
+}
+
+LevelSaveResult saveLevelFile(const Simulation& world, const std::string& themeName,
+                              const std::string& typedName)
+{
+    LevelSaveResult result;
+    result.fileName = levelSaveName(typedName);
+    result.written = writeFileAtomically(result.fileName, formatLevel(world, themeName));
+    return result;
+}
