@@ -118,5 +118,4 @@ void buildSimulation(const Level& level, Simulation& simulation)
     copyTriangles(level, simulation);
     copyBalls(level, simulation);
     copyRopes(level, simulation);
-
 }
