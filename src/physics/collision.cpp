@@ -1,5 +1,6 @@
 #include "physics/collision.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "physics/constants.h"
@@ -34,11 +35,34 @@ void collideWithBounds(Ball& ball, const Simulation& simulation)
     ball.applyForce(push);
 }
 
+namespace {
+
+// True when p is clearly farther than r from every point of the line's
+// bounding box, and so from the line. The slack, far larger than any rounding
+// of the exact test, leaves every case near the edge to that test, so this
+// only saves work and never changes an outcome. NaNs fall through to it too.
+bool outOfAxisReach(float p, float a, float b, float r)
+{
+    const float lo = std::min(a, b);
+    const float hi = std::max(a, b);
+    const float reach = r + 1e-4f * (1.0f + std::fabs(p) + std::fabs(lo) + std::fabs(hi) + std::fabs(r));
+    return p > hi + reach || p < lo - reach;
+}
+
+bool outOfReach(const Line& line, const Vector2D& p, float r)
+{
+    return outOfAxisReach(p.x, line.ends[0].x, line.ends[1].x, r) ||
+           outOfAxisReach(p.y, line.ends[0].y, line.ends[1].y, r);
+}
+
+} // namespace
+
 void collideWithLines(Ball& ball, const Simulation& simulation)
 {
     const Vector2D p = ball.position;
     const float r = ball.radius;
     for (const Line& line : simulation.lines) {
+        if (outOfReach(line, p, r)) continue;
         Vector2D c = closestPointOnSegment(line.ends[0], line.ends[1], p);
         float d = distance(p, c);
         // A centre exactly on the line gets nothing (this also spares a ball
@@ -78,9 +102,30 @@ void collideBalls(int i, Simulation& simulation)
 
 void collideBallsWithRopes(Rope& rope, Simulation& simulation)
 {
+    if (rope.masses.empty()) return;
+    // The box around the rope's points lets a ball far from the whole rope
+    // skip it in one test. NaN positions never shrink the box (the comparisons
+    // fail), so they cannot hide a point from the exact test.
+    Vector2D lo = rope.masses[0].position;
+    Vector2D hi = lo;
+    for (const Mass& point : rope.masses) {
+        lo.x = std::min(lo.x, point.position.x);
+        lo.y = std::min(lo.y, point.position.y);
+        hi.x = std::max(hi.x, point.position.x);
+        hi.y = std::max(hi.y, point.position.y);
+    }
+
     for (Ball& ball : simulation.balls) {
+        // Both shortcuts leave a little room, so every case near the edge
+        // still takes the exact test below and no outcome changes.
+        const float reach = (ball.radius + kRopeContactMargin) * 1.0001f;
+        if (outOfAxisReach(ball.position.x, lo.x, hi.x, reach) || outOfAxisReach(ball.position.y, lo.y, hi.y, reach))
+            continue;
+        const float reachSquared = reach * reach;
         for (Mass& point : rope.masses) {
-            float d = distance(point.position, ball.position) - kRopeContactMargin;
+            const Vector2D offset = point.position - ball.position;
+            if (offset.x * offset.x + offset.y * offset.y > reachSquared) continue;
+            float d = length(offset) - kRopeContactMargin;
             if (ball.radius < d) continue;
             float depth = ball.radius - d;
             // Direction between where each body would be one time unit ahead.
