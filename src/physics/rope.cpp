@@ -15,10 +15,10 @@ void addRope(Vector2D a, Vector2D b, Simulation& simulation)
 
     Rope& rope = simulation.ropes.emplace_back();
 
-    // Points every 0.35 units from a; the parameter is kept in 32 bits, as the
-    // count of points (and so every level's rope) depends on its rounding.
-    float step = static_cast<float>(kRopePointSpacing / static_cast<double>(len));
-    for (float t = 0.0f; t < 1.0f; t += step) {
+    // Points every 0.35 units from a. The parameter advances in double but is
+    // kept in 32 bits, as the count of points depends on its rounding.
+    const double step = kRopePointSpacing / static_cast<double>(len);
+    for (float t = 0.0f; t < 1.0f; t = static_cast<float>(static_cast<double>(t) + step)) {
         Mass& m = rope.masses.emplace_back();
         m.position = a + dir * t;
         m.mass = kRopePointMass;
