@@ -27,8 +27,9 @@ bool readWholeFile(const std::string& path, std::string& text)
 {
     if (path.empty()) return false;
     std::error_code ec;
-    // A folder opens as a stream on Linux but holds no data file.
-    if (fs::is_directory(path, ec)) return false;
+    // Only regular files: a folder opens as a stream on Linux but holds no
+    // data, and a pipe or device could keep the reader waiting for ever.
+    if (!fs::is_regular_file(path, ec)) return false;
     std::ifstream in(path, std::ios::binary);
     if (!in) return false;
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

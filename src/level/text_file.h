@@ -4,9 +4,10 @@
 #include <string>
 
 /// Reads a whole data file into text, byte for byte. Returns false, leaving
-/// text unchanged, when the file cannot be opened (missing, unreadable, or a
-/// folder). An empty file reads as an empty text and returns true. The path
-/// is used unchanged, relative to the working directory.
+/// text unchanged, when the file cannot be opened (missing, unreadable, or not
+/// a regular file: a folder, a pipe, a device). An empty file reads as an
+/// empty text and returns true. The path is used unchanged, relative to the
+/// working directory.
 bool readWholeFile(const std::string& path, std::string& text);
 
 /// Resolves a file name whose letter case may differ from the file on disk:
