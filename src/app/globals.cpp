@@ -18,3 +18,7 @@ std::uint32_t lastTick = 0;
 
 // The tab strips: after the mouse, before the main-menu screens.
 std::vector<PageHolder> pageHolders;
+
+// The editor comes last: its constructor appends its tab strip to pageHolders.
+#include "editor/slide_menu.h"
+SlideMenu editor;

@@ -1,0 +1,158 @@
+// Saving, loading and theming from the Misc page, and typing into its fields.
+#include <filesystem>
+
+#include "editor_fixture.h"
+#include "level_test_folder.h"
+
+namespace {
+
+/// Runs a test inside a fresh folder, as the game runs inside its own.
+class EditorFilesTest : public EditorTest {
+protected:
+    void SetUp() override
+    {
+        EditorTest::SetUp();
+        previous = std::filesystem::current_path();
+        std::filesystem::current_path(folder.root());
+    }
+    void TearDown() override
+    {
+        std::filesystem::current_path(previous);
+        EditorTest::TearDown();
+    }
+
+    void typeInto(int field, const std::string& text)
+    {
+        focusField(field);
+        type(text);
+        frame(500, 300, {0, 0}, false);  // the field's update cuts the text
+    }
+
+    TestFolder folder;
+    std::filesystem::path previous;
+};
+
+}  // namespace
+
+TEST_F(EditorFilesTest, SaveNamesTheFileItWroteInTheStatus)
+{
+    clickButton(kButtonSave);
+    EXPECT_EQ(ed->saveStatus, "Saved: output.txt");
+    EXPECT_EQ(folder.read("output.txt").rfind("(0){0}<2>{1}<2>{3}<>", 0), 0u);
+
+    typeInto(kInsertSaveName, "LEVEL1");
+    clickButton(kButtonSave);
+    EXPECT_EQ(ed->saveStatus, "Saved: LEVEL1.TXT");
+    EXPECT_TRUE(std::filesystem::exists("LEVEL1.TXT"));
+
+    ed->inserts[kInsertSaveName].text = "LEVEL1.TXT";
+    clickButton(kButtonSave);
+    EXPECT_EQ(ed->saveStatus, "Saved: LEVEL1.TXT");
+    EXPECT_FALSE(std::filesystem::exists("LEVEL1.TXT.TXT"));
+}
+
+TEST_F(EditorFilesTest, FailedSaveSaysSoAndDestroysNothing)
+{
+    // A folder where the file should go: nothing can be written over it.
+    std::filesystem::create_directory("HILL.TXT");
+    folder.write("HILL.TXT/keep", "old");
+    ed->inserts[kInsertSaveName].text = "HILL";
+    clickButton(kButtonSave);
+    EXPECT_EQ(ed->saveStatus, "Unable to save HILL.TXT");
+    EXPECT_EQ(folder.read("HILL.TXT/keep"), "old");
+
+    // No folder to write into at all.
+    ed->inserts[kInsertSaveName].text = "nowhere/HILL";
+    clickButton(kButtonSave);
+    EXPECT_EQ(ed->saveStatus, "Unable to save nowhere/HILL.TXT");
+
+    // The next good save reports success again.
+    ed->inserts[kInsertSaveName].text = "HILL2";
+    clickButton(kButtonSave);
+    EXPECT_EQ(ed->saveStatus, "Saved: HILL2.TXT");
+}
+
+TEST_F(EditorFilesTest, LoadReadsTheSavedLevelBackUnmarked)
+{
+    selectTool(kButtonBall);
+    dragWorld({1, 1}, {1.25f, 1});
+    selectTool(kButtonRope);
+    dragWorld({-1, 0}, {0, 0});
+    typeInto(kInsertSaveName, "LEVEL1");
+    clickButton(kButtonSave);
+
+    ed->selectAll(true);
+    ed->removeSelected();
+    ASSERT_TRUE(ed->world.balls.empty());
+
+    // "LEVEL1" reads LEVEL1.txt, which is the file saved as LEVEL1.TXT.
+    typeInto(kInsertLoadName, "LEVEL1");
+    clickButton(kButtonLoad);
+    EXPECT_EQ(ed->loadStatus, "Level loaded");
+    ASSERT_EQ(ed->world.balls.size(), 1u);
+    EXPECT_FLOAT_EQ(ed->world.balls[0].radius, 0.25f);
+    EXPECT_TRUE(ed->world.balls[0].held);
+    EXPECT_FALSE(ed->world.balls[0].selected);
+    ASSERT_EQ(ed->world.ropes.size(), 1u);
+    for (const Mass& mass : ed->world.ropes[0].masses) EXPECT_FALSE(mass.selected);
+}
+
+TEST_F(EditorFilesTest, FailedLoadKeepsTheWorldAndAnEmptyFileEmptiesIt)
+{
+    selectTool(kButtonBall);
+    clickWorld({0, 0});
+    ed->inserts[kInsertLoadName].text = "MISSING";
+    clickButton(kButtonLoad);
+    EXPECT_EQ(ed->loadStatus, "Unable to load");
+    ASSERT_EQ(ed->world.balls.size(), 1u);
+    EXPECT_TRUE(ed->world.balls[0].selected);
+
+    folder.write("EMPTY.txt", "");
+    ed->inserts[kInsertLoadName].text = "EMPTY";
+    clickButton(kButtonLoad);
+    EXPECT_EQ(ed->loadStatus, "Level loaded");
+    EXPECT_TRUE(ed->world.balls.empty());
+    EXPECT_EQ(ed->world.size.x, 0.0f);
+}
+
+TEST_F(EditorFilesTest, TypedKeysBecomeCapitalsAndTheFieldKeepsSeventeen)
+{
+    // The letter keys send the codes of the capitals; there is no Shift.
+    typeInto(kInsertSaveName, "ABC 1");
+    EXPECT_EQ(ed->inserts[kInsertSaveName].text, "ABC 1");
+    focusField(kInsertSaveName);
+    ed->editorKeyDown(kVkNumpad0 + 1);
+    EXPECT_EQ(ed->inserts[kInsertSaveName].text, "ABC 1a");
+
+    ed->inserts[kInsertSaveName].text.clear();
+    typeInto(kInsertSaveName, "ABCDEFGHIJKLMNOPQRST");
+    EXPECT_EQ(ed->inserts[kInsertSaveName].text, "ABCDEFGHIJKLMNOPQ");
+    // The other fields had no focus and took nothing.
+    EXPECT_EQ(ed->inserts[kInsertLoadName].text, "");
+    EXPECT_EQ(ed->inserts[kInsertTheme].text, "");
+}
+
+TEST_F(EditorFilesTest, KeysClearTheirFieldsStatusButEnterAndArrowsDoNothing)
+{
+    ed->saveStatus = "Saved: output.txt";
+    ed->loadStatus = "Level loaded";
+    focusField(kInsertSaveName);
+    for (int key : {kVkReturn, kVkLeft, kVkUp, kVkRight, kVkDown}) ed->editorKeyDown(key);
+    EXPECT_EQ(ed->saveStatus, "Saved: output.txt");
+    EXPECT_EQ(ed->inserts[kInsertSaveName].text, "");
+
+    ed->editorKeyDown(kVkBack);  // nothing to remove, the status still goes
+    EXPECT_EQ(ed->saveStatus, "");
+    EXPECT_EQ(ed->loadStatus, "Level loaded");
+
+    ed->saveStatus = "Saved: output.txt";
+    ed->editorKeyDown(kVkShift);
+    EXPECT_EQ(ed->saveStatus, "");
+
+    // With the mouse off every field, keys reach no field and no status.
+    ed->loadStatus = "Level loaded";
+    frame(100, 500, {0, 0}, false);
+    ed->editorKeyDown('A');
+    EXPECT_EQ(ed->loadStatus, "Level loaded");
+    EXPECT_EQ(ed->inserts[kInsertLoadName].text, "");
+}

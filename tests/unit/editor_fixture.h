@@ -1,0 +1,111 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/globals.h"
+#include "app/input.h"
+#include "editor/slide_menu.h"
+#include "ui/page_holder.h"
+
+/// A fresh editor whose tab strip is holder 0, driven through `mouse` and
+/// `keys` as the window procedure would set them. The global state the
+/// editor touches is put back afterwards.
+class EditorTest : public ::testing::Test {
+protected:
+    /// A pixel well right of the open panel, where the world is drawn.
+    static constexpr int kWorldX = 500;
+    static constexpr int kWorldY = 300;
+
+    void SetUp() override
+    {
+        savedHolders = pageHolders;
+        savedInMainMenu = inMainMenu;
+        pageHolders.clear();
+        mouse = MouseState();
+        std::fill(std::begin(keys), std::end(keys), false);
+        ed = std::make_unique<SlideMenu>();
+        ed->enterEditor();
+        inMainMenu = false;
+        // Open the panel with the mouse resting over the world.
+        for (int i = 0; i < 10; ++i) frame(kWorldX, kWorldY, {0, 0}, false);
+    }
+
+    void TearDown() override
+    {
+        ed.reset();
+        pageHolders = savedHolders;
+        inMainMenu = savedInMainMenu;
+        mouse = MouseState();
+    }
+
+    /// One editor frame with the mouse at pixel (x, y), world position w.
+    void frame(int x, int y, Vector2D w, bool down, float dt = 0.0f)
+    {
+        mouse.x = x;
+        mouse.y = y;
+        mouse.world = w;
+        mouse.leftDown = down;
+        ed->update(dt);
+    }
+
+    /// The mouse over the world at world position w.
+    void worldFrame(Vector2D w, bool down) { frame(kWorldX, kWorldY, w, down); }
+
+    /// Press and release at one world position.
+    void clickWorld(Vector2D w)
+    {
+        worldFrame(w, true);
+        worldFrame(w, false);
+    }
+
+    /// Press at a, move to b in `steps` frames, release at b.
+    void dragWorld(Vector2D a, Vector2D b, int steps = 1)
+    {
+        worldFrame(a, true);
+        for (int i = 1; i <= steps; ++i) {
+            float t = static_cast<float>(i) / steps;
+            worldFrame(a + (b - a) * t, true);
+        }
+        worldFrame(b, false);
+    }
+
+    int& page() { return pageHolders[0].currentPage; }
+
+    /// Shows the page of the button and clicks it with the mouse.
+    void clickButton(int index)
+    {
+        const Button& button = ed->buttons[index];
+        if (!button.alwaysVisible) page() = button.pageIndex;
+        int x = static_cast<int>(button.position.x + button.size.x / 2);
+        int y = static_cast<int>(button.position.y + button.size.y / 2);
+        frame(x, y, {0, 0}, true);
+        frame(x, y, {0, 0}, false);
+    }
+
+    void selectTool(int index) { clickButton(index); }
+
+    /// Rests the mouse over a text field on page Misc so that it has focus.
+    void focusField(int index)
+    {
+        page() = kPageMisc;
+        const Insert& field = ed->inserts[index];
+        frame(static_cast<int>(field.position.x + 5), static_cast<int>(field.position.y + 5),
+              {0, 0}, false);
+    }
+
+    void type(const std::string& text)
+    {
+        for (char c : text) ed->editorKeyDown(static_cast<unsigned char>(c));
+    }
+
+    std::unique_ptr<SlideMenu> ed;
+
+private:
+    std::vector<PageHolder> savedHolders;
+    bool savedInMainMenu = true;
+};

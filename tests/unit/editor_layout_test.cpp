@@ -1,0 +1,118 @@
+// The editor's panel, pages, tool selection and entering and leaving.
+#include "editor_fixture.h"
+
+TEST_F(EditorTest, ToolButtonsAreExactlyTheNineToolIndices)
+{
+    ASSERT_EQ(ed->buttons.size(), 21u);
+    ASSERT_EQ(ed->inserts.size(), 3u);
+    ASSERT_EQ(ed->slides.size(), 3u);
+    std::vector<int> tools;
+    for (int i = 0; i < 21; ++i)
+        if (isToolButton(i)) tools.push_back(i);
+    EXPECT_EQ(tools, (std::vector<int>{0, 1, 2, 5, 6, 9, 16, 19, 20}));
+    EXPECT_EQ(ed->buttons[kButtonDockPoint].label, "Dock point");
+    EXPECT_TRUE(ed->buttons[kButtonBack].alwaysVisible);
+    EXPECT_EQ(pageHolders[0].tabWidth, 63);
+    EXPECT_EQ(pageHolders[0].pages[2].name, "Misc");
+}
+
+TEST_F(EditorTest, PanelOpensByTwentyPixelsAndReachesTwoHundredInTenFrames)
+{
+    ed->enterEditor();
+    EXPECT_EQ(ed->panelWidth, 0);
+    for (int i = 1; i <= 10; ++i) {
+        frame(150, 300, {0, 0}, false);
+        EXPECT_EQ(ed->panelWidth, 20 * i);
+        // The panel covers the mouse once its width reaches the mouse's x.
+        EXPECT_EQ(ed->mouseOverPanel, 20 * i >= 150);
+    }
+    frame(150, 300, {0, 0}, false);
+    EXPECT_EQ(ed->panelWidth, 200);
+}
+
+TEST_F(EditorTest, EnteringAgainKeepsWorldToolPageAndFields)
+{
+    selectTool(kButtonBall);
+    dragWorld({1, 1}, {1.5f, 1});
+    focusField(kInsertSaveName);
+    type("HILL");
+    ed->saveStatus = "kept";
+    clickButton(kButtonBack);
+    EXPECT_FALSE(ed->active);
+    EXPECT_TRUE(inMainMenu);
+
+    ed->enterEditor();
+    EXPECT_TRUE(ed->active);
+    EXPECT_EQ(ed->panelWidth, 0);
+    EXPECT_EQ(ed->tool, kButtonBall);
+    EXPECT_EQ(page(), kPageMisc);
+    ASSERT_EQ(ed->world.balls.size(), 1u);
+    EXPECT_FLOAT_EQ(ed->world.balls[0].radius, 0.5f);
+    EXPECT_EQ(ed->inserts[kInsertSaveName].text, "HILL");
+    EXPECT_EQ(ed->saveStatus, "kept");
+}
+
+TEST_F(EditorTest, PressBeyondHalfOpenPanelBeginsGestureAndClicksButtonUnderIt)
+{
+    ed->enterEditor();
+    for (int i = 0; i < 4; ++i) frame(500, 300, {0, 0}, false);
+    // The fifth frame opens the panel to 100; the press at x 150 is over
+    // the Ball button and outside the panel.
+    frame(150, 140, {-1, 1}, true);
+    EXPECT_EQ(ed->panelWidth, 100);
+    EXPECT_FALSE(ed->mouseOverPanel);
+    EXPECT_TRUE(ed->dragging);
+    EXPECT_EQ(ed->world.vertices.size(), 1u);  // the Vertex tool began a triangle
+
+    frame(150, 140, {-1, 1}, false);
+    EXPECT_FALSE(ed->dragging);
+    EXPECT_EQ(ed->tool, kButtonBall);
+    // The gesture ended with the new tool, which does nothing on release.
+    EXPECT_FALSE(ed->world.vertices[0].placed[0]);
+}
+
+TEST_F(EditorTest, ActionButtonsKeepTheToolAndTabsSwitchPagesInTheSameFrame)
+{
+    selectTool(kButtonSelect);
+    EXPECT_EQ(ed->tool, kButtonSelect);
+    clickButton(kButtonAll);
+    clickButton(kButtonRemove);
+    EXPECT_EQ(ed->tool, kButtonSelect);
+
+    // Press on the Rope tab: the Next button of that page is live at once.
+    page() = kPageEdit;
+    frame(5 + 63 + 30, 60, {0, 0}, true);
+    EXPECT_EQ(page(), kPageRope);
+    // Vertex (Edit page) sits where Next (Rope page) is: only Next reacts.
+    frame(20, 110, {0, 0}, true);
+    frame(20, 110, {0, 0}, false);
+    EXPECT_TRUE(ed->buttons[kButtonNext].clicked);
+    EXPECT_EQ(ed->tool, kButtonSelect);
+}
+
+TEST_F(EditorTest, BackReturnsToMenuAndTheGestureStillEndsThatFrame)
+{
+    selectTool(kButtonRope);
+    worldFrame({-1, 0}, true);
+    worldFrame({1, 0}, true);
+    // Held onto Back and released there: the button acts, and the rope is
+    // still built from the last position outside the panel.
+    frame(100, 570, {5, 5}, true);
+    frame(100, 570, {5, 5}, false);
+    EXPECT_TRUE(inMainMenu);
+    EXPECT_FALSE(ed->active);
+    ASSERT_EQ(ed->world.ropes.size(), 1u);
+    EXPECT_FLOAT_EQ(ed->world.ropes[0].masses.back().position.x, 1.0f);
+}
+
+TEST_F(EditorTest, WorldStepsOnlyWhatIsNotPinned)
+{
+    selectTool(kButtonBall);
+    dragWorld({0, 0}, {0.2f, 0});
+    clickButton(kButtonUndock);
+    selectTool(kButtonBall);
+    dragWorld({1, 0}, {1.2f, 0});
+    for (int i = 0; i < 20; ++i) frame(500, 300, {0, 0}, false, 1.0f);
+    EXPECT_LT(ed->world.balls[0].position.y, 0.0f);   // freed: it falls
+    EXPECT_EQ(ed->world.balls[1].position.y, 0.0f);   // held: it stays
+}
