@@ -2,6 +2,8 @@
 // constructed in this order and destroyed in the reverse order.
 #include "app/globals.h"
 
+#include "level/game.h"
+#include "play/play_menu.h"
 #include "ui/page_holder.h"
 
 Vector2D cameraOffset(-1.3f, 0.0f);
@@ -16,8 +18,15 @@ int colorBits = 32;
 const char* const kWindowTitle = "Tangloop";
 std::uint32_t lastTick = 0;
 
+// The current theme name, then the game object: after gravity, before the mouse.
+std::string currentThemeName;
+Game game;
+
 // The tab strips: after the mouse, before the main-menu screens.
 std::vector<PageHolder> pageHolders;
+
+// The play-mode controller with its buttons: after the main-menu screens.
+PlayMenu playMenu;
 
 // The editor comes last: its constructor appends its tab strip to pageHolders.
 #include "editor/slide_menu.h"

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "level/level.h"
+
+/// The game's data files, progress, level names and themes. One instance,
+/// `game`, lives for the whole run.
+struct Game {
+    /// A named picture that textures the level background and triangles.
+    struct Theme {
+        std::string name;
+        unsigned int texture = 0;  ///< texture name; 0 when the picture failed to load
+    };
+
+    std::string levelsFile = "levels.txt";
+    std::string themesFile = "themes.txt";
+    std::string configFile = "config.txt";
+    int completedLevels = 0;    ///< levels finished, counted from the first in list order
+    std::vector<Level> levels;  ///< one per name in levelsFile; only the names are used
+    std::vector<Theme> themes;  ///< one per name in themesFile, in file order
+};
+
+extern Game game;
+
+/// Name of the theme made current last; empty until one is.
+extern std::string currentThemeName;
+
+/// The texture the level drawing uses for the background and the triangles:
+/// the current theme's, or the shown main-menu screen's. Null while it refers
+/// to nothing (the triangles are then drawn as outlines). It points into
+/// `game.themes` or into a menu screen, so those must not be resized after.
+extern const unsigned int* currentTexture;
+
+/// Makes the theme current: `currentTexture` refers to its texture and
+/// `currentThemeName` takes its name. The theme must outlive its use.
+void makeThemeCurrent(const Game::Theme& theme);
+
+/// Makes current every theme of `game` named exactly `name` (case-sensitive);
+/// the last match stays current. Returns whether any theme matched.
+bool applyTheme(const std::string& name);
+
+/// Loads a picture as a texture and returns its name, 0 on failure. The
+/// list scanning gets it from the caller so that this library stays free of GL.
+using TextureLoader = std::function<unsigned int(const std::string& path)>;

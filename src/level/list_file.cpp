@@ -1,0 +1,80 @@
+#include "level/list_file.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+namespace {
+
+bool hasAnyWriteBit(const std::string& path)
+{
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::perms perms = fs::status(path, error).permissions();
+    if (error) return false;
+    const fs::perms writeBits = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    return (perms & writeBits) != fs::perms::none;
+}
+
+/// Writes the log of one scan: a line break before every entry, none after
+/// the last, so an empty list gives an empty log.
+void writeLog(const std::string& logPath, const char* prefix, const std::vector<std::string>& names)
+{
+    std::ofstream log(logPath, std::ios::binary | std::ios::trunc);
+    for (const std::string& name : names) log << '\n' << prefix << name;
+}
+
+}  // namespace
+
+std::vector<std::string> parseListEntries(const std::string& text)
+{
+    std::vector<std::string> entries;
+    std::string name;
+    bool inside = false;
+    for (char c : text) {
+        if (c == '>' && inside) {
+            entries.push_back(name);
+            name.clear();
+            inside = false;
+            continue;
+        }
+        if (inside) name += c;
+        if (c == '<') inside = true;
+    }
+    return entries;
+}
+
+bool readListFile(const std::string& path, std::string& text)
+{
+    text.clear();
+    // The lists are opened for writing too, though never written: a list the
+    // game could not write is treated as absent. Root may open any file for
+    // writing, so the permission bits decide rather than the open alone.
+    std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
+    if (!file.is_open() || !hasAnyWriteBit(path)) return false;
+    text.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    return true;
+}
+
+void scanThemes(Game& game, const TextureLoader& load, const std::string& logPath)
+{
+    std::string text;
+    if (!readListFile(game.themesFile, text)) return;
+    const std::vector<std::string> names = parseListEntries(text);
+    writeLog(logPath, "Found theme ", names);
+    for (const std::string& name : names) {
+        game.themes.emplace_back();
+        game.themes.back().name = name;
+        game.themes.back().texture = load ? load("Themes/" + name + ".bmp") : 0u;
+    }
+}
+
+void scanLevels(Game& game, const std::string& logPath)
+{
+    std::string text;
+    if (!readListFile(game.levelsFile, text)) return;
+    const std::vector<std::string> names = parseListEntries(text);
+    writeLog(logPath, "Found level ", names);
+    for (const std::string& name : names) game.levels.emplace_back(name);
+}

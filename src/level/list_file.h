@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "level/game.h"
+
+/// Logs rewritten by the start-up scans, one "Found ..." line per entry.
+inline const char* const kThemesLog = "themes.log";
+inline const char* const kLevelsLog = "levels.log";
+
+/// The entries of a list file: each is the text between a '<' and the next
+/// '>'. Text outside entries is ignored, a '<' inside an entry is part of the
+/// name, an entry without its '>' is dropped and "<>" is an empty name.
+std::vector<std::string> parseListEntries(const std::string& text);
+
+/// Reads a list file whole. Returns false, leaving `text` empty, when the file
+/// cannot be opened for reading and writing: a read-only list counts as
+/// missing, even for a user who could write it anyway.
+bool readListFile(const std::string& path, std::string& text);
+
+/// Scans `game.themesFile`, appending one theme per entry with its picture
+/// "Themes/<name>.bmp" loaded through `load`, and rewrites `logPath`. A missing
+/// list leaves the themes and the old log alone. Call once at start-up.
+void scanThemes(Game& game, const TextureLoader& load, const std::string& logPath = kThemesLog);
+
+/// Scans `game.levelsFile`, appending one named `Level` per entry, and
+/// rewrites `logPath` the same way. Call once at start-up, after the menus.
+void scanLevels(Game& game, const std::string& logPath = kLevelsLog);

@@ -1,0 +1,45 @@
+#include "level/progress.h"
+
+#include <iostream>
+
+#include "level/atomic_file.h"
+#include "level/number_reader.h"
+#include "level/text_file.h"
+
+float readKeyValue(const std::string& text, const std::string& key)
+{
+    const std::size_t at = text.find(key);
+    if (at == std::string::npos) return 0.0f;
+    const std::size_t start = at + key.size();
+    const std::size_t end = text.find_first_of("\n;", start);
+    return parseNumber(std::string_view(text).substr(start, end == std::string::npos ? std::string::npos : end - start));
+}
+
+void readProgress(Game& game)
+{
+    std::string text;
+    if (!readWholeFile(game.configFile, text)) return;
+    // A hand-edited huge count is clamped rather than overflowing the int.
+    game.completedLevels = truncateToInt(readKeyValue(text, kProgressKey));
+    if (game.completedLevels < 0) game.completedLevels = 0;
+}
+
+std::string formatProgress(int completedLevels)
+{
+    return std::string(kProgressKey) + std::to_string(completedLevels) + ";\n";
+}
+
+bool writeProgress(const Game& game)
+{
+    if (writeFileAtomically(game.configFile, formatProgress(game.completedLevels))) return true;
+    std::cerr << "Could not save progress to " << game.configFile << "\n";
+    return false;
+}
+
+bool recordCompletion(Game& game, int levelIndex)
+{
+    if (levelIndex != game.completedLevels) return false;
+    ++game.completedLevels;
+    writeProgress(game);
+    return true;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+/// One rope the headless player hangs: dragged from dock point `fromDock` to
+/// dock point `toDock` (indices into the level's dock points), then, when
+/// `sliderValue` is set, lengthened by moving the rope-length slider to that
+/// value (0 to 100; rest length = value / 150).
+struct RopePlan {
+    int fromDock = 0;
+    int toDock = 0;
+    std::optional<float> sliderValue;
+};
+
+/// What a headless run did.
+struct HeadlessResult {
+    bool loaded = false;       ///< the level file could be read
+    int ropesPlaced = 0;       ///< ropes the drags actually laid
+    bool completed = false;    ///< a ball reached the exit within the frame limit
+    int frame = -1;            ///< frames after "Try it out" until completion, -1 if never
+};
+
+/// Plays a level file with no window, as a player would: each planned rope
+/// is dragged between its dock points with the mouse (three frames: press,
+/// move, release), its slider value applied, then "Try it out" is clicked and
+/// frames of dt 1 run until the level completes or `frameLimit` frames pass.
+/// Uses a play-mode controller of its own; the mouse, the camera, the current
+/// theme and the progress count are as they were afterwards. Safe to call
+/// from tests and command-line tools, any number of times.
+HeadlessResult playHeadless(const std::string& levelFile, const std::vector<RopePlan>& ropes, int frameLimit);
+
+/// Reads a rope plan written as space-separated "from-to" or "from-to@value"
+/// items, e.g. "0-2@40 1-3". Returns nothing when an item is malformed.
+std::optional<std::vector<RopePlan>> parseRopePlan(const std::string& text);

@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <vector>
+
+#include "level/game.h"
+#include "level/list_file.h"
+#include "play_test_support.h"
+
+namespace {
+
+class ListScanTest : public ::testing::Test {
+protected:
+    ScratchFolder folder;
+    Game scanned;
+    std::vector<std::string> loaded;
+
+    void SetUp() override
+    {
+        scanned.themesFile = folder.file("themes.txt");
+        scanned.levelsFile = folder.file("levels.txt");
+    }
+
+    TextureLoader loader()
+    {
+        return [this](const std::string& path) {
+            loaded.push_back(path);
+            return static_cast<unsigned int>(loaded.size() + 10);
+        };
+    }
+};
+
+TEST(ListEntries, EntriesAreTheTextBetweenAngleBrackets)
+{
+    EXPECT_EQ(parseListEntries("<hill> <cave>"), (std::vector<std::string>{"hill", "cave"}));
+    // Text, line breaks and comments outside the brackets count for nothing.
+    EXPECT_EQ(parseListEntries("// first levels\n<a>\r\nnotes > here <b>\n# end"),
+              (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(parseListEntries("<>"), (std::vector<std::string>{""}));
+    // A '<' met inside an entry is part of the name.
+    EXPECT_EQ(parseListEntries("<a<b>"), (std::vector<std::string>{"a<b"}));
+    // An entry never closed is dropped.
+    EXPECT_EQ(parseListEntries("<a> <unfinished"), (std::vector<std::string>{"a"}));
+    EXPECT_TRUE(parseListEntries("").empty());
+}
+
+TEST_F(ListScanTest, ThemesGetTheirPicturesAndOneLogLinePerEntry)
+{
+    writeText(scanned.themesFile, "<Grass> <Night sky>");
+    scanThemes(scanned, loader(), folder.file("themes.log"));
+
+    ASSERT_EQ(scanned.themes.size(), 2u);
+    EXPECT_EQ(scanned.themes[0].name, "Grass");
+    EXPECT_EQ(scanned.themes[1].name, "Night sky");
+    EXPECT_EQ(scanned.themes[0].texture, 11u);
+    EXPECT_EQ(loaded, (std::vector<std::string>{"Themes/Grass.bmp", "Themes/Night sky.bmp"}));
+    EXPECT_EQ(readText(folder.file("themes.log")), "\nFound theme Grass\nFound theme Night sky");
+}
+
+TEST_F(ListScanTest, LevelsKeepFileOrderAndLogEmptyNames)
+{
+    writeText(scanned.levelsFile, "levels in order:\n<First steps>\n<>\n<Swing<2>");
+    scanLevels(scanned, folder.file("levels.log"));
+
+    ASSERT_EQ(scanned.levels.size(), 3u);
+    EXPECT_EQ(scanned.levels[0].name, "First steps");
+    EXPECT_EQ(scanned.levels[1].name, "");
+    EXPECT_EQ(scanned.levels[2].name, "Swing<2");
+    EXPECT_EQ(readText(folder.file("levels.log")), "\nFound level First steps\nFound level \nFound level Swing<2");
+}
+
+TEST_F(ListScanTest, EmptyListGivesEmptyLog)
+{
+    writeText(folder.file("levels.log"), "old log");
+    writeText(scanned.levelsFile, "");
+    scanLevels(scanned, folder.file("levels.log"));
+    EXPECT_TRUE(scanned.levels.empty());
+    EXPECT_EQ(readText(folder.file("levels.log")), "");
+}
+
+TEST_F(ListScanTest, MissingOrReadOnlyListKeepsTheOldLog)
+{
+    writeText(folder.file("themes.log"), "old themes log");
+    scanThemes(scanned, loader(), folder.file("themes.log"));
+    EXPECT_TRUE(scanned.themes.empty());
+    EXPECT_EQ(readText(folder.file("themes.log")), "old themes log");
+
+    // Read-only counts as missing even when the tests run as root, who could
+    // write the file anyway.
+    writeText(folder.file("levels.log"), "old levels log");
+    writeText(scanned.levelsFile, "<a>");
+    std::filesystem::permissions(scanned.levelsFile, std::filesystem::perms::owner_read |
+                                                         std::filesystem::perms::group_read |
+                                                         std::filesystem::perms::others_read);
+    scanLevels(scanned, folder.file("levels.log"));
+    EXPECT_TRUE(scanned.levels.empty());
+    EXPECT_EQ(readText(folder.file("levels.log")), "old levels log");
+
+    // A folder where the list should be is no list either.
+    std::filesystem::create_directory(folder.file("folder.txt"));
+    scanned.levelsFile = folder.file("folder.txt");
+    scanLevels(scanned, folder.file("levels.log"));
+    EXPECT_TRUE(scanned.levels.empty());
+}
+
+TEST(Themes, ApplyThemeMakesTheLastMatchCurrent)
+{
+    const Game saved = game;
+    game.themes = {{"Grass", 3}, {"Rock", 4}, {"Grass", 5}};
+
+    EXPECT_TRUE(applyTheme("Grass"));
+    ASSERT_NE(currentTexture, nullptr);
+    EXPECT_EQ(*currentTexture, 5u);
+    EXPECT_EQ(currentThemeName, "Grass");
+
+    // No match leaves the current theme alone; names are case-sensitive.
+    EXPECT_FALSE(applyTheme("rock"));
+    EXPECT_EQ(*currentTexture, 5u);
+    EXPECT_EQ(currentThemeName, "Grass");
+
+    // A theme whose picture failed still applies, with texture 0.
+    game.themes.push_back({"Broken", 0});
+    currentTexture = nullptr;
+    EXPECT_TRUE(applyTheme("Broken"));
+    ASSERT_NE(currentTexture, nullptr);
+    EXPECT_EQ(*currentTexture, 0u);
+
+    currentTexture = nullptr;
+    currentThemeName.clear();
+    game = saved;
+}
+
+}  // namespace

@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "level/atomic_file.h"
+#include "level/game.h"
+#include "level/progress.h"
+#include "play_test_support.h"
+
+namespace {
+
+class ProgressFileTest : public ::testing::Test {
+protected:
+    ScratchFolder folder;
+    Game progress;
+
+    void SetUp() override { progress.configFile = folder.file("config.txt"); }
+
+    int readFrom(const std::string& text, int before = 0)
+    {
+        writeText(progress.configFile, text);
+        progress.completedLevels = before;
+        readProgress(progress);
+        return progress.completedLevels;
+    }
+};
+
+TEST(KeyValue, ReadsTheFirstOccurrenceUpToLineBreakOrSemicolon)
+{
+    EXPECT_EQ(readKeyValue("completedlevels=3;\n", kProgressKey), 3.0f);
+    EXPECT_EQ(readKeyValue("volume=7\nname=x completedlevels=4;", kProgressKey), 4.0f);
+    EXPECT_EQ(readKeyValue("completedlevels=2;completedlevels=9;", kProgressKey), 2.0f);
+    EXPECT_EQ(readKeyValue("completedlevels=5\ncompletedlevels=9;", kProgressKey), 5.0f);
+    EXPECT_EQ(readKeyValue("completedlevels=6", kProgressKey), 6.0f);
+    EXPECT_EQ(readKeyValue("CompletedLevels=6;", kProgressKey), 0.0f);
+    EXPECT_EQ(readKeyValue("", kProgressKey), 0.0f);
+}
+
+TEST_F(ProgressFileTest, CountIsTruncatedAndNeverNegative)
+{
+    EXPECT_EQ(readFrom("completedlevels=2.7;\n"), 2);
+    EXPECT_EQ(readFrom("completedlevels=-2;\n"), 0);
+    EXPECT_EQ(readFrom("completedlevels=1e3;\n"), 0);
+    EXPECT_EQ(readFrom("completedlevels=;\n"), 0);  // an empty value reads -1
+    EXPECT_EQ(readFrom("nothing to see", 4), 0);
+    EXPECT_EQ(readFrom("", 4), 0);
+    EXPECT_EQ(readFrom("completedlevels=99999999999999999999999;"), INT_MAX);
+}
+
+TEST_F(ProgressFileTest, MissingFileKeepsTheCount)
+{
+    progress.completedLevels = 2;
+    readProgress(progress);
+    EXPECT_EQ(progress.completedLevels, 2);
+}
+
+TEST_F(ProgressFileTest, WrittenCountReadsBack)
+{
+    progress.completedLevels = 3;
+    ASSERT_TRUE(writeProgress(progress));
+    EXPECT_EQ(readText(progress.configFile), "completedlevels=3;\n");
+    progress.completedLevels = 0;
+    readProgress(progress);
+    EXPECT_EQ(progress.completedLevels, 3);
+}
+
+TEST_F(ProgressFileTest, FailedWriteKeepsTheOldFileAndSaysSo)
+{
+    writeText(progress.configFile, "completedlevels=1;\n");
+    progress.completedLevels = 2;
+    atomic_file_testing::failNextWriteAfter(5);
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(writeProgress(progress));
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("config.txt"), std::string::npos);
+    EXPECT_EQ(readText(progress.configFile), "completedlevels=1;\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(std::filesystem::path(progress.configFile).parent_path()),
+                            std::filesystem::directory_iterator()),
+              1);
+
+    progress.configFile = folder.file("no such folder/config.txt");
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(writeProgress(progress));
+    EXPECT_FALSE(testing::internal::GetCapturedStderr().empty());
+}
+
+TEST_F(ProgressFileTest, OnlyTheNextLevelAdvancesTheCountAndIsSavedAtOnce)
+{
+    progress.completedLevels = 3;
+    EXPECT_FALSE(recordCompletion(progress, 0));  // replaying an earlier level
+    EXPECT_EQ(progress.completedLevels, 3);
+    EXPECT_FALSE(std::filesystem::exists(progress.configFile));
+
+    EXPECT_TRUE(recordCompletion(progress, 3));
+    EXPECT_EQ(progress.completedLevels, 4);
+    EXPECT_EQ(readText(progress.configFile), "completedlevels=4;\n");
+}
+
+}  // namespace
