@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "level/game.h"
 #include "level/level.h"
 #include "physics/simulation.h"
 
@@ -118,4 +119,7 @@ void buildSimulation(const Level& level, Simulation& simulation)
     copyTriangles(level, simulation);
     copyBalls(level, simulation);
     copyRopes(level, simulation);
+
+    // The level's own theme textures its drawing
+    if (!level.theme.empty()) applyTheme(level.theme);
 }
