@@ -171,15 +171,19 @@ float fade(float t)
 
 float tiledNoise(float u, float v, int period, int seed)
 {
+    // Gradient noise: a random direction at each lattice point. Unlike plain
+    // value noise it has no flat plateaus, so clouds and grain show no grid.
     const float x = u * period, y = v * period;
     const int ix = static_cast<int>(std::floor(x)), iy = static_cast<int>(std::floor(y));
-    const float fx = fade(x - ix), fy = fade(y - iy);
+    const float fx = x - ix, fy = y - iy;
     auto corner = [&](int dx, int dy) {
-        return hash01(wrap(ix + dx, period), wrap(iy + dy, period), seed);
+        const float angle = 6.2831853f * hash01(wrap(ix + dx, period), wrap(iy + dy, period), seed);
+        return std::cos(angle) * (fx - dx) + std::sin(angle) * (fy - dy);
     };
-    const float top = corner(0, 0) + (corner(1, 0) - corner(0, 0)) * fx;
-    const float bottom = corner(0, 1) + (corner(1, 1) - corner(0, 1)) * fx;
-    return top + (bottom - top) * fy;
+    const float sx = fade(fx), sy = fade(fy);
+    const float top = corner(0, 0) + (corner(1, 0) - corner(0, 0)) * sx;
+    const float bottom = corner(0, 1) + (corner(1, 1) - corner(0, 1)) * sx;
+    return clamp01(0.5f + 0.75f * (top + (bottom - top) * sy));
 }
 
 float tiledFractal(float u, float v, int period, int octaves, int seed)

@@ -96,7 +96,9 @@ void paintCell(Canvas& sheet, int code, const Coverage& cov)
         const Color ink = mix({1.0f, 1.0f, 1.0f}, {0.86f, 0.88f, 0.80f}, (y - kInkMin) / 11.0f);
         for (int x = 0; x < kCell; ++x) {
             const int px = column * kCell + x;
-            const float m = rim[y * kCell + x];
+            // Boosted so that wherever a letter has ink the frame is cleared
+            // fully, and the letter shows in its own colour.
+            const float m = clamp01(rim[y * kCell + x] * 1.6f);
             sheet.at(px, maskTop + y) = {1 - m, 1 - m, 1 - m};
             sheet.at(px, glyphTop + y) = scale(ink, cov[y * kCell + x]);
         }

@@ -145,14 +145,22 @@ Canvas credits()
         const float x = hash01(i, 0, 611) * kSide, y = hash01(i, 1, 611) * kSide * 0.5f;
         c.disc(x, y, 0.6f + hash01(i, 2, 611), Color{1, 0.95f, 0.85f}, 0.4f + 0.5f * (1 - y / 128));
     }
-    // Rolling hills with a rope bridge between them.
+    // Rolling hills with a rope bridge between two posts.
+    auto hillY = [](float x) {
+        const float a = (x - 60) / 38, b = (x - 200) / 42;
+        return 228 - 34 * std::exp(-a * a) - 42 * std::exp(-b * b) + 2 * std::sin(x * 0.2f);
+    };
+    const Color dusk{0.10f, 0.06f, 0.12f};
     for (int x = 0; x < kSide; ++x) {
-        const float hill = 215 + 18 * std::sin(x * 0.03f) + 8 * std::sin(x * 0.071f + 1);
-        for (int y = static_cast<int>(hill); y < kSide; ++y) c.at(x, y) = {0.10f, 0.06f, 0.12f};
-        c.blend(x, static_cast<int>(hill) - 1, {0.10f, 0.06f, 0.12f}, hill - std::floor(hill));
+        const float hill = hillY(x + 0.5f);
+        for (int y = static_cast<int>(hill); y < kSide; ++y) c.at(x, y) = dusk;
+        c.blend(x, static_cast<int>(hill) - 1, dusk, 1 - (hill - std::floor(hill)));
     }
-    // Drawn against the glow of the sky, between two hill tops.
-    drawRope(c, 18, 196, 76, 186, 22, 1.5f, Color{0.10f, 0.06f, 0.12f}, 1.0f);
+    const float left = 78, right = 176;
+    const float leftTop = hillY(left) - 14, rightTop = hillY(right) - 14;
+    c.line(left, hillY(left) + 2, left, leftTop, 2.0f, dusk, 1.0f);
+    c.line(right, hillY(right) + 2, right, rightTop, 2.0f, dusk, 1.0f);
+    drawRope(c, left, leftTop, right, rightTop, 18, 1.5f, dusk, 1.0f);
     return c;
 }
 

@@ -30,7 +30,7 @@ Canvas sky()
         // thresholded softly and shaded darker on their lower side.
         const float wu = tiledFractal(u, v, 2, 3, 17) - 0.5f, wv = tiledFractal(u, v, 2, 3, 19) - 0.5f;
         auto cloudAt = [&](float dv) {
-            return smoothstep(0.42f, 0.70f, tiledFractal(u + 0.25f * wu, v + dv + 0.25f * wv, 3, 6, 23));
+            return smoothstep(0.45f, 0.70f, tiledFractal(u + 0.2f * wu, v + dv + 0.2f * wv, 4, 5, 23));
         };
         const float cloud = cloudAt(0);
         const float under = cloudAt(-0.03f);
@@ -87,7 +87,7 @@ Canvas night()
 {
     Canvas c = paintEach([](float u, float v) {
         const Color deep{0.10f, 0.12f, 0.28f}, violet{0.32f, 0.22f, 0.50f}, teal{0.14f, 0.34f, 0.48f};
-        const float cloud = smoothstep(0.30f, 0.75f, tiledFractal(u, v, 3, 5, 71));
+        const float cloud = smoothstep(0.36f, 0.64f, tiledFractal(u, v, 3, 5, 71));
         const float tint = tiledFractal(u, v, 2, 2, 73);
         return mix(deep, mix(violet, teal, tint), cloud);
     });
@@ -111,7 +111,7 @@ Canvas ice()
 {
     return paintEach([](float u, float v) {
         const Color pale{0.78f, 0.90f, 0.96f}, blue{0.50f, 0.72f, 0.88f};
-        Color c = mix(blue, pale, tiledFractal(u, v, 3, 4, 113));
+        Color c = mix(blue, pale, smoothstep(0.3f, 0.7f, tiledFractal(u, v, 3, 4, 113)));
         // Large cracks between plates, finer ones inside.
         float nearest, second;
         int id;
@@ -119,11 +119,11 @@ Canvas ice()
         const float crack = 1 - smoothstep(0.0f, 0.035f, second - nearest);
         tiledCells(u, v, 11, 131, nearest, second, id);
         const float fine = (1 - smoothstep(0.0f, 0.03f, second - nearest)) *
-                           smoothstep(0.62f, 0.72f, tiledFractal(u, v, 4, 2, 137));
+                           smoothstep(0.56f, 0.64f, tiledFractal(u, v, 4, 2, 137));
         c = mix(c, Color{0.36f, 0.55f, 0.72f}, crack * 0.7f);
         c = mix(c, Color{0.97f, 0.99f, 1.0f}, fine * 0.6f);
         // Frost speckle.
-        const float frost = smoothstep(0.72f, 0.9f, tiledFractal(u, v, 32, 2, 139));
+        const float frost = smoothstep(0.62f, 0.75f, tiledFractal(u, v, 32, 2, 139));
         return mix(c, Color{1, 1, 1}, frost * 0.5f);
     });
 }
