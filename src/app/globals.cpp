@@ -2,7 +2,6 @@
 // constructed in this order and destroyed in the reverse order.
 #include "app/globals.h"
 
-#include "level/game.h"
 #include "play/play_menu.h"
 #include "ui/page_holder.h"
 
@@ -18,9 +17,8 @@ int colorBits = 32;
 const char* const kWindowTitle = "Tangloop";
 std::uint32_t lastTick = 0;
 
-// The current theme name, then the game object: after gravity, before the mouse.
-std::string currentThemeName;
-Game game;
+// The current theme name and the game object come next; they are constant-
+// initialised in the level library (level/game.cpp), which needs them itself.
 
 // The tab strips: after the mouse, before the main-menu screens.
 std::vector<PageHolder> pageHolders;

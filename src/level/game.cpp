@@ -1,8 +1,13 @@
 #include "level/game.h"
 
-// Constant-initialised, so it can live here rather than with the other
-// globals: nothing refers to a texture before a theme or a menu screen sets it.
-const unsigned int* currentTexture = nullptr;
+// These three are constant-initialised (constinit proves it), so they exist
+// before any other global is constructed whatever the link order, and they
+// live here rather than with the other globals because the level library
+// needs them on its own: building a world applies the level's theme.
+constinit std::string currentThemeName;
+constinit Game game;
+// Nothing refers to a texture before a theme or a menu screen sets it.
+constinit const unsigned int* currentTexture = nullptr;
 
 void makeThemeCurrent(const Game::Theme& theme)
 {
