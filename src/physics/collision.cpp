@@ -41,7 +41,7 @@ namespace {
 // bounding box, and so from the line. The slack, far larger than any rounding
 // of the exact test, leaves every case near the edge to that test, so this
 // only saves work and never changes an outcome. NaNs fall through to it too.
-bool outOfAxisReach(float p, float a, float b, float r)
+inline bool outOfAxisReach(float p, float a, float b, float r)
 {
     const float lo = std::min(a, b);
     const float hi = std::max(a, b);
@@ -49,7 +49,7 @@ bool outOfAxisReach(float p, float a, float b, float r)
     return p > hi + reach || p < lo - reach;
 }
 
-bool outOfReach(const Line& line, const Vector2D& p, float r)
+inline bool outOfReach(const Line& line, const Vector2D& p, float r)
 {
     return outOfAxisReach(p.x, line.ends[0].x, line.ends[1].x, r) ||
            outOfAxisReach(p.y, line.ends[0].y, line.ends[1].y, r);
