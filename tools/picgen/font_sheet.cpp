@@ -23,7 +23,7 @@ constexpr int kBaseline = 11;  // first row below the baseline, from the cell to
 
 // Letters are drawn into square cells, so the monospaced face is widened to
 // fill them instead of leaving wide gaps between characters.
-constexpr int kPixelWidth = 16;
+constexpr int kPixelWidth = 18;
 constexpr int kPixelHeight = 12;
 
 /// Glyph coverage of one cell, 0 to 1, row 0 at the top.

@@ -86,7 +86,7 @@ Canvas wood()
 Canvas night()
 {
     Canvas c = paintEach([](float u, float v) {
-        const Color deep{0.10f, 0.12f, 0.28f}, violet{0.32f, 0.22f, 0.50f}, teal{0.14f, 0.34f, 0.48f};
+        const Color deep{0.16f, 0.18f, 0.36f}, violet{0.42f, 0.31f, 0.60f}, teal{0.22f, 0.44f, 0.58f};
         const float cloud = smoothstep(0.36f, 0.64f, tiledFractal(u, v, 3, 5, 71));
         const float tint = tiledFractal(u, v, 2, 2, 73);
         return mix(deep, mix(violet, teal, tint), cloud);
