@@ -169,6 +169,7 @@ void SlideMenu::runButtonActions()
     if (buttons[kButtonPrev].clicked) stepRopeSelection(-1);
     if (buttons[kButtonAll].clicked) selectAll(true);
     if (buttons[kButtonNone].clicked) selectAll(false);
+    if (buttons[kButtonApplyTheme].clicked) applyThemeFromField();
     if (buttons[kButtonBack].clicked) {
         // The menu takes over from the next frame; this frame's gesture
         // step still runs below.

@@ -138,6 +138,7 @@ public:
 
     void saveLevel();
     void loadLevel();
+    void applyThemeFromField();
 
 private:
     void addButton(const char* label, Vector2D position, Vector2D size, int page);

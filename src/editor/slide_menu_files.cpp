@@ -2,6 +2,7 @@
 // editor's text fields, and the typing itself.
 #include "app/input.h"
 #include "editor/slide_menu.h"
+#include "level/game.h"
 #include "level/level.h"
 #include "level/build_simulation.h"
 #include "level/level_writer.h"
@@ -32,6 +33,13 @@ void SlideMenu::loadLevel()
     buildSimulation(level, world);
     selectAll(false);
     loadStatus = "Level loaded";
+}
+
+void SlideMenu::applyThemeFromField()
+{
+    // The name is kept even when no theme matches: a later Save writes it.
+    themeName = inserts[kInsertTheme].text;
+    themeStatus = applyTheme(themeName) ? "Theme Applyed" : "Invalid Theme";
 }
 
 void SlideMenu::editorKeyDown(int code)

@@ -2,6 +2,7 @@
 #include <filesystem>
 
 #include "editor_fixture.h"
+#include "level/game.h"
 #include "level_test_folder.h"
 
 namespace {
@@ -14,10 +15,16 @@ protected:
         EditorTest::SetUp();
         previous = std::filesystem::current_path();
         std::filesystem::current_path(folder.root());
+        savedThemes = game.themes;
+        savedThemeName = currentThemeName;
+        savedTexture = currentTexture;
     }
     void TearDown() override
     {
         std::filesystem::current_path(previous);
+        game.themes = savedThemes;
+        currentThemeName = savedThemeName;
+        currentTexture = savedTexture;
         EditorTest::TearDown();
     }
 
@@ -30,6 +37,9 @@ protected:
 
     TestFolder folder;
     std::filesystem::path previous;
+    std::vector<Game::Theme> savedThemes;
+    std::string savedThemeName;
+    const unsigned int* savedTexture = nullptr;
 };
 
 }  // namespace
@@ -113,6 +123,22 @@ TEST_F(EditorFilesTest, FailedLoadKeepsTheWorldAndAnEmptyFileEmptiesIt)
     EXPECT_EQ(ed->loadStatus, "Level loaded");
     EXPECT_TRUE(ed->world.balls.empty());
     EXPECT_EQ(ed->world.size.x, 0.0f);
+}
+
+TEST_F(EditorFilesTest, ApplyThemeKeepsTheNameAndReportsWhetherItExists)
+{
+    game.themes = {{"Grass", 7}, {"Stone", 8}};
+    typeInto(kInsertTheme, "STONE");
+    clickButton(kButtonApplyTheme);
+    EXPECT_EQ(ed->themeStatus, "Invalid Theme");
+    EXPECT_EQ(ed->themeName, "STONE");  // a later Save still writes it
+
+    ed->inserts[kInsertTheme].text = "Stone";
+    clickButton(kButtonApplyTheme);
+    EXPECT_EQ(ed->themeStatus, "Theme Applyed");
+    EXPECT_EQ(currentThemeName, "Stone");
+    clickButton(kButtonSave);
+    EXPECT_NE(folder.read("output.txt").find("{3}<Stone>"), std::string::npos);
 }
 
 TEST_F(EditorFilesTest, TypedKeysBecomeCapitalsAndTheFieldKeepsSeventeen)
