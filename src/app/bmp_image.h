@@ -29,6 +29,11 @@ inline constexpr const char* kBmpConversionError = "Image file conversion error.
 /// Largest width or height accepted, in pixels; guards every size computation.
 inline constexpr std::int32_t kMaxBmpSide = 8192;
 
+/// Largest file worth reading: the biggest accepted picture at 32 bits, with
+/// room for the headers, a colour table and some slack.
+inline constexpr std::uint64_t kMaxBmpFileBytes =
+    std::uint64_t{kMaxBmpSide} * kMaxBmpSide * 4 + (1u << 20);
+
 /// Decodes the bytes of a BMP file: either a whole file starting with "BM",
 /// or a packed image (info header, colour table and pixels back to back).
 /// Accepts 12- and 40-byte headers; 1, 4, 8, 16, 24 and 32 bits uncompressed,

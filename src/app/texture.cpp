@@ -3,8 +3,8 @@
 #include <GL/gl.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "app/message_box.h"
@@ -13,16 +13,31 @@ namespace {
 
 constexpr const char* kErrorCaption = "Error";
 
-/// Whole file as bytes; nothing when it cannot be opened or is empty (an empty
-/// file cannot be mapped either, so it counts as unopenable).
-std::optional<std::vector<std::uint8_t>> readWholeFile(const std::string& name)
+/// Directories and devices open like files here but never hold a picture.
+bool isRegularFile(const std::string& name)
 {
-    std::ifstream in(name, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                    std::istreambuf_iterator<char>());
-    if (in.bad() || bytes.empty()) return std::nullopt;
-    return bytes;
+    std::error_code ec;
+    return std::filesystem::is_regular_file(name, ec);
+}
+
+/// What reading a picture file gave.
+enum class ReadOutcome { Read, CannotOpen, TooLarge };
+
+/// Whole file as bytes. An empty file cannot be mapped either, so it counts
+/// as one that cannot be opened. A file larger than any picture the decoder
+/// accepts is not read at all, so a huge file costs neither time nor memory.
+ReadOutcome readWholeFile(const std::string& name, std::vector<std::uint8_t>& bytes)
+{
+    if (!isRegularFile(name)) return ReadOutcome::CannotOpen;
+    std::ifstream in(name, std::ios::binary | std::ios::ate);
+    if (!in) return ReadOutcome::CannotOpen;
+    const std::streamoff size = in.tellg();
+    if (size <= 0) return ReadOutcome::CannotOpen;
+    if (static_cast<std::uint64_t>(size) > kMaxBmpFileBytes) return ReadOutcome::TooLarge;
+    bytes.resize(static_cast<std::size_t>(size));
+    in.seekg(0);
+    in.read(reinterpret_cast<char*>(bytes.data()), size);
+    return in ? ReadOutcome::Read : ReadOutcome::CannotOpen;
 }
 
 std::string openFailureMessage(const std::string& name)
@@ -32,6 +47,7 @@ std::string openFailureMessage(const std::string& name)
 
 bool canOpen(const char* name)
 {
+    if (!isRegularFile(name)) return false;
     std::FILE* file = std::fopen(name, "rb");
     if (!file) return false;
     std::fclose(file);
@@ -42,18 +58,23 @@ bool canOpen(const char* name)
 
 std::optional<RGBImage> loadDIBImage(const std::string& name)
 {
-    std::optional<std::vector<std::uint8_t>> bytes;
+    std::vector<std::uint8_t> bytes;
+    ReadOutcome outcome = ReadOutcome::CannotOpen;
     try {
-        bytes = readWholeFile(name);
+        outcome = readWholeFile(name, bytes);
     } catch (const std::bad_alloc&) {
         showMessage(kBmpOutOfMemory, kErrorCaption);
         return std::nullopt;
     }
-    if (!bytes) {
+    if (outcome == ReadOutcome::CannotOpen) {
         showMessage(openFailureMessage(name), kErrorCaption);
         return std::nullopt;
     }
-    BmpDecodeResult decoded = decodeBmp(*bytes);
+    if (outcome == ReadOutcome::TooLarge) {
+        showMessage(kBmpConversionError, kErrorCaption);
+        return std::nullopt;
+    }
+    BmpDecodeResult decoded = decodeBmp(bytes);
     if (!decoded.ok()) {
         showMessage(decoded.error, kErrorCaption);
         return std::nullopt;

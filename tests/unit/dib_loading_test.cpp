@@ -87,11 +87,30 @@ TEST_F(DibLoading, FailuresAreShownCaptionedError)
     EXPECT_EQ(gShown[3].text, "Image file conversion error.");
 }
 
+TEST_F(DibLoading, DirectoriesAndHugeFilesAreNotRead)
+{
+    // A folder named like a picture cannot be opened as one.
+    std::filesystem::create_directories(dir_ / "folder.bmp");
+    EXPECT_FALSE(loadDIBImage((dir_ / "folder.bmp").string()));
+    ASSERT_EQ(gShown.size(), 1u);
+    EXPECT_EQ(gShown[0].text, "Failed to open DIB file " + (dir_ / "folder.bmp").string() + ".\n");
+
+    // A file larger than any accepted picture is refused without reading it
+    // (sparse, so the test costs no disk space).
+    const std::string huge = write("huge.bmp", {'B', 'M'});
+    std::filesystem::resize_file(huge, kMaxBmpFileBytes + 1);
+    EXPECT_FALSE(loadDIBImage(huge));
+    ASSERT_EQ(gShown.size(), 2u);
+    EXPECT_EQ(gShown[1].text, "Image file conversion error.");
+}
+
 TEST_F(DibLoading, TextureOfNoNameOrAMissingFileIsZeroAndSilent)
 {
-    // Both return before any GL call, so no context is needed here.
+    // These return before any GL call, so no context is needed here.
     EXPECT_EQ(loadTexture(nullptr), 0u);
     EXPECT_EQ(loadTexture((dir_ / "label.bmp").string()), 0u);
     EXPECT_EQ(loadTexture(std::string()), 0u);
+    std::filesystem::create_directories(dir_ / "Themes");
+    EXPECT_EQ(loadTexture((dir_ / "Themes").string()), 0u);
     EXPECT_TRUE(gShown.empty());
 }
