@@ -19,9 +19,14 @@ void readProgress(Game& game)
 {
     std::string text;
     if (!readWholeFile(game.configFile, text)) return;
+    game.completedLevels = parseProgress(text);
+}
+
+int parseProgress(const std::string& text)
+{
     // A hand-edited huge count is clamped rather than overflowing the int.
-    game.completedLevels = truncateToInt(readKeyValue(text, kProgressKey));
-    if (game.completedLevels < 0) game.completedLevels = 0;
+    const int count = truncateToInt(readKeyValue(text, kProgressKey));
+    return count < 0 ? 0 : count;
 }
 
 std::string formatProgress(int completedLevels)

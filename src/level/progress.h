@@ -11,6 +11,10 @@ inline const char* const kProgressKey = "completedlevels=";
 /// next line break or ';' with parseNumber. 0 when the key is absent.
 float readKeyValue(const std::string& text, const std::string& key);
 
+/// The completed-level count a progress text holds: the key's value
+/// truncated toward zero (clamped to the int range), 0 when negative or absent.
+int parseProgress(const std::string& text);
+
 /// Reads `game.completedLevels` from `game.configFile`: truncated toward zero,
 /// negative values give 0. A missing file leaves the count unchanged.
 /// Called once at start-up, after the level list has been scanned.

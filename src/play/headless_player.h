@@ -26,6 +26,7 @@ struct HeadlessResult {
 /// is dragged between its dock points with the mouse (three frames: press,
 /// move, release), its slider value applied, then "Try it out" is clicked and
 /// frames of dt 1 run until the level completes or `frameLimit` frames pass.
+/// A file that cannot be read is not played (`loaded` false).
 /// Uses a play-mode controller of its own; the mouse, the camera, the current
 /// theme and the progress count are as they were afterwards. Safe to call
 /// from tests and command-line tools, any number of times.
