@@ -98,7 +98,9 @@ void PlayMenu::update(float dt)
         inMainMenu = true;
     }
 
-    if (buttons[kTryOrReturn].clicked) {
+    // prepareLevel always leaves a ball; a controller activated without it
+    // has nothing to try.
+    if (buttons[kTryOrReturn].clicked && !world.balls.empty()) {
         if (placing)
             startTry();
         else

@@ -15,7 +15,7 @@ static constexpr float kFollowExitRate = 100.0f;
 
 void PlayMenu::followWithCamera()
 {
-    if (placing) return;  // while placing the arrow keys move the camera
+    if (placing || world.balls.empty()) return;  // while placing the arrow keys move the camera
     if (!completed)
         cameraOffset += (world.balls[0].position - cameraOffset) / kFollowBallRate;
     else
