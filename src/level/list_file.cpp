@@ -7,12 +7,15 @@
 
 namespace {
 
-bool hasAnyWriteBit(const std::string& path)
+/// Whether the list is a regular file the game may write. Anything else (a
+/// folder, a pipe that would block the read for ever) counts as missing.
+bool isWritableRegularFile(const std::string& path)
 {
     namespace fs = std::filesystem;
     std::error_code error;
-    const fs::perms perms = fs::status(path, error).permissions();
-    if (error) return false;
+    const fs::file_status status = fs::status(path, error);
+    if (error || !fs::is_regular_file(status)) return false;
+    const fs::perms perms = status.permissions();
     const fs::perms writeBits = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
     return (perms & writeBits) != fs::perms::none;
 }
@@ -51,8 +54,9 @@ bool readListFile(const std::string& path, std::string& text)
     // The lists are opened for writing too, though never written: a list the
     // game could not write is treated as absent. Root may open any file for
     // writing, so the permission bits decide rather than the open alone.
+    if (!isWritableRegularFile(path)) return false;
     std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
-    if (!file.is_open() || !hasAnyWriteBit(path)) return false;
+    if (!file.is_open()) return false;
     text.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
     return true;
 }

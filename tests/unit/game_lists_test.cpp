@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <vector>
 
@@ -96,11 +98,17 @@ TEST_F(ListScanTest, MissingOrReadOnlyListKeepsTheOldLog)
     EXPECT_TRUE(scanned.levels.empty());
     EXPECT_EQ(readText(folder.file("levels.log")), "old levels log");
 
-    // A folder where the list should be is no list either.
+    // A folder or a pipe where the list should be is no list either (a pipe
+    // would block the read for ever).
     std::filesystem::create_directory(folder.file("folder.txt"));
     scanned.levelsFile = folder.file("folder.txt");
     scanLevels(scanned, folder.file("levels.log"));
     EXPECT_TRUE(scanned.levels.empty());
+    ASSERT_EQ(mkfifo(folder.file("pipe.txt").c_str(), 0666), 0);
+    scanned.levelsFile = folder.file("pipe.txt");
+    scanLevels(scanned, folder.file("levels.log"));
+    EXPECT_TRUE(scanned.levels.empty());
+    EXPECT_EQ(readText(folder.file("levels.log")), "old levels log");
 }
 
 TEST(Themes, ApplyThemeMakesTheLastMatchCurrent)
