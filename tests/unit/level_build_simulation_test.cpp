@@ -1,4 +1,5 @@
 #include "level/build_simulation.h"
+#include "level/game.h"
 #include "level/level.h"
 #include "physics/simulation.h"
 
@@ -211,4 +212,32 @@ TEST(BuildSimulation, ALevelWithoutBallsGivesAWorldWithoutBalls)
     buildSimulation(level, world);
     EXPECT_TRUE(world.balls.empty());
     EXPECT_EQ(world.size.y, 3.0f);
+}
+
+TEST(BuildSimulation, AppliesTheThemeTheLevelNamesAndOnlyThen)
+{
+    std::vector<Game::Theme> savedThemes = game.themes;
+    std::string savedName = currentThemeName;
+    const unsigned int* savedTexture = currentTexture;
+    game.themes = {{"Dusk", 11}, {"Forest", 12}};
+
+    Level level;
+    level.theme = "Forest";
+    Simulation world;
+    buildSimulation(level, world);
+    EXPECT_EQ(currentThemeName, "Forest");
+    ASSERT_NE(currentTexture, nullptr);
+    EXPECT_EQ(*currentTexture, 12u);
+
+    // No theme, or an unknown one, leaves the current theme alone.
+    level.theme = "";
+    buildSimulation(level, world);
+    EXPECT_EQ(currentThemeName, "Forest");
+    level.theme = "forest";
+    buildSimulation(level, world);
+    EXPECT_EQ(*currentTexture, 12u);
+
+    game.themes = savedThemes;
+    currentThemeName = savedName;
+    currentTexture = savedTexture;
 }
