@@ -2,6 +2,7 @@
 // constructed in this order and destroyed in the reverse order.
 #include "app/globals.h"
 
+#include "menu/menu.h"
 #include "play/play_menu.h"
 #include "ui/page_holder.h"
 
@@ -22,6 +23,10 @@ std::uint32_t lastTick = 0;
 
 // The tab strips: after the mouse, before the main-menu screens.
 std::vector<PageHolder> pageHolders;
+
+// The main-menu screens: after the tab strips, before the play mode.
+std::vector<Menu> menus;
+int menuCount = 0;
 
 // The play-mode controller with its buttons: after the main-menu screens.
 PlayMenu playMenu;

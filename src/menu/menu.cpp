@@ -1,0 +1,155 @@
+#include "menu/menu.h"
+
+#include <algorithm>
+
+#include "app/globals.h"
+#include "app/input.h"
+#include "editor/slide_menu.h"
+#include "level/game.h"
+#include "physics/constants.h"
+#include "play/play_menu.h"
+#include "play/start_level.h"
+
+Menu::Menu()
+{
+    // A screen's list stays closed until the screen opens.
+    levelList.hide();
+}
+
+void openScreen(int index)
+{
+    if (menus.empty())
+        return;
+    if (index < 0 || index >= menuCount || index >= static_cast<int>(menus.size()))
+        index = 0;
+    for (Menu& screen : menus)
+        screen.active = false;
+
+    Menu& screen = menus[index];
+    currentTexture = &screen.texture;
+    screen.active = true;
+    screen.texts.clear();
+    for (const BTextShadow& shadow : screen.textTemplates)
+        appendBText(screen.texts, shadow);
+    screen.levelList.show();
+}
+
+void Menu::update(float dt)
+{
+    if (active)
+        wasActive = true;
+    cameraOffset = Vector2D(-1.3f, 0.0f);
+
+    // Texts, and the hint line with them, type in and out; a text that has
+    // typed itself out is gone until the screen opens again.
+    for (BText& text : texts)
+        text.update();
+    std::erase_if(texts, [](const BText& text) { return text.hiding && text.reveal == 0.0f; });
+    hint.update();
+
+    if (hasLevelList)
+        levelList.update();
+
+    // The list resets its selection at every update while open, so coming
+    // back from play with the list open does not start the level again.
+    const int selected = levelList.selectedIndex;
+    if (selected >= 0 && selected < static_cast<int>(levelList.items.size())) {
+        startLevel(levelList.items[selected].text, selected);
+        inMainMenu = false;
+        playMenu.active = true;
+        return;
+    }
+
+    if (!active) {
+        close();
+        return;
+    }
+
+    fade = std::min(fade + kFadeStep, 1.0f);
+    carryMouseBall();
+    if (runBackground && dt < 10.0f) {
+        for (int i = 0; i < subSteps; ++i)
+            simulation.step(dt / static_cast<float>(subSteps));
+    }
+    updateButtons();
+}
+
+// An inactive screen types its texts out once and lets its picture fade.
+void Menu::close()
+{
+    if (levelList.shown)
+        levelList.hide();
+    if (wasActive) {
+        for (BText& text : texts)
+            text.hide();
+        hint.hide();
+        levelList.hide();
+        wasActive = false;
+    }
+    if (fade > 0.0f)
+        fade -= kFadeStep;
+}
+
+// The first ball of the background level is a cursor: held, and wherever the
+// mouse points. A level without balls gets one.
+void Menu::carryMouseBall()
+{
+    if (simulation.balls.empty()) {
+        simulation.balls.emplace_back();
+        Ball& ball = simulation.balls.back();
+        ball.held = true;
+        ball.radius = kMouseBallRadius;
+        ball.mass = kMouseBallMass;
+    }
+    Ball& cursor = simulation.balls.front();
+    cursor.held = true;
+    cursor.position = mouse.world;
+}
+
+// Buttons and the hint line. The hint types the old text out before it types
+// the new one in, so it only changes once its reveal has come down to 0.
+void Menu::updateButtons()
+{
+    bool anyHovered = false;
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        buttons[i].update();
+        const Button& button = buttons[i];
+        if (button.hover) {
+            anyHovered = true;
+            if (hint.text != button.hint)
+                hint.hide();
+            if (hint.reveal == 0.0f) {
+                hint.show();
+                hint.text = button.hint;
+            }
+        }
+        if (button.clicked)
+            applyAction(button);
+    }
+    if (!anyHovered) {
+        if (hint.text != defaultHint)
+            hint.hide();
+        if (hint.reveal == 0.0f) {
+            hint.text = defaultHint;
+            hint.show();
+        }
+    }
+}
+
+void Menu::applyAction(const Button& button)
+{
+    switch (button.action) {
+    case kOpenScreen:
+        openScreen(button.actionParam);
+        break;
+    case kEnterEditor:
+        inMainMenu = false;
+        editor.enterEditor();
+        break;
+    case kQuit:
+        quitRequested = true;
+        break;
+    default:
+        break;
+    }
+}

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "level/level.h"
+#include "physics/simulation.h"
+#include "play/level_list.h"
+#include "ui/btext.h"
+#include "ui/button.h"
+
+/// One main-menu screen, described entirely by "menusetup.txt": a picture cut
+/// into tilting tiles, a live background level whose ball follows the mouse,
+/// texts that type themselves in, buttons with hints, and perhaps the level
+/// list. Every screen is updated and drawn each frame while the main menu is
+/// shown, so a closing screen fades out while the next one fades in.
+class Menu {
+public:
+    /// Button action codes a screen understands; any other code does nothing.
+    enum Action : int {
+        kOpenScreen = 0,   ///< open the screen whose index is actionParam
+        kEnterEditor = 2,  ///< leave the menu for the level editor
+        kQuit = 3,         ///< leave the game
+    };
+
+    static constexpr float kFadeStep = 0.02f;       ///< picture opacity per update (50 to full)
+    static constexpr float kMouseBallRadius = 0.5f; ///< world units
+    static constexpr float kMouseBallMass = 1.0f;
+    static constexpr int kTiles = 10;               ///< the picture is cut into kTiles by kTiles
+    static constexpr float kTileTurn = 10.0f;       ///< degrees a tile is turned while faded out
+
+    /// A new screen: white, running its background, its level list closed.
+    Menu();
+
+    Level level;                       ///< the background level as read from its file
+    LevelList levelList;               ///< closed until the screen opens
+    std::vector<Button> buttons;
+    std::vector<BText> texts;          ///< made afresh from textTemplates at each opening
+    BText hint;                        ///< describes the button under the mouse
+    std::string defaultHint;           ///< the hint while no button is hovered
+    bool wasActive = false;            ///< active at the last update; closes the texts once
+    float color[3] = {1.0f, 1.0f, 1.0f}; ///< tint of the picture: red, green, blue
+    bool runBackground = true;         ///< simulate and draw the background level
+    bool hasLevelList = false;
+    std::vector<BTextShadow> textTemplates;
+    unsigned int texture = 0;          ///< the picture; 0 when it could not be loaded
+    bool active = false;               ///< this is the open screen
+    float fade = 0.0f;                 ///< opacity of the picture, 0 to 1
+    std::string name = "Default menu"; ///< "credits" marks the credits screen
+    std::string pictureFile;           ///< BMP file name, used as it stands
+    std::string levelFile;             ///< background level file name, used as it stands
+    Simulation simulation;             ///< the running background level
+
+    /// One update of this screen, once per frame while inMainMenu is set, for
+    /// every screen in index order. dt in 10 ms units (0 or 1). Reads mouse;
+    /// may open another screen, start a level, enter the editor or quit.
+    void update(float dt);
+
+    /// Draws the screen in the overlay when it is active or still fading out.
+    /// GL only; called after every screen's update.
+    void draw();
+
+private:
+    void close();
+    void carryMouseBall();
+    void updateButtons();
+    void applyAction(const Button& button);
+    void drawPicture() const;
+};
+
+/// The main-menu screens in the order of their indices in "menusetup.txt".
+/// Defined with the other globals; filled once at start-up and never resized
+/// afterwards (currentTexture points into it).
+extern std::vector<Menu> menus;
+/// Always equal to the number of screens in menus.
+extern int menuCount;
+
+/// Makes screen index the open one: an index outside the screens opens
+/// screen 0; does nothing while there are no screens. The screen's picture
+/// becomes currentTexture, its texts are made afresh from its templates and
+/// its level list opens. May be called at start-up or from a screen's update.
+void openScreen(int index);
