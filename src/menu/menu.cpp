@@ -86,8 +86,9 @@ void Menu::close()
         levelList.hide();
         wasActive = false;
     }
+    // Stop at exactly 0, so that a closed screen is no longer drawn at all.
     if (fade > 0.0f)
-        fade -= kFadeStep;
+        fade = std::max(fade - kFadeStep, 0.0f);
 }
 
 // The first ball of the background level is a cursor: held, and wherever the

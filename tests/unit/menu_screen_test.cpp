@@ -198,7 +198,7 @@ TEST_F(MenuScreenTest, ClosingScreenFadesAndTypesItsTextsOut)
     EXPECT_TRUE(menus[0].texts[0].hiding);
     runFrames(45);
     EXPECT_TRUE(menus[0].texts.empty()) << "a typed-out text is dropped";
-    EXPECT_LE(menus[0].fade, 0.0f);
+    EXPECT_EQ(menus[0].fade, 0.0f) << "a closed screen is no longer drawn";
     EXPECT_FALSE(menus[0].wasActive);
 }
 
