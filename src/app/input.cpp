@@ -2,8 +2,8 @@
 
 #include "app/globals.h"
 
+// `mouse` is defined with the other globals, in their construction order.
 bool keys[256] = {};
-MouseState mouse;
 
 Vector2D mouseToWorld(int x, int y)
 {

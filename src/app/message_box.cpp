@@ -11,8 +11,13 @@ MessageAnswer showMessage(const std::string& text, const std::string& caption,
 {
     MessageRequest request{text, caption, icon, buttons};
     if (gHook) return gHook(request);
-    std::fprintf(stderr, "[%s] %s\n", caption.c_str(), text.c_str());
-    return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+    return printMessage(request);
+}
+
+MessageAnswer printMessage(const MessageRequest& request)
+{
+    std::fprintf(stderr, "[%s] %s\n", request.caption.c_str(), request.text.c_str());
+    return request.buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
 }
 
 void setMessageHook(MessageHook hook)

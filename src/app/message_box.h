@@ -24,3 +24,7 @@ using MessageHook = MessageAnswer (*)(const MessageRequest&);
 /// Replaces how messages are shown; nullptr restores printing to stderr
 /// (where Yes/No questions are answered No).
 void setMessageHook(MessageHook hook);
+
+/// The fallback with no display: prints "[caption] text" to stderr and answers
+/// No to a question, Ok otherwise.
+MessageAnswer printMessage(const MessageRequest& request);

@@ -1,0 +1,43 @@
+#include "app/graphics_init.h"
+
+#include <GL/gl.h>
+
+#include "app/texture.h"
+#include "editor/slide_menu.h"
+#include "physics/ball_model.h"
+#include "ui/text.h"
+
+namespace {
+
+void setFixedState()
+{
+    glShadeModel(GL_SMOOTH);
+    glClearColor(0.5f, 0.5f, 1.0f, 0.5f);
+    glClearDepth(1.0);
+    glDisable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LEQUAL);
+    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+    // Additive blending; the drawing code switches blending on where it wants it.
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+}
+
+void loadShellTextures()
+{
+    // Each through loadTexture, in this order.
+    editor.setPanelTexture("slidemenu.bmp");
+    // The play-mode controller's own "ball.bmp" texture is loaded here (play/).
+    ballTexture = loadTexture("ball.bmp");  // a separate texture for the balls
+    // Every main-menu screen's picture is reloaded here (menu/); at the very
+    // first window there are no screens yet.
+    font.cellSize = 16;
+    font.texture = loadTexture("label.bmp");
+}
+
+} // namespace
+
+bool initGraphics()
+{
+    setFixedState();
+    loadShellTextures();
+    return true;
+}

@@ -1,0 +1,134 @@
+#include "app/main_loop.h"
+
+#include <GL/gl.h>
+
+#include "app/clock.h"
+#include "app/frame_timing.h"
+#include "app/globals.h"
+#include "app/input.h"
+#include "editor/slide_menu.h"
+#include "ui/text.h"
+
+namespace {
+
+constexpr float kCameraStep = 0.1f;
+constexpr int kWindowedWidth = 800;
+constexpr int kWindowedHeight = 600;
+constexpr int kFullscreenWidth = 1024;
+constexpr int kFullscreenHeight = 768;
+
+/// One frame: wait out the rest of the 10 ms since the last one, take the
+/// frame time, update, draw, present.
+void runFrame(const ShellServices& shell)
+{
+    const std::uint32_t wait = framePaceWait(tickCount(), lastTick);
+    if (wait > 0) sleepMs(wait);
+
+    const float dt = frameDt(tickCount(), lastTick);
+    // A second reading, so the time spent above is not counted twice.
+    lastTick = tickCount();
+
+    updateFrame(dt);
+    drawFrame();
+    shell.swapBuffers();
+}
+
+/// F1: the window is made anew in the other mode. Returns false when the new
+/// window cannot be made; the game then ends at once.
+bool toggleFullscreen(const ShellServices& shell)
+{
+    keys[kVkF1] = false;
+    shell.destroyWindow();
+    fullscreen = !fullscreen;
+    const int width = fullscreen ? kFullscreenWidth : kWindowedWidth;
+    const int height = fullscreen ? kFullscreenHeight : kWindowedHeight;
+    return shell.createWindow(kWindowTitle, width, height, 32, fullscreen);
+}
+
+} // namespace
+
+int runGame(const ShellServices& shell)
+{
+    if (!shell.createWindow(kWindowTitle, windowWidth, windowHeight, colorBits, fullscreen)) return 0;
+    lastTick = tickCount();
+    gameInit();
+
+    int exitCode = 0;
+    while (!quitRequested) {
+        // Messages are drained one per pass before any frame runs.
+        WindowMessage message;
+        if (takeQuitMessage(message) || shell.peekMessage(message)) {
+            if (message.kind == MessageKind::Quit) {
+                quitRequested = true;
+                exitCode = static_cast<int>(message.wParam);
+            } else {
+                windowProc(message);
+            }
+            continue;
+        }
+
+        if (windowActive)
+            runFrame(shell);
+        else
+            sleepMs(kInactiveSleepMs);
+
+        if (keys[kVkF1] && !toggleFullscreen(shell)) return 0;  // nothing saved
+    }
+
+    // Progress is saved here through the Game object (level/), before the
+    // window goes.
+    shell.destroyWindow();
+    return exitCode;
+}
+
+void gameInit()
+{
+    // Each piece plugs in at its place; the order matters:
+    // 1. Scan the themes listed in "themes.txt".
+    // 2. Make the first theme current; with no theme at all the game starts
+    //    with no current theme (triangles drawn as outlines).
+    // 3. The font's glyph table.
+    buildGlyphTable();
+    // 4. Read the main-menu screens from "menusetup.txt".
+    // 5. Load every main-menu screen's picture.
+    // 6. Open screen 0 when there is at least one screen.
+    // 7. Scan the levels listed in "levels.txt".
+    // 8. Read the completed-level count from "config.txt".
+}
+
+void moveCameraByKeys()
+{
+    if (keys[kVkUp]) cameraOffset.y += kCameraStep;
+    if (keys[kVkDown]) cameraOffset.y -= kCameraStep;
+    if (keys[kVkRight]) cameraOffset.x += kCameraStep;
+    if (keys[kVkLeft]) cameraOffset.x -= kCameraStep;
+}
+
+void updateFrame(float dt)
+{
+    if (inMainMenu) {
+        // Every main-menu screen is updated with dt here (menu/).
+        (void)dt;
+        return;
+    }
+    moveCameraByKeys();
+    if (editor.active) editor.update(dt);
+    // The play-mode controller is updated with dt here, in every state but the
+    // main menu (play/).
+}
+
+bool drawFrame()
+{
+    // The clear colour set below takes effect at the next frame's clear.
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    if (inMainMenu) {
+        glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+        // The main menu is drawn here (menu/).
+        return true;
+    }
+    glClearColor(0.5f, 0.5f, 1.0f, 0.5f);
+    // The editor is drawn here while its `active` flag is set, once the world
+    // drawing (play/) it builds on exists.
+    // The play-mode controller and its level are drawn here (play/).
+    return true;
+}

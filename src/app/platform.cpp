@@ -1,1 +1,0 @@
-// SDL platform layer (filled in by the shell work)

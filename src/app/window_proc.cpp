@@ -1,0 +1,92 @@
+#include "app/window_proc.h"
+
+#include "app/globals.h"
+#include "app/input.h"
+#include "app/key_forward.h"
+#include "app/viewport.h"
+#include "ui/overlay.h"
+
+namespace {
+
+bool gQuitPosted = false;
+int gQuitCode = 0;
+
+void activate(std::uint32_t wParam)
+{
+    // Only minimising stops the frames; losing the focus to another window
+    // leaves the game running.
+    if (highWord(wParam) == 0) {
+        windowActive = true;
+        // The overlay projection must not stay pushed across a switch away.
+        endOverlay();
+    } else {
+        windowActive = false;
+    }
+}
+
+void mouseMove(std::uint32_t lParam)
+{
+    // Both words are unsigned 16-bit positions.
+    mouse.x = static_cast<int>(lowWord(lParam));
+    mouse.y = static_cast<int>(highWord(lParam));
+    mouse.world = mouseToWorld(mouse.x, mouse.y);
+}
+
+} // namespace
+
+bool windowProc(const WindowMessage& message)
+{
+    switch (message.kind) {
+    case MessageKind::Activate:
+        activate(message.wParam);
+        return true;
+    case MessageKind::SysCommand:
+        // Swallowed so that neither the screen saver nor monitor power-saving starts.
+        return message.wParam == kScScreenSave || message.wParam == kScMonitorPower;
+    case MessageKind::Close:
+        postQuitMessage(0);
+        return true;
+    case MessageKind::KeyDown:
+        // A code outside the flag table cannot come from a real key; ignore it
+        // rather than write past the table.
+        if (message.wParam < 256) {
+            keys[message.wParam] = true;
+            forwardKeyToEditor(static_cast<int>(message.wParam));
+        }
+        return true;
+    case MessageKind::KeyUp:
+        if (message.wParam < 256) keys[message.wParam] = false;
+        return true;
+    case MessageKind::Size:
+        resizeViewport(static_cast<int>(lowWord(message.lParam)),
+                       static_cast<int>(highWord(message.lParam)));
+        return true;
+    case MessageKind::MouseMove:
+        mouseMove(message.lParam);
+        return true;
+    case MessageKind::LButtonDown:
+        mouse.leftDown = true;
+        return true;
+    case MessageKind::LButtonUp:
+        mouse.leftDown = false;
+        return true;
+    case MessageKind::Quit:
+    case MessageKind::Other:
+        break;
+    }
+    return false;
+}
+
+void postQuitMessage(int exitCode)
+{
+    gQuitPosted = true;
+    gQuitCode = exitCode;
+}
+
+bool takeQuitMessage(WindowMessage& out)
+{
+    if (!gQuitPosted) return false;
+    gQuitPosted = false;
+    out = WindowMessage{MessageKind::Quit, static_cast<std::uint32_t>(gQuitCode), 0};
+    return true;
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+
+/// The window messages the game handles. The platform layer turns each of its
+/// events into one of these; game code never sees the window system's types.
+enum class MessageKind {
+    Activate,     ///< wParam: low word active state, high word non-zero when minimised
+    Close,        ///< the window's close request
+    KeyDown,      ///< wParam: virtual-key code
+    KeyUp,        ///< wParam: virtual-key code
+    Size,         ///< lParam: low word client width, high word client height
+    MouseMove,    ///< lParam: low word x, high word y, client pixels
+    LButtonDown,
+    LButtonUp,
+    SysCommand,   ///< wParam: the system command
+    Quit,         ///< posted by postQuitMessage; wParam: exit code
+    Other,        ///< anything else the platform passes on
+};
+
+struct WindowMessage {
+    MessageKind kind = MessageKind::Other;
+    std::uint32_t wParam = 0;
+    std::uint32_t lParam = 0;
+};
+
+/// System commands that would start the screen saver or power the monitor down.
+constexpr std::uint32_t kScScreenSave = 0xF140;
+constexpr std::uint32_t kScMonitorPower = 0xF170;
+
+/// Two 16-bit words packed as the window system packs sizes and positions.
+constexpr std::uint32_t packWords(std::uint32_t low, std::uint32_t high)
+{
+    return (low & 0xFFFFu) | ((high & 0xFFFFu) << 16);
+}
+constexpr std::uint32_t lowWord(std::uint32_t v) { return v & 0xFFFFu; }
+constexpr std::uint32_t highWord(std::uint32_t v) { return (v >> 16) & 0xFFFFu; }
+
+/// Turns one message into the game's input state (`keys`, `mouse`,
+/// `windowActive`), resizes the view, or posts the quit message. Returns true
+/// when the message was handled; false means the window system's default
+/// handling applies. Called on the main thread between frames only.
+bool windowProc(const WindowMessage& message);
+
+/// Queues the quit message with an exit code; the main loop takes it before
+/// any further window message.
+void postQuitMessage(int exitCode);
+
+/// Takes the posted quit message, if any, as a Quit message. Returns false when
+/// none is pending.
+bool takeQuitMessage(WindowMessage& out);

@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include "app/viewport.h"
+#include "unit/shell_state.h"
+
+namespace {
+
+constexpr float kHalfWidth = 160.0f / 29.0f;  // visible half-width in world units
+
+class WindowProcTest : public ::testing::Test {
+protected:
+    void SetUp() override { resetShellState(); }
+    void TearDown() override { resetShellState(); }
+
+    static void moveMouse(int x, int y)
+    {
+        windowProc({MessageKind::MouseMove, 0, packWords(static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y))});
+    }
+};
+
+} // namespace
+
+TEST_F(WindowProcTest, CentrePixelMapsToTheCameraAtBothWindowSizes)
+{
+    cameraOffset = Vector2D(2.5f, -1.25f);
+
+    moveMouse(400, 300);
+    EXPECT_EQ(mouse.x, 400);
+    EXPECT_EQ(mouse.y, 300);
+    EXPECT_NEAR(mouse.world.x, 2.5f, 1e-5f);
+    EXPECT_NEAR(mouse.world.y, -1.25f, 1e-5f);
+
+    // The left edge is half a view-width left of the camera; the top edge is
+    // higher by the same scale (both axes scaled by the width, y up).
+    moveMouse(0, 0);
+    EXPECT_NEAR(mouse.world.x, 2.5f - kHalfWidth, 1e-5f);
+    EXPECT_NEAR(mouse.world.y, -1.25f + kHalfWidth * 600.0f / 800.0f, 1e-5f);
+
+    windowWidth = 1024;
+    windowHeight = 768;
+    moveMouse(512, 384);
+    EXPECT_NEAR(mouse.world.x, 2.5f, 1e-5f);
+    EXPECT_NEAR(mouse.world.y, -1.25f, 1e-5f);
+    moveMouse(1024, 768);
+    EXPECT_NEAR(mouse.world.x, 2.5f + kHalfWidth, 1e-5f);
+    EXPECT_NEAR(mouse.world.y, -1.25f - kHalfWidth * 768.0f / 1024.0f, 1e-5f);
+}
+
+TEST_F(WindowProcTest, MouseWorldPositionChangesOnlyWhenTheMouseMoves)
+{
+    moveMouse(100, 200);
+    const Vector2D before = mouse.world;
+
+    // The camera moving does not move the mouse's world position...
+    cameraOffset.x += 1.0f;
+    EXPECT_EQ(mouse.world.x, before.x);
+
+    // ...nor does a click, which changes only the button flag.
+    windowProc({MessageKind::LButtonDown});
+    EXPECT_TRUE(mouse.leftDown);
+    EXPECT_EQ(mouse.x, 100);
+    EXPECT_EQ(mouse.y, 200);
+    EXPECT_EQ(mouse.world.x, before.x);
+    windowProc({MessageKind::LButtonUp});
+    EXPECT_FALSE(mouse.leftDown);
+
+    moveMouse(100, 200);
+    EXPECT_NEAR(mouse.world.x, before.x + 1.0f, 1e-5f);
+}
+
+TEST_F(WindowProcTest, MousePositionsAreUnsigned16BitWords)
+{
+    // A position left of the window arrives as a large unsigned word.
+    moveMouse(-1, 7);
+    EXPECT_EQ(mouse.x, 65535);
+    EXPECT_EQ(mouse.y, 7);
+}
+
+TEST_F(WindowProcTest, KeyFlagsFollowPressAndRelease)
+{
+    EXPECT_TRUE(windowProc({MessageKind::KeyDown, kVkLeft}));
+    EXPECT_TRUE(keys[kVkLeft]);
+    windowProc({MessageKind::KeyDown, 'A'});
+    EXPECT_TRUE(keys['A']);
+    windowProc({MessageKind::KeyUp, kVkLeft});
+    EXPECT_FALSE(keys[kVkLeft]);
+    EXPECT_TRUE(keys['A']);
+
+    // A code beyond the table is ignored rather than written past its end.
+    EXPECT_TRUE(windowProc({MessageKind::KeyDown, 256}));
+    EXPECT_TRUE(windowProc({MessageKind::KeyUp, 0xFFFFFFFFu}));
+}
+
+TEST_F(WindowProcTest, OnlyMinimisingStopsTheFrames)
+{
+    windowProc({MessageKind::Activate, packWords(0, 1)});
+    EXPECT_FALSE(windowActive);
+    windowProc({MessageKind::Activate, packWords(1, 0)});
+    EXPECT_TRUE(windowActive);
+    // Losing the focus without minimising keeps the game running.
+    windowActive = false;
+    windowProc({MessageKind::Activate, packWords(0, 0)});
+    EXPECT_TRUE(windowActive);
+}
+
+TEST_F(WindowProcTest, ScreenSaverAndMonitorPowerCommandsAreSwallowed)
+{
+    EXPECT_TRUE(windowProc({MessageKind::SysCommand, kScScreenSave}));
+    EXPECT_TRUE(windowProc({MessageKind::SysCommand, kScMonitorPower}));
+    EXPECT_FALSE(windowProc({MessageKind::SysCommand, kScScreenSave + 1}));
+    EXPECT_FALSE(windowProc({MessageKind::Other}));
+}
+
+TEST_F(WindowProcTest, CloseRequestPostsOneQuitWithCodeZero)
+{
+    WindowMessage quit;
+    EXPECT_FALSE(takeQuitMessage(quit));
+    EXPECT_TRUE(windowProc({MessageKind::Close}));
+    ASSERT_TRUE(takeQuitMessage(quit));
+    EXPECT_EQ(quit.kind, MessageKind::Quit);
+    EXPECT_EQ(quit.wParam, 0u);
+    EXPECT_FALSE(takeQuitMessage(quit));
+}
+
+TEST_F(WindowProcTest, ResizeRecordsTheSizeAndTreatsZeroHeightAsOne)
+{
+    ClientSize size = recordClientSize(1024, 768);
+    EXPECT_EQ(size.width, 1024);
+    EXPECT_EQ(size.height, 768);
+    EXPECT_EQ(windowWidth, 1024);
+    EXPECT_EQ(windowHeight, 768);
+
+    size = recordClientSize(640, 0);
+    EXPECT_EQ(size.height, 1);
+    EXPECT_EQ(windowWidth, 640);
+    EXPECT_EQ(windowHeight, 1);
+}
