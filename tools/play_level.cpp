@@ -5,10 +5,14 @@
 //
 // ROPES lists the ropes to hang before "Try it out", as dock-point index
 // pairs with an optional rope-length slider value: "0-2@40 1-3".
+// With PLAY_LEVEL_TRACE=N in the environment, the balls' positions are
+// printed every N frames, which is how levels are tuned.
 // Exit status: 0 completed, 1 not completed, 2 bad arguments or unreadable file.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+
+#include "physics/simulation.h"
 
 #include "play/headless_player.h"
 
@@ -41,7 +45,15 @@ int main(int argc, char** argv)
         frameLimit = static_cast<int>(limit);
     }
 
-    const HeadlessResult result = playHeadless(file, *plan, frameLimit);
+    int traceEvery = 0;
+    if (const char* trace = std::getenv("PLAY_LEVEL_TRACE")) traceEvery = std::atoi(trace);
+    auto observer = [traceEvery](int frame, const Simulation& world) {
+        if (traceEvery <= 0 || frame % traceEvery != 0) return;
+        std::printf("%6d", frame);
+        for (const Ball& ball : world.balls) std::printf("  (%7.3f, %7.3f)", ball.position.x, ball.position.y);
+        std::printf("\n");
+    };
+    const HeadlessResult result = playHeadless(file, *plan, frameLimit, observer);
     if (!result.loaded) {
         std::fprintf(stderr, "play_level: cannot read %s\n", file.c_str());
         return 2;

@@ -101,6 +101,12 @@ void clickButton(PlayMenu& menu, int index)
 
 HeadlessResult playHeadless(const std::string& levelFile, const std::vector<RopePlan>& ropes, int frameLimit)
 {
+    return playHeadless(levelFile, ropes, frameLimit, FrameObserver());
+}
+
+HeadlessResult playHeadless(const std::string& levelFile, const std::vector<RopePlan>& ropes, int frameLimit,
+                            const FrameObserver& observer)
+{
     SavedGlobals saved;
     HeadlessResult result;
     // The controller holds a whole world and its widgets; keep it off the stack.
@@ -123,6 +129,7 @@ HeadlessResult playHeadless(const std::string& levelFile, const std::vector<Rope
     pointAtWorld(Vector2D(), false);
     for (int frame = 0; frame < frameLimit && !menu->completed; ++frame) {
         menu->update(1.0f);
+        if (observer) observer(frame + 1, menu->world);
         if (menu->completed) {
             result.completed = true;
             result.frame = frame + 1;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -31,6 +32,13 @@ struct HeadlessResult {
 /// theme and the progress count are as they were afterwards. Safe to call
 /// from tests and command-line tools, any number of times.
 HeadlessResult playHeadless(const std::string& levelFile, const std::vector<RopePlan>& ropes, int frameLimit);
+
+struct Simulation;
+/// Called after every frame of the try with the frame number (from 1) and
+/// the world, so design tools can follow the balls.
+using FrameObserver = std::function<void(int frame, const Simulation& world)>;
+HeadlessResult playHeadless(const std::string& levelFile, const std::vector<RopePlan>& ropes, int frameLimit,
+                            const FrameObserver& observer);
 
 /// Reads a rope plan written as space-separated "from-to" or "from-to@value"
 /// items, e.g. "0-2@40 1-3". Returns nothing when an item is malformed.
