@@ -127,8 +127,7 @@ bool drawFrame()
         return true;
     }
     glClearColor(0.5f, 0.5f, 1.0f, 0.5f);
-    // The editor is drawn here while its `active` flag is set, once the world
-    // drawing (play/) it builds on exists.
+    if (editor.active) editor.draw();
     // The play-mode controller and its level are drawn here (play/).
     return true;
 }
