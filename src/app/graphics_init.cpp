@@ -4,6 +4,7 @@
 
 #include "app/texture.h"
 #include "editor/slide_menu.h"
+#include "menu/menu_setup.h"
 #include "physics/ball_model.h"
 #include "ui/text.h"
 
@@ -27,8 +28,9 @@ void loadShellTextures()
     editor.setPanelTexture("slidemenu.bmp");
     // The play-mode controller's own "ball.bmp" texture is loaded here (play/).
     ballTexture = loadTexture("ball.bmp");  // a separate texture for the balls
-    // Every main-menu screen's picture is reloaded here (menu/); at the very
-    // first window there are no screens yet.
+    // Every main-menu screen's picture; at the very first window there are
+    // no screens yet.
+    loadMenuPictures();
     font.cellSize = 16;
     font.texture = loadTexture("label.bmp");
 }

@@ -7,6 +7,8 @@
 #include "app/globals.h"
 #include "app/input.h"
 #include "editor/slide_menu.h"
+#include "menu/menu.h"
+#include "menu/menu_setup.h"
 #include "ui/text.h"
 
 namespace {
@@ -90,8 +92,11 @@ void gameInit()
     // 3. The font's glyph table.
     buildGlyphTable();
     // 4. Read the main-menu screens from "menusetup.txt".
+    readMenuSetup("menusetup.txt");
     // 5. Load every main-menu screen's picture.
+    loadMenuPictures();
     // 6. Open screen 0 when there is at least one screen.
+    if (menuCount > 0) openScreen(0);
     // 7. Scan the levels listed in "levels.txt".
     // 8. Read the completed-level count from "config.txt".
 }
@@ -107,8 +112,7 @@ void moveCameraByKeys()
 void updateFrame(float dt)
 {
     if (inMainMenu) {
-        // Every main-menu screen is updated with dt here (menu/).
-        (void)dt;
+        for (Menu& screen : menus) screen.update(dt);
         return;
     }
     moveCameraByKeys();
@@ -123,7 +127,7 @@ bool drawFrame()
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     if (inMainMenu) {
         glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
-        // The main menu is drawn here (menu/).
+        for (Menu& screen : menus) screen.draw();
         return true;
     }
     glClearColor(0.5f, 0.5f, 1.0f, 0.5f);
