@@ -1,0 +1,112 @@
+# Helpers for end-to-end tests: the real game in a temporary copy of its
+# folder on a private Xvfb display, driven through real X input with xdotool.
+# Source it from a *_test.sh script; every helper fails the test loudly.
+
+E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/tangloop-e2e-XXXXXX")
+E2E_XVFB_PID=""
+E2E_GAME_PID=""
+E2E_WINDOW=""
+
+# Pause between input events: frames run only when the message queue is empty,
+# so a press and its release must not reach the game in the same pass.
+E2E_STEP=${E2E_STEP:-0.15}
+
+e2e_cleanup() {
+    [ -n "$E2E_GAME_PID" ] && kill "$E2E_GAME_PID" 2>/dev/null
+    [ -n "$E2E_XVFB_PID" ] && kill "$E2E_XVFB_PID" 2>/dev/null
+    wait 2>/dev/null
+    if [ -n "${E2E_KEEP:-}" ]; then
+        echo "kept $E2E_WORK" >&2
+    else
+        rm -rf "$E2E_WORK"
+    fi
+}
+trap e2e_cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    [ -f "$E2E_WORK/game.log" ] && sed 's/^/game: /' "$E2E_WORK/game.log" >&2
+    exit 1
+}
+
+# copy_game_folder <game folder>: prints the path of a fresh copy.
+copy_game_folder() {
+    [ -d "$1" ] || fail "no game folder at $1"
+    cp -r "$1" "$E2E_WORK/game" || fail "cannot copy $1"
+    echo "$E2E_WORK/game"
+}
+
+# start_display: a private Xvfb on a free display number.
+start_display() {
+    local fifo="$E2E_WORK/display"
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    E2E_XVFB_PID=$!
+    local number
+    read -r -t 10 number <"$fifo" || fail "Xvfb did not start"
+    export DISPLAY=":$number"
+    export LIBGL_ALWAYS_SOFTWARE=1
+}
+
+# start_game <binary> <folder>: runs the game in the folder and waits for its window.
+start_game() {
+    [ -n "$E2E_XVFB_PID" ] || start_display
+    (cd "$2" && exec "$1") >"$E2E_WORK/game.log" 2>&1 &
+    E2E_GAME_PID=$!
+    local tries
+    for tries in $(seq 1 100); do
+        E2E_WINDOW=$(xdotool search --name '^Tangloop$' 2>/dev/null | head -1 || true)
+        [ -n "$E2E_WINDOW" ] && break
+        kill -0 "$E2E_GAME_PID" 2>/dev/null || fail "the game ended at start"
+        sleep 0.1
+    done
+    [ -n "$E2E_WINDOW" ] || fail "no Tangloop window"
+    sleep 1  # the first frames: menu pictures and texts
+}
+
+# stop_game: ends the game politely, then for sure.
+stop_game() {
+    [ -n "$E2E_GAME_PID" ] || return 0
+    kill "$E2E_GAME_PID" 2>/dev/null
+    wait "$E2E_GAME_PID" 2>/dev/null
+    E2E_GAME_PID=""
+}
+
+# move_to <x> <y>: the pointer to a pixel of the window's client area.
+move_to() {
+    xdotool mousemove --window "$E2E_WINDOW" "$1" "$2" || fail "mousemove $1 $2"
+    sleep "$E2E_STEP"
+}
+
+# click <x> <y>: press and release the left button there.
+click() {
+    move_to "$1" "$2"
+    xdotool mousedown 1
+    sleep "$E2E_STEP"
+    xdotool mouseup 1
+    sleep "$E2E_STEP"
+}
+
+# drag <x1> <y1> <x2> <y2>: press at the first pixel, move, release at the second.
+drag() {
+    move_to "$1" "$2"
+    xdotool mousedown 1
+    sleep "$E2E_STEP"
+    move_to $(( ($1 + $3) / 2 )) $(( ($2 + $4) / 2 ))
+    move_to "$3" "$4"
+    xdotool mouseup 1
+    sleep "$E2E_STEP"
+}
+
+# type_text <text>: one key press per character into the focused window.
+type_text() {
+    xdotool type --delay 80 "$1"
+    sleep "$E2E_STEP"
+}
+
+# screenshot <name>: the window's client area as a PNG; prints its path.
+screenshot() {
+    local file="$E2E_WORK/$1.png"
+    import -window "$E2E_WINDOW" "$file" || fail "screenshot $1"
+    echo "$file"
+}
