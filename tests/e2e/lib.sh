@@ -51,7 +51,9 @@ start_display() {
 # start_game <binary> <folder>: runs the game in the folder and waits for its window.
 start_game() {
     [ -n "$E2E_XVFB_PID" ] || start_display
-    (cd "$2" && exec "$1") >"$E2E_WORK/game.log" 2>&1 &
+    local binary
+    binary=$(realpath "$1") || fail "no game binary at $1"
+    (cd "$2" && exec "$binary") >"$E2E_WORK/game.log" 2>&1 &
     E2E_GAME_PID=$!
     local tries
     for tries in $(seq 1 100); do
