@@ -6,6 +6,7 @@
 #include "editor/slide_menu.h"
 #include "menu/menu_setup.h"
 #include "physics/ball_model.h"
+#include "play/play_menu.h"
 #include "ui/text.h"
 
 namespace {
@@ -26,7 +27,7 @@ void loadShellTextures()
 {
     // Each through loadTexture, in this order.
     editor.setPanelTexture("slidemenu.bmp");
-    // The play-mode controller's own "ball.bmp" texture is loaded here (play/).
+    playMenu.panelTexture = loadTexture("ball.bmp");
     ballTexture = loadTexture("ball.bmp");  // a separate texture for the balls
     // Every main-menu screen's picture; at the very first window there are
     // no screens yet.

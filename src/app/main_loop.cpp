@@ -6,9 +6,14 @@
 #include "app/frame_timing.h"
 #include "app/globals.h"
 #include "app/input.h"
+#include "app/texture.h"
 #include "editor/slide_menu.h"
+#include "level/game.h"
+#include "level/list_file.h"
+#include "level/progress.h"
 #include "menu/menu.h"
 #include "menu/menu_setup.h"
+#include "play/play_menu.h"
 #include "ui/text.h"
 
 namespace {
@@ -77,8 +82,9 @@ int runGame(const ShellServices& shell)
         if (keys[kVkF1] && !toggleFullscreen(shell)) return 0;  // nothing saved
     }
 
-    // Progress is saved here through the Game object (level/), before the
-    // window goes.
+    // Progress is saved before the window goes. It was also saved each time
+    // it grew; this write covers a hand-edited file the game read at start.
+    writeProgress(game);
     shell.destroyWindow();
     return exitCode;
 }
@@ -87,8 +93,10 @@ void gameInit()
 {
     // Each piece plugs in at its place; the order matters:
     // 1. Scan the themes listed in "themes.txt".
+    scanThemes(game, [](const std::string& path) { return static_cast<unsigned int>(loadTexture(path)); });
     // 2. Make the first theme current; with no theme at all the game starts
     //    with no current theme (triangles drawn as outlines).
+    if (!game.themes.empty()) makeThemeCurrent(game.themes.front());
     // 3. The font's glyph table.
     buildGlyphTable();
     // 4. Read the main-menu screens from "menusetup.txt".
@@ -98,7 +106,9 @@ void gameInit()
     // 6. Open screen 0 when there is at least one screen.
     if (menuCount > 0) openScreen(0);
     // 7. Scan the levels listed in "levels.txt".
+    scanLevels(game);
     // 8. Read the completed-level count from "config.txt".
+    readProgress(game);
 }
 
 void moveCameraByKeys()
@@ -117,8 +127,7 @@ void updateFrame(float dt)
     }
     moveCameraByKeys();
     if (editor.active) editor.update(dt);
-    // The play-mode controller is updated with dt here, in every state but the
-    // main menu (play/).
+    playMenu.update(dt);
 }
 
 bool drawFrame()
@@ -132,6 +141,6 @@ bool drawFrame()
     }
     glClearColor(0.5f, 0.5f, 1.0f, 0.5f);
     if (editor.active) editor.draw();
-    // The play-mode controller and its level are drawn here (play/).
+    playMenu.draw();
     return true;
 }

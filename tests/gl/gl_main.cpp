@@ -1,0 +1,3 @@
+// TEMPORARY local stand-in, not committed.
+#include <gtest/gtest.h>
+int main(int argc, char** argv) { ::testing::InitGoogleTest(&argc, argv); return RUN_ALL_TESTS(); }
