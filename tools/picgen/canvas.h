@@ -48,6 +48,20 @@ private:
     std::vector<Color> pixels_;
 };
 
+/// A square picture of `side` pixels with paint(u, v) called for every
+/// pixel, u and v in [0, 1) at pixel centres.
+template <typename Paint>
+Canvas paintSquare(int side, Paint paint)
+{
+    Canvas c(side, side);
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) {
+            c.at(x, y) = paint((x + 0.5f) / side, (y + 0.5f) / side);
+        }
+    }
+    return c;
+}
+
 /// Hash of integer coordinates and a seed to [0, 1).
 float hash01(int x, int y, int seed);
 

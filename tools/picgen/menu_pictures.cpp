@@ -11,18 +11,6 @@ namespace {
 
 constexpr int kSide = 256;
 
-template <typename Paint>
-Canvas paintEach(Paint paint)
-{
-    Canvas c(kSide, kSide);
-    for (int y = 0; y < kSide; ++y) {
-        for (int x = 0; x < kSide; ++x) {
-            c.at(x, y) = paint((x + 0.5f) / kSide, (y + 0.5f) / kSide);
-        }
-    }
-    return c;
-}
-
 /// Darkens towards the corners, drawing the eye to the middle.
 void vignette(Canvas& c, float strength)
 {
@@ -55,7 +43,7 @@ void ball(Canvas& c, float x, float y, float r, Color tone, float opacity)
 
 Canvas title()
 {
-    Canvas c = paintEach([](float u, float v) {
+    Canvas c = paintSquare(kSide, [](float u, float v) {
         const Color top{0.10f, 0.22f, 0.34f}, low{0.16f, 0.10f, 0.30f};
         const float haze = tiledFractal(u, v, 3, 4, 301);
         return mix(mix(top, low, v), Color{0.20f, 0.38f, 0.48f}, 0.35f * haze);
@@ -76,7 +64,7 @@ Canvas title()
 
 Canvas levels()
 {
-    Canvas c = paintEach([](float u, float v) {
+    Canvas c = paintSquare(kSide, [](float u, float v) {
         const Color paper{0.12f, 0.26f, 0.46f};
         Color col = scale(paper, 0.9f + 0.2f * tiledFractal(u, v, 8, 3, 401));
         // Blueprint grid: fine lines every 16 pixels, strong ones every 64.
@@ -103,7 +91,7 @@ Canvas levels()
 
 Canvas howto()
 {
-    Canvas c = paintEach([](float u, float v) {
+    Canvas c = paintSquare(kSide, [](float u, float v) {
         const Color board{0.12f, 0.24f, 0.17f};
         // Wiped chalk leaves lighter smudges.
         const float smudge = smoothstep(0.45f, 0.8f, tiledFractal(u, v, 3, 4, 501));
@@ -135,7 +123,7 @@ Canvas howto()
 
 Canvas credits()
 {
-    Canvas c = paintEach([](float u, float v) {
+    Canvas c = paintSquare(kSide, [](float u, float v) {
         const Color top{0.16f, 0.10f, 0.28f}, middle{0.52f, 0.22f, 0.34f}, low{0.86f, 0.50f, 0.22f};
         Color col = v < 0.6f ? mix(top, middle, v / 0.6f) : mix(middle, low, (v - 0.6f) / 0.4f);
         const float cloud = smoothstep(0.5f, 0.8f, tiledFractal(u * 0.5f, v * 2.0f, 4, 4, 601));

@@ -8,22 +8,9 @@ namespace {
 
 constexpr int kSide = 256;
 
-/// Calls paint(u, v) for every pixel, u and v in [0, 1) at pixel centres.
-template <typename Paint>
-Canvas paintEach(Paint paint)
-{
-    Canvas c(kSide, kSide);
-    for (int y = 0; y < kSide; ++y) {
-        for (int x = 0; x < kSide; ++x) {
-            c.at(x, y) = paint((x + 0.5f) / kSide, (y + 0.5f) / kSide);
-        }
-    }
-    return c;
-}
-
 Canvas sky()
 {
-    return paintEach([](float u, float v) {
+    return paintSquare(kSide, [](float u, float v) {
         const Color deep{0.30f, 0.50f, 0.82f}, light{0.50f, 0.70f, 0.93f};
         Color c = mix(deep, light, tiledFractal(u, v, 2, 3, 11));
         // Clouds: a fractal bent by another (still tiling, as both repeat),
@@ -41,7 +28,7 @@ Canvas sky()
 
 Canvas stone()
 {
-    return paintEach([](float u, float v) {
+    return paintSquare(kSide, [](float u, float v) {
         float nearest, second;
         int id;
         tiledCells(u, v, 5, 31, nearest, second, id);
@@ -60,7 +47,7 @@ Canvas stone()
 Canvas wood()
 {
     constexpr int kPlanks = 4;
-    return paintEach([](float u, float v) {
+    return paintSquare(kSide, [](float u, float v) {
         const int plank = static_cast<int>(v * kPlanks);
         const float inPlank = v * kPlanks - plank;
         // Each plank has its own shade and an end joint somewhere along it.
@@ -85,7 +72,7 @@ Canvas wood()
 
 Canvas night()
 {
-    Canvas c = paintEach([](float u, float v) {
+    Canvas c = paintSquare(kSide, [](float u, float v) {
         const Color deep{0.16f, 0.18f, 0.36f}, violet{0.42f, 0.31f, 0.60f}, teal{0.22f, 0.44f, 0.58f};
         const float cloud = smoothstep(0.36f, 0.64f, tiledFractal(u, v, 3, 5, 71));
         const float tint = tiledFractal(u, v, 2, 2, 73);
@@ -109,7 +96,7 @@ Canvas night()
 
 Canvas ice()
 {
-    return paintEach([](float u, float v) {
+    return paintSquare(kSide, [](float u, float v) {
         const Color pale{0.78f, 0.90f, 0.96f}, blue{0.50f, 0.72f, 0.88f};
         Color c = mix(blue, pale, smoothstep(0.3f, 0.7f, tiledFractal(u, v, 3, 4, 113)));
         // Large cracks between plates, finer ones inside.
