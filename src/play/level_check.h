@@ -1,0 +1,49 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct Level;
+
+/// One thing wrong with one level.
+struct LevelFinding {
+    std::string level;    ///< the level's name as levels.txt lists it; empty for the list itself
+    std::string message;  ///< one line, no trailing full stop
+};
+
+struct LevelCheckReport {
+    int levelsChecked = 0;
+    std::vector<LevelFinding> findings;
+};
+
+/// Dock points closer than this cannot both be picked: the play mode takes
+/// the first one within its pick radius, and a rope between them is too short.
+constexpr float kMinDockSpacing = 0.1f;
+/// Frames a level is left to run with no rope: a level that finishes within
+/// them by itself teaches nothing (sixty seconds of game time).
+constexpr int kIdleFrames = 6000;
+/// Most contact tests per world step (balls times lines, rope points and
+/// balls) a level may need before it is judged too big to play through here.
+constexpr long long kMaxPlayCost = 200000;
+/// Most findings of one kind reported for one level; the rest are counted.
+constexpr int kMaxFindingsPerKind = 5;
+
+/// Checks the stored form of one level, with no play: the play area has a
+/// size, every ball and the exit lie inside it, no two dock points are
+/// closer than kMinDockSpacing, and lines do not wall the exit off. Appends
+/// a finding per fault, named `name`. Returns whether playing it through
+/// makes sense (the exit is not walled in and the level is not too big).
+bool checkLevelLayout(const Level& level, const std::string& name, std::vector<LevelFinding>& findings);
+
+/// Checks one listed level: reads "<dataDir>/levels/<name>.txt" and its
+/// solution "<solutionsDir>/<name>.solution", checks the layout, then plays it
+/// headlessly twice: with no rope for kIdleFrames (it must not complete), and
+/// with the solution's ropes for its frames (it must complete, every rope
+/// hung). Appends one finding per fault. Uses the game's globals the way
+/// playHeadless does and puts them back.
+void checkListedLevel(const std::string& dataDir, const std::string& solutionsDir, const std::string& name,
+                      std::vector<LevelFinding>& findings);
+
+/// Checks every level that "<dataDir>/levels.txt" lists, in list order. A
+/// missing list, or one naming no level, is a finding of its own.
+LevelCheckReport checkLevels(const std::string& dataDir, const std::string& solutionsDir);
