@@ -24,9 +24,10 @@ int main(int argc, char** argv)
         std::printf("%s: %s\n", finding.level.empty() ? "levelcheck" : finding.level.c_str(), finding.message.c_str());
 
     if (report.findings.empty()) {
-        std::printf("levelcheck: %d levels, all well\n", report.levelsChecked);
+        std::printf("levelcheck: %d level%s, all well\n", report.levelsChecked, report.levelsChecked == 1 ? "" : "s");
         return 0;
     }
-    std::printf("levelcheck: %zu findings in %d levels\n", report.findings.size(), report.levelsChecked);
+    std::printf("levelcheck: %zu finding%s in %d level%s\n", report.findings.size(),
+                report.findings.size() == 1 ? "" : "s", report.levelsChecked, report.levelsChecked == 1 ? "" : "s");
     return 1;
 }
