@@ -52,10 +52,11 @@ public:
     CappedFindings(const CappedFindings&) = delete;
     CappedFindings& operator=(const CappedFindings&) = delete;
 
-    void add(std::string message)
-    {
-        if (++count_ <= kMaxFindingsPerKind) findings_.push_back({name_, std::move(message)});
-    }
+    /// Counts one more finding; true when it is one of the first few, to be
+    /// worded and added. The rest are only counted: wording costs more than
+    /// the test, and a crowded level has millions.
+    bool count() { return ++count_ <= kMaxFindingsPerKind; }
+    void add(std::string message) { findings_.push_back({name_, std::move(message)}); }
 
 private:
     const std::string& name_;
@@ -74,7 +75,7 @@ void checkBallsInside(const Level& level, const std::string& name, std::vector<L
 {
     CappedFindings outside(name, findings, "balls outside the play area");
     for (std::size_t i = 0; i < level.balls.size(); ++i)
-        if (!insideArea(level.balls[i].position, level.size))
+        if (!insideArea(level.balls[i].position, level.size) && outside.count())
             outside.add("ball " + std::to_string(i) + " at " + point(level.balls[i].position) + " is outside " +
                         areaText(level.size));
 }
@@ -86,7 +87,7 @@ void checkDockSpacing(const Level& level, const std::string& name, std::vector<L
     for (std::size_t i = 0; i < docks.size(); ++i)
         for (std::size_t j = i + 1; j < docks.size(); ++j) {
             const float apart = distance(docks[i].position, docks[j].position);
-            if (apart < kMinDockSpacing)
+            if (apart < kMinDockSpacing && close.count())
                 close.add("dock points " + std::to_string(i) + " and " + std::to_string(j) + " are " + number(apart) +
                           " apart, closer than " + number(kMinDockSpacing));
         }

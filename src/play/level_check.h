@@ -23,8 +23,9 @@ constexpr float kMinDockSpacing = 0.1f;
 /// them by itself teaches nothing (sixty seconds of game time).
 constexpr int kIdleFrames = 6000;
 /// Most contact tests per world step (balls times lines, rope points and
-/// balls) a level may need before it is judged too big to play through here.
-constexpr long long kMaxPlayCost = 200000;
+/// balls) a level may need before it is judged too big to play through here:
+/// a shipped level needs some hundreds, and this many costs seconds a level.
+constexpr long long kMaxPlayCost = 20000;
 /// Most findings of one kind reported for one level; the rest are counted.
 constexpr int kMaxFindingsPerKind = 5;
 
