@@ -1,5 +1,6 @@
 #include "play/level_check.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
