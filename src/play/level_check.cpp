@@ -154,7 +154,7 @@ bool checkLevelLayout(const Level& level, const std::string& name, std::vector<L
 }
 
 void checkListedLevel(const std::string& dataDir, const std::string& solutionsDir, const std::string& name,
-                      std::vector<LevelFinding>& findings)
+                      std::vector<LevelFinding>& findings, const std::vector<std::string>& themes)
 {
     const std::string file = dataDir + "/levels/" + name + ".txt";
     Level level;
@@ -164,6 +164,11 @@ void checkListedLevel(const std::string& dataDir, const std::string& solutionsDi
         return;
     }
     const bool playable = checkLevelLayout(level, name, findings);
+    // An unknown theme is not an error in play (the backdrop stays as it
+    // was), but a shipped level that names one was certainly meant to look
+    // different.
+    if (!level.theme.empty() && std::find(themes.begin(), themes.end(), level.theme) == themes.end())
+        findings.push_back({name, "the theme \"" + level.theme + "\" is not listed in themes.txt"});
 
     LevelSolution solution;
     std::string error;
@@ -187,8 +192,21 @@ LevelCheckReport checkLevels(const std::string& dataDir, const std::string& solu
     }
     const std::vector<std::string> names = parseListEntries(text);
     if (names.empty()) report.findings.push_back({"", "the level list " + listFile + " names no level"});
+
+    std::string themesText;
+    std::vector<std::string> themes;
+    if (readWholeFile(dataDir + "/themes.txt", themesText)) themes = parseListEntries(themesText);
+
+    std::vector<std::string> seen;
     for (const std::string& name : names) {
-        checkListedLevel(dataDir, solutionsDir, name, report.findings);
+        // The list opens levels by position, so a name listed twice is a
+        // level played twice and another one never reached.
+        if (std::find(seen.begin(), seen.end(), name) != seen.end()) {
+            report.findings.push_back({name, "is listed more than once in " + listFile});
+            continue;
+        }
+        seen.push_back(name);
+        checkListedLevel(dataDir, solutionsDir, name, report.findings, themes);
         ++report.levelsChecked;
     }
     return report;

@@ -40,11 +40,14 @@ bool checkLevelLayout(const Level& level, const std::string& name, std::vector<L
 /// solution "<solutionsDir>/<name>.solution", checks the layout, then plays it
 /// headlessly twice: with no rope for kIdleFrames (it must not complete), and
 /// with the solution's ropes for its frames (it must complete, every rope
-/// hung). Appends one finding per fault. Uses the game's globals the way
+/// hung), and, when the level names a theme, that `themes` lists it.
+/// Appends one finding per fault. Uses the game's globals the way
 /// playHeadless does and puts them back.
 void checkListedLevel(const std::string& dataDir, const std::string& solutionsDir, const std::string& name,
-                      std::vector<LevelFinding>& findings);
+                      std::vector<LevelFinding>& findings, const std::vector<std::string>& themes);
 
-/// Checks every level that "<dataDir>/levels.txt" lists, in list order. A
-/// missing list, or one naming no level, is a finding of its own.
+/// Checks every level that "<dataDir>/levels.txt" lists, in list order,
+/// against the themes "<dataDir>/themes.txt" lists (none when it cannot be
+/// read). A missing list, one naming no level, and a name listed twice are
+/// findings of their own.
 LevelCheckReport checkLevels(const std::string& dataDir, const std::string& solutionsDir);

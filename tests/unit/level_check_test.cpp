@@ -1,5 +1,6 @@
 // The level checker on small data folders written here: each broken level
 // must give exactly its own finding, and a sound level none.
+#include <fstream>
 #include <limits>
 #include <map>
 #include <string>
@@ -199,4 +200,31 @@ TEST(LevelCheck, LayoutFindingsAreCappedAndHugeLevelsAreNotPlayed)
     EXPECT_FALSE(checkLevelLayout(away, "Away", findings));
     ASSERT_EQ(findings.size(), 1u);
     EXPECT_TRUE(mentions(findings[0].message, "has no size"));
+}
+
+TEST(LevelCheck, ANameListedTwiceAndAnUnlistedThemeAreReported)
+{
+    CheckFolder folder;
+    folder.list({"Clean", "Mossy", "Clean"});
+    folder.level("Clean", kSlide);
+    folder.solution("Clean", kSlideSolution);
+    folder.level("Mossy", "(0){0}<2>{1}<2>{3}<moss>" + kSlideDocks + kSlideBall + "(5){0}<1.6>{1}<-1.6>{2}<0.3>");
+    folder.solution("Mossy", kSlideSolution);
+
+    // With no themes.txt no theme is known.
+    auto found = byLevel(folder.check());
+    ASSERT_EQ(found["Mossy"].size(), 1u);
+    EXPECT_TRUE(mentions(found["Mossy"][0], "the theme \"moss\" is not listed in themes.txt"));
+    ASSERT_EQ(found["Clean"].size(), 1u);
+    EXPECT_TRUE(mentions(found["Clean"][0], "is listed more than once"));
+
+    {
+        std::ofstream themes(folder.data() + "/themes.txt");
+        themes << "<sky> <moss>";
+    }
+    const LevelCheckReport report = folder.check();
+    EXPECT_EQ(report.levelsChecked, 2);
+    found = byLevel(report);
+    EXPECT_EQ(found.count("Mossy"), 0u);
+    EXPECT_EQ(found["Clean"].size(), 1u);
 }
