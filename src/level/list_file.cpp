@@ -65,7 +65,8 @@ void scanThemes(Game& game, const TextureLoader& load, const std::string& logPat
 {
     std::string text;
     if (!readListFile(game.themesFile, text)) return;
-    const std::vector<std::string> names = parseListEntries(text);
+    std::vector<std::string> names = parseListEntries(text);
+    if (names.size() > kMaxThemes) names.resize(kMaxThemes);
     writeLog(logPath, "Found theme ", names);
     for (const std::string& name : names) {
         game.themes.emplace_back();
@@ -78,7 +79,8 @@ void scanLevels(Game& game, const std::string& logPath)
 {
     std::string text;
     if (!readListFile(game.levelsFile, text)) return;
-    const std::vector<std::string> names = parseListEntries(text);
+    std::vector<std::string> names = parseListEntries(text);
+    if (names.size() > kMaxLevels) names.resize(kMaxLevels);
     writeLog(logPath, "Found level ", names);
     for (const std::string& name : names) game.levels.emplace_back(name);
 }

@@ -9,6 +9,13 @@
 inline const char* const kThemesLog = "themes.log";
 inline const char* const kLevelsLog = "levels.log";
 
+/// The most entries a scan keeps; the rest of a list is ignored. A list grown
+/// by accident or malice to millions of entries would otherwise stall the
+/// start for minutes (one picture load per theme, one row per level, drawn
+/// every frame) and hold gigabytes.
+constexpr std::size_t kMaxThemes = 256;
+constexpr std::size_t kMaxLevels = 1000;
+
 /// The entries of a list file: each is the text between a '<' and the next
 /// '>'. Text outside entries is ignored, a '<' inside an entry is part of the
 /// name, an entry without its '>' is dropped and "<>" is an empty name.

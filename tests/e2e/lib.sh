@@ -112,3 +112,65 @@ screenshot() {
     import -window "$E2E_WINDOW" "$file" || fail "screenshot $1"
     echo "$file"
 }
+
+# --- Robustness helpers: dialogs, orderly quit, memory ---
+
+E2E_ANSWERER_PID=""
+
+# answer_message_boxes: from now on, every dialog the game opens ("Error",
+# "ERROR", ...) is answered with Return, so a picture that fails to load never
+# holds the run. Each answered caption is appended to $E2E_WORK/answered.
+answer_message_boxes() {
+    stop_answering_message_boxes
+    : >"$E2E_WORK/answered"
+    [ -n "$E2E_XVFB_PID" ] || start_display
+    # The loop ends with the display, so the exit trap's wait never hangs on it.
+    local display_pid=$E2E_XVFB_PID
+    (
+        while kill -0 "$display_pid" 2>/dev/null; do
+            for w in $(xdotool search --name '^(Error|ERROR|SHUTDOWN ERROR|Brelk GL)$' 2>/dev/null); do
+                name=$(xdotool getwindowname "$w" 2>/dev/null) || continue
+                xdotool windowfocus --sync "$w" key Return 2>/dev/null &&
+                    echo "$name" >>"$E2E_WORK/answered"
+                sleep 0.2
+            done
+            sleep 0.2
+        done
+    ) >/dev/null 2>&1 &
+    E2E_ANSWERER_PID=$!
+}
+
+stop_answering_message_boxes() {
+    [ -n "$E2E_ANSWERER_PID" ] || return 0
+    kill "$E2E_ANSWERER_PID" 2>/dev/null
+    wait "$E2E_ANSWERER_PID" 2>/dev/null
+    E2E_ANSWERER_PID=""
+}
+
+# quit_by_signal: SIGTERM, as a desktop session ends a program. Sets
+# E2E_EXIT_CODE to the exit code, or to "hung" when the game is still there
+# 5 seconds later (it is then killed). Call it from the shell that started
+# the game, not inside $( ), or the exit code cannot be had.
+quit_by_signal() {
+    local pid=$E2E_GAME_PID status=""
+    kill -TERM "$pid" 2>/dev/null
+    for _ in $(seq 1 50); do
+        if ! kill -0 "$pid" 2>/dev/null; then
+            wait "$pid" 2>/dev/null && status=0 || status=$?
+            break
+        fi
+        sleep 0.1
+    done
+    if [ -z "$status" ]; then
+        kill -KILL "$pid" 2>/dev/null
+        wait "$pid" 2>/dev/null
+        status=hung
+    fi
+    E2E_GAME_PID=""
+    E2E_EXIT_CODE=$status
+}
+
+# resident_kb <pid>: the process's resident memory (VmRSS) in kB.
+resident_kb() {
+    awk '/^VmRSS:/ { print $2 }' "/proc/$1/status" 2>/dev/null
+}
