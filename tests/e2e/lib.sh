@@ -55,8 +55,9 @@ start_game() {
     binary=$(realpath "$1") || fail "no game binary at $1"
     (cd "$2" && exec "$binary") >"$E2E_WORK/game.log" 2>&1 &
     E2E_GAME_PID=$!
+    # A loaded machine can take many seconds to open the window.
     local tries
-    for tries in $(seq 1 100); do
+    for tries in $(seq 1 "${E2E_START_TRIES:-300}"); do
         E2E_WINDOW=$(xdotool search --name '^Tangloop$' 2>/dev/null | head -1 || true)
         [ -n "$E2E_WINDOW" ] && break
         kill -0 "$E2E_GAME_PID" 2>/dev/null || fail "the game ended at start"
