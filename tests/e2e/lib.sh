@@ -129,9 +129,11 @@ answer_message_boxes() {
     local display_pid=$E2E_XVFB_PID
     (
         while kill -0 "$display_pid" 2>/dev/null; do
-            for w in $(xdotool search --name '^(Error|ERROR|SHUTDOWN ERROR|Brelk GL)$' 2>/dev/null); do
-                name=$(xdotool getwindowname "$w" 2>/dev/null) || continue
-                xdotool windowfocus --sync "$w" key Return 2>/dev/null &&
+            # Every call is bounded: a dialog that closes while it is being
+            # focused must not leave the watcher waiting for ever.
+            for w in $(timeout 5 xdotool search --name '^(Error|ERROR|SHUTDOWN ERROR|Brelk GL)$' 2>/dev/null); do
+                name=$(timeout 5 xdotool getwindowname "$w" 2>/dev/null) || continue
+                timeout 5 xdotool windowfocus --sync "$w" key Return 2>/dev/null &&
                     echo "$name" >>"$E2E_WORK/answered"
                 sleep 0.2
             done
@@ -150,12 +152,13 @@ stop_answering_message_boxes() {
 
 # quit_by_signal: SIGTERM, as a desktop session ends a program. Sets
 # E2E_EXIT_CODE to the exit code, or to "hung" when the game is still there
-# 5 seconds later (it is then killed). Call it from the shell that started
+# 20 seconds later (it is then killed). Call it from the shell that started
 # the game, not inside $( ), or the exit code cannot be had.
 quit_by_signal() {
     local pid=$E2E_GAME_PID status=""
     kill -TERM "$pid" 2>/dev/null
-    for _ in $(seq 1 50); do
+    # A sanitizer build checks for leaks on the way out, which takes seconds.
+    for _ in $(seq 1 "${E2E_QUIT_TRIES:-200}"); do
         if ! kill -0 "$pid" 2>/dev/null; then
             wait "$pid" 2>/dev/null && status=0 || status=$?
             break
