@@ -36,7 +36,7 @@ endif()
 # A ball that needs a rope from dock 0 to dock 1 as a slide to the exit.
 file(WRITE ${WORK}/data/levels.txt "<Slide>\n")
 file(WRITE ${WORK}/data/levels/Slide.txt
-  "(0){0}<2>{1}<2>(5){0}<1.6>{1}<-1.6>{2}<0.3>(4)[0]{0}<-1.9>{1}<0.8>[1]{0}<1.2>{1}<-0.6>"
+  "(0){0}<2>{1}<2>(5){0}<1.6>{1}<-1.6>{2}<0.3>(4)[0]{0}<-1.9>{1}<0.8>[1]{0}<0.8>{1}<-0.8>"
   "(1)[0]{0}<-1.6>{1}<1.5>{2}<0.2>{3}<1>{4}<1>")
 file(WRITE ${WORK}/solutions/Slide.solution "ropes 0-1\nframes 400\n")
 run_check(0 ${WORK}/data ${WORK}/solutions)

@@ -6,8 +6,10 @@
 // ROPES lists the ropes to hang before "Try it out", as dock-point index
 // pairs with an optional rope-length slider value: "0-2@40 1-3".
 // With PLAY_LEVEL_TRACE=N in the environment, the balls' positions are
-// printed every N frames, which is how levels are tuned.
+// printed every N frames, which is how levels are tuned. PLAY_LEVEL_SETTLE=N
+// lets the ropes hang N frames before "Try it out", as a player who waits.
 // Exit status: 0 completed, 1 not completed, 2 bad arguments or unreadable file.
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -53,7 +55,9 @@ int main(int argc, char** argv)
         for (const Ball& ball : world.balls) std::printf("  (%7.3f, %7.3f)", ball.position.x, ball.position.y);
         std::printf("\n");
     };
-    const HeadlessResult result = playHeadless(file, *plan, frameLimit, observer);
+    int settleFrames = 0;
+    if (const char* settle = std::getenv("PLAY_LEVEL_SETTLE")) settleFrames = std::max(0, std::atoi(settle));
+    const HeadlessResult result = playHeadless(file, *plan, frameLimit, observer, settleFrames);
     if (!result.loaded) {
         std::fprintf(stderr, "play_level: cannot read %s\n", file.c_str());
         return 2;

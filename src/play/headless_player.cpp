@@ -105,7 +105,7 @@ HeadlessResult playHeadless(const std::string& levelFile, const std::vector<Rope
 }
 
 HeadlessResult playHeadless(const std::string& levelFile, const std::vector<RopePlan>& ropes, int frameLimit,
-                            const FrameObserver& observer)
+                            const FrameObserver& observer, int settleFrames)
 {
     SavedGlobals saved;
     HeadlessResult result;
@@ -119,6 +119,8 @@ HeadlessResult playHeadless(const std::string& levelFile, const std::vector<Rope
 
     for (const RopePlan& plan : ropes)
         if (hangRope(*menu, plan)) ++result.ropesPlaced;
+    pointAtWorld(Vector2D(), false);
+    for (int frame = 0; frame < settleFrames; ++frame) menu->update(1.0f);
 
     clickButton(*menu, kTryOrReturn);
     if (menu->completed) {  // the ball started inside the exit

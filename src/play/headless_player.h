@@ -37,8 +37,10 @@ struct Simulation;
 /// Called after every frame of the try with the frame number (from 1) and
 /// the world, so design tools can follow the balls.
 using FrameObserver = std::function<void(int frame, const Simulation& world)>;
+/// `settleFrames` frames run between the last rope and "Try it out", as
+/// when a player looks at the hung ropes before letting the ball go.
 HeadlessResult playHeadless(const std::string& levelFile, const std::vector<RopePlan>& ropes, int frameLimit,
-                            const FrameObserver& observer);
+                            const FrameObserver& observer, int settleFrames = 0);
 
 /// Reads a rope plan written as space-separated "from-to" or "from-to@value"
 /// items, e.g. "0-2@40 1-3". Returns nothing when an item is malformed.

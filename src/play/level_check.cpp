@@ -119,6 +119,12 @@ void checkPlay(const std::string& file, const std::string& name, const LevelSolu
     if (!solved.completed)
         findings.push_back({name, "the solution does not complete within " + std::to_string(solution->frames) +
                                       " frames"});
+    // A player looks at the ropes before letting the ball go; by then they
+    // hang and have stopped swinging, and the solution must still hold.
+    else if (!playHeadless(file, solution->ropes, solution->frames, FrameObserver(), kSettleFrames).completed)
+        findings.push_back({name, "the solution does not complete within " + std::to_string(solution->frames) +
+                                      " frames when the ropes hang " + std::to_string(kSettleFrames) +
+                                      " frames before Try it out"});
 }
 
 }  // namespace

@@ -22,6 +22,9 @@ constexpr float kMinDockSpacing = 0.1f;
 /// Frames a level is left to run with no rope: a level that finishes within
 /// them by itself teaches nothing (sixty seconds of game time).
 constexpr int kIdleFrames = 6000;
+/// Frames the solution's ropes hang before "Try it out" in its second run:
+/// three seconds, long enough for a fresh rope to sag and stop swinging.
+constexpr int kSettleFrames = 300;
 /// Most contact tests per world step (balls times lines, rope points and
 /// balls) a level may need before it is judged too big to play through here:
 /// a shipped level needs some hundreds, and this many costs seconds a level.
@@ -38,9 +41,9 @@ bool checkLevelLayout(const Level& level, const std::string& name, std::vector<L
 
 /// Checks one listed level: reads "<dataDir>/levels/<name>.txt" and its
 /// solution "<solutionsDir>/<name>.solution", checks the layout, then plays it
-/// headlessly twice: with no rope for kIdleFrames (it must not complete), and
+/// headlessly: with no rope for kIdleFrames (it must not complete), and
 /// with the solution's ropes for its frames (it must complete, every rope
-/// hung), and, when the level names a theme, that `themes` lists it.
+/// hung), at once and again after kSettleFrames; and, when the level names a theme, that `themes` lists it.
 /// Appends one finding per fault. Uses the game's globals the way
 /// playHeadless does and puts them back.
 void checkListedLevel(const std::string& dataDir, const std::string& solutionsDir, const std::string& name,

@@ -17,9 +17,10 @@ namespace {
 
 // A ball held high on the left of a 4 by 4 area; the exit lies low on the
 // right. Alone the ball drops to the floor and stays; a rope from dock 0 to
-// dock 1 is a slide that carries it across in about 140 frames.
+// dock 1 is a slide that carries it across in about 130 frames, whether
+// the ball is let go at once or after the rope has sagged.
 const std::string kSlideHeader = "(0){0}<2>{1}<2>(5){0}<1.6>{1}<-1.6>{2}<0.3>";
-const std::string kSlideDocks = "(4)[0]{0}<-1.9>{1}<0.8>[1]{0}<1.2>{1}<-0.6>";
+const std::string kSlideDocks = "(4)[0]{0}<-1.9>{1}<0.8>[1]{0}<0.8>{1}<-0.8>";
 const std::string kSlideBall = "(1)[0]{0}<-1.6>{1}<1.5>{2}<0.2>{3}<1>{4}<1>";
 const std::string kSlide = kSlideHeader + kSlideDocks + kSlideBall;
 const std::string kSlideSolution = "ropes 0-1\nframes 400\n";
@@ -80,11 +81,11 @@ TEST(LevelCheck, EachBrokenLevelGivesExactlyItsFinding)
     folder.solution("Missing", kSlideSolution);
 
     // A second ball above the top wall; the walls push it in, harmlessly.
-    folder.level("BallOutside", kSlide + "[1]{0}<-1>{1}<3>{2}<0.2>{3}<1>");
+    folder.level("BallOutside", kSlide + "[1]{0}<-1.5>{1}<3>{2}<0.2>{3}<1>");
     folder.solution("BallOutside", kSlideSolution);
 
     // Dock 2 is 0.05 from dock 1; the drag still finds dock 1 first.
-    folder.level("CloseDocks", kSlideHeader + kSlideDocks + "[2]{0}<1.25>{1}<-0.6>" + kSlideBall);
+    folder.level("CloseDocks", kSlideHeader + kSlideDocks + "[2]{0}<0.85>{1}<-0.8>" + kSlideBall);
     folder.solution("CloseDocks", kSlideSolution);
 
     // Four lines box the exit into the corner, two of them along the walls.
@@ -108,7 +109,7 @@ TEST(LevelCheck, EachBrokenLevelGivesExactlyItsFinding)
     ASSERT_EQ(found.size(), 6u);
     EXPECT_TRUE(mentions(found["Missing"][0], "cannot read the level file"));
     EXPECT_TRUE(mentions(found["Missing"][0], "levels/Missing.txt"));
-    EXPECT_TRUE(mentions(found["BallOutside"][0], "ball 1 at (-1, 3) is outside the play area"));
+    EXPECT_TRUE(mentions(found["BallOutside"][0], "ball 1 at (-1.5, 3) is outside the play area"));
     EXPECT_TRUE(mentions(found["CloseDocks"][0], "dock points 1 and 2 are 0.05"));
     EXPECT_TRUE(mentions(found["WalledIn"][0], "walled in"));
     EXPECT_TRUE(mentions(found["NoSolution"][0], "no solution file"));
@@ -131,6 +132,21 @@ TEST(LevelCheck, ALevelThatFinishesByItselfOrCannotHangItsRopesIsReported)
     ASSERT_EQ(found["WrongDocks"].size(), 2u);
     EXPECT_TRUE(mentions(found["WrongDocks"][0], "hangs only 0 of its 1 ropes"));
     EXPECT_TRUE(mentions(found["WrongDocks"][1], "does not complete within 400 frames"));
+}
+
+TEST(LevelCheck, ASolutionThatOnlyWorksBeforeTheRopeSagsIsReported)
+{
+    CheckFolder folder;
+    folder.list({"Sag"});
+    // A long, shallow ramp: let go at once, the ball rides the rope while it
+    // is still straight; once the rope has sagged, the ball rolls into the
+    // dip in its middle and stays there.
+    folder.level("Sag", "(0){0}<5>{1}<3.5>(6)[0]{0}<0.8>{1}<-3.5>{2}<0.8>{3}<-1.6>[1]{0}<0.8>{1}<-1.6>{2}<5>{3}<-2.6>(5){0}<3.8>{1}<-1.85>{2}<0.3>(4)[0]{0}<-4.2>{1}<1>[1]{0}<-1.2>{1}<0.2>[2]{0}<0.8>{1}<-1.5>[3]{0}<-3>{1}<-2.4>(3)[0]:0;{0}<0.8>{1}<-3.5>:1;{0}<5>{1}<-3.5>:2;{0}<5>{1}<-2.6>[1]:0;{0}<0.8>{1}<-3.5>:1;{0}<0.8>{1}<-1.6>:2;{0}<5>{1}<-2.6>(2)(1)[0]{0}<-3.6>{1}<2.6>{2}<0.3>{3}<1>{4}<1>");
+    folder.solution("Sag", "ropes 0-2\nframes 600\n");
+
+    auto found = byLevel(folder.check());
+    ASSERT_EQ(found["Sag"].size(), 1u);
+    EXPECT_TRUE(mentions(found["Sag"][0], "when the ropes hang 300 frames before Try it out"));
 }
 
 TEST(LevelCheck, BadListsAndFilesAreFindingsNotCrashes)
