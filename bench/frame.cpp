@@ -1,0 +1,429 @@
+// Whole frames of the real game in a real window: the update and draw of the
+// title screen and of every shipped level (its solution's ropes hung and the
+// try running), against a loop that only clears and presents. A second mode
+// runs the real main loop for a while and checks its pace.
+//
+//   bench_frame [frames] [--game DIR] [--solutions DIR] [--frames N] [--repeat R] [--only NAME]
+//   bench_frame pacing [--game DIR] [--solutions DIR] [--seconds S] [--level NAME]
+//
+// Run it under a display; the figures are meant for Xvfb with Mesa's software
+// renderer (bench/run does both). CPU time is taken on three clocks: the
+// calling thread (update, draw calls and the present), the whole process
+// (which adds the renderer's own threads) and the wall.
+#include <GL/gl.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "alloc_counter.h"
+#include "app/clock.h"
+#include "app/frame_timing.h"
+#include "app/game_window.h"
+#include "app/globals.h"
+#include "app/input.h"
+#include "app/main_loop.h"
+#include "app/platform.h"
+#include "editor/slide_menu.h"
+#include "frame_stats.h"
+#include "level/game.h"
+#include "play/start_level.h"
+#include "play_driver.h"
+
+namespace {
+
+struct Options {
+    std::string mode = "frames";
+    std::string gameDir = TANGLOOP_GAME_DIR;
+    std::string solutionsDir = std::string(TANGLOOP_SOURCE_DIR) + "/tests/levels";
+    int frames = 1000;
+    int repeat = 1;
+    double seconds = 10.0;
+    std::string only;   ///< frames: run just this level (and the title and baseline)
+    std::string level;  ///< pacing: play this level instead of staying in the menu
+};
+
+bool parseOptions(int argc, char** argv, Options& options)
+{
+    int i = 1;
+    if (i < argc && argv[i][0] != '-') options.mode = argv[i++];
+    for (; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (i + 1 >= argc) return false;
+        const char* value = argv[++i];
+        if (arg == "--game") options.gameDir = value;
+        else if (arg == "--solutions") options.solutionsDir = value;
+        else if (arg == "--frames") options.frames = std::atoi(value);
+        else if (arg == "--repeat") options.repeat = std::atoi(value);
+        else if (arg == "--seconds") options.seconds = std::atof(value);
+        else if (arg == "--only") options.only = value;
+        else if (arg == "--level") options.level = value;
+        else return false;
+    }
+    return (options.mode == "frames" || options.mode == "pacing") && options.frames > 0 && options.frames <= 1000000 &&
+           options.repeat > 0 && options.repeat <= 100 && options.seconds > 0.0 && options.seconds <= 3600.0;
+}
+
+/// Hands pending window events to the game, as the main loop does between frames.
+void drainMessages()
+{
+    WindowMessage message;
+    while (peekWindowMessage(message))
+        if (message.kind != MessageKind::Quit) windowProc(message);
+}
+
+void pointAtPixel(int x, int y)
+{
+    mouse.x = x;
+    mouse.y = y;
+    mouse.world = mouseToWorld(x, y);
+    mouse.leftDown = false;
+}
+
+// --- Frame timing ------------------------------------------------------------
+
+struct FrameSeries {
+    std::string name;
+    std::vector<double> thread, process, wall;  ///< ms per frame
+    std::vector<double> news, mallocs;          ///< allocations per frame
+};
+
+/// Times `count` frames of `frame` (which must present), events drained and
+/// the mouse placed by `before` outside the timing.
+template <typename Before, typename Frame>
+FrameSeries timeFrames(const std::string& name, int count, Before before, Frame frame)
+{
+    FrameSeries series;
+    series.name = name;
+    for (int i = 0; i < count; ++i) {
+        drainMessages();
+        before(i);
+        const std::uint64_t news = newCount();
+        const std::uint64_t mallocs = mallocCount();
+        const double wall = clockMs(CLOCK_MONOTONIC);
+        const double process = clockMs(CLOCK_PROCESS_CPUTIME_ID);
+        const double thread = clockMs(CLOCK_THREAD_CPUTIME_ID);
+        frame();
+        series.thread.push_back(clockMs(CLOCK_THREAD_CPUTIME_ID) - thread);
+        series.process.push_back(clockMs(CLOCK_PROCESS_CPUTIME_ID) - process);
+        series.wall.push_back(clockMs(CLOCK_MONOTONIC) - wall);
+        series.news.push_back(static_cast<double>(newCount() - news));
+        series.mallocs.push_back(static_cast<double>(mallocCount() - mallocs));
+    }
+    return series;
+}
+
+void gameFrame()
+{
+    updateFrame(1.0f);
+    drawFrame();
+    swapGameBuffers();
+}
+
+void clearedFrame()
+{
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    swapGameBuffers();
+}
+
+FrameSeries baselineFrames(int count)
+{
+    return timeFrames("(cleared frame)", count, [](int) {}, clearedFrame);
+}
+
+/// The title screen with the pointer going round in a circle, so the ball it
+/// carries pushes the background ropes and passes over the buttons.
+FrameSeries titleFrames(int count)
+{
+    inMainMenu = true;
+    playMenu.active = false;
+    editor.active = false;
+    auto circle = [](int i) {
+        const double a = 0.02 * i;
+        pointAtPixel(static_cast<int>(500 + 150 * std::cos(a)), static_cast<int>(300 + 150 * std::sin(a)));
+    };
+    return timeFrames("(title screen)", count, circle, gameFrame);
+}
+
+/// Starts a shipped level in the game's own play mode, hangs its solution's
+/// ropes and starts the try.
+void startSolvedLevel(const ShippedLevel& level, int index)
+{
+    startLevel(playMenu, level.name, index);
+    playMenu.active = true;
+    inMainMenu = false;
+    editor.active = false;
+    hangRopes(playMenu, level.solution.ropes);
+    startTry(playMenu);
+}
+
+FrameSeries levelFrames(const ShippedLevel& level, int index, int count)
+{
+    startSolvedLevel(level, index);
+    const MouseState still = mouse;
+    FrameSeries series = timeFrames(level.name, count, [&still](int) { mouse = still; }, gameFrame);
+    playMenu.active = false;
+    inMainMenu = true;
+    return series;
+}
+
+// --- Reporting -----------------------------------------------------------------
+
+/// The median over repeats of one statistic of each repeat.
+template <typename Stat>
+double overRepeats(const std::vector<FrameSeries>& runs, Stat stat)
+{
+    std::vector<double> values;
+    for (const FrameSeries& run : runs) values.push_back(stat(run));
+    return median(values);
+}
+
+double mean(const std::vector<double>& v)
+{
+    double sum = 0.0;
+    for (double x : v) sum += x;
+    return v.empty() ? 0.0 : sum / static_cast<double>(v.size());
+}
+
+double maximum(const std::vector<double>& v)
+{
+    return v.empty() ? 0.0 : *std::max_element(v.begin(), v.end());
+}
+
+struct Row {
+    std::string name;
+    double threadMed, threadP99, processMed, processP99, wallMed, wallP99;
+    double newsMean, newsMax, mallocsMean;
+};
+
+Row summarise(const std::vector<FrameSeries>& runs)
+{
+    Row row;
+    row.name = runs.front().name;
+    row.threadMed = overRepeats(runs, [](const FrameSeries& s) { return median(s.thread); });
+    row.threadP99 = overRepeats(runs, [](const FrameSeries& s) { return quantile(s.thread, 0.99); });
+    row.processMed = overRepeats(runs, [](const FrameSeries& s) { return median(s.process); });
+    row.processP99 = overRepeats(runs, [](const FrameSeries& s) { return quantile(s.process, 0.99); });
+    row.wallMed = overRepeats(runs, [](const FrameSeries& s) { return median(s.wall); });
+    row.wallP99 = overRepeats(runs, [](const FrameSeries& s) { return quantile(s.wall, 0.99); });
+    row.newsMean = overRepeats(runs, [](const FrameSeries& s) { return mean(s.news); });
+    row.newsMax = overRepeats(runs, [](const FrameSeries& s) { return maximum(s.news); });
+    row.mallocsMean = overRepeats(runs, [](const FrameSeries& s) { return mean(s.mallocs); });
+    return row;
+}
+
+constexpr double kP99TargetMs = 3.0;
+
+void printTable(const std::vector<Row>& rows, const Row& base)
+{
+    std::printf("\nms per frame (median over repeats of each run's median / 99th percentile)\n");
+    std::printf("%-16s %15s %15s %15s %11s %11s %9s %9s %9s\n", "frame", "thread med/p99", "process med/p99",
+                "wall med/p99", "x base p99", "x base med", "new/frm", "new max", "malloc/f");
+    auto line = [&base](const Row& r) {
+        std::printf("%-16s %7.3f %7.3f %7.3f %7.3f %7.3f %7.3f %11.2f %11.2f %9.2f %9.0f %9.1f\n", r.name.c_str(),
+                    r.threadMed, r.threadP99, r.processMed, r.processP99, r.wallMed, r.wallP99,
+                    r.processP99 / base.processP99, r.processMed / base.processMed, r.newsMean, r.newsMax,
+                    r.mallocsMean);
+    };
+    line(base);
+    double worstP99 = 0.0;
+    std::string worst;
+    for (const Row& r : rows) {
+        line(r);
+        if (r.processP99 > worstP99 && r.name != "(title screen)") {
+            worstP99 = r.processP99;
+            worst = r.name;
+        }
+    }
+    std::printf("\nworst level p99 process CPU %.3f ms (%s): target under %.1f ms %s\n", worstP99, worst.c_str(),
+                kP99TargetMs, worstP99 < kP99TargetMs ? "HOLDS" : "FAILS");
+    if (!mallocCounted()) std::printf("(malloc not counted in this build)\n");
+}
+
+int runFrames(const Options& options)
+{
+    std::string error;
+    std::vector<ShippedLevel> levels = shippedLevels(".", options.solutionsDir, error);
+    if (levels.empty()) {
+        std::fprintf(stderr, "bench_frame: %s\n", error.c_str());
+        return 1;
+    }
+
+    // The first frame presented, then memory after start-up.
+    drainMessages();
+    gameFrame();
+    const long rssStart = procStatusKb("VmRSS");
+
+    std::vector<FrameSeries> baseRuns;
+    std::vector<FrameSeries> titleRuns;
+    std::vector<std::vector<FrameSeries>> levelRuns(levels.size());
+    long rssAfterFirstPlay = -1;
+    for (int r = 0; r < options.repeat; ++r) {
+        baseRuns.push_back(baselineFrames(options.frames));
+        titleRuns.push_back(titleFrames(options.frames));
+        for (std::size_t i = 0; i < levels.size(); ++i) {
+            if (!options.only.empty() && levels[i].name != options.only) continue;
+            levelRuns[i].push_back(levelFrames(levels[i], static_cast<int>(i), options.frames));
+            if (rssAfterFirstPlay < 0) rssAfterFirstPlay = procStatusKb("VmRSS");
+        }
+        std::fprintf(stderr, "bench_frame: repeat %d of %d done\n", r + 1, options.repeat);
+    }
+
+    const Row base = summarise(baseRuns);
+    std::vector<Row> rows{summarise(titleRuns)};
+    for (const auto& runs : levelRuns)
+        if (!runs.empty()) rows.push_back(summarise(runs));
+    std::printf("%d frames per series, %d repeat(s)\n", options.frames, options.repeat);
+    printTable(rows, base);
+    std::printf("\nresident memory: after start %ld kB; after %d frames of play %ld kB; at the end %ld kB "
+                "(peak %ld kB)\n",
+                rssStart, options.frames, rssAfterFirstPlay, procStatusKb("VmRSS"), procStatusKb("VmHWM"));
+    return 0;
+}
+
+// --- Pacing ------------------------------------------------------------------
+
+/// Millisecond ticks off the monotonic clock, truncated like the platform's
+/// own tick count. Every reading the main loop takes is kept, so each frame's
+/// frame time can be worked out exactly as the loop worked it out.
+std::vector<std::uint32_t> gReadings;
+
+std::uint32_t recordedTicks()
+{
+    timespec t{};
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    const auto ms = static_cast<std::uint64_t>(t.tv_sec) * 1000u + static_cast<std::uint64_t>(t.tv_nsec) / 1000000u;
+    const auto tick = static_cast<std::uint32_t>(ms);
+    gReadings.push_back(tick);
+    return tick;
+}
+
+struct Pacing {
+    Options options;
+    std::vector<ShippedLevel> levels;
+    int swaps = 0;
+    bool counting = false;
+    double startMs = 0.0;
+    double lastSwapMs = 0.0;
+    std::uint32_t previousLastTick = 0;
+    int frames = 0;
+    double updates = 0.0;  ///< sum of dt over the counted frames
+    int zeroDtFrames = 0;
+    int zeroRun = 0;
+    int longestZeroRun = 0;
+    std::vector<double> periods;  ///< ms between presents
+};
+Pacing gPacing;
+
+void startPacingLevel()
+{
+    for (std::size_t i = 0; i < gPacing.levels.size(); ++i)
+        if (gPacing.levels[i].name == gPacing.options.level) return startSolvedLevel(gPacing.levels[i], static_cast<int>(i));
+    std::fprintf(stderr, "bench_frame: no level %s; staying in the menu\n", gPacing.options.level.c_str());
+}
+
+/// Presents, then books the frame. In a frame the loop reads the tick count
+/// three times: for the pacing wait, for the frame time, and for lastTick.
+void pacingSwap()
+{
+    swapGameBuffers();
+    const double now = clockMs(CLOCK_MONOTONIC);
+    Pacing& p = gPacing;
+    ++p.swaps;
+    const std::size_t n = gReadings.size();
+    const std::uint32_t dtReading = n >= 2 ? gReadings[n - 2] : 0;
+    gReadings.clear();
+
+    if (p.swaps == 1 && !p.options.level.empty()) startPacingLevel();
+    // The first frames carry start-up and the level start; count from the third.
+    if (p.swaps == 3) {
+        p.counting = true;
+        p.startMs = now;
+    } else if (p.counting) {
+        const float dt = frameDt(dtReading, p.previousLastTick);
+        ++p.frames;
+        p.updates += dt;
+        p.periods.push_back(now - p.lastSwapMs);
+        if (dt == 0.0f) {
+            ++p.zeroDtFrames;
+            p.longestZeroRun = std::max(p.longestZeroRun, ++p.zeroRun);
+        } else {
+            p.zeroRun = 0;
+        }
+        if (now - p.startMs >= p.options.seconds * 1000.0) {
+            p.counting = false;
+            quitRequested = true;
+            p.startMs = now - p.startMs;  // now the counted span
+        }
+    }
+    p.lastSwapMs = now;
+    p.previousLastTick = lastTick;
+}
+
+int runPacing(const Options& options)
+{
+    std::string error;
+    gPacing.options = options;
+    gPacing.levels = shippedLevels(".", options.solutionsDir, error);
+    gReadings.reserve(64);
+    setTickSource(recordedTicks);
+
+    ShellServices shell;
+    shell.createWindow = createGameWindow;
+    shell.destroyWindow = destroyGameWindow;
+    shell.peekMessage = peekWindowMessage;
+    shell.swapBuffers = pacingSwap;
+    runGame(shell);
+
+    const Pacing& p = gPacing;
+    const double seconds = p.startMs / 1000.0;
+    if (p.frames == 0 || seconds <= 0.0) {
+        std::fprintf(stderr, "bench_frame: the loop presented no frame to count\n");
+        return 1;
+    }
+    const double rate = p.updates / seconds;
+    std::printf("%s: %d frames in %.3f s: %.2f frames/s, %.2f updates/s (sum of dt per second)\n",
+                options.level.empty() ? "main menu" : options.level.c_str(), p.frames, seconds, p.frames / seconds,
+                rate);
+    std::printf("frames with dt 0: %d (longest run %d)\n", p.zeroDtFrames, p.longestZeroRun);
+    std::printf("present-to-present ms: median %.3f, p99 %.3f, max %.3f\n", median(p.periods),
+                quantile(p.periods, 0.99), maximum(p.periods));
+    const bool holds = std::fabs(rate - 100.0) <= 1.0 && p.zeroDtFrames == 0;
+    std::printf("target 100 updates/s within 1%%, no dt 0: %s\n", holds ? "HOLDS" : "FAILS");
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    Options options;
+    if (!parseOptions(argc, argv, options)) {
+        std::fprintf(stderr,
+                     "usage: bench_frame [frames|pacing] [--game DIR] [--solutions DIR] [--frames N] [--repeat R]\n"
+                     "                   [--only LEVEL] [--seconds S] [--level LEVEL]\n");
+        return 2;
+    }
+    // The game reads and writes its files relative to its folder.
+    if (chdir(options.gameDir.c_str()) != 0) {
+        std::fprintf(stderr, "bench_frame: cannot enter the game folder %s\n", options.gameDir.c_str());
+        return 2;
+    }
+    installPlatformServices();
+    int status = 0;
+    if (options.mode == "pacing") {
+        status = runPacing(options);
+    } else if (!createGameWindow(kWindowTitle, windowWidth, windowHeight, colorBits, fullscreen)) {
+        status = 1;
+    } else {
+        lastTick = tickCount();
+        gameInit();
+        status = runFrames(options);
+        destroyGameWindow();
+    }
+    shutdownPlatform();
+    return status;
+}
