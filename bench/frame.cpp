@@ -30,6 +30,7 @@
 #include "editor/slide_menu.h"
 #include "frame_stats.h"
 #include "level/game.h"
+#include "ui/overlay.h"
 #include "play/start_level.h"
 #include "play_driver.h"
 
@@ -44,6 +45,7 @@ struct Options {
     double seconds = 10.0;
     std::string only;   ///< frames: run just this level (and the title and baseline)
     std::string level;  ///< pacing: play this level instead of staying in the menu
+    std::string dump;   ///< frames: also write every frame's figures to this CSV file
 };
 
 bool parseOptions(int argc, char** argv, Options& options)
@@ -61,6 +63,7 @@ bool parseOptions(int argc, char** argv, Options& options)
         else if (arg == "--seconds") options.seconds = std::atof(value);
         else if (arg == "--only") options.only = value;
         else if (arg == "--level") options.level = value;
+        else if (arg == "--dump") options.dump = value;
         else return false;
     }
     return (options.mode == "frames" || options.mode == "pacing") && options.frames > 0 && options.frames <= 1000000 &&
@@ -89,7 +92,12 @@ struct FrameSeries {
     std::string name;
     std::vector<double> thread, process, wall;  ///< ms per frame
     std::vector<double> news, mallocs;          ///< allocations per frame
+    std::vector<double> updateNews;             ///< C++ allocations in updateFrame alone
 };
+
+/// C++ allocations made by the last gameFrame's update (the game's own code
+/// only; the draw also counts the driver's, whose shader compiler is C++).
+std::uint64_t gUpdateNews = 0;
 
 /// Times `count` frames of `frame` (which must present), events drained and
 /// the mouse placed by `before` outside the timing.
@@ -106,19 +114,23 @@ FrameSeries timeFrames(const std::string& name, int count, Before before, Frame 
         const double wall = clockMs(CLOCK_MONOTONIC);
         const double process = clockMs(CLOCK_PROCESS_CPUTIME_ID);
         const double thread = clockMs(CLOCK_THREAD_CPUTIME_ID);
+        gUpdateNews = 0;
         frame();
         series.thread.push_back(clockMs(CLOCK_THREAD_CPUTIME_ID) - thread);
         series.process.push_back(clockMs(CLOCK_PROCESS_CPUTIME_ID) - process);
         series.wall.push_back(clockMs(CLOCK_MONOTONIC) - wall);
         series.news.push_back(static_cast<double>(newCount() - news));
         series.mallocs.push_back(static_cast<double>(mallocCount() - mallocs));
+        series.updateNews.push_back(static_cast<double>(gUpdateNews));
     }
     return series;
 }
 
 void gameFrame()
 {
+    const std::uint64_t before = newCount();
     updateFrame(1.0f);
+    gUpdateNews = newCount() - before;
     drawFrame();
     swapGameBuffers();
 }
@@ -132,6 +144,42 @@ void clearedFrame()
 FrameSeries baselineFrames(int count)
 {
     return timeFrames("(cleared frame)", count, [](int) {}, clearedFrame);
+}
+
+/// Yardsticks for the software renderer: a cleared frame plus one layer over
+/// the whole window, either the theme picture (opaque, textured, as the level
+/// background is drawn) or a blended shade (as the darkened field and panel).
+FrameSeries layerFrames(int count, bool textured)
+{
+    auto frame = [textured]() {
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        beginOverlay();
+        placeAt(0.0f, 0.0f);
+        if (textured) {
+            glDisable(GL_BLEND);
+            glEnable(GL_TEXTURE_2D);
+            if (currentTexture) glBindTexture(GL_TEXTURE_2D, *currentTexture);
+            glColor3f(1.0f, 1.0f, 1.0f);
+            glBegin(GL_QUADS);
+            glTexCoord2f(0.0f, 0.0f);
+            glVertex2f(0.0f, 600.0f);
+            glTexCoord2f(1.0f, 0.0f);
+            glVertex2f(800.0f, 600.0f);
+            glTexCoord2f(1.0f, 1.0f);
+            glVertex2f(800.0f, 0.0f);
+            glTexCoord2f(0.0f, 1.0f);
+            glVertex2f(0.0f, 0.0f);
+            glEnd();
+            glDisable(GL_TEXTURE_2D);
+        } else {
+            glEnable(GL_BLEND);
+            drawShadeRect(0.0f, 0.0f, 800.0f, 600.0f, 0.5f);
+            glDisable(GL_BLEND);
+        }
+        endOverlay();
+        swapGameBuffers();
+    };
+    return timeFrames(textured ? "(+1 picture)" : "(+1 shade)", count, [](int) {}, frame);
 }
 
 /// The title screen with the pointer going round in a circle, so the ball it
@@ -196,7 +244,7 @@ double maximum(const std::vector<double>& v)
 struct Row {
     std::string name;
     double threadMed, threadP99, processMed, processP99, wallMed, wallP99;
-    double newsMean, newsMax, mallocsMean;
+    double newsMean, newsMax, mallocsMean, updateNewsMean;
 };
 
 Row summarise(const std::vector<FrameSeries>& runs)
@@ -212,28 +260,47 @@ Row summarise(const std::vector<FrameSeries>& runs)
     row.newsMean = overRepeats(runs, [](const FrameSeries& s) { return mean(s.news); });
     row.newsMax = overRepeats(runs, [](const FrameSeries& s) { return maximum(s.news); });
     row.mallocsMean = overRepeats(runs, [](const FrameSeries& s) { return mean(s.mallocs); });
+    row.updateNewsMean = overRepeats(runs, [](const FrameSeries& s) { return mean(s.updateNews); });
     return row;
 }
 
 constexpr double kP99TargetMs = 3.0;
 
+/// One line per frame of every run, for a closer look at where the slow frames fall.
+void writeDump(const std::string& path, const std::vector<std::vector<FrameSeries>>& all)
+{
+    std::FILE* out = std::fopen(path.c_str(), "w");
+    if (out == nullptr) {
+        std::fprintf(stderr, "bench_frame: cannot write %s\n", path.c_str());
+        return;
+    }
+    std::fprintf(out, "series,repeat,frame,thread_ms,process_ms,wall_ms,news,update_news,mallocs\n");
+    for (const auto& runs : all)
+        for (std::size_t r = 0; r < runs.size(); ++r)
+            for (std::size_t i = 0; i < runs[r].wall.size(); ++i)
+                std::fprintf(out, "%s,%zu,%zu,%.4f,%.4f,%.4f,%.0f,%.0f,%.0f\n", runs[r].name.c_str(), r, i,
+                             runs[r].thread[i], runs[r].process[i], runs[r].wall[i], runs[r].news[i],
+                             runs[r].updateNews[i], runs[r].mallocs[i]);
+    std::fclose(out);
+}
+
 void printTable(const std::vector<Row>& rows, const Row& base)
 {
     std::printf("\nms per frame (median over repeats of each run's median / 99th percentile)\n");
-    std::printf("%-16s %15s %15s %15s %11s %11s %9s %9s %9s\n", "frame", "thread med/p99", "process med/p99",
-                "wall med/p99", "x base p99", "x base med", "new/frm", "new max", "malloc/f");
+    std::printf("%-16s %15s %15s %15s %11s %11s %9s %9s %9s %9s\n", "frame", "thread med/p99", "process med/p99",
+                "wall med/p99", "x base p99", "x base med", "new/frm", "new max", "upd new", "malloc/f");
     auto line = [&base](const Row& r) {
-        std::printf("%-16s %7.3f %7.3f %7.3f %7.3f %7.3f %7.3f %11.2f %11.2f %9.2f %9.0f %9.1f\n", r.name.c_str(),
-                    r.threadMed, r.threadP99, r.processMed, r.processP99, r.wallMed, r.wallP99,
+        std::printf("%-16s %7.3f %7.3f %7.3f %7.3f %7.3f %7.3f %11.2f %11.2f %9.2f %9.0f %9.2f %9.1f\n",
+                    r.name.c_str(), r.threadMed, r.threadP99, r.processMed, r.processP99, r.wallMed, r.wallP99,
                     r.processP99 / base.processP99, r.processMed / base.processMed, r.newsMean, r.newsMax,
-                    r.mallocsMean);
+                    r.updateNewsMean, r.mallocsMean);
     };
     line(base);
     double worstP99 = 0.0;
     std::string worst;
     for (const Row& r : rows) {
         line(r);
-        if (r.processP99 > worstP99 && r.name != "(title screen)") {
+        if (r.processP99 > worstP99 && r.name[0] != '(') {
             worstP99 = r.processP99;
             worst = r.name;
         }
@@ -258,11 +325,15 @@ int runFrames(const Options& options)
     const long rssStart = procStatusKb("VmRSS");
 
     std::vector<FrameSeries> baseRuns;
+    std::vector<FrameSeries> pictureRuns;
+    std::vector<FrameSeries> shadeRuns;
     std::vector<FrameSeries> titleRuns;
     std::vector<std::vector<FrameSeries>> levelRuns(levels.size());
     long rssAfterFirstPlay = -1;
     for (int r = 0; r < options.repeat; ++r) {
         baseRuns.push_back(baselineFrames(options.frames));
+        pictureRuns.push_back(layerFrames(options.frames, true));
+        shadeRuns.push_back(layerFrames(options.frames, false));
         titleRuns.push_back(titleFrames(options.frames));
         for (std::size_t i = 0; i < levels.size(); ++i) {
             if (!options.only.empty() && levels[i].name != options.only) continue;
@@ -273,9 +344,14 @@ int runFrames(const Options& options)
     }
 
     const Row base = summarise(baseRuns);
-    std::vector<Row> rows{summarise(titleRuns)};
+    std::vector<Row> rows{summarise(pictureRuns), summarise(shadeRuns), summarise(titleRuns)};
     for (const auto& runs : levelRuns)
         if (!runs.empty()) rows.push_back(summarise(runs));
+    if (!options.dump.empty()) {
+        std::vector<std::vector<FrameSeries>> all{baseRuns, pictureRuns, shadeRuns, titleRuns};
+        all.insert(all.end(), levelRuns.begin(), levelRuns.end());
+        writeDump(options.dump, all);
+    }
     std::printf("%d frames per series, %d repeat(s)\n", options.frames, options.repeat);
     printTable(rows, base);
     std::printf("\nresident memory: after start %ld kB; after %d frames of play %ld kB; at the end %ld kB "
@@ -404,7 +480,7 @@ int main(int argc, char** argv)
     if (!parseOptions(argc, argv, options)) {
         std::fprintf(stderr,
                      "usage: bench_frame [frames|pacing] [--game DIR] [--solutions DIR] [--frames N] [--repeat R]\n"
-                     "                   [--only LEVEL] [--seconds S] [--level LEVEL]\n");
+                     "                   [--only LEVEL] [--dump CSV] [--seconds S] [--level LEVEL]\n");
         return 2;
     }
     // The game reads and writes its files relative to its folder.

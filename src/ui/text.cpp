@@ -14,54 +14,57 @@ constexpr float kCellV = 1.0f / kCellRows;      // 0.03125
 // Reciprocal of the picture's width in pixels (256).
 constexpr float kPictureWidthReciprocal = 0.00390625f;
 
-// One textured square of side size at the current origin, showing cell k.
-void drawGlyphQuad(int cell, float size)
+// The state every glyph is drawn in: the font picture, blended, unlit.
+void beginGlyphs()
 {
     glEnable(GL_TEXTURE_2D);
     glDisable(GL_LIGHTING);
     glEnable(GL_BLEND);
+    glBindTexture(GL_TEXTURE_2D, font.texture);
+}
 
+// One pass over the text: a textured square of side size per character,
+// showing cell base + code, each one size further along x. All squares go in
+// one batch; a state change around every glyph made the software renderer
+// validate its whole pipeline hundreds of times a frame.
+void drawGlyphRow(const std::string& text, int base, float size)
+{
     const float w = font.cellSize * kPictureWidthReciprocal;
     // The picture is twice as high as it is wide, so a square cell spans
     // half as much of v as of u.
     const float h = w * 0.5f;
-    const GlyphCoord& c = glyphCoords[cell];
 
-    glBindTexture(GL_TEXTURE_2D, font.texture);
     glBegin(GL_QUADS);
-    glTexCoord2f(c.u, c.v);
-    glVertex2f(0.0f, 0.0f);
-    glTexCoord2f(c.u + w, c.v);
-    glVertex2f(size, 0.0f);
-    glTexCoord2f(c.u + w, c.v - h);
-    glVertex2f(size, size);
-    glTexCoord2f(c.u, c.v - h);
-    glVertex2f(0.0f, size);
+    float x = 0.0f;
+    for (unsigned char code : text) {
+        const GlyphCoord& c = glyphCoords[base + code];
+        glTexCoord2f(c.u, c.v);
+        glVertex2f(x, 0.0f);
+        glTexCoord2f(c.u + w, c.v);
+        glVertex2f(x + size, 0.0f);
+        glTexCoord2f(c.u + w, c.v - h);
+        glVertex2f(x + size, size);
+        glTexCoord2f(c.u, c.v - h);
+        glVertex2f(x, size);
+        x += size;
+    }
     glEnd();
-
-    glDisable(GL_TEXTURE_2D);
 }
 
-// Mask pass then glyph pass from the current position. The mask pass is
-// wrapped in a push and pop so the glyph pass starts at the same place; the
-// glyph pass leaves the origin advanced past the text.
+// Mask pass then glyph pass from the current position; both start at the same
+// place, and the origin is left advanced past the text (one step per
+// character, as the characters advance). Texturing is left off and blending on.
 void drawBothPasses(const std::string& text, float size)
 {
+    beginGlyphs();
     glBlendFunc(GL_DST_COLOR, GL_ZERO);
-    glPushMatrix();
     glColor3f(1.0f, 1.0f, 1.0f);
-    for (unsigned char c : text) {
-        drawGlyphQuad(c, size);
-        glTranslatef(size, 0.0f, 0.0f);
-    }
-    glPopMatrix();
+    drawGlyphRow(text, 0, size);
 
-    glColor3f(1.0f, 1.0f, 1.0f);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);
-    for (unsigned char c : text) {
-        drawGlyphQuad(kGlyphCellBase + c, size);
-        glTranslatef(size, 0.0f, 0.0f);
-    }
+    drawGlyphRow(text, kGlyphCellBase, size);
+    for (std::size_t i = 0; i < text.size(); ++i) glTranslatef(size, 0.0f, 0.0f);
+    glDisable(GL_TEXTURE_2D);
 }
 
 } // namespace

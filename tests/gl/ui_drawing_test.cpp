@@ -161,6 +161,15 @@ TEST_F(UiDrawingTest, TextOfNCharactersAtSizeSCoversNTimesSPixels)
     float origin[3];
     modelViewOrigin(origin);
     EXPECT_FLOAT_EQ(origin[0], 148.0f);  // left advanced past the text
+    // Left for the next drawing: texturing off, additive blending on.
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+    EXPECT_TRUE(glIsEnabled(GL_BLEND));
+    GLint source = 0;
+    GLint destination = 0;
+    glGetIntegerv(GL_BLEND_SRC, &source);
+    glGetIntegerv(GL_BLEND_DST, &destination);
+    EXPECT_EQ(source, GL_SRC_ALPHA);
+    EXPECT_EQ(destination, GL_ONE);
 
     EXPECT_TRUE(near(pixelAt(101, 101), kWhite));
     EXPECT_TRUE(near(pixelAt(146, 110), kWhite));
