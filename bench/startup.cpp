@@ -104,14 +104,28 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "bench_startup: RUNS must be 1 to 10000\n");
         return 2;
     }
+    // The children start in GAME_DIR, so every path must stand on its own.
+    std::string paths[3];
+    for (int i = 0; i < 3; ++i) {
+        char* full = realpath(argv[i + 1], nullptr);
+        if (full == nullptr) {
+            std::fprintf(stderr, "bench_startup: cannot find %s\n", argv[i + 1]);
+            return 2;
+        }
+        paths[i] = full;
+        std::free(full);
+    }
+    const std::string& probe = paths[0];
+    const std::string& gameBinary = paths[1];
+    const std::string& bareBinary = paths[2];
     Summary game;
     Summary bare;
     // One of each first, unrecorded, so both start with warm file caches.
-    launch(argv[1], argv[3], argv[4]);
-    launch(argv[1], argv[2], argv[4]);
+    launch(probe, bareBinary, argv[4]);
+    launch(probe, gameBinary, argv[4]);
     for (int i = 0; i < runs; ++i) {
-        book(bare, launch(argv[1], argv[3], argv[4]));
-        book(game, launch(argv[1], argv[2], argv[4]));
+        book(bare, launch(probe, bareBinary, argv[4]));
+        book(game, launch(probe, gameBinary, argv[4]));
     }
     print("bare window", bare);
     print("game", game);

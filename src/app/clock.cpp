@@ -32,6 +32,11 @@ void setTickSource(TickSource source)
     gTickSource = source ? source : steadyTicks;
 }
 
+TickSource tickSource()
+{
+    return gTickSource;
+}
+
 void sleepMs(std::uint32_t ms)
 {
     gSleepSink(ms);

@@ -7,6 +7,8 @@
 std::uint32_t tickCount();
 using TickSource = std::uint32_t (*)();
 void setTickSource(TickSource source);
+/// The source installed now, so that a tool can wrap it.
+TickSource tickSource();
 
 /// Sleeps the calling thread; a no-op source can be installed by tests.
 void sleepMs(std::uint32_t ms);

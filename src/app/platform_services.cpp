@@ -3,7 +3,9 @@
 
 #include <SDL2/SDL.h>
 
+#include <chrono>
 #include <csignal>
+#include <thread>
 #include <vector>
 
 #include "app/clock.h"
@@ -18,9 +20,16 @@ std::uint32_t sdlTicks()
     return static_cast<std::uint32_t>(SDL_GetTicks());
 }
 
+/// Returns once the tick count has moved on by ms. A sleep of whole
+/// milliseconds that begins part-way through a millisecond ends in the next
+/// one about half the time, which stretched the 10 ms frame pace by several
+/// per cent; so all but the last millisecond is slept in one piece and the
+/// rest in short naps.
 void sdlSleep(std::uint32_t ms)
 {
-    SDL_Delay(ms);
+    const std::uint32_t start = sdlTicks();
+    if (ms > 1) SDL_Delay(ms - 1);
+    while (sdlTicks() - start < ms) std::this_thread::sleep_for(std::chrono::microseconds(100));
 }
 
 Uint32 iconFlag(MessageIcon icon)
