@@ -5,6 +5,7 @@
 //
 //   bench_frame [frames] [--game DIR] [--solutions DIR] [--frames N] [--repeat R] [--only NAME]
 //   bench_frame pacing [--game DIR] [--solutions DIR] [--seconds S] [--level NAME]
+//   bench_frame sleep
 //
 // Run it under a display; the figures are meant for Xvfb with Mesa's software
 // renderer (bench/run does both). CPU time is taken on three clocks: the
@@ -13,10 +14,12 @@
 #include <GL/gl.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "alloc_counter.h"
@@ -66,7 +69,7 @@ bool parseOptions(int argc, char** argv, Options& options)
         else if (arg == "--dump") options.dump = value;
         else return false;
     }
-    return (options.mode == "frames" || options.mode == "pacing") && options.frames > 0 && options.frames <= 1000000 &&
+    return (options.mode == "frames" || options.mode == "pacing" || options.mode == "sleep") && options.frames > 0 && options.frames <= 1000000 &&
            options.repeat > 0 && options.repeat <= 100 && options.seconds > 0.0 && options.seconds <= 3600.0;
 }
 
@@ -468,6 +471,45 @@ int runPacing(const Options& options)
     return 0;
 }
 
+// --- Sleep -----------------------------------------------------------------------
+
+/// How far past its target the tick count stands when a pacing-sized sleep
+/// returns: the platform's sleepMs against a plain sleep of whole milliseconds
+/// (what SDL_Delay does), each started at whatever point of a millisecond the
+/// previous one left off, as a frame's wait is.
+int runSleep()
+{
+    constexpr int kTrials = 400;
+    constexpr std::uint32_t kWaitMs = 3;
+    auto overshoots = [](auto sleep) {
+        std::vector<double> late;
+        for (int i = 0; i < kTrials; ++i) {
+            const std::uint32_t start = tickCount();
+            sleep(kWaitMs);
+            const auto elapsed = static_cast<std::int32_t>(tickCount() - start);
+            late.push_back(static_cast<double>(elapsed - static_cast<std::int32_t>(kWaitMs)));
+        }
+        return late;
+    };
+    auto report = [](const char* name, const std::vector<double>& late) {
+        int onTime = 0;
+        int early = 0;
+        for (double l : late) {
+            onTime += l == 0.0 ? 1 : 0;
+            early += l < 0.0 ? 1 : 0;
+        }
+        std::printf("%-24s of %zu waits: %5.1f%% end in the target millisecond, %d early; "
+                    "mean %.2f ms late, p99 %.0f ms\n",
+                    name, late.size(), 100.0 * onTime / static_cast<double>(late.size()), early, mean(late),
+                    quantile(late, 0.99));
+    };
+    report("whole-millisecond sleep", overshoots([](std::uint32_t ms) {
+               std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+           }));
+    report("platform sleepMs", overshoots([](std::uint32_t ms) { sleepMs(ms); }));
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -475,7 +517,7 @@ int main(int argc, char** argv)
     Options options;
     if (!parseOptions(argc, argv, options)) {
         std::fprintf(stderr,
-                     "usage: bench_frame [frames|pacing] [--game DIR] [--solutions DIR] [--frames N] [--repeat R]\n"
+                     "usage: bench_frame [frames|pacing|sleep] [--game DIR] [--solutions DIR] [--frames N] [--repeat R]\n"
                      "                   [--only LEVEL] [--dump CSV] [--seconds S] [--level LEVEL]\n");
         return 2;
     }
@@ -488,6 +530,8 @@ int main(int argc, char** argv)
     int status = 0;
     if (options.mode == "pacing") {
         status = runPacing(options);
+    } else if (options.mode == "sleep") {
+        status = runSleep();
     } else {
         // Where start-up goes: the window and context, gameInit, the first frame.
         const double t0 = clockMs(CLOCK_MONOTONIC);
