@@ -522,7 +522,7 @@ int main(int argc, char** argv)
         return 2;
     }
     // The game reads and writes its files relative to its folder.
-    if (chdir(options.gameDir.c_str()) != 0) {
+    if (options.mode != "sleep" && chdir(options.gameDir.c_str()) != 0) {
         std::fprintf(stderr, "bench_frame: cannot enter the game folder %s\n", options.gameDir.c_str());
         return 2;
     }
