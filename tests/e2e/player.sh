@@ -1,0 +1,307 @@
+# A player's eyes and hands for the end-to-end tests: where a level's dock
+# points land on the screen, what a screenshot shows, and a level played
+# through with its stored solution. Source it after lib.sh.
+#
+# The mouse maps a window pixel (px, py) to the world by
+#     x = 320/29 * px / W - 160/29 + camera.x
+#     y = 160/29 * H / W - 320/29 * py / W + camera.y
+# (W, H the window size), and the world is drawn to match, so a world point
+# is seen at the inverse of that. In an 800 by 600 window one unit is 72.5
+# pixels.
+
+E2E_WINDOW_W=${E2E_WINDOW_W:-800}
+E2E_WINDOW_H=${E2E_WINDOW_H:-600}
+
+# The play panel covers x 0 to 200; a press there starts no rope.
+E2E_PANEL_RIGHT=200
+
+# level_docks <level file>: one line "x y" per dock point, in index order.
+# Reads the bracketed records the way the game does: (section) [index]
+# {field} <value>, values taken up to the next '>' whatever they hold.
+level_docks() {
+    [ -f "$1" ] || fail "no level file $1"
+    awk 'BEGIN { RS = "\001" }
+    {
+        n = length($0); section = -1; index_ = 0; field = 0; count = 0
+        for (i = 1; i <= n; ++i) {
+            c = substr($0, i, 1)
+            if (c == "<") {
+                j = index(substr($0, i + 1), ">")
+                if (j == 0) break
+                value = substr($0, i + 1, j - 1)
+                i += j
+                if (section == 4 && (field == 0 || field == 1)) {
+                    dock[index_, field] = value
+                    if (index_ + 1 > count) count = index_ + 1
+                }
+            } else if (c == "(" || c == "[" || c == "{") {
+                close_ = c == "(" ? ")" : c == "[" ? "]" : "}"
+                j = index(substr($0, i + 1), close_)
+                if (j == 0) break
+                number = substr($0, i + 1, j - 1) + 0
+                i += j
+                if (c == "(") section = number
+                else if (c == "[") index_ = number
+                else field = number
+            }
+        }
+        for (k = 0; k < count; ++k) print dock[k, 0] + 0, dock[k, 1] + 0
+    }' "$1"
+}
+
+# world_to_pixel <x> <y> <camera x> <camera y>: prints "px py", rounded.
+world_to_pixel() {
+    awk -v x="$1" -v y="$2" -v cx="$3" -v cy="$4" -v w="$E2E_WINDOW_W" -v h="$E2E_WINDOW_H" 'BEGIN {
+        a = 320 / 29; b = 160 / 29
+        px = (x - cx + b) * w / a
+        py = (b * h / w + cy - y) * w / a
+        printf "%d %d\n", int(px + 0.5), int(py + 0.5)
+    }'
+}
+
+# dock_pixel <level file> <dock index> <camera x> <camera y>: prints "px py".
+dock_pixel() {
+    local line
+    line=$(level_docks "$1" | sed -n "$(( $2 + 1 ))p")
+    [ -n "$line" ] || fail "$1 has no dock point $2"
+    world_to_pixel $line "$3" "$4"
+}
+
+# green_marks <screenshot>: the centres "px py" of the small green squares
+# right of the panel: the dock points not under the mouse. They may be added
+# onto the picture behind them, so green is full and red and blue are what
+# the picture gave, never as bright.
+green_marks() {
+    local left=$((E2E_PANEL_RIGHT + 1))
+    convert "$1" -crop "$((E2E_WINDOW_W - left))x${E2E_WINDOW_H}+${left}+0" +repage \
+        \( -clone 0 -channel G -separate +channel -threshold 98% \) \
+        \( -clone 0 -channel R -separate +channel -threshold 60% -negate \) \
+        \( -clone 0 -channel B -separate +channel -threshold 60% -negate \) \
+        -delete 0 -evaluate-sequence min \
+        -define connected-components:verbose=true -connected-components 8 null: 2>/dev/null |
+        awk -v left="$left" '/gray\(255\)/ {
+            split($3, c, ","); area = $4
+            if (area <= 30) printf "%d %d\n", int(c[1] + left + 0.5), int(c[2] + 0.5)
+        }'
+}
+
+# camera_steps <level file> <screenshot>: how many times the view has moved
+# left by the arrow keys from the placing view at (-1.3, 0), found by lining
+# the level's dock points up with the green marks in the screenshot. Each
+# frame with an arrow key down moves the view by 0.1 units. Prints the step
+# count (negative when moved right), or nothing when no step fits.
+camera_steps() {
+    local marks
+    marks=$(green_marks "$2")
+    level_docks "$1" | awk -v marks="$marks" -v w="$E2E_WINDOW_W" -v h="$E2E_WINDOW_H" \
+        -v left="$E2E_PANEL_RIGHT" '
+    { dx[NR] = $1; dy[NR] = $2 }
+    END {
+        m = split(marks, list, "\n")
+        for (i = 1; i <= m; ++i) { split(list[i], p, " "); mx[i] = p[1]; my[i] = p[2] }
+        a = 320 / 29; b = 160 / 29; best = ""; bestHits = 0; tie = 0
+        for (k = -80; k <= 80; ++k) {
+            cx = -1.3 - 0.1 * k; hits = 0; misses = 0
+            for (d = 1; d <= NR; ++d) {
+                px = (dx[d] - cx + b) * w / a; py = (b * h / w - dy[d]) * w / a
+                if (px < left + 6 || px > w - 4 || py < 4 || py > h - 4) continue
+                found = 0
+                for (i = 1; i <= m; ++i)
+                    if ((mx[i] - px) ^ 2 + (my[i] - py) ^ 2 <= 16) found = 1
+                if (found) ++hits; else ++misses
+            }
+            if (misses > 0 || hits == 0) continue
+            if (hits > bestHits) { best = k; bestHits = hits; tie = 0 }
+            else if (hits == bestHits) tie = 1
+        }
+        if (best != "" && !tie) print best
+    }'
+}
+
+# --- Waiting: a loaded machine runs the game at any speed, so every wait
+# polls for what it waits for, with a generous limit. ---
+
+E2E_WAIT=${E2E_WAIT:-60}
+
+# wait_until <seconds> <what> <command...>: runs the command every half
+# second until it succeeds; fails the test with <what> when time runs out.
+wait_until() {
+    local limit=$1 what=$2
+    shift 2
+    local end=$((SECONDS + limit))
+    while ! "$@"; do
+        [ -n "$E2E_GAME_PID" ] && ! kill -0 "$E2E_GAME_PID" 2>/dev/null && fail "the game ended while waiting for $what"
+        [ "$SECONDS" -lt "$end" ] || fail "no $what after $limit seconds"
+        sleep 0.5
+    done
+}
+
+# colour_count <png> <WxH+X+Y> <colour> [fuzz]: how many pixels of that
+# area have that colour (within the fuzz, 10% by default).
+colour_count() {
+    convert "$1" -crop "$2" +repage -alpha off -fuzz "${4:-10%}" \
+        -fill black +opaque "$3" -fill white -opaque "$3" -colorspace gray \
+        -format '%[fx:int(mean*w*h+0.5)]' info: 2>/dev/null || echo 0
+}
+
+# fx_count <png> <WxH+X+Y> <test>: how many pixels of that area pass an
+# ImageMagick -fx test on r, g and b (0 to 1). For small areas only.
+fx_count() {
+    convert "$1" -crop "$2" +repage -alpha off -fx "$3 ? 1 : 0" \
+        -format '%[fx:int(mean*w*h+0.5)]' info: 2>/dev/null || echo 0
+}
+
+# shot_shows <name> <WxH+X+Y> <colour> <at least>: takes a fresh screenshot
+# and tells whether the area holds at least that many pixels of the colour.
+shot_shows() {
+    local shot
+    shot=$(screenshot "$1") || return 1
+    [ "$(colour_count "$shot" "$2" "$3")" -ge "$4" ]
+}
+
+# --- The shipped menus: pixel centres of what a player clicks. ---
+MENU_PLAY=(400 244)
+MENU_EDITOR=(400 284)
+MENU_QUIT=(400 404)
+LIST_BACK=(400 514)
+PLAY_TRY=(100 310)
+PLAY_RETURN_TO_MENU=(500 415)
+PARK=(100 450)     # an empty part of the play panel: no dock point is hovered
+
+# The level list: rows of 11 pixels from y 81, marks at x 540.
+list_row_y() { echo $((81 + 11 * $1 + 5)); }
+list_mark_area() { echo "13x9+534+$((82 + 11 * $1))"; }
+
+# on_title / on_level_list / in_a_level: what the screen shows now, by the
+# outline of a button only that screen draws.
+on_title() { shot_shows title "4x20+298+234" "rgb(0,0,255)" 10 || shot_shows title "4x20+298+234" white 10; }
+# The list's outline is blended onto the picture: full blue over it.
+on_level_list() {
+    local shot
+    shot=$(screenshot levels) || return 1
+    [ "$(fx_count "$shot" "4x200+248+100" "b > 0.97 && r < 0.6")" -ge 150 ]
+}
+in_a_level() { shot_shows level "4x14+8+303" "rgb(0,0,255)" 10; }
+
+# The completion screen: the world faded to black and "Return To Menu" shown.
+completion_shown() {
+    local shot
+    shot=$(screenshot completion) || return 1
+    [ "$(colour_count "$shot" "500x80+280+20" black 2%)" -ge 39500 ] &&
+        [ $(( $(colour_count "$shot" "204x34+398+398" "rgb(0,0,255)") +
+              $(colour_count "$shot" "204x34+398+398" white) )) -ge 300 ]
+}
+
+# keep_shot <name> <as>: copies the last screenshot of that name into
+# $E2E_SHOTS (when set) under a new name, for people to look at.
+keep_shot() {
+    [ -n "${E2E_SHOTS:-}" ] || return 0
+    mkdir -p "$E2E_SHOTS" && cp "$E2E_WORK/$1.png" "$E2E_SHOTS/$2.png" || fail "cannot keep $2"
+}
+
+# solution_ropes <solution file>: the ropes of its ropes line, each "a-b"
+# or "a-b@value" (dock a to dock b, then the rope length slider at value).
+solution_ropes() {
+    awk '$1 == "ropes" { for (i = 2; i <= NF; ++i) print $i }' "$1"
+}
+
+# slider_pixel <value>: where a press on the rope length slider (x 10 to 190)
+# sets that value, 0 to 100.
+slider_pixel() { awk -v v="$1" 'BEGIN { printf "%d\n", int(10 + v * 1.8 + 0.5) }'; }
+PLAY_SLIDER_Y=265
+
+# --- Playing ---
+
+E2E_CAMERA_STEPS=0
+
+# measure_camera <level file>: sets E2E_CAMERA_STEPS from a screenshot,
+# waiting until the dock points are drawn.
+measure_camera() {
+    move_to "${PARK[@]}"
+    local end=$((SECONDS + E2E_WAIT)) steps=""
+    while :; do
+        steps=$(camera_steps "$1" "$(screenshot level)")
+        [ -n "$steps" ] && break
+        [ "$SECONDS" -lt "$end" ] || fail "the dock points of $1 are not where the view puts them"
+        sleep 0.5
+    done
+    E2E_CAMERA_STEPS=$steps
+}
+
+# bring_into_view <level file> <dock>...: moves the view with the arrow keys
+# until each of those dock points lies clear of the panel and the window edge.
+bring_into_view() {
+    local level=$1 tries
+    shift
+    for tries in $(seq 1 40); do
+        local key="" d
+        for d in "$@"; do
+            local px
+            px=$(dock_pixel "$level" "$d" "$(camera_x)" 0 | cut -d' ' -f1)
+            if [ "$px" -lt $((E2E_PANEL_RIGHT + 20)) ]; then key=Left; fi
+            if [ "$px" -gt $((E2E_WINDOW_W - 20)) ]; then key=Right; fi
+        done
+        [ -n "$key" ] || return 0
+        # A short press: the view moves 0.1 units in every frame it is down.
+        xdotool keydown "$key"
+        sleep 0.1
+        xdotool keyup "$key"
+        sleep "$E2E_STEP"
+        measure_camera "$level"
+    done
+    fail "could not bring the dock points $* of $level into view"
+}
+
+camera_x() { awk -v k="$E2E_CAMERA_STEPS" 'BEGIN { printf "%.4f", -1.3 - 0.1 * k }'; }
+
+# play_level <name> <row>: from the level list, plays a shipped level with
+# its stored solution through to "Return To Menu". Keeps the shots
+# <name>_ropes and <name>_completed.
+play_level() {
+    local name=$1 row=$2
+    local level="$GAME_FOLDER_COPY/levels/$name.txt"
+    local solution="$E2E_SOURCE/tests/levels/$name.solution"
+    [ -f "$solution" ] || fail "no solution for $name"
+    click 400 "$(list_row_y "$row")"
+    wait_until "$E2E_WAIT" "play screen of $name" in_a_level
+    measure_camera "$level"
+
+    local rope pair docks=()
+    for rope in $(solution_ropes "$solution"); do
+        pair=${rope%@*}
+        docks+=("${pair%-*}" "${pair#*-}")
+    done
+    [ "${#docks[@]}" -gt 0 ] || fail "the solution of $name hangs no rope"
+    bring_into_view "$level" "${docks[@]}"
+
+    for rope in $(solution_ropes "$solution"); do
+        pair=${rope%@*}
+        local from to
+        from=$(dock_pixel "$level" "${pair%-*}" "$(camera_x)" 0)
+        to=$(dock_pixel "$level" "${pair#*-}" "$(camera_x)" 0)
+        drag $from $to
+        # The new rope is the selected one: the slider sets its length.
+        [ "$rope" = "$pair" ] || click "$(slider_pixel "${rope#*@}")" "$PLAY_SLIDER_Y"
+    done
+    move_to "${PARK[@]}"
+    # The rope just hung is selected, drawn yellow.
+    wait_until 20 "a yellow rope in $name" shot_shows ropes "590x600+205+0" "rgb(255,255,0)" 30
+    keep_shot ropes "${name}_ropes"
+
+    click "${PLAY_TRY[@]}"
+    wait_until 120 "completion screen of $name" completion_shown
+    if [ -n "${E2E_SHOTS:-}" ]; then
+        sleep 3  # only for the picture: the description types itself in
+        screenshot completion >/dev/null
+        keep_shot completion "${name}_completed"
+    fi
+    click "${PLAY_RETURN_TO_MENU[@]}"
+}
+
+# progress_is <count>: config.txt holds exactly "completedlevels=<count>;" and a line break.
+progress_is() {
+    printf 'completedlevels=%s;\n' "$1" | cmp -s - "$GAME_FOLDER_COPY/config.txt"
+}
+
+E2E_SOURCE=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+GAME_FOLDER_COPY=""

@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# A new player's first minutes: the title, "Play", the level list, the first
+# two levels finished with their stored solutions (ropes dragged between the
+# dock points where the view shows them), the second row opening once the
+# first level is done, then "Quit". The progress file then holds exactly
+# "completedlevels=2;" and a line break.
+# With E2E_SHOTS set, the screenshots a reader would want are kept there.
+# Usage: playthrough_test.sh <tangloop binary> <game folder>
+set -euo pipefail
+source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/player.sh"
+
+GAME_FOLDER_COPY=$(copy_game_folder "$2")
+rm -f "$GAME_FOLDER_COPY/config.txt"
+start_game "$1" "$GAME_FOLDER_COPY"
+
+wait_until "$E2E_WAIT" "title screen" on_title
+sleep 2  # only for the picture: the title texts type themselves in
+keep_shot title title
+
+click "${MENU_PLAY[@]}"
+wait_until "$E2E_WAIT" "level list" on_level_list
+sleep 1  # only for the picture: the names type themselves in
+shot=$(screenshot levels)
+keep_shot levels levels
+[ "$(colour_count "$shot" "$(list_mark_area 1)" white)" -gt 0 ] || fail "the second row is open before any level is done"
+
+play_level Bridge 0
+wait_until 30 "completedlevels=1 on disk" progress_is 1
+wait_until "$E2E_WAIT" "level list after Bridge" on_level_list
+sleep 1
+shot=$(screenshot unlocked)
+keep_shot unlocked unlocked
+[ "$(colour_count "$shot" "$(list_mark_area 0)" white)" -gt 0 ] || fail "no tick on the finished first row"
+[ "$(colour_count "$shot" "$(list_mark_area 1)" white)" -eq 0 ] || fail "the second row still carries a cross"
+[ "$(colour_count "$shot" "$(list_mark_area 2)" white)" -gt 0 ] || fail "the third row is open too early"
+
+play_level Ramp 1
+wait_until 30 "completedlevels=2 on disk" progress_is 2
+wait_until "$E2E_WAIT" "level list after Ramp" on_level_list
+
+click "${LIST_BACK[@]}"
+wait_until "$E2E_WAIT" "title screen after Back" on_title
+click "${MENU_QUIT[@]}"
+end=$((SECONDS + 30))
+while kill -0 "$E2E_GAME_PID" 2>/dev/null; do
+    [ "$SECONDS" -lt "$end" ] || fail "still running 30 seconds after Quit"
+    sleep 0.2
+done
+wait "$E2E_GAME_PID" && status=0 || status=$?
+E2E_GAME_PID=""
+[ "$status" -eq 0 ] || fail "exit code $status after Quit"
+progress_is 2 || fail "config.txt after Quit: $(od -c "$GAME_FOLDER_COPY/config.txt" | head -3)"
+echo "PASS playthrough_test"
