@@ -1,95 +1,182 @@
 #!/usr/bin/env bash
-# A level author's session with the real game: from a menu button into the
-# editor, a ball, two dock points and a line placed with the mouse, the level
-# saved under a typed name, then loaded back after clearing the selection.
+# A level author's session with the real game and its shipped menus: into the
+# editor from the title, a line, a triangle, a ball, two dock points and the
+# exit placed with the mouse, the level saved under a typed name, then Back
+# and Quit. The saved file holds each element where the mouse put it. After a
+# restart the editor loads the file by name: the status reads "Level
+# loaded", the dock points are drawn where they were, and saving it again
+# writes the same text.
 # Usage: editor_test.sh <tangloop binary> <game folder>
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/player.sh"
 
 BINARY=$1
-GAME_FOLDER=$2
 
-# Pixel positions of the editor's widgets (centres), from its fixed layout.
+# Pixel centres of the editor's widgets, from its fixed layout.
 TAB_EDIT=(35 60)
 TAB_MISC=(160 60)
+BUTTON_VERTEX=(50 110)
+BUTTON_LINE=(140 110)
 BUTTON_BALL=(140 140)
 BUTTON_DOCK_POINT=(60 170)
-BUTTON_LINE=(140 110)
+BUTTON_EXIT_POINT=(60 200)
 BUTTON_NONE=(155 260)
-FIELD_SAVE=(100 290)
-BUTTON_SAVE=(100 320)
+BUTTON_BACK=(100 570)
 FIELD_LOAD=(100 190)
 BUTTON_LOAD=(100 220)
+FIELD_SAVE=(100 290)
+BUTTON_SAVE=(100 320)
+# The status texts, 10 pixels a character, centred at x 100.
+LOAD_STATUS_BAND="200x12+0+234"
+SAVE_STATUS_BAND="200x12+0+334"
 
-# --- the game, with a one-screen menu whose only button opens the editor ---
-FOLDER=$(copy_game_folder "$GAME_FOLDER")
-cat > "$FOLDER/menusetup.txt" <<'EOF'
-(0)[0]{0}<menu_title.bmp>{1}<start>{6}<0>
-(1)[0]:0;{0}<350>{1}<300>{2}<100>{3}<20>{4}<Editor>{5}<2>
-EOF
-start_game "$BINARY" "$FOLDER"
+# The editor shows the world from where the menu left the view.
+CAMERA_X=-1.3
+CAMERA_Y=0
 
-click 400 310                       # the menu's Editor button
-sleep 0.5                           # the panel slides open
+# The world point a pixel maps to, and its x or y alone.
+world_of() { pixel_to_world "$1" "$2" "$CAMERA_X" "$CAMERA_Y"; }
+world_x() { world_of "$1" 0 | cut -d' ' -f1; }
+world_y() { world_of 0 "$1" | cut -d' ' -f2; }
+units() { awk -v p="$1" -v w="$E2E_WINDOW_W" 'BEGIN { printf "%.5f", p * 320 / 29 / w }'; }
 
-# --- build: a ball dragged to radius, two dock points, a line ---
-click "${BUTTON_BALL[@]}"
-drag 500 250 530 250                # ball at pixel (500, 250), radius 30 pixels
-click "${BUTTON_DOCK_POINT[@]}"
-click 300 200
-click 700 200
+# record <section> <index> <sub-index> <field>: a value of the saved file.
+# Index and sub-index stay as the last record set them, so "-" ignores one.
+record() {
+    awk -v s="$1" -v i="$2" -v j="$3" -v f="$4" \
+        '$1 == s && (i == "-" || $2 == i) && (j == "-" || $3 == j) && $4 == f { print $5; exit }' "$RECORDS"
+}
+count_of() { awk -v s="$1" '$1 == s { seen[$2] = 1 } END { n = 0; for (k in seen) ++n; print n }' "$RECORDS"; }
+near() { awk -v a="$1" -v b="$2" 'BEGIN { d = a - b; exit !(a != "" && d < 0.001 && d > -0.001) }'; }
+expect_near() {  # <what> <value> <expected>
+    near "$2" "$3" || fail "$1 is ${2:-missing}, expected $3"
+}
+
+# in_editor: the panel's Back button, on every page, is drawn.
+in_editor() { shot_shows editor "4x14+8+563" "rgb(0,0,255)" 10 || shot_shows editor "4x14+8+563" white 10; }
+
+# text_width <before> <after> <band>: how wide the text is that changed in that band.
+text_width() {
+    local span
+    span=$(convert "$1" "$2" -compose difference -composite -crop "$3" +repage \
+        -threshold 20% -format '%@' info: 2>/dev/null || true)
+    echo "${span%%x*}"
+}
+
+# --- First run: build and save ---
+GAME_FOLDER_COPY=$(copy_game_folder "$2")
+start_game "$BINARY" "$GAME_FOLDER_COPY"
+wait_until "$E2E_WAIT" "title screen" on_title
+click "${MENU_EDITOR[@]}"
+wait_until "$E2E_WAIT" "editor panel" in_editor
+
 click "${BUTTON_LINE[@]}"
 drag 300 450 700 450
+click "${BUTTON_VERTEX[@]}"
+click 600 330                       # three clicks, three corners
+click 700 330
+click 650 260
+click "${BUTTON_BALL[@]}"
+drag 500 250 530 250                # centre (500, 250), radius 30 pixels
+click "${BUTTON_DOCK_POINT[@]}"
+click 300 200
+click 420 200
+click "${BUTTON_EXIT_POINT[@]}"
+drag 740 400 760 400                # centre (740, 400), radius 20 pixels
 
-# --- save under a typed name ---
 click "${TAB_MISC[@]}"
 move_to "${FIELD_SAVE[@]}"
 type_text "e2e"                     # letter keys arrive as capitals
+move_to "${BUTTON_SAVE[@]}"
+BEFORE_SAVE=$(screenshot before_save)
 click "${BUTTON_SAVE[@]}"
-sleep 0.3
+SAVED="$GAME_FOLDER_COPY/E2E.TXT"
+wait_until 20 "E2E.TXT after Save" test -s "$SAVED"
+sleep 0.5                           # a frame or two to draw the status
+WIDTH=$(text_width "$BEFORE_SAVE" "$(screenshot saved)" "$SAVE_STATUS_BAND")
+[ -n "$WIDTH" ] && [ "$WIDTH" -ge 130 ] && [ "$WIDTH" -le 145 ] ||
+    fail "status under Save is ${WIDTH:-no} pixels wide; \"Saved: E2E.TXT\" is about 140"
 
-SAVED="$FOLDER/E2E.TXT"
-[ -f "$SAVED" ] || fail "Save wrote no E2E.TXT"
-TEXT=$(cat "$SAVED")
-echo "saved: $TEXT"
+click "${BUTTON_BACK[@]}"
+wait_until "$E2E_WAIT" "title screen after Back" on_title
+click "${MENU_QUIT[@]}"
+end=$((SECONDS + 30))
+while kill -0 "$E2E_GAME_PID" 2>/dev/null; do
+    [ "$SECONDS" -lt "$end" ] || fail "still running 30 seconds after Quit"
+    sleep 0.2
+done
+wait "$E2E_GAME_PID" && status=0 || status=$?
+E2E_GAME_PID=""
+[ "$status" -eq 0 ] || fail "exit code $status after Quit"
 
-# One line, two dock points, one held ball of mass 3, no rope, no triangle.
-[[ $TEXT == "(0){0}<2>{1}<2>{3}<>(6)[0]{0}<"* ]] || fail "header or line section wrong"
-[[ $TEXT == *"(6)[0]"*"(5)"* && $TEXT != *"(6)[0]"*"[1]"*"(5)"* ]] || fail "expected exactly one line"
-[[ $TEXT == *"(4)[0]{0}<"*"[1]{0}<"*"(3)(2)(1)[0]{0}<"* ]] || fail "expected two dock points and one ball"
-[[ $TEXT == *"{3}<3>{4}<1>" ]] || fail "the ball should weigh 3 and be held"
+# --- The saved file: one line, each element where the mouse put it ---
+echo "saved: $(cat "$SAVED")"
+[ "$(wc -l <"$SAVED")" -eq 0 ] || fail "the level file is more than one line"
+[[ $(cat "$SAVED") == "(0){0}<2>{1}<2>{3}<>(6)"*"(5)"*"(4)"*"(3)"*"(2)(1)"* ]] ||
+    fail "sections missing or out of order"
+RECORDS="$E2E_WORK/records"
+level_records "$SAVED" >"$RECORDS"
+[ "$(count_of 6)" -eq 1 ] || fail "expected one line, found $(count_of 6)"
+[ "$(count_of 3)" -eq 1 ] || fail "expected one triangle, found $(count_of 3)"
+[ "$(count_of 1)" -eq 1 ] || fail "expected one ball, found $(count_of 1)"
+[ "$(count_of 4)" -eq 2 ] || fail "expected two dock points, found $(count_of 4)"
+[ "$(count_of 2)" -eq 0 ] || fail "expected no rope, found $(count_of 2)"
 
-# The mouse maps pixels to world units by 320/29 / width, the camera at (-1.3, 0).
-world_x() { awk -v px="$1" 'BEGIN { printf "%.4f", px * 11.03448275862069 / 800 - 5.517241379310345 - 1.3 }'; }
-near() { awk -v a="$1" -v b="$2" 'BEGIN { d = a - b; exit !(d < 0.001 && d > -0.001) }'; }
-DOCK0_X=$(sed -E 's/.*\(4\)\[0\]\{0\}<([^>]*)>.*/\1/' <<<"$TEXT")
-BALL_R=$(sed -E 's/.*\(1\)\[0\]\{0\}<[^>]*>\{1\}<[^>]*>\{2\}<([^>]*)>.*/\1/' <<<"$TEXT")
-near "$DOCK0_X" "$(world_x 300)" || fail "first dock point at x $DOCK0_X, expected $(world_x 300)"
-near "$BALL_R" "$(awk 'BEGIN { printf "%.4f", 30 * 11.03448275862069 / 800 }')" ||
-    fail "ball radius $BALL_R"
+expect_near "line start x" "$(record 6 0 - 0)" "$(world_x 300)"
+expect_near "line end x" "$(record 6 0 - 2)" "$(world_x 700)"
+expect_near "line y" "$(record 6 0 - 1)" "$(world_y 450)"
+expect_near "second line end y" "$(record 6 0 - 3)" "$(world_y 450)"
+expect_near "triangle corner 0 x" "$(record 3 0 0 0)" "$(world_x 600)"
+expect_near "triangle corner 1 x" "$(record 3 0 1 0)" "$(world_x 700)"
+expect_near "triangle corner 2 x" "$(record 3 0 2 0)" "$(world_x 650)"
+expect_near "triangle corner 2 y" "$(record 3 0 2 1)" "$(world_y 260)"
+expect_near "ball x" "$(record 1 0 - 0)" "$(world_x 500)"
+expect_near "ball y" "$(record 1 0 - 1)" "$(world_y 250)"
+expect_near "ball radius" "$(record 1 0 - 2)" "$(units 30)"
+[ "$(record 1 0 - 3)" = 3 ] && [ "$(record 1 0 - 4)" = 1 ] || fail "the ball should weigh 3 and be held"
+expect_near "first dock x" "$(record 4 0 - 0)" "$(world_x 300)"
+expect_near "second dock x" "$(record 4 1 - 0)" "$(world_x 420)"
+expect_near "dock y" "$(record 4 1 - 1)" "$(world_y 200)"
+expect_near "exit x" "$(record 5 - - 0)" "$(world_x 740)"
+expect_near "exit y" "$(record 5 - - 1)" "$(world_y 400)"
+expect_near "exit radius" "$(record 5 - - 2)" "$(units 20)"
 
-# --- None, then Load the file back ---
-click "${TAB_EDIT[@]}"
-click "${BUTTON_NONE[@]}"
+# --- Second run: load it back by name ---
+start_game "$BINARY" "$GAME_FOLDER_COPY"
+wait_until "$E2E_WAIT" "title screen after the restart" on_title
+click "${MENU_EDITOR[@]}"
+wait_until "$E2E_WAIT" "editor panel after the restart" in_editor
+# A new run starts with an empty world: no dock point drawn.
+[ -z "$(green_marks "$(screenshot empty)")" ] || fail "dock points drawn before anything was loaded"
+
 click "${TAB_MISC[@]}"
 move_to "${FIELD_LOAD[@]}"
-type_text "e2e"
+type_text "e2e"                     # read as E2E.txt, found as E2E.TXT whatever the case
 move_to "${BUTTON_LOAD[@]}"
-sleep 0.2
-BEFORE=$(screenshot before_load)
+BEFORE_LOAD=$(screenshot before_load)
 click "${BUTTON_LOAD[@]}"
+move_to "${TAB_MISC[@]}"            # off the load button, which turns white under the mouse
+dock_marks_back() {
+    local marks
+    marks=$(green_marks "$(screenshot loaded)")
+    grep -qx "300 200" <<<"$marks" && grep -qx "420 200" <<<"$marks"
+}
+wait_until 20 "the loaded dock points at (300, 200) and (420, 200)" dock_marks_back
+move_to "${BUTTON_LOAD[@]}"
 sleep 0.3
-AFTER=$(screenshot loaded)
-echo "screenshots: $BEFORE $AFTER"
-
-# "Level loaded" is 12 characters of 10 pixels centred at x 100, y 240: what
-# changed in that row band of the panel is the status text, about 120 pixels.
-SPAN=$(convert "$BEFORE" "$AFTER" -compose difference -composite -crop 200x12+0+234 +repage \
-    -threshold 20% -format '%@' info: 2>/dev/null || true)
-echo "status text extent: $SPAN"
-WIDTH=${SPAN%%x*}
+WIDTH=$(text_width "$BEFORE_LOAD" "$(screenshot load_status)" "$LOAD_STATUS_BAND")
 [ -n "$WIDTH" ] && [ "$WIDTH" -ge 100 ] && [ "$WIDTH" -le 125 ] ||
-    fail "status under Load is $WIDTH pixels wide; \"Level loaded\" is about 120"
+    fail "status under Load is ${WIDTH:-no} pixels wide; \"Level loaded\" is about 120"
+
+# Saved again under another name, the loaded level is the same text.
+move_to "${FIELD_SAVE[@]}"
+xdotool key BackSpace BackSpace BackSpace
+type_text "again"
+click "${BUTTON_SAVE[@]}"
+wait_until 20 "AGAIN.TXT after Save" test -s "$GAME_FOLDER_COPY/AGAIN.TXT"
+cmp -s "$SAVED" "$GAME_FOLDER_COPY/AGAIN.TXT" ||
+    fail "the level changed through Load and Save: $(cat "$GAME_FOLDER_COPY/AGAIN.TXT")"
 
 stop_game
-echo "editor e2e passed"
+echo "PASS editor_test"

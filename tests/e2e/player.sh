@@ -15,38 +15,49 @@ E2E_WINDOW_H=${E2E_WINDOW_H:-600}
 # The play panel covers x 0 to 200; a press there starts no rope.
 E2E_PANEL_RIGHT=200
 
-# level_docks <level file>: one line "x y" per dock point, in index order.
-# Reads the bracketed records the way the game does: (section) [index]
-# {field} <value>, values taken up to the next '>' whatever they hold.
-level_docks() {
+# level_records <level file>: one line "section index sub-index field value"
+# per stored value, read the way the game does: (section) [index] :sub; and
+# {field} select, <value> stores, taken up to the next '>' whatever it holds.
+level_records() {
     [ -f "$1" ] || fail "no level file $1"
     awk 'BEGIN { RS = "\001" }
     {
-        n = length($0); section = -1; index_ = 0; field = 0; count = 0
+        n = length($0); section = 1; element = 0; sub_ = 0; field = 1
         for (i = 1; i <= n; ++i) {
             c = substr($0, i, 1)
-            if (c == "<") {
-                j = index(substr($0, i + 1), ">")
-                if (j == 0) break
-                value = substr($0, i + 1, j - 1)
-                i += j
-                if (section == 4 && (field == 0 || field == 1)) {
-                    dock[index_, field] = value
-                    if (index_ + 1 > count) count = index_ + 1
-                }
-            } else if (c == "(" || c == "[" || c == "{") {
-                close_ = c == "(" ? ")" : c == "[" ? "]" : "}"
-                j = index(substr($0, i + 1), close_)
-                if (j == 0) break
-                number = substr($0, i + 1, j - 1) + 0
-                i += j
-                if (c == "(") section = number
-                else if (c == "[") index_ = number
-                else field = number
-            }
+            if (c == "<") closer = ">"
+            else if (c == "(") closer = ")"
+            else if (c == "[") closer = "]"
+            else if (c == "{") closer = "}"
+            else if (c == ":") closer = ";"
+            else continue
+            j = index(substr($0, i + 1), closer)
+            if (j == 0) break
+            token = substr($0, i + 1, j - 1)
+            i += j
+            if (c == "<") print section, element, sub_, field, token
+            else if (c == "(") section = token + 0
+            else if (c == "[") element = token + 0
+            else if (c == "{") field = token + 0
+            else sub_ = token + 0
         }
-        for (k = 0; k < count; ++k) print dock[k, 0] + 0, dock[k, 1] + 0
     }' "$1"
+}
+
+# level_docks <level file>: one line "x y" per dock point, in index order.
+level_docks() {
+    level_records "$1" | awk '$1 == 4 && $4 <= 1 {
+        v[$2, $4] = $5; if ($2 + 1 > count) count = $2 + 1
+    }
+    END { for (k = 0; k < count; ++k) print v[k, 0] + 0, v[k, 1] + 0 }'
+}
+
+# pixel_to_world <px> <py> <camera x> <camera y>: prints "x y" as the mouse maps it.
+pixel_to_world() {
+    awk -v px="$1" -v py="$2" -v cx="$3" -v cy="$4" -v w="$E2E_WINDOW_W" -v h="$E2E_WINDOW_H" 'BEGIN {
+        a = 320 / 29; b = 160 / 29
+        printf "%.5f %.5f\n", a * px / w - b + cx, b * h / w - a * py / w + cy
+    }'
 }
 
 # world_to_pixel <x> <y> <camera x> <camera y>: prints "px py", rounded.
