@@ -36,11 +36,12 @@ copy_game_folder() {
     echo "$E2E_WORK/game"
 }
 
-# start_display: a private Xvfb on a free display number.
+# start_display: a private Xvfb on a free display number, its screen
+# $E2E_SCREEN (1280x1024x24 unless set).
 start_display() {
     local fifo="$E2E_WORK/display"
     mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN:-1280x1024x24}" -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
     E2E_XVFB_PID=$!
     local number
     read -r -t 10 number <"$fifo" || fail "Xvfb did not start"

@@ -92,7 +92,7 @@ green_marks() {
         -define connected-components:verbose=true -connected-components 8 null: 2>/dev/null |
         awk -v left="$left" '/gray\(255\)/ {
             split($3, c, ","); area = $4
-            if (area <= 30) printf "%d %d\n", int(c[1] + left + 0.5), int(c[2] + 0.5)
+            if (area <= 100) printf "%d %d\n", int(c[1] + left + 0.5), int(c[2] + 0.5)
         }'
 }
 
@@ -111,11 +111,15 @@ camera_steps() {
         m = split(marks, list, "\n")
         for (i = 1; i <= m; ++i) { split(list[i], p, " "); mx[i] = p[1]; my[i] = p[2] }
         a = 320 / 29; b = 160 / 29; best = ""; bestHits = 0; tie = 0
+        # The background picture covers 800 by 600 pixels whatever the
+        # window; beyond it the clear colour is so blue that a dock point
+        # added onto it no longer looks green, so only marks on the picture count.
+        bw = w < 800 ? w : 800; bh = h < 600 ? h : 600
         for (k = -80; k <= 80; ++k) {
             cx = -1.3 - 0.1 * k; hits = 0; misses = 0
             for (d = 1; d <= NR; ++d) {
                 px = (dx[d] - cx + b) * w / a; py = (b * h / w - dy[d]) * w / a
-                if (px < left + 6 || px > w - 4 || py < 4 || py > h - 4) continue
+                if (px < left + 6 || px > bw - 4 || py < 4 || py > bh - 4) continue
                 found = 0
                 for (i = 1; i <= m; ++i)
                     if ((mx[i] - px) ^ 2 + (my[i] - py) ^ 2 <= 16) found = 1
@@ -316,3 +320,28 @@ progress_is() {
 
 E2E_SOURCE=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 GAME_FOLDER_COPY=""
+
+# press_key <key>: a key held for a moment, as a hand does. The game looks at
+# the keys between frames, so a press and release that arrive together
+# would go unseen.
+press_key() {
+    xdotool keydown "$1" || fail "key $1"
+    sleep 0.2
+    xdotool keyup "$1"
+    sleep "$E2E_STEP"
+}
+
+# window_is <WxH>: the game's window (found afresh: F1 makes a new one) has
+# that client size. Sets E2E_WINDOW.
+window_is() {
+    local window
+    window=$(xdotool search --name '^Tangloop$' 2>/dev/null | head -1) || return 1
+    [ -n "$window" ] || return 1
+    xdotool getwindowgeometry "$window" 2>/dev/null | grep -q "Geometry: $1\$" || return 1
+    E2E_WINDOW=$window
+}
+
+# window_position: "x,y" of the game's window on the screen.
+window_position() {
+    xdotool getwindowgeometry "$E2E_WINDOW" | sed -n 's/^ *Position: \([0-9-]*,[0-9-]*\).*/\1/p'
+}

@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# F1 on a screen with no 1024 by 768 mode: the game asks "Brelk GL" whether
+# to go on windowed. Answered Yes, it goes on in a 1024 by 768 window, with
+# the level list still open and the first level playable at the new size.
+# Answered No, it says "Program will now close." and ends.
+# The question goes through SDL's dialog, which on this display runs the
+# zenity program: a stand-in on the PATH records each question and answers.
+# Usage: fullscreen_refused_test.sh <tangloop binary> <game folder>
+set -euo pipefail
+export E2E_SCREEN=1280x1024x24
+source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/player.sh"
+
+# stand_in_dialog <answer>: the next game's dialogs are answered so.
+stand_in_dialog() {
+    mkdir -p "$E2E_WORK/bin"
+    cat >"$E2E_WORK/bin/zenity" <<STUB
+#!/bin/sh
+# One line per dialog: its arguments, separated by |.
+printf '%s|' "\$@" >>"$E2E_WORK/dialogs"
+echo >>"$E2E_WORK/dialogs"
+echo $1
+STUB
+    chmod +x "$E2E_WORK/bin/zenity"
+    : >"$E2E_WORK/dialogs"
+}
+export PATH="$E2E_WORK/bin:$PATH"
+QUESTION="The requested fullscreen mode is not supported by
+your video card. Use windowed mode instead?"
+# asked <title> <text>: a dialog so titled asked that (line breaks kept).
+asked() { tr '\n' '~' <"$E2E_WORK/dialogs" | grep -qF -- "--title|$1|--text|${2//$'\n'/\~}|"; }
+dialog_count() { grep -o -- '--title|' "$E2E_WORK/dialogs" | wc -l; }
+
+GAME_FOLDER_COPY=$(copy_game_folder "$2")
+
+# --- Yes: windowed at the asked size ---
+stand_in_dialog Yes
+start_game "$1" "$GAME_FOLDER_COPY"
+wait_until "$E2E_WAIT" "title screen" on_title
+click "${MENU_PLAY[@]}"
+wait_until "$E2E_WAIT" "level list" on_level_list
+press_key F1
+wait_until "$E2E_WAIT" "a 1024x768 window after Yes" window_is 1024x768
+[ "$(dialog_count)" -eq 1 ] || fail "expected one dialog: $(cat "$E2E_WORK/dialogs")"
+asked "Brelk GL" "$QUESTION" || fail "not the full-screen question: $(cat "$E2E_WORK/dialogs")"
+# Centred by the size of the window before it, as the game does.
+[ "$(window_position)" = "240,212" ] || fail "the window stands at $(window_position)"
+wait_until "$E2E_WAIT" "level list in the larger window" on_level_list
+
+E2E_WINDOW_W=1024 E2E_WINDOW_H=768
+click 400 "$(list_row_y 0)"
+wait_until "$E2E_WAIT" "the first level in the larger window" in_a_level
+measure_camera "$GAME_FOLDER_COPY/levels/Bridge.txt"
+[ "$E2E_CAMERA_STEPS" -eq 0 ] || fail "dock points off by $E2E_CAMERA_STEPS steps in the larger window"
+quit_by_signal
+[ "$E2E_EXIT_CODE" = 0 ] || fail "exit code $E2E_EXIT_CODE after SIGTERM"
+E2E_WINDOW_W=800 E2E_WINDOW_H=600
+
+# --- No: the game closes ---
+stand_in_dialog No
+start_game "$1" "$GAME_FOLDER_COPY"
+wait_until "$E2E_WAIT" "title screen" on_title
+press_key F1
+end=$((SECONDS + 30))
+while kill -0 "$E2E_GAME_PID" 2>/dev/null; do
+    [ "$SECONDS" -lt "$end" ] || fail "still running 30 seconds after No"
+    sleep 0.2
+done
+wait "$E2E_GAME_PID" && status=0 || status=$?
+E2E_GAME_PID=""
+[ "$status" -eq 0 ] || fail "exit code $status after No"
+asked "ERROR" "Program will now close." || fail "no closing message: $(cat "$E2E_WORK/dialogs")"
+echo "PASS fullscreen_refused_test"
