@@ -207,6 +207,19 @@ completion_shown() {
               $(colour_count "$shot" "204x34+398+398" white) )) -ge 300 ]
 }
 
+# settle <name> <area>: for pictures kept for people only: waits (at most
+# 20 seconds) until the text in that area has typed itself in, that is two
+# screenshots a second apart show the same white pixels there.
+settle() {
+    local before="" now end=$((SECONDS + 20))
+    while [ "$SECONDS" -lt "$end" ]; do
+        now=$(colour_count "$(screenshot "$1")" "$2" white 20%)
+        [ "$now" = "$before" ] && [ "$now" -gt 0 ] && return 0
+        before=$now
+        sleep 1
+    done
+}
+
 # keep_shot <name> <as>: copies the last screenshot of that name into
 # $E2E_SHOTS (when set) under a new name, for people to look at.
 keep_shot() {
@@ -306,8 +319,7 @@ play_level() {
     click "${PLAY_TRY[@]}"
     wait_until 120 "completion screen of $name" completion_shown
     if [ -n "${E2E_SHOTS:-}" ]; then
-        sleep 3  # only for the picture: the description types itself in
-        screenshot completion >/dev/null
+        settle completion "500x120+290+100"
         keep_shot completion "${name}_completed"
     fi
     click "${PLAY_RETURN_TO_MENU[@]}"

@@ -15,12 +15,15 @@ rm -f "$GAME_FOLDER_COPY/config.txt"
 start_game "$1" "$GAME_FOLDER_COPY"
 
 wait_until "$E2E_WAIT" "title screen" on_title
-sleep 2  # only for the picture: the title texts type themselves in
-keep_shot title title
+if [ -n "${E2E_SHOTS:-}" ]; then
+    settle title "800x30+0+130"
+    settle title "800x20+0+550"
+    keep_shot title title
+fi
 
 click "${MENU_PLAY[@]}"
 wait_until "$E2E_WAIT" "level list" on_level_list
-sleep 1  # only for the picture: the names type themselves in
+[ -z "${E2E_SHOTS:-}" ] || settle levels "200x240+300+78"
 shot=$(screenshot levels)
 keep_shot levels levels
 [ "$(colour_count "$shot" "$(list_mark_area 1)" white)" -gt 0 ] || fail "the second row is open before any level is done"
@@ -28,7 +31,6 @@ keep_shot levels levels
 play_level Bridge 0
 wait_until 30 "completedlevels=1 on disk" progress_is 1
 wait_until "$E2E_WAIT" "level list after Bridge" on_level_list
-sleep 1
 shot=$(screenshot unlocked)
 keep_shot unlocked unlocked
 [ "$(colour_count "$shot" "$(list_mark_area 0)" white)" -gt 0 ] || fail "no tick on the finished first row"
