@@ -64,48 +64,46 @@ text_width() {
     echo "${span%%x*}"
 }
 
+# status_shown <before> <band> <least> <most>: a status text of that width
+# (in pixels) has appeared in the band since the screenshot <before>.
+status_shown() {
+    STATUS_WIDTH=$(text_width "$1" "$(screenshot status)" "$2")
+    [ -n "$STATUS_WIDTH" ] && [ "$STATUS_WIDTH" -ge "$3" ] && [ "$STATUS_WIDTH" -le "$4" ]
+}
+
 # --- First run: build and save ---
 GAME_FOLDER_COPY=$(copy_game_folder "$2")
 start_game "$BINARY" "$GAME_FOLDER_COPY"
 wait_until "$E2E_WAIT" "title screen" on_title
-click "${MENU_EDITOR[@]}"
-wait_until "$E2E_WAIT" "editor panel" in_editor
+click_until "editor panel" "${MENU_EDITOR[@]}" in_editor
 
-click "${BUTTON_LINE[@]}"
-drag 300 450 700 450
-click "${BUTTON_VERTEX[@]}"
-click 600 330                       # three clicks, three corners
-click 700 330
-click 650 260
-click "${BUTTON_BALL[@]}"
-drag 500 250 530 250                # centre (500, 250), radius 30 pixels
-click "${BUTTON_DOCK_POINT[@]}"
-click 300 200
-click 420 200
-click "${BUTTON_EXIT_POINT[@]}"
-drag 740 400 760 400                # centre (740, 400), radius 20 pixels
+firm_click "${BUTTON_LINE[@]}"
+firm_drag 300 450 700 450
+firm_click "${BUTTON_VERTEX[@]}"
+firm_click 600 330                       # three clicks, three corners
+firm_click 700 330
+firm_click 650 260
+firm_click "${BUTTON_BALL[@]}"
+firm_drag 500 250 530 250                # centre (500, 250), radius 30 pixels
+firm_click "${BUTTON_DOCK_POINT[@]}"
+firm_click 300 200
+firm_click 420 200
+firm_click "${BUTTON_EXIT_POINT[@]}"
+firm_drag 740 400 760 400                # centre (740, 400), radius 20 pixels
 
-click "${TAB_MISC[@]}"
-move_to "${FIELD_SAVE[@]}"
+firm_click "${TAB_MISC[@]}"
+point_at "${FIELD_SAVE[@]}"
 type_text "e2e"                     # letter keys arrive as capitals
 move_to "${BUTTON_SAVE[@]}"
 BEFORE_SAVE=$(screenshot before_save)
-click "${BUTTON_SAVE[@]}"
+firm_click "${BUTTON_SAVE[@]}"
 SAVED="$GAME_FOLDER_COPY/E2E.TXT"
 wait_until 20 "E2E.TXT after Save" test -s "$SAVED"
-sleep 0.5                           # a frame or two to draw the status
-WIDTH=$(text_width "$BEFORE_SAVE" "$(screenshot saved)" "$SAVE_STATUS_BAND")
-[ -n "$WIDTH" ] && [ "$WIDTH" -ge 130 ] && [ "$WIDTH" -le 145 ] ||
-    fail "status under Save is ${WIDTH:-no} pixels wide; \"Saved: E2E.TXT\" is about 140"
+wait_until 20 "status \"Saved: E2E.TXT\", about 140 pixels wide, under Save" \
+    status_shown "$BEFORE_SAVE" "$SAVE_STATUS_BAND" 130 145
 
-click "${BUTTON_BACK[@]}"
-wait_until "$E2E_WAIT" "title screen after Back" on_title
-click "${MENU_QUIT[@]}"
-end=$((SECONDS + 30))
-while kill -0 "$E2E_GAME_PID" 2>/dev/null; do
-    [ "$SECONDS" -lt "$end" ] || fail "still running 30 seconds after Quit"
-    sleep 0.2
-done
+click_until "title screen after Back" "${BUTTON_BACK[@]}" on_title
+click_until "the end of the game after Quit" "${MENU_QUIT[@]}" game_ended
 wait "$E2E_GAME_PID" && status=0 || status=$?
 E2E_GAME_PID=""
 [ "$status" -eq 0 ] || fail "exit code $status after Quit"
@@ -145,35 +143,31 @@ expect_near "exit radius" "$(record 5 - - 2)" "$(units 20)"
 # --- Second run: load it back by name ---
 start_game "$BINARY" "$GAME_FOLDER_COPY"
 wait_until "$E2E_WAIT" "title screen after the restart" on_title
-click "${MENU_EDITOR[@]}"
-wait_until "$E2E_WAIT" "editor panel after the restart" in_editor
+click_until "editor panel after the restart" "${MENU_EDITOR[@]}" in_editor
 # A new run starts with an empty world: no dock point drawn.
 [ -z "$(green_marks "$(screenshot empty)")" ] || fail "dock points drawn before anything was loaded"
 
-click "${TAB_MISC[@]}"
-move_to "${FIELD_LOAD[@]}"
+firm_click "${TAB_MISC[@]}"
+point_at "${FIELD_LOAD[@]}"
 type_text "e2e"                     # read as E2E.txt, found as E2E.TXT whatever the case
 move_to "${BUTTON_LOAD[@]}"
 BEFORE_LOAD=$(screenshot before_load)
-click "${BUTTON_LOAD[@]}"
-move_to "${TAB_MISC[@]}"            # off the load button, which turns white under the mouse
+firm_click "${BUTTON_LOAD[@]}"
+# "Level loaded" is 12 characters, about 120 pixels; "Unable to load" would be 140.
+wait_until 20 "status \"Level loaded\", about 120 pixels wide, under Load" \
+    status_shown "$BEFORE_LOAD" "$LOAD_STATUS_BAND" 100 125
 dock_marks_back() {
-    local marks
-    marks=$(green_marks "$(screenshot loaded)")
-    grep -qx "300 200" <<<"$marks" && grep -qx "420 200" <<<"$marks"
+    green_marks "$(screenshot loaded)" | awk '
+        ($1 - 300) ^ 2 + ($2 - 200) ^ 2 <= 4 { first = 1 }
+        ($1 - 420) ^ 2 + ($2 - 200) ^ 2 <= 4 { second = 1 }
+        END { exit !(first && second) }'
 }
 wait_until 20 "the loaded dock points at (300, 200) and (420, 200)" dock_marks_back
-move_to "${BUTTON_LOAD[@]}"
-sleep 0.3
-WIDTH=$(text_width "$BEFORE_LOAD" "$(screenshot load_status)" "$LOAD_STATUS_BAND")
-[ -n "$WIDTH" ] && [ "$WIDTH" -ge 100 ] && [ "$WIDTH" -le 125 ] ||
-    fail "status under Load is ${WIDTH:-no} pixels wide; \"Level loaded\" is about 120"
 
 # Saved again under another name, the loaded level is the same text.
-move_to "${FIELD_SAVE[@]}"
-xdotool key BackSpace BackSpace BackSpace
+point_at "${FIELD_SAVE[@]}"
 type_text "again"
-click "${BUTTON_SAVE[@]}"
+firm_click "${BUTTON_SAVE[@]}"
 wait_until 20 "AGAIN.TXT after Save" test -s "$GAME_FOLDER_COPY/AGAIN.TXT"
 cmp -s "$SAVED" "$GAME_FOLDER_COPY/AGAIN.TXT" ||
     fail "the level changed through Load and Save: $(cat "$GAME_FOLDER_COPY/AGAIN.TXT")"

@@ -37,8 +37,7 @@ GAME_FOLDER_COPY=$(copy_game_folder "$2")
 stand_in_dialog Yes
 start_game "$1" "$GAME_FOLDER_COPY"
 wait_until "$E2E_WAIT" "title screen" on_title
-click "${MENU_PLAY[@]}"
-wait_until "$E2E_WAIT" "level list" on_level_list
+click_until "level list" "${MENU_PLAY[@]}" on_level_list
 press_key F1
 wait_until "$E2E_WAIT" "a 1024x768 window after Yes" window_is 1024x768
 [ "$(dialog_count)" -eq 1 ] || fail "expected one dialog: $(cat "$E2E_WORK/dialogs")"
@@ -48,8 +47,7 @@ asked "Brelk GL" "$QUESTION" || fail "not the full-screen question: $(cat "$E2E_
 wait_until "$E2E_WAIT" "level list in the larger window" on_level_list
 
 E2E_WINDOW_W=1024 E2E_WINDOW_H=768
-click 400 "$(list_row_y 0)"
-wait_until "$E2E_WAIT" "the first level in the larger window" in_a_level
+click_until "the first level in the larger window" 400 "$(list_row_y 0)" in_a_level
 measure_camera "$GAME_FOLDER_COPY/levels/Bridge.txt"
 [ "$E2E_CAMERA_STEPS" -eq 0 ] || fail "dock points off by $E2E_CAMERA_STEPS steps in the larger window"
 quit_by_signal
@@ -61,11 +59,7 @@ stand_in_dialog No
 start_game "$1" "$GAME_FOLDER_COPY"
 wait_until "$E2E_WAIT" "title screen" on_title
 press_key F1
-end=$((SECONDS + 30))
-while kill -0 "$E2E_GAME_PID" 2>/dev/null; do
-    [ "$SECONDS" -lt "$end" ] || fail "still running 30 seconds after No"
-    sleep 0.2
-done
+wait_until "$E2E_WAIT" "the end of the game after No" game_ended
 wait "$E2E_GAME_PID" && status=0 || status=$?
 E2E_GAME_PID=""
 [ "$status" -eq 0 ] || fail "exit code $status after No"

@@ -12,8 +12,7 @@ source "$(dirname "$0")/player.sh"
 GAME_FOLDER_COPY=$(copy_game_folder "$2")
 start_game "$1" "$GAME_FOLDER_COPY"
 wait_until "$E2E_WAIT" "title screen" on_title
-click "${MENU_PLAY[@]}"
-wait_until "$E2E_WAIT" "level list" on_level_list
+click_until "level list" "${MENU_PLAY[@]}" on_level_list
 press_key F1
 wait_until "$E2E_WAIT" "a full-screen window of 1024x768" window_is 1024x768
 [ "$(window_position)" = "0,0" ] || fail "full screen at $(window_position), not at 0,0"
@@ -27,8 +26,7 @@ shot=$(screenshot after_f1)
 [ "$(colour_count "$shot" "$(list_mark_area 0)" white)" -eq 0 ] &&
     [ "$(colour_count "$shot" "$(list_mark_area 1)" white)" -gt 0 ] || fail "the list marks changed with F1"
 
-click 400 "$(list_row_y 0)"
-wait_until "$E2E_WAIT" "the first level after F1 twice" in_a_level
+click_until "the first level after F1 twice" 400 "$(list_row_y 0)" in_a_level
 measure_camera "$GAME_FOLDER_COPY/levels/Bridge.txt"
 [ "$E2E_CAMERA_STEPS" -eq 0 ] || fail "the view moved by $E2E_CAMERA_STEPS steps"
 quit_by_signal

@@ -14,10 +14,9 @@ rm -f "$GAME_FOLDER_COPY/config.txt"
 start_game "$1" "$GAME_FOLDER_COPY"
 
 wait_until "$E2E_WAIT" "title screen" on_title
-click "${MENU_PLAY[@]}"
-wait_until "$E2E_WAIT" "level list" on_level_list
+click_until "level list" "${MENU_PLAY[@]}" on_level_list
 play_level Bridge 0
-wait_until 30 "progress on disk after the level" progress_is 1
+wait_until "$E2E_WAIT" "progress on disk after the level" progress_is 1
 
 kill -KILL "$E2E_GAME_PID"
 wait "$E2E_GAME_PID" 2>/dev/null || true
@@ -26,8 +25,7 @@ progress_is 1 || fail "the kill changed config.txt: $(cat "$GAME_FOLDER_COPY/con
 
 start_game "$1" "$GAME_FOLDER_COPY"
 wait_until "$E2E_WAIT" "title screen after the restart" on_title
-click "${MENU_PLAY[@]}"
-wait_until "$E2E_WAIT" "level list after the restart" on_level_list
+click_until "level list after the restart" "${MENU_PLAY[@]}" on_level_list
 # The marks come with the names, which type themselves in row by row.
 second_row_open() {
     local shot

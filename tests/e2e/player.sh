@@ -138,6 +138,61 @@ camera_steps() {
 
 E2E_WAIT=${E2E_WAIT:-60}
 
+# The game drains every waiting input event before it draws the next frame,
+# and a frame on a busy machine can take a few tenths of a second. A press
+# and a release, or a press and a move, that reach it within one frame look
+# like nothing happened; so each state a frame must see is held this long.
+E2E_HOLD=${E2E_HOLD:-0.5}
+
+# firm_click <x> <y>: press there, hold, release.
+firm_click() {
+    move_to "$1" "$2"
+    xdotool mousedown 1 || fail "mousedown at $1 $2"
+    sleep "$E2E_HOLD"
+    xdotool mouseup 1
+    sleep "$E2E_STEP"
+}
+
+# firm_drag <x1> <y1> <x2> <y2>: press at the first pixel and hold, move
+# by way of the middle, hold at the second pixel, release.
+firm_drag() {
+    move_to "$1" "$2"
+    xdotool mousedown 1 || fail "mousedown at $1 $2"
+    sleep "$E2E_HOLD"
+    move_to $(( ($1 + $3) / 2 )) $(( ($2 + $4) / 2 ))
+    move_to "$3" "$4"
+    sleep "$E2E_HOLD"
+    xdotool mouseup 1
+    sleep "$E2E_STEP"
+}
+
+# point_at <x> <y>: the pointer there for long enough that a frame has seen
+# it (a text field takes keys only once a frame found the pointer over it).
+point_at() {
+    move_to "$1" "$2"
+    sleep "$E2E_HOLD"
+}
+
+# click_until <what> <x> <y> <command...>: clicks there until the command
+# succeeds, at most three times with 20 seconds each. Only for clicks that
+# do nothing more when repeated once they have done their part.
+click_until() {
+    local what=$1 x=$2 y=$3 try
+    shift 3
+    for try in 1 2 3; do
+        firm_click "$x" "$y"
+        local end=$((SECONDS + 20))
+        while [ "$SECONDS" -lt "$end" ]; do
+            "$@" && return 0
+            [ -n "$E2E_GAME_PID" ] && ! kill -0 "$E2E_GAME_PID" 2>/dev/null &&
+                fail "the game ended while waiting for $what"
+            sleep 0.5
+        done
+        echo "no $what yet after click $try at $x $y" >&2
+    done
+    fail "no $what after three clicks at $x $y"
+}
+
 # wait_until <seconds> <what> <command...>: runs the command every half
 # second until it succeeds; fails the test with <what> when time runs out.
 wait_until() {
@@ -274,6 +329,7 @@ bring_into_view() {
         xdotool keydown "$key"
         sleep 0.1
         xdotool keyup "$key"
+        sleep "$E2E_HOLD"
         sleep "$E2E_STEP"
         measure_camera "$level"
     done
@@ -283,15 +339,14 @@ bring_into_view() {
 camera_x() { awk -v k="$E2E_CAMERA_STEPS" 'BEGIN { printf "%.4f", -1.3 - 0.1 * k }'; }
 
 # play_level <name> <row>: from the level list, plays a shipped level with
-# its stored solution through to "Return To Menu". Keeps the shots
+# its stored solution through to "Return To Menu" and the list. Keeps the shots
 # <name>_ropes and <name>_completed.
 play_level() {
     local name=$1 row=$2
     local level="$GAME_FOLDER_COPY/levels/$name.txt"
     local solution="$E2E_SOURCE/tests/levels/$name.solution"
     [ -f "$solution" ] || fail "no solution for $name"
-    click 400 "$(list_row_y "$row")"
-    wait_until "$E2E_WAIT" "play screen of $name" in_a_level
+    click_until "play screen of $name" 400 "$(list_row_y "$row")" in_a_level
     measure_camera "$level"
 
     local rope pair docks=()
@@ -307,22 +362,22 @@ play_level() {
         local from to
         from=$(dock_pixel "$level" "${pair%-*}" "$(camera_x)" 0)
         to=$(dock_pixel "$level" "${pair#*-}" "$(camera_x)" 0)
-        drag $from $to
+        firm_drag $from $to
         # The new rope is the selected one: the slider sets its length.
-        [ "$rope" = "$pair" ] || click "$(slider_pixel "${rope#*@}")" "$PLAY_SLIDER_Y"
+        [ "$rope" = "$pair" ] || firm_click "$(slider_pixel "${rope#*@}")" "$PLAY_SLIDER_Y"
     done
     move_to "${PARK[@]}"
     # The rope just hung is selected, drawn yellow.
     wait_until 20 "a yellow rope in $name" shot_shows ropes "590x600+205+0" "rgb(255,255,0)" 30
     keep_shot ropes "${name}_ropes"
 
-    click "${PLAY_TRY[@]}"
-    wait_until 120 "completion screen of $name" completion_shown
+    firm_click "${PLAY_TRY[@]}"
+    wait_until 300 "completion screen of $name" completion_shown
     if [ -n "${E2E_SHOTS:-}" ]; then
         settle completion "500x120+290+100"
         keep_shot completion "${name}_completed"
     fi
-    click "${PLAY_RETURN_TO_MENU[@]}"
+    click_until "level list after $name" "${PLAY_RETURN_TO_MENU[@]}" on_level_list
 }
 
 # progress_is <count>: config.txt holds exactly "completedlevels=<count>;" and a line break.
@@ -338,7 +393,7 @@ GAME_FOLDER_COPY=""
 # would go unseen.
 press_key() {
     xdotool keydown "$1" || fail "key $1"
-    sleep 0.2
+    sleep "$E2E_HOLD"
     xdotool keyup "$1"
     sleep "$E2E_STEP"
 }
@@ -352,6 +407,9 @@ window_is() {
     xdotool getwindowgeometry "$window" 2>/dev/null | grep -q "Geometry: $1\$" || return 1
     E2E_WINDOW=$window
 }
+
+# game_ended: the game's process is gone.
+game_ended() { ! kill -0 "$E2E_GAME_PID" 2>/dev/null; }
 
 # window_position: "x,y" of the game's window on the screen.
 window_position() {
