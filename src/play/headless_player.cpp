@@ -89,15 +89,24 @@ bool hangRope(PlayMenu& menu, const RopePlan& plan)
     return true;
 }
 
-void clickButton(PlayMenu& menu, int index)
+}  // namespace
+
+int hangRopes(PlayMenu& menu, const std::vector<RopePlan>& ropes)
 {
-    pointAtButton(menu.buttons[index], true);
-    menu.update(1.0f);
-    pointAtButton(menu.buttons[index], false);
-    menu.update(1.0f);
+    int laid = 0;
+    for (const RopePlan& plan : ropes)
+        if (hangRope(menu, plan)) ++laid;
+    return laid;
 }
 
-}  // namespace
+void startTry(PlayMenu& menu)
+{
+    pointAtButton(menu.buttons[kTryOrReturn], true);
+    menu.update(1.0f);
+    pointAtButton(menu.buttons[kTryOrReturn], false);
+    menu.update(1.0f);
+    pointAtWorld(Vector2D(), false);
+}
 
 HeadlessResult playHeadless(const std::string& levelFile, const std::vector<RopePlan>& ropes, int frameLimit)
 {
@@ -117,18 +126,16 @@ HeadlessResult playHeadless(const std::string& levelFile, const std::vector<Rope
     if (!result.loaded) return result;
     menu->active = true;
 
-    for (const RopePlan& plan : ropes)
-        if (hangRope(*menu, plan)) ++result.ropesPlaced;
+    result.ropesPlaced = hangRopes(*menu, ropes);
     pointAtWorld(Vector2D(), false);
     for (int frame = 0; frame < settleFrames; ++frame) menu->update(1.0f);
 
-    clickButton(*menu, kTryOrReturn);
+    startTry(*menu);
     if (menu->completed) {  // the ball started inside the exit
         result.completed = true;
         result.frame = 0;
         return result;
     }
-    pointAtWorld(Vector2D(), false);
     for (int frame = 0; frame < frameLimit && !menu->completed; ++frame) {
         menu->update(1.0f);
         if (observer) observer(frame + 1, menu->world);

@@ -42,6 +42,14 @@ using FrameObserver = std::function<void(int frame, const Simulation& world)>;
 HeadlessResult playHeadless(const std::string& levelFile, const std::vector<RopePlan>& ropes, int frameLimit,
                             const FrameObserver& observer, int settleFrames = 0);
 
+class PlayMenu;
+/// Hangs each planned rope in `menu` (an active play mode, placing) the way
+/// playHeadless does: dragged with the mouse over three updates, then its
+/// slider value applied. Returns how many ropes were laid.
+int hangRopes(PlayMenu& menu, const std::vector<RopePlan>& ropes);
+/// Clicks "Try it out" (two updates) and leaves the mouse up over the world.
+void startTry(PlayMenu& menu);
+
 /// Reads a rope plan written as space-separated "from-to" or "from-to@value"
 /// items, e.g. "0-2@40 1-3". Returns nothing when an item is malformed.
 std::optional<std::vector<RopePlan>> parseRopePlan(const std::string& text);
