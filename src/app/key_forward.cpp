@@ -6,3 +6,11 @@ void forwardKeyToEditor(int virtualKey)
 {
     editor.editorKeyDown(virtualKey);
 }
+
+bool editorTextFieldFocused()
+{
+    if (!editor.active) return false;
+    for (const Insert& field : editor.inserts)
+        if (field.focused) return true;
+    return false;
+}

@@ -4,3 +4,6 @@
 /// window procedure calls it for every key press in every game state, since
 /// the editor's text fields decide for themselves whether to take the key.
 void forwardKeyToEditor(int virtualKey);
+
+/// Whether a text field of the shown editor has the keyboard now.
+bool editorTextFieldFocused();

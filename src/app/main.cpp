@@ -2,10 +2,28 @@
 #include "app/game_window.h"
 #include "app/main_loop.h"
 #include "app/platform.h"
+#include "app/platform_audio.h"
+#include "app/sound_control.h"
 
-int main()
+#include <cstring>
+
+namespace {
+
+/// --mute: no sound for this run; the settings file keeps the player's choice.
+bool muteRequested(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--mute") == 0) return true;
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
 {
     installPlatformServices();
+    initSound(muteRequested(argc, argv));
+    openAudioOutput();
 
     ShellServices shell;
     shell.createWindow = createGameWindow;
@@ -14,6 +32,7 @@ int main()
     shell.swapBuffers = swapGameBuffers;
     const int exitCode = runGame(shell);
 
+    closeAudioOutput();
     shutdownPlatform();
     return exitCode;
 }

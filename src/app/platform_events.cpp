@@ -5,6 +5,7 @@
 
 #include "app/game_window.h"
 #include "app/key_map.h"
+#include "app/platform_audio.h"
 #include "app/platform.h"
 
 // The key table is written with plain numbers; make sure they are SDL's.
@@ -83,6 +84,9 @@ WindowMessage translate(const SDL_Event& event)
         break;
     case SDL_MOUSEBUTTONUP:
         if (event.button.button == SDL_BUTTON_LEFT) return message(MessageKind::LButtonUp);
+        break;
+    case SDL_AUDIODEVICEREMOVED:
+        if (event.adevice.iscapture == 0) audioDeviceRemoved(event.adevice.which);
         break;
     default:
         break;

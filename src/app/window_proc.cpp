@@ -3,6 +3,7 @@
 #include "app/globals.h"
 #include "app/input.h"
 #include "app/key_forward.h"
+#include "app/sound_control.h"
 #include "app/viewport.h"
 #include "ui/overlay.h"
 
@@ -51,6 +52,7 @@ bool windowProc(const WindowMessage& message)
         // rather than write past the table.
         if (message.wParam < 256) {
             keys[message.wParam] = true;
+            if (!editorTextFieldFocused()) soundKeyDown(static_cast<int>(message.wParam));
             forwardKeyToEditor(static_cast<int>(message.wParam));
         }
         return true;

@@ -1,6 +1,7 @@
 // The Misc page: saving, loading and theming by the names typed into the
 // editor's text fields, and the typing itself.
 #include "app/input.h"
+#include "app/sound.h"
 #include "editor/slide_menu.h"
 #include "level/game.h"
 #include "level/level.h"
@@ -17,6 +18,7 @@ void SlideMenu::saveLevel()
         saveStatus = "Saved: " + result.fileName;
     else
         saveStatus = "Unable to save " + result.fileName;
+    playSound(result.written ? SoundId::SaveSucceeded : SoundId::SaveFailed);
 }
 
 void SlideMenu::loadLevel()

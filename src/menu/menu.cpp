@@ -4,6 +4,7 @@
 
 #include "app/globals.h"
 #include "app/input.h"
+#include "app/sound.h"
 #include "editor/slide_menu.h"
 #include "level/game.h"
 #include "physics/constants.h"
@@ -68,6 +69,7 @@ void Menu::update(float dt)
     fade = std::min(fade + kFadeStep, 1.0f);
     carryMouseBall();
     if (runBackground && dt < 10.0f) {
+        ContactSoundFrame listening(simulation, contactSounds);
         for (int i = 0; i < subSteps; ++i)
             simulation.step(dt / static_cast<float>(subSteps));
     }
@@ -141,6 +143,7 @@ void Menu::applyAction(const Button& button)
 {
     switch (button.action) {
     case kOpenScreen:
+        playSound(SoundId::ScreenOpened);
         openScreen(button.actionParam);
         break;
     case kEnterEditor:

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "app/contact_sounds.h"
 #include "level/level.h"
 #include "physics/simulation.h"
 #include "play/level_list.h"
@@ -28,6 +29,7 @@ public:
     static constexpr float kMouseBallMass = 1.0f;
     static constexpr int kTiles = 10;               ///< the picture is cut into kTiles by kTiles
     static constexpr float kTileTurn = 10.0f;       ///< degrees a tile is turned while faded out
+    static constexpr float kBackgroundLoudness = 0.35f; ///< of the contact sounds, next to play
 
     /// A new screen: white, running its background, its level list closed.
     Menu();
@@ -50,6 +52,7 @@ public:
     std::string pictureFile;           ///< BMP file name, used as it stands
     std::string levelFile;             ///< background level file name, used as it stands
     Simulation simulation;             ///< the running background level
+    ContactSounds contactSounds{kBackgroundLoudness}; ///< the background is heard, quietly
 
     /// One update of this screen, once per frame while inMainMenu is set, for
     /// every screen in index order. dt in 10 ms units (0 or 1). Reads mouse;

@@ -6,6 +6,34 @@
 #include "physics/constants.h"
 #include "physics/simulation.h"
 
+namespace {
+
+// Reports go to the world's observer, when it has one. They only read the
+// bodies, so the forces come out the same with or without one.
+int indexOf(const Ball& ball, const Simulation& simulation)
+{
+    return static_cast<int>(&ball - simulation.balls.data());
+}
+
+void report(const Simulation& simulation, Contact::Kind kind, const Ball& ball, int other, float approachSpeed)
+{
+    simulation.contactObserver->onContact({kind, indexOf(ball, simulation), other, ball.position, approachSpeed});
+}
+
+int ropeIndex(const Rope& rope, const Simulation& simulation)
+{
+    const auto& ropes = simulation.ropes;
+    const bool inWorld = !ropes.empty() && &rope >= ropes.data() && &rope < ropes.data() + ropes.size();
+    return inWorld ? static_cast<int>(&rope - ropes.data()) : -1;
+}
+
+inline void reportWall(const Ball& ball, const Simulation& simulation, float speedIntoWall)
+{
+    if (simulation.contactObserver) report(simulation, Contact::Kind::Wall, ball, -1, speedIntoWall);
+}
+
+} // namespace
+
 void collideWithBounds(Ball& ball, const Simulation& simulation)
 {
     const Vector2D p = ball.position;
@@ -19,18 +47,22 @@ void collideWithBounds(Ball& ball, const Simulation& simulation)
     if (p.x + r > w) {
         if (v.x > 0.0f) ball.applyForce({-v.x, 0.0f});
         push += Vector2D(-kWallStiffness, 0.0f) * (p.x + r - w);
+        reportWall(ball, simulation, v.x);
     }
     if (p.x - r < -w) {
         if (v.x < 0.0f) ball.applyForce({-v.x, 0.0f});
         push += Vector2D(-kWallStiffness, 0.0f) * (p.x - r + w);
+        reportWall(ball, simulation, -v.x);
     }
     if (p.y + r > h) {
         if (v.y > 0.0f) ball.applyForce({0.0f, -v.y});
         push += Vector2D(0.0f, -kWallStiffness) * (p.y + r - h);
+        reportWall(ball, simulation, v.y);
     }
     if (p.y - r < -h) {
         if (v.y < 0.0f) ball.applyForce({0.0f, -v.y});
         push += Vector2D(0.0f, -kWallStiffness) * (p.y - r + h);
+        reportWall(ball, simulation, -v.y);
     }
     ball.applyForce(push);
 }
@@ -74,6 +106,10 @@ void collideWithLines(Ball& ball, const Simulation& simulation)
         Vector2D speed(std::fabs(ball.velocity.x), std::fabs(ball.velocity.y));
         ball.applyForce({(p.x - c.x) / r * speed.x, (p.y - c.y) / r * speed.y});
         ball.applyForce((p - c) * kLineStiffness * (r - d));
+        if (simulation.contactObserver) {
+            const float along = -dot(ball.velocity, p - c) / d;
+            report(simulation, Contact::Kind::Line, ball, static_cast<int>(&line - simulation.lines.data()), along);
+        }
     }
 }
 
@@ -97,6 +133,10 @@ void collideBalls(int i, Simulation& simulation)
         b.applyForce(-n);
         a.applyForce(-a.velocity * kBallToBallDrag);
         b.applyForce(-b.velocity * kBallToBallDrag);
+        if (simulation.contactObserver && j != i && len != 0.0f) {
+            const float along = dot(b.velocity - a.velocity, a.position - b.position) / len;
+            report(simulation, Contact::Kind::Ball, a, j, along);
+        }
     }
 }
 
@@ -135,6 +175,10 @@ void collideBallsWithRopes(Rope& rope, Simulation& simulation)
             Vector2D f = n * depth;
             ball.applyForce(f);
             point.applyForce(-f);
+            if (simulation.contactObserver && d + kRopeContactMargin != 0.0f) {
+                const float along = dot(ball.velocity - point.velocity, offset) / (d + kRopeContactMargin);
+                report(simulation, Contact::Kind::RopePoint, ball, ropeIndex(rope, simulation), along);
+            }
         }
     }
 }

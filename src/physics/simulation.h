@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "physics/ball.h"
+#include "physics/contact_observer.h"
 #include "physics/geometry.h"
 #include "physics/rope.h"
 #include "physics/vector2d.h"
@@ -19,6 +20,9 @@ struct Simulation {
     std::vector<DockPoint> dockPoints;
     Vector2D exitPosition;      ///< centre of the exit, world units
     float exitRadius = 0.3f;    ///< world units
+    /// Told about each contact while set. Its owner sets it around its own
+    /// steps and clears it after, so a copied world never reports.
+    ContactObserver* contactObserver = nullptr;
 
     /// Advances the world by dt time units (10 ms each): ball contacts with
     /// walls, lines and other balls; then each rope's ball contacts and its own

@@ -2,6 +2,7 @@
 
 #include "app/globals.h"
 #include "app/input.h"
+#include "app/sound.h"
 #include "level/game.h"
 #include "level/progress.h"
 #include "physics/constants.h"
@@ -31,6 +32,13 @@ bool isNearRope(const Rope& rope, const Vector2D& point)
     for (std::size_t k = 0; k + 1 < rope.masses.size(); ++k)
         if (isNearSegment(rope.masses[k].position, rope.masses[k + 1].position, point)) return true;
     return false;
+}
+
+/// Where a rope is heard: halfway between its ends.
+float ropeMiddleX(const Rope& rope)
+{
+    if (rope.masses.empty()) return 0.0f;
+    return (rope.masses.front().position.x + rope.masses.back().position.x) * 0.5f;
 }
 
 }  // namespace
@@ -123,6 +131,7 @@ void PlayMenu::leaveLevel()
 void PlayMenu::stepWorld(float dt)
 {
     const float stepLength = (dt / static_cast<float>(subSteps)) * kPlayTimeScale;
+    ContactSoundFrame listening(world, contactSounds);
     for (int i = 0; i < subSteps; ++i) world.step(stepLength);
 }
 
@@ -141,6 +150,7 @@ void PlayMenu::startTry()
     savedBallPosition = world.balls[0].position;
     world.balls[0].held = false;
     buttons[kTryOrReturn].label = kReturnLabel;
+    playSound(SoundId::TryItOut);
 }
 
 void PlayMenu::endTry()
@@ -150,6 +160,7 @@ void PlayMenu::endTry()
     world.balls[0].position = savedBallPosition;
     world.balls[0].held = true;
     buttons[kTryOrReturn].label = kTryLabel;
+    playSound(SoundId::Return);
     restoreLevelRopes();
     restoreBalls();
 }
@@ -198,8 +209,10 @@ void PlayMenu::restoreBalls()
 
 void PlayMenu::testExit()
 {
+    const bool before = completed;
     for (const Ball& ball : world.balls)
         if (distance(ball.position, world.exitPosition) < ball.radius + world.exitRadius) completed = true;
+    if (completed && !before) playSound(SoundId::LevelCompleted);
 }
 
 void PlayMenu::setRopeLength(float length)
@@ -226,6 +239,7 @@ void PlayMenu::stepRopeSelection(int step)
     if (target > last) target = levelRopeCount;
     Rope& rope = world.ropes[target];
     if (!rope.locked) rope.selected = true;
+    if (rope.selected) playSound(SoundId::RopeSelected, 1.0f, panForWorldX(ropeMiddleX(rope)));
     // A rope of a single point has no spring to show; the slider stays put.
     if (!rope.springs.empty()) slides[0].value = rope.springs[0].restLength * kSliderPerRestLength;
 }
@@ -234,6 +248,7 @@ void PlayMenu::removeSelectedRope()
 {
     for (std::size_t i = 0; i < world.ropes.size(); ++i) {
         if (world.ropes[i].selected && !world.ropes[i].locked) {
+            playSound(SoundId::RopeRemoved, 1.0f, panForWorldX(ropeMiddleX(world.ropes[i])));
             world.ropes.erase(world.ropes.begin() + static_cast<std::ptrdiff_t>(i));
             break;
         }
@@ -248,6 +263,14 @@ void PlayMenu::selectRope(int index)
     Rope& rope = world.ropes[index];
     if (!rope.locked) rope.selected = true;
     if (!rope.springs.empty()) slides[0].value = rope.springs[0].restLength * kSliderPerRestLength;
+}
+
+void PlayMenu::selectRopeByHand(int index)
+{
+    const bool wasSelected = world.ropes[index].selected;
+    selectRope(index);
+    if (!wasSelected && world.ropes[index].selected)
+        playSound(SoundId::RopeSelected, 1.0f, panForWorldX(ropeMiddleX(world.ropes[index])));
 }
 
 void PlayMenu::updateHover()
@@ -281,7 +304,7 @@ void PlayMenu::placeRopes()
     if (!mouseOverPanel && mouse.leftDown) {
         // selectRope ignores the level's ropes; with several hits the last wins.
         for (std::size_t i = 0; i < world.ropes.size(); ++i)
-            if (isNearRope(world.ropes[i], mouse.world)) selectRope(static_cast<int>(i));
+            if (isNearRope(world.ropes[i], mouse.world)) selectRopeByHand(static_cast<int>(i));
         if (!dragging && hoverDock != -1) {
             dragStart = world.dockPoints[hoverDock].position;
             dragging = true;
@@ -310,4 +333,5 @@ void PlayMenu::finishNewRope()
     }
     rope.locked = false;
     selectRope(static_cast<int>(world.ropes.size()) - 1);
+    playSound(SoundId::RopeHung, 1.0f, panForWorldX(ropeMiddleX(rope)));
 }

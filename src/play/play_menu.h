@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "app/contact_sounds.h"
 #include "level/level.h"
 #include "physics/simulation.h"
 #include "physics/vector2d.h"
@@ -55,6 +56,7 @@ public:
     int hoverDock = -1;                ///< dock point under the mouse, or -1
     std::vector<BText> descriptionTexts; ///< name and description, shown after completion
     int levelNumber = 0;               ///< row of the level in game.levels
+    ContactSounds contactSounds;       ///< what the running world sounds like
 
     /// Makes the panel's buttons and slider.
     PlayMenu();
@@ -96,6 +98,7 @@ private:
     void restoreLevelRopes();
     void restoreBalls();
     void placeRopes();
+    void selectRopeByHand(int index);
     void updateHover();
     void finishNewRope();
     void testExit();

@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include "app/input.h"
+#include "app/sound.h"
 #include "ui/overlay.h"
 #include "ui/page_holder.h"
 #include "ui/text.h"
@@ -25,6 +26,7 @@ void Button::update()
     if (pressed && !mouse.leftDown) {
         pressed = false;
         clicked = true;
+        playSound(SoundId::ButtonClick, 1.0f, panForOverlayX(position.x + size.x * 0.5f));
         return;
     }
     clicked = false;

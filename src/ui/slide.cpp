@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "app/input.h"
+#include "app/sound.h"
 #include "ui/overlay.h"
 #include "ui/page_holder.h"
 #include "ui/text.h"
@@ -31,6 +32,7 @@ void Slide::update()
     if (v != value) {
         value = v;
         changed = true;
+        playSound(SoundId::SliderTick, 0.7f, panForOverlayX(static_cast<float>(mouse.x)));
     }
 }
 

@@ -1,0 +1,68 @@
+#include "app/contact_sounds.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "app/clock.h"
+#include "physics/simulation.h"
+
+namespace {
+
+SoundId soundOf(Contact::Kind kind)
+{
+    switch (kind) {
+    case Contact::Kind::Line: return SoundId::BallOnLine;
+    case Contact::Kind::Ball: return SoundId::BallOnBall;
+    case Contact::Kind::RopePoint: return SoundId::BallOnRope;
+    case Contact::Kind::Wall: break;
+    }
+    return SoundId::BallOnWall;
+}
+
+} // namespace
+
+void ContactSounds::onContact(const Contact& contact)
+{
+    if (contact.ball < 0 || contact.ball >= kMaxBalls) return;
+    // NaN speeds fail this test too.
+    if (!(contact.approachSpeed >= kThreshold)) return;
+    Heard& heard = balls_[static_cast<std::size_t>(contact.ball)];
+    if (contact.approachSpeed <= heard.speed) return;
+    heard.speed = contact.approachSpeed;
+    heard.x = contact.position.x;
+    heard.kind = contact.kind;
+}
+
+void ContactSounds::endFrame(std::uint32_t nowMs, Sink sink)
+{
+    // The loudest few of this frame, found by repeated picks: kMaxPerFrame
+    // passes over a small array, with no sorting storage.
+    for (int played = 0; played < kMaxPerFrame; ++played) {
+        Heard* loudest = nullptr;
+        for (Heard& heard : balls_) {
+            if (heard.speed == 0.0f) continue;
+            if (heard.heardBefore && nowMs - heard.lastMs < kRestMs) continue;
+            if (loudest == nullptr || heard.speed > loudest->speed) loudest = &heard;
+        }
+        if (loudest == nullptr) break;
+        const float strength = std::min(loudest->speed / kFullSpeed, 1.0f);
+        // A gentle curve: soft touches stay audible without the hard ones shouting.
+        const float volume = loudness_ * std::sqrt(strength);
+        if (sink) sink(soundOf(loudest->kind), volume, panForWorldX(loudest->x));
+        loudest->lastMs = nowMs;
+        loudest->heardBefore = true;
+        loudest->speed = 0.0f;
+    }
+    for (Heard& heard : balls_) heard.speed = 0.0f;
+}
+
+ContactSoundFrame::ContactSoundFrame(Simulation& world, ContactSounds& sounds) : world_(world), sounds_(sounds)
+{
+    world_.contactObserver = &sounds_;
+}
+
+ContactSoundFrame::~ContactSoundFrame()
+{
+    world_.contactObserver = nullptr;
+    sounds_.endFrame(tickCount());
+}

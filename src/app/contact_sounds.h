@@ -1,0 +1,61 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "app/sound.h"
+#include "physics/contact_observer.h"
+
+struct Simulation;
+
+/// Turns the contacts of a running world into sounds. Each ball is heard at
+/// most once a frame and then rests a while: the strongest contact of its
+/// frame counts, and only when it closed fast enough, so a ball resting on a
+/// line is silent and a rolling one does not buzz. Loudness grows with the
+/// speed of approach. Keeps fixed arrays only: the step allocates nothing.
+class ContactSounds final : public ContactObserver {
+public:
+    static constexpr int kMaxBalls = 64;         ///< balls beyond this are not heard
+    static constexpr int kMaxPerFrame = 4;       ///< the loudest first
+    static constexpr float kThreshold = 0.03f;   ///< closing speed (units per time unit) below which nothing plays
+    static constexpr float kFullSpeed = 0.3f;    ///< closing speed heard at full loudness
+    static constexpr std::uint32_t kRestMs = 90; ///< a ball heard is silent this long
+
+    using Sink = void (*)(SoundId id, float volume, float pan);
+
+    /// loudness scales every request (the menus' background plays quieter).
+    explicit ContactSounds(float loudness = 1.0f) : loudness_(loudness) {}
+
+    void onContact(const Contact& contact) override;
+
+    /// Ends a frame: hands the frame's strongest contacts, loudest first, to
+    /// the sink, panned by where the ball is in the view; forgets the rest.
+    void endFrame(std::uint32_t nowMs, Sink sink = playSound);
+
+private:
+    struct Heard {
+        float speed = 0.0f;          ///< strongest closing speed this frame; 0 for none
+        float x = 0.0f;              ///< the ball's world x at that contact
+        Contact::Kind kind = Contact::Kind::Wall;
+        std::uint32_t lastMs = 0;    ///< when it was last heard
+        bool heardBefore = false;
+    };
+
+    float loudness_;
+    std::array<Heard, kMaxBalls> balls_{};
+};
+
+/// Listens to `world` for the steps of one frame and plays what it heard when
+/// it goes out of scope:
+///     { ContactSoundFrame listening(world, sounds); for (...) world.step(dt); }
+class ContactSoundFrame {
+public:
+    ContactSoundFrame(Simulation& world, ContactSounds& sounds);
+    ~ContactSoundFrame();
+    ContactSoundFrame(const ContactSoundFrame&) = delete;
+    ContactSoundFrame& operator=(const ContactSoundFrame&) = delete;
+
+private:
+    Simulation& world_;
+    ContactSounds& sounds_;
+};

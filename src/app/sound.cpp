@@ -1,0 +1,177 @@
+// The game's side of sound: the effects, the player's volume and mute, and
+// the requests handed to the mixer that the platform's audio output drains.
+#include "app/sound.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <vector>
+
+#include "app/clock.h"
+#include "app/game_paths.h"
+#include "app/globals.h"
+#include "app/input.h"
+#include "app/sound_control.h"
+#include "app/sound_synth.h"
+#include "level/settings.h"
+
+namespace {
+
+constexpr int kVolumeStep = 10;
+/// Half the width of the view in world units: the screen's edges are this far
+/// from cameraOffset.x (800 pixels at 72.5 a unit).
+constexpr float kHalfViewWidth = 160.0f / 29.0f;
+constexpr float kOverlayWidth = 800.0f;
+/// How far to the sides sounds are placed at the screen's edges; a little
+/// short of fully one side, which is tiring in headphones.
+constexpr float kPanWidth = 0.8f;
+
+struct SoundState {
+    Mixer mixer;
+    std::array<std::vector<float>, kSoundCount> bank;
+    std::array<std::uint32_t, kSoundCount> lastPlayed{};
+    std::array<bool, kSoundCount> playedOnce{};
+    bool outputOpen = false;
+    bool muted = false;
+    int volume = Settings{}.volume;
+    SoundRequestHook hook = nullptr;
+};
+
+SoundState& state()
+{
+    static SoundState sound;
+    return sound;
+}
+
+/// The shortest time between two of the same effect, ms: a slider dragged
+/// fast would otherwise buzz, and a double request sound like one loud one.
+std::uint32_t minimumInterval(SoundId id)
+{
+    switch (id) {
+    case SoundId::SliderTick: return 45;
+    case SoundId::RopeSelected:
+    case SoundId::ScreenOpened: return 80;
+    default: return 15;
+    }
+}
+
+/// The loudness curve of the volume setting: the ear hears the square of the
+/// gain about as evenly spaced steps.
+void applyMasterGain()
+{
+    SoundState& sound = state();
+    const float level = static_cast<float>(sound.volume) / static_cast<float>(kMaxVolume);
+    sound.mixer.setMasterGain(sound.muted ? 0.0f : level * level);
+}
+
+void saveSoundChoice()
+{
+    // The file holds the window's choices too: read it whole, change ours.
+    const std::string path = joinPath(gamePaths().configDir, kSettingsFileName);
+    Settings settings = loadSettings(path);
+    settings.volume = state().volume;
+    settings.muted = state().muted;
+    saveSettings(path, settings);
+}
+
+} // namespace
+
+void initSound(bool muteThisRun)
+{
+    SoundState& sound = state();
+    for (int i = 0; i < kSoundCount; ++i) sound.bank[i] = synthesizeSound(static_cast<SoundId>(i));
+    const Settings settings = loadSettings(joinPath(gamePaths().configDir, kSettingsFileName));
+    sound.volume = settings.volume;
+    sound.muted = settings.muted || muteThisRun;
+    applyMasterGain();
+}
+
+Mixer& soundMixer()
+{
+    return state().mixer;
+}
+
+void setSoundOutputOpen(bool open)
+{
+    state().outputOpen = open;
+}
+
+bool soundOutputOpen()
+{
+    return state().outputOpen;
+}
+
+int soundVolume()
+{
+    return state().volume;
+}
+
+void setSoundVolume(int volume)
+{
+    state().volume = std::clamp(volume, 0, kMaxVolume);
+    applyMasterGain();
+}
+
+bool soundMuted()
+{
+    return state().muted;
+}
+
+void setSoundMuted(bool muted)
+{
+    state().muted = muted;
+    applyMasterGain();
+}
+
+bool soundKeyDown(int virtualKey)
+{
+    if (virtualKey == kVkA + ('M' - 'A')) {
+        setSoundMuted(!soundMuted());
+    } else if (virtualKey == kVkAdd || virtualKey == kVkSubtract) {
+        setSoundMuted(false);
+        setSoundVolume(soundVolume() + (virtualKey == kVkAdd ? kVolumeStep : -kVolumeStep));
+        playSound(SoundId::ButtonClick);  // the new level, heard at once
+    } else {
+        return false;
+    }
+    saveSoundChoice();
+    return true;
+}
+
+void setSoundRequestHook(SoundRequestHook hook)
+{
+    state().hook = hook;
+}
+
+void playSound(SoundId id, float volume, float pan)
+{
+    SoundState& sound = state();
+    const int index = static_cast<int>(id);
+    if (index < 0 || index >= kSoundCount) return;
+    if (sound.hook) sound.hook(id, volume, pan);
+    if (!sound.outputOpen || sound.muted) return;
+
+    const std::uint32_t now = tickCount();
+    if (sound.playedOnce[index] && now - sound.lastPlayed[index] < minimumInterval(id)) return;
+    sound.playedOnce[index] = true;
+    sound.lastPlayed[index] = now;
+
+    // Equal-power panning: a sound keeps its loudness as it moves across.
+    const float v = std::isfinite(volume) ? std::clamp(volume, 0.0f, 1.0f) : 0.0f;
+    const float p = std::isfinite(pan) ? std::clamp(pan, -1.0f, 1.0f) : 0.0f;
+    const float angle = (p + 1.0f) * 0.25f * 3.14159265f;
+    const std::vector<float>& samples = sound.bank[index];
+    sound.mixer.play(samples.data(), static_cast<int>(samples.size()), v * std::cos(angle), v * std::sin(angle));
+}
+
+float panForWorldX(float x)
+{
+    const float pan = (x - cameraOffset.x) / kHalfViewWidth * kPanWidth;
+    return std::isfinite(pan) ? std::clamp(pan, -1.0f, 1.0f) : 0.0f;
+}
+
+float panForOverlayX(float x)
+{
+    const float pan = (x / kOverlayWidth * 2.0f - 1.0f) * kPanWidth;
+    return std::isfinite(pan) ? std::clamp(pan, -1.0f, 1.0f) : 0.0f;
+}

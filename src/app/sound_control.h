@@ -1,0 +1,37 @@
+#pragma once
+
+#include "app/mixer.h"
+#include "app/sound.h"
+
+// The sound system's controls, for start-up, the platform's audio output,
+// the key handler and tests. Game code asks for effects through app/sound.h.
+
+/// Makes every effect and takes the player's volume and mute from the
+/// settings file. `muteThisRun` (--mute) silences this run without changing
+/// the file. Call once at start, before the output opens.
+void initSound(bool muteThisRun);
+
+/// The mixer the platform's audio callback drains.
+Mixer& soundMixer();
+
+/// Set by the platform: whether a device is playing what the mixer makes.
+/// While it is not, playSound does nothing at all.
+void setSoundOutputOpen(bool open);
+bool soundOutputOpen();
+
+/// The player's volume, 0..100, and the mute. Both take effect at once.
+int soundVolume();
+void setSoundVolume(int volume);
+bool soundMuted();
+void setSoundMuted(bool muted);
+
+/// M mutes and unmutes; keypad + and - raise and lower the volume by 10
+/// (and unmute). The new choice is written to the settings file. Returns
+/// whether the key was one of these. Call for key presses that no text
+/// field takes.
+bool soundKeyDown(int virtualKey);
+
+/// Called with every effect playSound is asked for, before mute, device or
+/// rate limits are considered (tests); nullptr removes it.
+using SoundRequestHook = void (*)(SoundId id, float volume, float pan);
+void setSoundRequestHook(SoundRequestHook hook);
