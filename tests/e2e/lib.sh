@@ -49,12 +49,13 @@ start_display() {
     export LIBGL_ALWAYS_SOFTWARE=1
 }
 
-# start_game <binary> <folder>: runs the game in the folder and waits for its window.
+# start_game <binary> <folder> [options...]: runs the game in the folder with
+# those command-line options and waits for its window.
 start_game() {
     [ -n "$E2E_XVFB_PID" ] || start_display
     local binary
     binary=$(realpath "$1") || fail "no game binary at $1"
-    (cd "$2" && exec "$binary") >"$E2E_WORK/game.log" 2>&1 &
+    (cd "$2" && exec "$binary" "${@:3}") >"$E2E_WORK/game.log" 2>&1 &
     E2E_GAME_PID=$!
     # A loaded machine can take many seconds to open the window.
     local tries
