@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/clock.h"
 #include "physics/simulation.h"
 
 namespace {
@@ -33,15 +32,16 @@ void ContactSounds::onContact(const Contact& contact)
     heard.kind = contact.kind;
 }
 
-void ContactSounds::endFrame(std::uint32_t nowMs, Sink sink)
+void ContactSounds::endFrame(Sink sink)
 {
+    ++frame_;
     // The loudest few of this frame, found by repeated picks: kMaxPerFrame
     // passes over a small array, with no sorting storage.
     for (int played = 0; played < kMaxPerFrame; ++played) {
         Heard* loudest = nullptr;
         for (Heard& heard : balls_) {
             if (heard.speed == 0.0f) continue;
-            if (heard.heardBefore && nowMs - heard.lastMs < kRestMs) continue;
+            if (heard.heardBefore && frame_ - heard.lastFrame < kRestFrames) continue;
             if (loudest == nullptr || heard.speed > loudest->speed) loudest = &heard;
         }
         if (loudest == nullptr) break;
@@ -49,7 +49,7 @@ void ContactSounds::endFrame(std::uint32_t nowMs, Sink sink)
         // A gentle curve: soft touches stay audible without the hard ones shouting.
         const float volume = loudness_ * std::sqrt(strength);
         if (sink) sink(soundOf(loudest->kind), volume, panForWorldX(loudest->x));
-        loudest->lastMs = nowMs;
+        loudest->lastFrame = frame_;
         loudest->heardBefore = true;
         loudest->speed = 0.0f;
     }
@@ -64,5 +64,5 @@ ContactSoundFrame::ContactSoundFrame(Simulation& world, ContactSounds& sounds) :
 ContactSoundFrame::~ContactSoundFrame()
 {
     world_.contactObserver = nullptr;
-    sounds_.endFrame(tickCount());
+    sounds_.endFrame();
 }

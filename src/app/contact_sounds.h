@@ -19,7 +19,7 @@ public:
     static constexpr int kMaxPerFrame = 4;       ///< the loudest first
     static constexpr float kThreshold = 0.03f;   ///< closing speed (units per time unit) below which nothing plays
     static constexpr float kFullSpeed = 0.3f;    ///< closing speed heard at full loudness
-    static constexpr std::uint32_t kRestMs = 90; ///< a ball heard is silent this long
+    static constexpr std::uint32_t kRestFrames = 9; ///< a ball heard is silent this many frames (of 10 ms)
 
     using Sink = void (*)(SoundId id, float volume, float pan);
 
@@ -30,18 +30,21 @@ public:
 
     /// Ends a frame: hands the frame's strongest contacts, loudest first, to
     /// the sink, panned by where the ball is in the view; forgets the rest.
-    void endFrame(std::uint32_t nowMs, Sink sink = playSound);
+    /// Time is counted in these frames, the world's own time, so a headless
+    /// run hears what a player would.
+    void endFrame(Sink sink = playSound);
 
 private:
     struct Heard {
         float speed = 0.0f;          ///< strongest closing speed this frame; 0 for none
         float x = 0.0f;              ///< the ball's world x at that contact
         Contact::Kind kind = Contact::Kind::Wall;
-        std::uint32_t lastMs = 0;    ///< when it was last heard
+        std::uint32_t lastFrame = 0; ///< when it was last heard
         bool heardBefore = false;
     };
 
     float loudness_;
+    std::uint32_t frame_ = 0;
     std::array<Heard, kMaxBalls> balls_{};
 };
 
