@@ -23,13 +23,21 @@ SoundId soundOf(Contact::Kind kind)
 void ContactSounds::onContact(const Contact& contact)
 {
     if (contact.ball < 0 || contact.ball >= kMaxBalls) return;
+    float speed = contact.approachSpeed;
+    if (contact.ball == carriedBall_) speed += dot(carriedVelocity_, contact.normal);
     // NaN speeds fail this test too.
-    if (!(contact.approachSpeed >= kThreshold)) return;
+    if (!(speed >= kThreshold)) return;
     Heard& heard = balls_[static_cast<std::size_t>(contact.ball)];
-    if (contact.approachSpeed <= heard.speed) return;
-    heard.speed = contact.approachSpeed;
+    if (speed <= heard.speed) return;
+    heard.speed = speed;
     heard.x = contact.position.x;
     heard.kind = contact.kind;
+}
+
+void ContactSounds::carry(int ball, Vector2D velocity)
+{
+    carriedBall_ = ball;
+    carriedVelocity_ = velocity;
 }
 
 void ContactSounds::endFrame(Sink sink)
@@ -54,6 +62,7 @@ void ContactSounds::endFrame(Sink sink)
         loudest->speed = 0.0f;
     }
     for (Heard& heard : balls_) heard.speed = 0.0f;
+    carriedBall_ = -1;
 }
 
 ContactSoundFrame::ContactSoundFrame(Simulation& world, ContactSounds& sounds) : world_(world), sounds_(sounds)

@@ -28,6 +28,10 @@ public:
 
     void onContact(const Contact& contact) override;
 
+    /// For this frame, ball `ball` is carried by hand at `velocity` (units
+    /// per time unit): the world holds it still, yet what it runs into hears it.
+    void carry(int ball, Vector2D velocity);
+
     /// Ends a frame: hands the frame's strongest contacts, loudest first, to
     /// the sink, panned by where the ball is in the view; forgets the rest.
     /// Time is counted in these frames, the world's own time, so a headless
@@ -44,6 +48,8 @@ private:
     };
 
     float loudness_;
+    int carriedBall_ = -1;
+    Vector2D carriedVelocity_;
     std::uint32_t frame_ = 0;
     std::array<Heard, kMaxBalls> balls_{};
 };

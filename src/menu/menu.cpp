@@ -106,6 +106,7 @@ void Menu::carryMouseBall()
     }
     Ball& cursor = simulation.balls.front();
     cursor.held = true;
+    contactSounds.carry(0, mouse.world - cursor.position);  // one frame is one time unit here
     cursor.position = mouse.world;
 }
 

@@ -15,9 +15,12 @@ int indexOf(const Ball& ball, const Simulation& simulation)
     return static_cast<int>(&ball - simulation.balls.data());
 }
 
-void report(const Simulation& simulation, Contact::Kind kind, const Ball& ball, int other, float approachSpeed)
+/// normal: unit, from the ball towards what it touches, which moves at otherVelocity.
+void report(const Simulation& simulation, Contact::Kind kind, const Ball& ball, int other, Vector2D normal,
+            Vector2D otherVelocity)
 {
-    simulation.contactObserver->onContact({kind, indexOf(ball, simulation), other, ball.position, approachSpeed});
+    const float approachSpeed = dot(ball.velocity - otherVelocity, normal);
+    simulation.contactObserver->onContact({kind, indexOf(ball, simulation), other, ball.position, normal, approachSpeed});
 }
 
 int ropeIndex(const Rope& rope, const Simulation& simulation)
@@ -27,9 +30,9 @@ int ropeIndex(const Rope& rope, const Simulation& simulation)
     return inWorld ? static_cast<int>(&rope - ropes.data()) : -1;
 }
 
-inline void reportWall(const Ball& ball, const Simulation& simulation, float speedIntoWall)
+inline void reportWall(const Ball& ball, const Simulation& simulation, Vector2D normal)
 {
-    if (simulation.contactObserver) report(simulation, Contact::Kind::Wall, ball, -1, speedIntoWall);
+    if (simulation.contactObserver) report(simulation, Contact::Kind::Wall, ball, -1, normal, {});
 }
 
 } // namespace
@@ -47,22 +50,22 @@ void collideWithBounds(Ball& ball, const Simulation& simulation)
     if (p.x + r > w) {
         if (v.x > 0.0f) ball.applyForce({-v.x, 0.0f});
         push += Vector2D(-kWallStiffness, 0.0f) * (p.x + r - w);
-        reportWall(ball, simulation, v.x);
+        reportWall(ball, simulation, {1.0f, 0.0f});
     }
     if (p.x - r < -w) {
         if (v.x < 0.0f) ball.applyForce({-v.x, 0.0f});
         push += Vector2D(-kWallStiffness, 0.0f) * (p.x - r + w);
-        reportWall(ball, simulation, -v.x);
+        reportWall(ball, simulation, {-1.0f, 0.0f});
     }
     if (p.y + r > h) {
         if (v.y > 0.0f) ball.applyForce({0.0f, -v.y});
         push += Vector2D(0.0f, -kWallStiffness) * (p.y + r - h);
-        reportWall(ball, simulation, v.y);
+        reportWall(ball, simulation, {0.0f, 1.0f});
     }
     if (p.y - r < -h) {
         if (v.y < 0.0f) ball.applyForce({0.0f, -v.y});
         push += Vector2D(0.0f, -kWallStiffness) * (p.y - r + h);
-        reportWall(ball, simulation, -v.y);
+        reportWall(ball, simulation, {0.0f, -1.0f});
     }
     ball.applyForce(push);
 }
@@ -107,8 +110,8 @@ void collideWithLines(Ball& ball, const Simulation& simulation)
         ball.applyForce({(p.x - c.x) / r * speed.x, (p.y - c.y) / r * speed.y});
         ball.applyForce((p - c) * kLineStiffness * (r - d));
         if (simulation.contactObserver) {
-            const float along = -dot(ball.velocity, p - c) / d;
-            report(simulation, Contact::Kind::Line, ball, static_cast<int>(&line - simulation.lines.data()), along);
+            const int index = static_cast<int>(&line - simulation.lines.data());
+            report(simulation, Contact::Kind::Line, ball, index, (c - p) / d, {});
         }
     }
 }
@@ -134,8 +137,7 @@ void collideBalls(int i, Simulation& simulation)
         a.applyForce(-a.velocity * kBallToBallDrag);
         b.applyForce(-b.velocity * kBallToBallDrag);
         if (simulation.contactObserver && j != i && len != 0.0f) {
-            const float along = dot(b.velocity - a.velocity, a.position - b.position) / len;
-            report(simulation, Contact::Kind::Ball, a, j, along);
+            report(simulation, Contact::Kind::Ball, a, j, (b.position - a.position) / len, b.velocity);
         }
     }
 }
@@ -176,8 +178,8 @@ void collideBallsWithRopes(Rope& rope, Simulation& simulation)
             ball.applyForce(f);
             point.applyForce(-f);
             if (simulation.contactObserver && d + kRopeContactMargin != 0.0f) {
-                const float along = dot(ball.velocity - point.velocity, offset) / (d + kRopeContactMargin);
-                report(simulation, Contact::Kind::RopePoint, ball, ropeIndex(rope, simulation), along);
+                const Vector2D towardsPoint = offset / (d + kRopeContactMargin);
+                report(simulation, Contact::Kind::RopePoint, ball, ropeIndex(rope, simulation), towardsPoint, point.velocity);
             }
         }
     }

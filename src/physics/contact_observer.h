@@ -9,7 +9,8 @@ struct Contact {
     int ball = 0;            ///< index of the ball in Simulation::balls
     int other = -1;          ///< index of the line, the other ball or the rope; -1 for a wall
     Vector2D position;       ///< the ball's centre, world units
-    float approachSpeed = 0; ///< closing speed along the contact normal, units per time unit; negative when parting
+    Vector2D normal;         ///< unit, from the ball towards what it touches
+    float approachSpeed = 0; ///< closing speed along the normal, units per time unit; negative when parting
 };
 
 /// Told about every ball contact of a world step, in the step's order. It

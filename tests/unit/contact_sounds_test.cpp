@@ -139,6 +139,21 @@ TEST(ContactSounds, OnlyFastApproachesSoundOncePerBallLoudestFirstThenTheBallRes
     ASSERT_EQ(requests.size(), static_cast<std::size_t>(ContactSounds::kMaxPerFrame));
     EXPECT_GE(requests.back().volume, std::sqrt(0.16f / ContactSounds::kFullSpeed) - 1e-6f);
 
+    // A ball carried by hand is held still by the world, so its contacts
+    // close at the speed it is carried: into a line is heard, away is not.
+    requests.clear();
+    Contact held = contact(Contact::Kind::Line, 30, 0.0f);
+    held.normal = {0.0f, -1.0f};
+    sounds.carry(30, {0.0f, 0.2f});
+    sounds.onContact(held);
+    sounds.endFrame(record);
+    EXPECT_TRUE(requests.empty());
+    sounds.carry(30, {0.1f, -0.2f});
+    sounds.onContact(held);
+    sounds.endFrame(record);
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_NEAR(requests[0].volume, std::sqrt(0.2f / ContactSounds::kFullSpeed), 1e-5f);
+
     // The menus' background is quieter.
     requests.clear();
     ContactSounds quiet(0.25f);
