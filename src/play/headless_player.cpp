@@ -18,19 +18,11 @@ constexpr int kWorldPixelY = 300;
 /// Puts back the globals a headless run touches.
 class SavedGlobals {
 public:
-    SavedGlobals()
-        : mouse_(mouse), camera_(cameraOffset), texture_(currentTexture), themeName_(currentThemeName),
-          completedLevels_(game.completedLevels), inMainMenu_(inMainMenu)
-    {
-    }
+    SavedGlobals() : mouse_(mouse), camera_(cameraOffset) {}
     ~SavedGlobals()
     {
         mouse = mouse_;
         cameraOffset = camera_;
-        currentTexture = texture_;
-        currentThemeName = themeName_;
-        game.completedLevels = completedLevels_;
-        inMainMenu = inMainMenu_;
     }
     SavedGlobals(const SavedGlobals&) = delete;
     SavedGlobals& operator=(const SavedGlobals&) = delete;
@@ -38,10 +30,6 @@ public:
 private:
     MouseState mouse_;
     Vector2D camera_;
-    const unsigned int* texture_;
-    std::string themeName_;
-    int completedLevels_;
-    bool inMainMenu_;
 };
 
 void pointAtWorld(const Vector2D& where, bool down)
@@ -119,12 +107,12 @@ HeadlessResult playHeadless(const std::string& levelFile, const std::vector<Rope
     SavedGlobals saved;
     HeadlessResult result;
     // The controller holds a whole world and its widgets; keep it off the stack.
-    auto menu = std::make_unique<PlayMenu>();
+    auto game = std::make_unique<Game>();
+    auto menu = std::make_unique<PlayMenu>(*game);
     result.loaded = startLevelFile(*menu, levelFile, levelFile, 0);
     // The game plays a missing file as an empty level, which a ball at the
     // origin finishes at once; a proof of solvability must not count that.
     if (!result.loaded) return result;
-    menu->active = true;
 
     result.ropesPlaced = hangRopes(*menu, ropes);
     pointAtWorld(Vector2D(), false);
