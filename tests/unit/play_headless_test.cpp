@@ -3,7 +3,7 @@
 #include "app/globals.h"
 #include "app/input.h"
 #include "level/game.h"
-#include "play/headless_player.h"
+#include "devtools/headless_player.h"
 #include "play_test_support.h"
 
 namespace {

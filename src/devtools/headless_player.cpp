@@ -1,13 +1,10 @@
-#include "play/headless_player.h"
+#include "devtools/headless_player.h"
 
 #include <memory>
 #include <sstream>
 
 #include "app/globals.h"
-#include "app/input.h"
-#include "level/game.h"
-#include "play/play_menu.h"
-#include "play/start_level.h"
+#include "game/shell.h"
 
 namespace {
 
@@ -15,7 +12,9 @@ namespace {
 constexpr int kWorldPixelX = 700;
 constexpr int kWorldPixelY = 300;
 
-/// Puts back the globals a headless run touches.
+/// Puts back the two app globals a headless run writes: it moves the mouse
+/// as the player would, and the play mode moves the camera. Everything else
+/// it touches belongs to the shell it makes for the run.
 class SavedGlobals {
 public:
     SavedGlobals() : mouse_(mouse), camera_(cameraOffset) {}
@@ -106,13 +105,14 @@ HeadlessResult playHeadless(const std::string& levelFile, const std::vector<Rope
 {
     SavedGlobals saved;
     HeadlessResult result;
-    // The controller holds a whole world and its widgets; keep it off the stack.
-    auto game = std::make_unique<Game>();
-    auto menu = std::make_unique<PlayMenu>(*game);
-    result.loaded = startLevelFile(*menu, levelFile, levelFile, 0);
+    // A shell of its own, as the game has; it holds whole worlds and widget
+    // lists, so it lives on the heap.
+    auto shell = std::make_unique<Shell>();
+    result.loaded = shell->playLevelFile(levelFile, levelFile, 0);
     // The game plays a missing file as an empty level, which a ball at the
     // origin finishes at once; a proof of solvability must not count that.
     if (!result.loaded) return result;
+    PlayMenu* menu = &shell->play;
 
     result.ropesPlaced = hangRopes(*menu, ropes);
     pointAtWorld(Vector2D(), false);
