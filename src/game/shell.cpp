@@ -46,8 +46,7 @@ void Shell::loadTextures()
     ballTexture = loadTexture("ball.bmp");  // a texture of its own for the balls
     // At the very first window there are no screens yet.
     menu.loadPictures();
-    font.cellSize = 16;
-    font.texture = loadTexture("label.bmp");
+    setFontTexture(loadTexture("label.bmp"));
 }
 
 void Shell::update(float dt)
