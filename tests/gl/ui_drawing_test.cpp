@@ -7,7 +7,7 @@
 #include "app/globals.h"
 #include "gl_fixture.h"
 #include "ui/button.h"
-#include "ui/insert.h"
+#include "ui/text_field.h"
 #include "ui/overlay.h"
 #include "ui/page_holder.h"
 #include "ui/text.h"
