@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "app/game_paths.h"
+#include "app/input.h"
 #include "app/sound_control.h"
-#include "editor/slide_menu.h"
+#include "devtools/headless_player.h"
+#include "fresh_shell.h"
 #include "level/settings.h"
-#include "play/headless_player.h"
 #include "unit/level_test_folder.h"
-#include "unit/shell_state.h"
 
 namespace {
 
@@ -22,10 +22,15 @@ void hear(SoundId id, float, float)
     heard.push_back(id);
 }
 
-void press(int virtualKey)
+/// A key press as the main loop hands it on: to the window procedure, then
+/// to the shell.
+void press(Shell& shell, int virtualKey)
 {
-    windowProc({MessageKind::KeyDown, static_cast<std::uint32_t>(virtualKey), 0});
-    windowProc({MessageKind::KeyUp, static_cast<std::uint32_t>(virtualKey), 0});
+    for (MessageKind kind : {MessageKind::KeyDown, MessageKind::KeyUp}) {
+        const WindowMessage message{kind, static_cast<std::uint32_t>(virtualKey), 0};
+        windowProc(message);
+        shell.handleMessage(message);
+    }
 }
 
 std::ptrdiff_t firstIndex(SoundId id)
@@ -61,7 +66,8 @@ TEST(SoundRequests, TheFirstLevelPlayedSoundsItsRopeTheTryItsTouchesAndOneJingle
 
 TEST(SoundKeys, MuteAndVolumeAreKeptInTheSettingsBesideTheWindowsAndATextFieldTakesM)
 {
-    resetShellState();
+    FreshShell shell;
+    const auto press = [&shell](int key) { ::press(*shell, key); };
     TestFolder folder;
     GamePaths paths;
     paths.configDir = folder.root();
@@ -93,16 +99,14 @@ TEST(SoundKeys, MuteAndVolumeAreKeptInTheSettingsBesideTheWindowsAndATextFieldTa
     EXPECT_EQ(saved().windowHeight, 700);
 
     // In a focused editor field M is a letter like any other.
-    editor.active = true;
-    Insert& field = editor.inserts[kInsertSaveName];
+    shell->carryOut(ModeRequest::enterEditor());
+    Insert& field = shell->editor.inserts[kInsertSaveName];
     const std::string before = field.text;
     field.focused = true;
     press('M');
     EXPECT_FALSE(soundMuted());
     EXPECT_EQ(field.text, before + "M");
     field.focused = false;
-    field.text = before;
-    editor.active = false;
 
     // --mute silences one run and leaves the player's choice in the file.
     initSound(true);
@@ -118,5 +122,4 @@ TEST(SoundKeys, MuteAndVolumeAreKeptInTheSettingsBesideTheWindowsAndATextFieldTa
     setGamePaths(GamePaths{});
     setSoundMuted(false);
     setSoundVolume(Settings{}.volume);
-    resetShellState();
 }
