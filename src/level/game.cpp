@@ -1,5 +1,7 @@
 #include "level/game.h"
 
+#include "level/path_case.h"
+
 // These three are constant-initialised (constinit proves it), so they exist
 // before any other global is constructed whatever the link order, and they
 // live here rather than with the other globals because the level library
@@ -27,7 +29,8 @@ bool applyTheme(const std::string& name)
 {
     bool matched = false;
     for (const Game::Theme& theme : game.themes) {
-        if (theme.name == name) {
+        // Theme names, like file names, do not depend on letter case.
+        if (equalIgnoringCase(theme.name, name)) {
             makeThemeCurrent(theme);
             matched = true;
         }
