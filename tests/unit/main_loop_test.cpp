@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <tuple>
 #include <vector>
 
 #include "app/main_loop.h"
 #include "app/viewport.h"
+#include "unit/level_test_folder.h"
 #include "unit/shell_state.h"
 
 namespace {
@@ -88,6 +90,8 @@ struct FakeShell {
     }
 };
 
+/// The game reads its data and writes its progress and logs in the working
+/// folder, so each test runs in a fresh temporary one.
 class MainLoopTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -95,12 +99,19 @@ protected:
         resetShellState();
         FakeShell::reset();
         FakeClock::install(1000);
+        outside = std::filesystem::current_path();
+        std::filesystem::current_path(folder.root());
     }
     void TearDown() override
     {
+        std::filesystem::current_path(outside);
         FakeClock::uninstall();
         resetShellState();
     }
+
+private:
+    TestFolder folder;
+    std::filesystem::path outside;
 };
 
 WindowMessage keyDown(int vk) { return {MessageKind::KeyDown, static_cast<std::uint32_t>(vk)}; }
