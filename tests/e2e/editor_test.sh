@@ -74,7 +74,7 @@ code_font() {
 # screenshot, read one character centre at a time.
 status_text() {
     convert "$(screenshot status)" -crop 200x1+0+"$1" +repage -depth 8 txt:- | awk -F'[(),: ]+' '
-        NR > 1 { r[$1] = $4; g[$1] = $5; b[$1] = $6 }
+        NR > 1 { r[$1] = $3; g[$1] = $4; b[$1] = $5 }
         function coded(x) { return (x in g) && g[x] >= 83 && g[x] <= 87 && b[x] >= 168 && b[x] <= 172 }
         END {
             for (x = 0; x < 200 && !coded(x); ++x) {}
