@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/message_box.h"
+#include "level/text_file.h"
 
 namespace {
 
@@ -60,8 +61,10 @@ std::optional<RGBImage> loadDIBImage(const std::string& name)
 {
     std::vector<std::uint8_t> bytes;
     ReadOutcome outcome = ReadOutcome::CannotOpen;
+    // Picture names, like every name the game resolves, ignore letter case.
+    const std::string onDisk = findFileIgnoringCase(name).value_or(name);
     try {
-        outcome = readWholeFile(name, bytes);
+        outcome = readWholeFile(onDisk, bytes);
     } catch (const std::bad_alloc&) {
         showMessage(kBmpOutOfMemory, kErrorCaption);
         return std::nullopt;

@@ -143,15 +143,15 @@ void SlideMenu::updateWidgets()
 
 void SlideMenu::applySliderEffects()
 {
-    if (slides[kSlideXSize].changed) {
+    if (slides[kSlideXSize].takeChange()) {
         world.size.x = 0.1f * slides[kSlideXSize].value;
         updateTextureCoordinates();
     }
-    if (slides[kSlideYSize].changed) {
+    if (slides[kSlideYSize].takeChange()) {
         world.size.y = 0.1f * slides[kSlideYSize].value;
         updateTextureCoordinates();
     }
-    if (slides[kSlideLength].changed) setRopeLength(0.01f * slides[kSlideLength].value);
+    if (slides[kSlideLength].takeChange()) setRopeLength(0.01f * slides[kSlideLength].value);
 }
 
 ModeRequest SlideMenu::runButtonActions()

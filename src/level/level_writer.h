@@ -17,7 +17,9 @@ struct LevelSaveResult {
 std::string levelSaveName(const std::string& typedName);
 
 /// Formats a float as the level files store it: %g with 6 significant digits
-/// ("3", "0.3", "-1.25", "1e-07", "2e+06").
+/// ("3", "0.3", "-1.25"), but never with an exponent, which the reader takes
+/// as 0: one ten-millionth is "0.0000001", two million "2000000". Infinity
+/// is written as a number too large for a float, NaN as "0".
 std::string formatLevelNumber(float value);
 
 /// The whole level text of a world, one line in the record grammar, sections

@@ -7,8 +7,11 @@
 
 Menu::Menu()
 {
-    // A screen's list stays closed until the screen opens.
+    // A screen's list stays closed until the screen opens. So does its hint
+    // line: left to type itself in while the screen is shut, it would
+    // first have to type its empty text out again when the screen opens.
     levelList.hide();
+    hint.hide();
 }
 
 ModeRequest Menu::update(float dt, const Game& game)

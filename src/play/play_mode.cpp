@@ -64,10 +64,10 @@ ModeRequest PlayMenu::update(float dt)
 
     // Fade to black once the level is done; the completion screen answers
     // only when the fade is full.
+    // A hundred float steps of 0.01 fall just short of 1, so the fade is
+    // full at the 101st frame, where the clamp catches the overshoot.
     if (completed && fade < 1.0f) fade += kFadeStep;
-    // A hundred float steps of 0.01 fall just short of 1; snap the last step
-    // so the completion screen comes after exactly 100 frames.
-    if (fade > 1.0f - kFadeStep * 0.5f) fade = 1.0f;
+    if (fade > 1.0f) fade = 1.0f;
     if (fade == 1.0f) {
         for (BText& text : descriptionTexts) text.update();
         returnButton.update();
@@ -117,7 +117,7 @@ void PlayMenu::stepWorld(float dt)
 
 void PlayMenu::updatePanelActions()
 {
-    if (slides[0].changed) setRopeLength(slides[0].value * (1.0f / kSliderPerRestLength));
+    if (slides[0].takeChange()) setRopeLength(slides[0].value * (1.0f / kSliderPerRestLength));
     if (buttons[kSelectNextRope].clicked) stepRopeSelection(+1);
     if (buttons[kSelectPrevRope].clicked) stepRopeSelection(-1);
     if (buttons[kRemoveRope].clicked) removeSelectedRope();

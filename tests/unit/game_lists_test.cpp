@@ -121,10 +121,15 @@ TEST(Themes, ApplyThemeMakesTheLastMatchCurrent)
     EXPECT_EQ(*game.currentTexture, 5u);
     EXPECT_EQ(game.currentThemeName, "Grass");
 
-    // No match leaves the current theme alone; names are case-sensitive.
-    EXPECT_FALSE(applyTheme(game, "rock"));
+    // No match leaves the current theme alone.
+    EXPECT_FALSE(applyTheme(game, "Sand"));
     EXPECT_EQ(*game.currentTexture, 5u);
     EXPECT_EQ(game.currentThemeName, "Grass");
+    // Names ignore letter case (the editor types capitals); the theme keeps
+    // its own spelling.
+    EXPECT_TRUE(applyTheme(game, "ROCK"));
+    EXPECT_EQ(*game.currentTexture, 4u);
+    EXPECT_EQ(game.currentThemeName, "Rock");
 
     // A theme whose picture failed still applies, with texture 0.
     game.themes.push_back({"Broken", 0});

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <tuple>
 #include <vector>
 
@@ -7,6 +8,7 @@
 #include "app/viewport.h"
 #include "game/main_loop.h"
 #include "unit/fresh_shell.h"
+#include "unit/level_test_folder.h"
 
 namespace {
 
@@ -89,16 +91,26 @@ struct FakeWindow {
     }
 };
 
+/// The game reads its data and writes its progress and logs in the working
+/// folder, so each test runs in a fresh temporary one.
 class MainLoopTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         FakeWindow::reset();
         FakeClock::install(1000);
+        outside = std::filesystem::current_path();
+        std::filesystem::current_path(folder.root());
     }
-    void TearDown() override { FakeClock::uninstall(); }
+    void TearDown() override
+    {
+        std::filesystem::current_path(outside);
+        FakeClock::uninstall();
+    }
 
     FreshShell shell;
+    TestFolder folder;
+    std::filesystem::path outside;
 };
 
 WindowMessage keyDown(int vk) { return {MessageKind::KeyDown, static_cast<std::uint32_t>(vk)}; }
