@@ -4,6 +4,8 @@
 
 #include "app/texture.h"
 #include "editor/slide_menu.h"
+#include "level/game.h"
+#include "level/list_file.h"
 #include "menu/menu_setup.h"
 #include "physics/ball_model.h"
 #include "play/play_menu.h"
@@ -34,6 +36,9 @@ void loadShellTextures()
     loadMenuPictures();
     font.cellSize = 16;
     font.texture = loadTexture("label.bmp");
+    // The themes' pictures too: after a full-screen toggle their old names
+    // would show nothing, or some other picture of the new context.
+    reloadThemePictures(game, [](const std::string& path) { return static_cast<unsigned int>(loadTexture(path)); });
 }
 
 } // namespace

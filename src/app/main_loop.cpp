@@ -4,9 +4,11 @@
 
 #include "app/clock.h"
 #include "app/frame_timing.h"
+#include "app/fullscreen_keys.h"
 #include "app/globals.h"
 #include "app/input.h"
 #include "app/texture.h"
+#include "app/viewport.h"
 #include "editor/slide_menu.h"
 #include "level/game.h"
 #include "level/list_file.h"
@@ -19,10 +21,6 @@
 namespace {
 
 constexpr float kCameraStep = 0.1f;
-constexpr int kWindowedWidth = 800;
-constexpr int kWindowedHeight = 600;
-constexpr int kFullscreenWidth = 1024;
-constexpr int kFullscreenHeight = 768;
 
 /// One frame: wait out the rest of the 10 ms since the last one, take the
 /// frame time, update, draw, present.
@@ -40,16 +38,15 @@ void runFrame(const ShellServices& shell)
     shell.swapBuffers();
 }
 
-/// F1: the window is made anew in the other mode. Returns false when the new
-/// window cannot be made; the game then ends at once.
+/// F1: the window is made anew in the other mode, the same logical picture
+/// in it. Returns false when the new window cannot be made; the game then
+/// ends at once.
 bool toggleFullscreen(const ShellServices& shell)
 {
-    keys[kVkF1] = false;
+    clearFullscreenRequest();
     shell.destroyWindow();
     fullscreen = !fullscreen;
-    const int width = fullscreen ? kFullscreenWidth : kWindowedWidth;
-    const int height = fullscreen ? kFullscreenHeight : kWindowedHeight;
-    return shell.createWindow(kWindowTitle, width, height, 32, fullscreen);
+    return shell.createWindow(kWindowTitle, kLogicalWidth, kLogicalHeight, 32, fullscreen);
 }
 
 } // namespace
@@ -79,7 +76,7 @@ int runGame(const ShellServices& shell)
         else
             sleepMs(kInactiveSleepMs);
 
-        if (keys[kVkF1] && !toggleFullscreen(shell)) return 0;  // nothing saved
+        if (fullscreenRequested() && !toggleFullscreen(shell)) return 0;  // nothing saved
     }
 
     // Progress is saved before the window goes. It was also saved each time
@@ -132,6 +129,7 @@ void updateFrame(float dt)
 
 bool drawFrame()
 {
+    clearPictureBars();
     // The clear colour set below takes effect at the next frame's clear.
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     if (inMainMenu) {

@@ -2,6 +2,7 @@
 
 #include "app/globals.h"
 #include "app/input.h"
+#include "level/game.h"
 #include "physics/constants.h"
 #include "ui/page_holder.h"
 
@@ -113,6 +114,8 @@ void SlideMenu::addSlide(const char* label, Vector2D position, int width, int pa
 void SlideMenu::enterEditor()
 {
     active = true;
+    // The edited level is drawn on its theme, not on the menu's picture.
+    useLevelTheme(themeName);
     panelWidth = 0;
 }
 

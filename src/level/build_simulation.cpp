@@ -120,6 +120,7 @@ void buildSimulation(const Level& level, Simulation& simulation)
     copyBalls(level, simulation);
     copyRopes(level, simulation);
 
-    // The level's own theme textures its drawing
-    if (!level.theme.empty()) applyTheme(level.theme);
+    // The level's own theme textures its drawing, the first theme when it
+    // names none that exists
+    useLevelTheme(level.theme);
 }

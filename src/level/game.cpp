@@ -34,3 +34,9 @@ bool applyTheme(const std::string& name)
     }
     return matched;
 }
+
+void useLevelTheme(const std::string& name)
+{
+    if (!name.empty() && applyTheme(name)) return;
+    if (!game.themes.empty()) makeThemeCurrent(game.themes.front());
+}

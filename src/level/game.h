@@ -42,6 +42,12 @@ void makeThemeCurrent(const Game::Theme& theme);
 /// the last match stays current. Returns whether any theme matched.
 bool applyTheme(const std::string& name);
 
+/// Makes the theme of that name current for a level's drawing; a level with
+/// no theme, or one that is not in the list, is drawn with the first theme of
+/// the list (never with whatever picture was current last). With no theme at
+/// all nothing changes.
+void useLevelTheme(const std::string& name);
+
 /// Loads a picture as a texture and returns its name, 0 on failure. The
 /// list scanning gets it from the caller so that this library stays free of GL.
 using TextureLoader = std::function<unsigned int(const std::string& path)>;

@@ -214,28 +214,38 @@ TEST(BuildSimulation, ALevelWithoutBallsGivesAWorldWithoutBalls)
     EXPECT_EQ(world.size.y, 3.0f);
 }
 
-TEST(BuildSimulation, AppliesTheThemeTheLevelNamesAndOnlyThen)
+TEST(BuildSimulation, DrawsWithTheLevelsThemeOrElseTheFirstTheme)
 {
     std::vector<Game::Theme> savedThemes = game.themes;
     std::string savedName = currentThemeName;
     const unsigned int* savedTexture = currentTexture;
     game.themes = {{"Dusk", 11}, {"Forest", 12}};
+    const unsigned int menuPicture = 40;
 
     Level level;
     level.theme = "Forest";
     Simulation world;
+    currentTexture = &menuPicture;
     buildSimulation(level, world);
     EXPECT_EQ(currentThemeName, "Forest");
     ASSERT_NE(currentTexture, nullptr);
     EXPECT_EQ(*currentTexture, 12u);
 
-    // No theme, or an unknown one, leaves the current theme alone.
-    level.theme = "";
+    // No theme, or one not in the list: the first theme, never the picture
+    // that happened to be current (a menu screen's).
+    for (const char* theme : {"", "Desert"}) {
+        currentTexture = &menuPicture;
+        level.theme = theme;
+        buildSimulation(level, world);
+        EXPECT_EQ(currentThemeName, "Dusk") << theme;
+        EXPECT_EQ(*currentTexture, 11u) << theme;
+    }
+
+    // With no theme at all there is nothing to fall back to.
+    game.themes.clear();
+    currentTexture = &menuPicture;
     buildSimulation(level, world);
-    EXPECT_EQ(currentThemeName, "Forest");
-    level.theme = "forest";
-    buildSimulation(level, world);
-    EXPECT_EQ(*currentTexture, 12u);
+    EXPECT_EQ(currentTexture, &menuPicture);
 
     game.themes = savedThemes;
     currentThemeName = savedName;

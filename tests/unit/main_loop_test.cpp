@@ -56,7 +56,7 @@ struct FakeShell {
         created.push_back({width, height, bits, fs});
         if (static_cast<int>(created.size()) - 1 == failCreationNumber) return false;
         fullscreen = fs;
-        recordClientSize(width, height);
+        recordDrawableSize(width, height);
         return true;
     }
     static void destroy() { ++destroyed; }
@@ -196,9 +196,10 @@ TEST_F(MainLoopTest, F1RecreatesTheWindowInTheOtherModeAndBack)
     FakeShell::closeAfterFrames = 4;
     EXPECT_EQ(runGame(FakeShell::services()), 0);
 
+    // Both modes show the same logical picture; the window system scales it.
     ASSERT_EQ(FakeShell::created.size(), 3u);
-    EXPECT_EQ(FakeShell::created[1].width, 1024);
-    EXPECT_EQ(FakeShell::created[1].height, 768);
+    EXPECT_EQ(FakeShell::created[1].width, 800);
+    EXPECT_EQ(FakeShell::created[1].height, 600);
     EXPECT_EQ(FakeShell::created[1].bits, 32);
     EXPECT_TRUE(FakeShell::created[1].fullscreen);
     EXPECT_EQ(FakeShell::created[2].width, 800);
@@ -207,6 +208,23 @@ TEST_F(MainLoopTest, F1RecreatesTheWindowInTheOtherModeAndBack)
     EXPECT_EQ(FakeShell::destroyed, 3);  // two toggles and the exit
     EXPECT_FALSE(keys[kVkF1]);           // the loop clears the flag itself
     EXPECT_EQ(FakeShell::frames.size(), 4u);
+}
+
+TEST_F(MainLoopTest, F11AndAltEnterToggleOnceEachLikeF1)
+{
+    // F11; then Alt held with Enter; then Enter alone, which is no request.
+    FakeShell::script = {{1, keyDown(kVkF1 + 10)},
+                         {2, keyDown(kVkMenu)},
+                         {2, keyDown(kVkReturn)},
+                         {3, keyUp(kVkMenu)},
+                         {3, keyDown(kVkReturn)}};
+    FakeShell::closeAfterFrames = 5;
+    runGame(FakeShell::services());
+    ASSERT_EQ(FakeShell::created.size(), 3u);
+    EXPECT_TRUE(FakeShell::created[1].fullscreen);
+    EXPECT_FALSE(FakeShell::created[2].fullscreen);
+    EXPECT_FALSE(keys[kVkF1 + 10]);
+    EXPECT_TRUE(keys[kVkReturn]);  // Enter alone stays a key for the game
 }
 
 TEST_F(MainLoopTest, F1ReleasedBeforeTheQueueRunsEmptyDoesNotToggle)
