@@ -70,17 +70,27 @@ void windowPosition(int width, int height, int& x, int& y)
 /// picture's when it has none), or covering the desktop.
 SDL_Window* createSdlWindow(const char* title, int width, int height, bool fullscreenWindow)
 {
-    const int windowedWidth = windowPlacement.width > 0 ? windowPlacement.width : width;
-    const int windowedHeight = windowPlacement.height > 0 ? windowPlacement.height : height;
+    int w = windowPlacement.width > 0 ? windowPlacement.width : width;
+    int h = windowPlacement.height > 0 ? windowPlacement.height : height;
     int x = 0;
     int y = 0;
-    windowPosition(windowedWidth, windowedHeight, x, y);
+    windowPosition(w, h, x, y);
     Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
-    if (fullscreenWindow)
+    SDL_Rect desktop{};
+    if (fullscreenWindow) {
         flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
-    else if (windowPlacement.maximized)
+        // Made at the display's own place and size: with no window manager
+        // to enlarge it, the window would keep its windowed size.
+        if (SDL_GetDisplayBounds(0, &desktop) == 0) {
+            x = desktop.x;
+            y = desktop.y;
+            w = desktop.w;
+            h = desktop.h;
+        }
+    } else if (windowPlacement.maximized) {
         flags |= SDL_WINDOW_MAXIMIZED;
-    SDL_Window* window = SDL_CreateWindow(title, x, y, windowedWidth, windowedHeight, flags);
+    }
+    SDL_Window* window = SDL_CreateWindow(title, x, y, w, h, flags);
     if (window != nullptr) SDL_SetWindowMinimumSize(window, kMinWindowSize, kMinWindowSize);
     return window;
 }

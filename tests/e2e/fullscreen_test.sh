@@ -18,8 +18,9 @@ root_size() { xwininfo -root | awk '/^ *Width:/ { w = $2 } /^ *Height:/ { h = $2
 # root-mean-square error (0 to 1) over the background right of the panel.
 same_picture() {
     local error
-    error=$(compare -metric RMSE <(convert "$1" -crop 590x600+210+0 +repage png:-) \
-        <(convert "$2" -crop 590x600+210+0 +repage png:-) null: 2>&1 | sed 's/.*(\(.*\))/\1/') || true
+    convert "$1" -crop 590x600+210+0 +repage "$E2E_WORK/cmp_a.png" && convert "$2" -crop 590x600+210+0 +repage "$E2E_WORK/cmp_b.png" ||
+        return 1
+    error=$(compare -metric RMSE "$E2E_WORK/cmp_a.png" "$E2E_WORK/cmp_b.png" null: 2>&1 | sed 's/.*(\(.*\))/\1/') || true
     awk -v e="$error" -v m="$3" 'BEGIN { exit !(e != "" && e <= m) }' || { echo "RMSE $error" >&2; return 1; }
 }
 

@@ -69,3 +69,21 @@ bars_are_black() {
         awk -v m="$(area_stat "$shot" "$edge" maxima)" 'BEGIN { exit !(m > 0.05) }' || return 1
     done
 }
+
+# picture_area <WxH+X+Y>: the window area where that picture area is drawn.
+picture_area() {
+    local w h x y
+    IFS='x+' read -r w h x y <<<"$1"
+    awk -v w="$w" -v h="$h" -v x="$x" -v y="$y" -v px="$PIC_X" -v py="$PIC_Y" -v pw="$PIC_W" -v ph="$PIC_H" 'BEGIN {
+        sx = pw / 800; sy = ph / 600
+        printf "%dx%d+%d+%d\n", int(w * sx + 0.999), int(h * sy + 0.999), px + int(x * sx), py + int(y * sy)
+    }'
+}
+
+# The level list's outline is one window pixel wide at any scale, which a
+# scaled-down screenshot smooths away: look for it in the window itself.
+on_level_list() {
+    local shot
+    shot=$(raw_screenshot levels) || return 1
+    [ "$(fx_count "$shot" "$(picture_area 4x200+248+100)" "b > 0.97 && r < 0.6")" -ge 150 ]
+}
