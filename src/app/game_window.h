@@ -4,16 +4,17 @@
 #include "app/window_proc.h"
 
 // The window and its GL context, provided by the platform layer
-// (app/platform_window.cpp). Only the entry point and the GL tests call these.
+// (app/platform_window.cpp). Only the entry point, the benches and the GL tests
+// call these.
 
 /// Creates the game window with a current GL context, sets the projection
-/// for a logical picture of width x height pixels and runs initGraphics.
-/// Windowed, the window takes the size and maximised state of
-/// `windowPlacement`, centred on the display, and can be resized. Full screen
-/// covers the display at its own resolution, with no display-mode change;
-/// when the window system refuses, the player is asked whether to go on
-/// windowed. The picture is scaled to fit either way. Every failure is
-/// reported in a message box and returns false. Sets `fullscreen`.
+/// for a logical picture of width x height pixels and runs initGraphics; the
+/// caller loads its textures afterwards. Windowed, the window takes the size
+/// and maximised state of `windowPlacement`, centred on the display, and can
+/// be resized. Full screen covers the display at its own resolution, with no
+/// display-mode change; when the window system refuses, the player is asked
+/// whether to go on windowed. The picture is scaled to fit either way. Every
+/// failure is reported in a message box and returns false. Sets `fullscreen`.
 bool createGameWindow(const char* title, int width, int height, int bits, bool fullscreenWanted);
 
 /// Releases whatever exists of the window and its context, noting a windowed

@@ -155,11 +155,7 @@ bool createGameWindow(const char* title, int width, int height, int bits, bool f
     int drawableHeight = 0;
     SDL_GL_GetDrawableSize(gWindow, &drawableWidth, &drawableHeight);
     resizeViewport(drawableWidth, drawableHeight);
-    if (!initGraphics()) {
-        destroyGameWindow();
-        creationError("Initialization failed.");
-        return false;
-    }
+    initGraphics();
     return true;
 }
 

@@ -3,35 +3,34 @@
 #include "app/globals.h"
 #include "app/input.h"
 #include "level/game.h"
-#include "physics/constants.h"
-#include "ui/page_holder.h"
 
 namespace {
 
-// The editor's tab strip is the first and only holder of the game.
+// The editor's tab strip is the only holder of its widgets.
 constexpr int kEditorHolder = 0;
 
 }  // namespace
 
-bool isToolButton(int index)
+ToolKind toolKind(int buttonIndex)
 {
-    switch (index) {
+    switch (buttonIndex) {
     case kButtonVertex:
     case kButtonRope:
     case kButtonBall:
-    case kButtonSelect:
-    case kButtonUnselect:
-    case kButtonMove:
     case kButtonDockPoint:
     case kButtonExitPoint:
     case kButtonLine:
-        return true;
+        return ToolKind::Creating;
+    case kButtonSelect:
+    case kButtonUnselect:
+    case kButtonMove:
+        return ToolKind::Selecting;
     default:
-        return false;
+        return ToolKind::NotATool;
     }
 }
 
-SlideMenu::SlideMenu()
+SlideMenu::SlideMenu(Game& game) : game_(game)
 {
     // Buttons in index order: the index is what `tool` and the actions test.
     addButton("Vertex", {10, 100}, {80, 20}, kPageEdit);
@@ -113,17 +112,16 @@ void SlideMenu::addSlide(const char* label, Vector2D position, int width, int pa
 
 void SlideMenu::enterEditor()
 {
-    active = true;
     // The edited level is drawn on its theme, not on the menu's picture.
-    useLevelTheme(themeName);
+    useLevelTheme(game_, themeName);
     panelWidth = 0;
 }
 
-void SlideMenu::update(float dt)
+ModeRequest SlideMenu::update(float dt)
 {
     // Advance the edited world like a level in play: whatever is not pinned
     // falls and swings while the author works.
-    for (int i = 0; i < subSteps; ++i) world.step(dt / subSteps);
+    for (int i = 0; i < world.subSteps; ++i) world.step(dt / world.subSteps);
 
     if (panelWidth < kPanelOpenWidth) panelWidth += kPanelGrowth;
     mouseOverPanel = mouse.x <= panelWidth;
@@ -131,16 +129,17 @@ void SlideMenu::update(float dt)
     for (PageHolder& holder : pageHolders) holder.update();
     updateWidgets();
     applySliderEffects();
-    runButtonActions();
+    const ModeRequest request = runButtonActions();
     updateGesture();
+    return request;
 }
 
 void SlideMenu::updateWidgets()
 {
-    for (Slide& slide : slides) slide.update();
-    for (Insert& insert : inserts) insert.update();
+    for (Slide& slide : slides) slide.update(pageHolders);
+    for (Insert& insert : inserts) insert.update(pageHolders);
     for (int i = 0; i < static_cast<int>(buttons.size()); ++i) {
-        buttons[i].update();
+        buttons[i].update(pageHolders);
         if (buttons[i].clicked && isToolButton(i)) tool = i;
     }
 }
@@ -158,7 +157,7 @@ void SlideMenu::applySliderEffects()
     if (slides[kSlideLength].changed) setRopeLength(0.01f * slides[kSlideLength].value);
 }
 
-void SlideMenu::runButtonActions()
+ModeRequest SlideMenu::runButtonActions()
 {
     // Fixed order: a frame can carry at most one click, but the order is
     // what decides if it ever carries more.
@@ -173,10 +172,8 @@ void SlideMenu::runButtonActions()
     if (buttons[kButtonAll].clicked) selectAll(true);
     if (buttons[kButtonNone].clicked) selectAll(false);
     if (buttons[kButtonApplyTheme].clicked) applyThemeFromField();
-    if (buttons[kButtonBack].clicked) {
-        // The menu takes over from the next frame; this frame's gesture
-        // step still runs below.
-        inMainMenu = true;
-        active = false;
-    }
+    // The menu takes over from the next frame; this frame's gesture step
+    // still runs.
+    if (buttons[kButtonBack].clicked) return ModeRequest::leave();
+    return ModeRequest::none();
 }

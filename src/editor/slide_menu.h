@@ -3,11 +3,16 @@
 #include <string>
 #include <vector>
 
+#include "app/mode_request.h"
 #include "physics/simulation.h"
 #include "physics/vector2d.h"
 #include "ui/button.h"
 #include "ui/insert.h"
+#include "ui/page_holder.h"
 #include "ui/slide.h"
+
+struct Game;
+struct WorldTextures;
 
 /// The editor's buttons by index. A tool button's index is the tool's
 /// identity: `SlideMenu::tool` holds it, so this order must never change.
@@ -52,7 +57,7 @@ enum EditorSlide : int {
     kEditorSlideCount = 3,
 };
 
-/// Pages of the editor's tab strip (page holder 0).
+/// Pages of the editor's tab strip (its page holder 0).
 enum EditorPage : int {
     kPageEdit = 0,
     kPageRope = 1,
@@ -63,18 +68,22 @@ enum EditorPage : int {
 constexpr int kPanelOpenWidth = 200;
 constexpr int kPanelGrowth = 20;
 
+/// What a button of the editor is: an action, or a tool that makes new
+/// elements (and starts from a clean selection) or works on the selection.
+enum class ToolKind { NotATool, Creating, Selecting };
+ToolKind toolKind(int buttonIndex);
+
 /// True for the indices of the tool buttons (the ones that set `tool`).
-bool isToolButton(int index);
+inline bool isToolButton(int index) { return toolKind(index) != ToolKind::NotATool; }
 
 /// The level editor: the edited world, a panel that slides in from the left
 /// with three tabbed pages of widgets, and the mouse gesture in progress.
-/// One global instance (`editor`) lives for the whole run.
+/// The shell owns the one of the game and runs it while in the editor.
 class SlideMenu {
 public:
     unsigned panelTexture = 0;    ///< GL texture of "slidemenu.bmp"
     int panelWidth = 0;           ///< pixels; 0 on entry, grows to 200
     int panelHeight = 600;        ///< pixels; never changes
-    bool active = false;          ///< shown and updated
     bool mouseOverPanel = false;  ///< recomputed each frame
     int tool = kButtonVertex;     ///< index of the selected tool button
     std::string themeStatus;      ///< result of the last Apply theme
@@ -89,26 +98,25 @@ public:
     std::vector<Button> buttons;
     std::vector<Insert> inserts;
     std::vector<Slide> slides;
+    /// The editor's tab strip, holder 0 of its widgets.
+    std::vector<PageHolder> pageHolders;
 
-    /// Builds the widgets and appends the editor's tab strip to the
-    /// program-wide page holders (it becomes holder 0 when the list was empty).
-    SlideMenu();
-
-    /// Loads the panel picture. Needs a current GL context; called each time
-    /// the window is created.
-    void setPanelTexture(const std::string& fileName);
+    /// Builds the widgets and the tab strip. Themes are looked up, and made
+    /// current, in `game`.
+    explicit SlideMenu(Game& game);
 
     /// Shows the editor with its panel closed. Everything else (world, tool,
     /// page, field texts, statuses) stays as the editor was left.
     void enterEditor();
 
     /// One editor frame; dt is the frame time in 10 ms units (0 or 1).
-    /// Reads only `mouse`, `keys` and the world; never calls GL.
-    void update(float dt);
+    /// Reads only `mouse`, `keys` and the world; never calls GL. Returns
+    /// "leave" after Back (the rest of the frame, the gesture, still runs).
+    ModeRequest update(float dt);
 
     /// Draws the world, the panel, its widgets and the gesture guide.
     /// Needs a current GL context.
-    void draw();
+    void draw(const WorldTextures& textures);
 
     /// Types one virtual key into every focused text field and clears that
     /// field's status. Called for every key press, active or not.
@@ -141,12 +149,14 @@ public:
     void applyThemeFromField();
 
 private:
+    Game& game_;
+
     void addButton(const char* label, Vector2D position, Vector2D size, int page);
     void addInsert(const char* label, Vector2D position);
     void addSlide(const char* label, Vector2D position, int width, int page, float value);
     void updateWidgets();
     void applySliderEffects();
-    void runButtonActions();
+    ModeRequest runButtonActions();
 
     void updateGesture();
     void beginGesture();
@@ -155,6 +165,3 @@ private:
     void placeVertexCornerAtEnd();
     void markInRectangle(bool value);
 };
-
-/// The editor, defined with the other globals (constructed last).
-extern SlideMenu editor;

@@ -31,6 +31,7 @@ void SlideMenu::loadLevel()
         return;
     }
     buildSimulation(level, world);
+    applyLevelTheme(game_, level);
     selectAll(false);
     loadStatus = "Level loaded";
 }
@@ -39,7 +40,7 @@ void SlideMenu::applyThemeFromField()
 {
     // The name is kept even when no theme matches: a later Save writes it.
     themeName = inserts[kInsertTheme].text;
-    themeStatus = applyTheme(themeName) ? "Theme Applyed" : "Invalid Theme";
+    themeStatus = applyTheme(game_, themeName) ? "Theme Applyed" : "Invalid Theme";
 }
 
 void SlideMenu::editorKeyDown(int code)

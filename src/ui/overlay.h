@@ -20,8 +20,12 @@ void endOverlay();
 
 /// Loads the identity model-view matrix and moves the origin to (x, y):
 /// pixels in overlay mode, world units (shifted by cameraOffset, at
-/// cameraDepth) otherwise. Later vertices of the caller are relative to it.
+/// kCameraDepth) otherwise. Later vertices of the caller are relative to it.
 void placeAt(float x, float y);
+
+/// Draws the outline of a width x height rectangle from the current origin
+/// in the current colour.
+void drawOutlineRect(float width, float height);
 
 /// Multiplies the frame inside the rectangle at (x, y) of the given width and
 /// height (current units) by shade: 1 leaves it unchanged, 0 makes it black.

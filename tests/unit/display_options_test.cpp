@@ -2,16 +2,16 @@
 
 #include "app/display_options.h"
 #include "app/window_placement.h"
-#include "unit/shell_state.h"
+#include "unit/fresh_shell.h"
 
 namespace {
 
 class DisplayOptionsTest : public ::testing::Test {
 protected:
-    void SetUp() override { resetShellState(); }
+    void SetUp() override { resetAppGlobals(); }
     void TearDown() override
     {
-        resetShellState();
+        resetAppGlobals();
         windowPlacement = WindowPlacement{};
     }
 };

@@ -2,8 +2,9 @@
 // and what the window procedure then makes of it.
 #include <gtest/gtest.h>
 
+#include "app/input.h"
 #include "app/platform_event_table.h"
-#include "unit/shell_state.h"
+#include "unit/fresh_shell.h"
 
 namespace {
 
@@ -48,8 +49,8 @@ SDL_Event key(Uint32 type, SDL_Keycode sym)
 
 class EventTableTest : public ::testing::Test {
 protected:
-    void SetUp() override { resetShellState(); }
-    void TearDown() override { resetShellState(); }
+    void SetUp() override { resetAppGlobals(); }
+    void TearDown() override { resetAppGlobals(); }
 
     /// Translates and hands the message to the window procedure, as a pass
     /// of the main loop does.

@@ -1,12 +1,13 @@
-#include "play/level_list.h"
+#include "menu/level_list.h"
 
 #include <GL/gl.h>
 
 #include "app/input.h"
 #include "level/game.h"
 #include "ui/overlay.h"
+#include "ui/widget_input.h"
 
-void LevelList::build()
+void LevelList::build(const Game& game)
 {
     for (std::size_t i = 0; i < game.levels.size(); ++i) {
         const int row = static_cast<int>(i);
@@ -23,18 +24,16 @@ void LevelList::build()
     built = true;
 }
 
-void LevelList::update()
+void LevelList::update(const Game& game)
 {
-    if (!built) build();
+    if (!built) build(game);
     for (BText& item : items) item.update();
     if (!shown) return;
 
     hoverIndex = -1;
     selectedIndex = -1;
-    const float x = static_cast<float>(mouse.x);
+    if (!mouseInside(position, size.x, size.y)) return;
     const float y = static_cast<float>(mouse.y);
-    const bool inside = position.x <= x && x <= position.x + size.x && position.y <= y && y <= position.y + size.y;
-    if (!inside) return;
     for (std::size_t i = 0; i < items.size(); ++i) {
         const int row = static_cast<int>(i);
         const float top = static_cast<float>(static_cast<int>(static_cast<float>(row * rowHeight) + position.y +
@@ -46,10 +45,10 @@ void LevelList::update()
     }
 }
 
-LevelList::Mark LevelList::markOf(int row)
+LevelList::Mark LevelList::markOf(int row, int completedLevels)
 {
-    if (row < game.completedLevels) return Mark::Tick;
-    if (row > game.completedLevels) return Mark::Cross;
+    if (row < completedLevels) return Mark::Tick;
+    if (row > completedLevels) return Mark::Cross;
     return Mark::None;
 }
 
@@ -88,18 +87,13 @@ void drawCross()
 
 }  // namespace
 
-void LevelList::draw() const
+void LevelList::draw(const Game& game) const
 {
     if (shown) {
         beginOverlay();
         placeAt(position.x, position.y);
         glColor3f(0.0f, 0.0f, 1.0f);
-        glBegin(GL_LINE_LOOP);
-        glVertex2f(0.0f, 0.0f);
-        glVertex2f(size.x, 0.0f);
-        glVertex2f(size.x, size.y);
-        glVertex2f(0.0f, size.y);
-        glEnd();
+        drawOutlineRect(size.x, size.y);
     }
     for (std::size_t i = 0; i < items.size(); ++i) {
         const int row = static_cast<int>(i);
@@ -110,8 +104,8 @@ void LevelList::draw() const
         // The item texts leave the font texture on; the marks are plain lines.
         glDisable(GL_TEXTURE_2D);
         glColor3f(1.0f, 1.0f, 1.0f);
-        if (markOf(row) == Mark::Tick) drawTick();
-        if (markOf(row) == Mark::Cross) drawCross();
+        if (markOf(row, game.completedLevels) == Mark::Tick) drawTick();
+        if (markOf(row, game.completedLevels) == Mark::Cross) drawCross();
         if (row == hoverIndex) {
             placeAt(position.x, position.y);
             glLineWidth(1.0f);

@@ -5,6 +5,8 @@
 #include "physics/vector2d.h"
 #include "ui/btext.h"
 
+struct Game;
+
 /// The clickable column of level names on a main-menu screen. Rows open in
 /// list order: row i reacts only when i <= game.completedLevels. Completed rows
 /// carry a tick, locked rows a cross.
@@ -21,19 +23,19 @@ struct LevelList {
     /// Once per frame while the owning screen has a list: builds the items
     /// on the first call, steps their reveal, and while shown finds the row
     /// under the mouse (pixels) and the one chosen with the left button.
-    void update();
+    void update(const Game& game);
     /// Outline, names, marks and hover lines in overlay pixels. GL only.
-    void draw() const;
+    void draw(const Game& game) const;
     /// Opens the list and types its names in.
     void show();
     /// Closes the list and types its names out.
     void hide();
 
-    /// The mark beside a row: done rows a tick, the next level none, locked
-    /// rows a cross.
+    /// The mark beside a row with `completedLevels` levels done: done rows a
+    /// tick, the next level none, locked rows a cross.
     enum class Mark { None, Tick, Cross };
-    static Mark markOf(int row);
+    static Mark markOf(int row, int completedLevels);
 
 private:
-    void build();
+    void build(const Game& game);
 };

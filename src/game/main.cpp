@@ -5,8 +5,8 @@
 #include "app/game_paths.h"
 #include "app/game_window.h"
 #include "app/globals.h"
-#include "app/main_loop.h"
 #include "app/platform.h"
+#include "game/main_loop.h"
 
 int main(int argc, char** argv)
 {
@@ -23,12 +23,12 @@ int main(int argc, char** argv)
     applyDisplaySettings(stored, display);
     const bool fullscreenAtStart = fullscreen;
 
-    ShellServices shell;
-    shell.createWindow = createGameWindow;
-    shell.destroyWindow = destroyGameWindow;
-    shell.peekMessage = peekWindowMessage;
-    shell.swapBuffers = swapGameBuffers;
-    const int exitCode = runGame(shell);
+    WindowServices window;
+    window.createWindow = createGameWindow;
+    window.destroyWindow = destroyGameWindow;
+    window.peekMessage = peekWindowMessage;
+    window.swapBuffers = swapGameBuffers;
+    const int exitCode = runGame(window);
 
     // Written only when something changed, so a player who never resizes
     // gets no new file.
