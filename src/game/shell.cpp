@@ -47,8 +47,7 @@ void Shell::loadTextures()
     ballTexture = loadTexture("ball.bmp");  // a texture of its own for the balls
     // At the very first window there are no screens yet.
     menu.loadPictures();
-    font.cellSize = 16;
-    font.texture = loadTexture("label.bmp");
+    setFontTexture(loadTexture("label.bmp"));
     // The themes' pictures too: after a full-screen toggle their old names
     // would show nothing, or some other picture of the new context.
     reloadThemePictures(game, [](const std::string& path) { return static_cast<unsigned int>(loadTexture(path)); });

@@ -2,10 +2,10 @@
 
 #include "app/mode_request.h"
 #include "app/window_proc.h"
-#include "editor/slide_menu.h"
+#include "editor/editor.h"
 #include "level/game.h"
 #include "menu/main_menu.h"
-#include "play/play_menu.h"
+#include "play/play_mode.h"
 #include "ui/world_draw.h"
 
 /// What the game is showing: the one thing that decides which part is

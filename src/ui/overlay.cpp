@@ -4,14 +4,19 @@
 
 #include "app/globals.h"
 
-bool overlayMode = false;
-
 namespace {
+
+bool overlayMode = false;
 
 // The pixel projection reaches this far in depth; overlay drawing uses z 0.
 constexpr double kOverlayFar = 100.0;
 
 } // namespace
+
+bool inOverlay()
+{
+    return overlayMode;
+}
 
 void beginOverlay()
 {

@@ -7,14 +7,14 @@
 /// only be called from drawing code with a current GL context.
 
 /// True while the pixel projection is pushed on the projection stack.
-extern bool overlayMode;
+bool inOverlay();
 
 /// Pushes the pixel projection (0..windowWidth, 0..windowHeight, y down) and
-/// sets overlayMode. Calling it again while in overlay mode does nothing, so
+/// enters overlay mode. Calling it again while in overlay mode does nothing, so
 /// callers that need pixel space just call it without ending it afterwards.
 void beginOverlay();
 
-/// Pops the pixel projection and clears overlayMode; does nothing outside
+/// Pops the pixel projection and leaves overlay mode; does nothing outside
 /// overlay mode. World drawing calls it first.
 void endOverlay();
 

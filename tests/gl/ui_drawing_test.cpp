@@ -7,7 +7,7 @@
 #include "app/globals.h"
 #include "gl_fixture.h"
 #include "ui/button.h"
-#include "ui/insert.h"
+#include "ui/text_field.h"
 #include "ui/overlay.h"
 #include "ui/page_holder.h"
 #include "ui/text.h"
@@ -75,8 +75,8 @@ protected:
         endOverlay();
         buildGlyphTable();
         solidFont = makeSolidFont();
-        savedFont = font.texture;
-        font.texture = solidFont;
+        savedFont = fontTexture();
+        setFontTexture(solidFont);
         glDisable(GL_DEPTH_TEST);
         glClearColor(0.25f, 0.25f, 0.25f, 1.0f);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -85,7 +85,7 @@ protected:
     void TearDown() override
     {
         endOverlay();
-        font.texture = savedFont;
+        setFontTexture(savedFont);
         glDeleteTextures(1, &solidFont);
         EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
         GlFixture::TearDown();
@@ -115,11 +115,11 @@ TEST_F(UiDrawingTest, OverlayIsPushedOnceAndPoppedOnce)
     EXPECT_EQ(projectionDepth(), base);
     beginOverlay();
     beginOverlay();
-    EXPECT_TRUE(overlayMode);
+    EXPECT_TRUE(inOverlay());
     EXPECT_EQ(projectionDepth(), base + 1);
     endOverlay();
     endOverlay();
-    EXPECT_FALSE(overlayMode);
+    EXPECT_FALSE(inOverlay());
     EXPECT_EQ(projectionDepth(), base);
 }
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/input.h"
-#include "editor/slide_menu.h"
+#include "editor/editor.h"
 #include "fresh_shell.h"
 #include "ui/page_holder.h"
 

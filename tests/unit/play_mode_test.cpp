@@ -6,7 +6,7 @@
 #include "app/input.h"
 #include "level/build_simulation.h"
 #include "level/game.h"
-#include "play/play_menu.h"
+#include "play/play_mode.h"
 #include "play_test_support.h"
 #include "unit/fresh_shell.h"
 

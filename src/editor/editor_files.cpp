@@ -1,7 +1,7 @@
 // The Misc page: saving, loading and theming by the names typed into the
 // editor's text fields, and the typing itself.
 #include "app/input.h"
-#include "editor/slide_menu.h"
+#include "editor/editor.h"
 #include "level/game.h"
 #include "level/level.h"
 #include "level/build_simulation.h"

@@ -1,4 +1,4 @@
-#include "play/play_menu.h"
+#include "play/play_mode.h"
 
 #include "app/globals.h"
 #include "app/input.h"
@@ -88,7 +88,7 @@ ModeRequest PlayMenu::update(float dt)
         request = ModeRequest::leave();
     }
 
-    // prepareLevel always leaves a ball; a controller activated without it
+    // prepareLevel always leaves a ball; a play mode started without it
     // has nothing to try.
     if (buttons[kTryOrReturn].clicked && !world.balls.empty()) {
         if (placing)

@@ -8,7 +8,7 @@
 #include "physics/vector2d.h"
 #include "ui/btext.h"
 #include "ui/button.h"
-#include "ui/slide.h"
+#include "ui/slider.h"
 
 /// Index of each button of the play panel in PlayMenu::buttons.
 enum PlayButton : int {

@@ -3,7 +3,7 @@
 #include <GL/gl.h>
 
 #include "app/globals.h"
-#include "play/play_menu.h"
+#include "play/play_mode.h"
 #include "ui/overlay.h"
 #include "ui/world_draw.h"
 

@@ -1,4 +1,4 @@
-#include "editor/slide_menu.h"
+#include "editor/editor.h"
 
 #include "app/globals.h"
 #include "app/input.h"
