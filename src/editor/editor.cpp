@@ -2,6 +2,7 @@
 
 #include "app/globals.h"
 #include "app/input.h"
+#include "level/game.h"
 
 namespace {
 
@@ -111,6 +112,8 @@ void SlideMenu::addSlide(const char* label, Vector2D position, int width, int pa
 
 void SlideMenu::enterEditor()
 {
+    // The edited level is drawn on its theme, not on the menu's picture.
+    useLevelTheme(game_, themeName);
     panelWidth = 0;
 }
 

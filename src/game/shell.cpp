@@ -5,6 +5,7 @@
 #include "app/globals.h"
 #include "app/input.h"
 #include "app/texture.h"
+#include "app/viewport.h"
 #include "level/list_file.h"
 #include "level/progress.h"
 #include "play/start_level.h"
@@ -47,6 +48,9 @@ void Shell::loadTextures()
     // At the very first window there are no screens yet.
     menu.loadPictures();
     setFontTexture(loadTexture("label.bmp"));
+    // The themes' pictures too: after a full-screen toggle their old names
+    // would show nothing, or some other picture of the new context.
+    reloadThemePictures(game, [](const std::string& path) { return static_cast<unsigned int>(loadTexture(path)); });
 }
 
 void Shell::update(float dt)
@@ -68,6 +72,7 @@ void Shell::update(float dt)
 
 void Shell::draw()
 {
+    clearPictureBars();
     // The clear colour set below takes effect at the next frame's clear.
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     if (mode_ == Mode::Menu) {

@@ -36,7 +36,7 @@ public:
     void start();
 
     /// Loads the textures the shell owns, in their fixed order (editor panel,
-    /// play panel, ball, every menu screen's picture, font). Needs a current
+    /// play panel, ball, every menu screen's picture, font, every theme's). Needs a current
     /// GL context; runs after every new window, so they are made anew after
     /// each full-screen toggle. A missing picture leaves texture 0.
     void loadTextures();

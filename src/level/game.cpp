@@ -23,7 +23,13 @@ bool applyTheme(Game& game, const std::string& name)
 
 void applyLevelTheme(Game& game, const Level& level)
 {
-    if (!level.theme.empty()) applyTheme(game, level.theme);
+    useLevelTheme(game, level.theme);
+}
+
+void useLevelTheme(Game& game, const std::string& name)
+{
+    if (!name.empty() && applyTheme(game, name)) return;
+    if (!game.themes.empty()) makeThemeCurrent(game, game.themes.front());
 }
 
 std::string levelFilePath(const std::string& name)

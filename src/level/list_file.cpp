@@ -71,8 +71,18 @@ void scanThemes(Game& game, const TextureLoader& load, const std::string& logPat
     for (const std::string& name : names) {
         game.themes.emplace_back();
         game.themes.back().name = name;
-        game.themes.back().texture = load ? load("Themes/" + name + ".bmp") : 0u;
+        game.themes.back().texture = load ? load(themePicturePath(name)) : 0u;
     }
+}
+
+std::string themePicturePath(const std::string& name)
+{
+    return "Themes/" + name + ".bmp";
+}
+
+void reloadThemePictures(Game& game, const TextureLoader& load)
+{
+    for (Game::Theme& theme : game.themes) theme.texture = load ? load(themePicturePath(theme.name)) : 0u;
 }
 
 void scanLevels(Game& game, const std::string& logPath)

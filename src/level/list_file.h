@@ -31,6 +31,13 @@ bool readListFile(const std::string& path, std::string& text);
 /// list leaves the themes and the old log alone. Call once at start-up.
 void scanThemes(Game& game, const TextureLoader& load, const std::string& logPath = kThemesLog);
 
+/// The picture file of the theme of that name.
+std::string themePicturePath(const std::string& name);
+
+/// Loads every theme's picture again through `load`. A new GL context needs
+/// this: the old texture names mean nothing there, or another picture.
+void reloadThemePictures(Game& game, const TextureLoader& load);
+
 /// Scans `game.levelsFile`, appending one named `Level` per entry, and
 /// rewrites `logPath` the same way. Call once at start-up, after the menus.
 void scanLevels(Game& game, const std::string& logPath = kLevelsLog);
