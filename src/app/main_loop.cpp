@@ -4,6 +4,7 @@
 
 #include "app/clock.h"
 #include "app/frame_timing.h"
+#include "app/game_paths.h"
 #include "app/globals.h"
 #include "app/input.h"
 #include "app/texture.h"
@@ -91,22 +92,25 @@ int runGame(const ShellServices& shell)
 
 void gameInit()
 {
+    // The data is read, and the player's files kept, where start-up decided.
+    placeGameFiles(game);
     // Each piece plugs in at its place; the order matters:
     // 1. Scan the themes listed in "themes.txt".
-    scanThemes(game, [](const std::string& path) { return static_cast<unsigned int>(loadTexture(path)); });
+    scanThemes(game, [](const std::string& path) { return static_cast<unsigned int>(loadTexture(path)); },
+               stateFilePath(kThemesLog));
     // 2. Make the first theme current; with no theme at all the game starts
     //    with no current theme (triangles drawn as outlines).
     if (!game.themes.empty()) makeThemeCurrent(game.themes.front());
     // 3. The font's glyph table.
     buildGlyphTable();
     // 4. Read the main-menu screens from "menusetup.txt".
-    readMenuSetup("menusetup.txt");
+    readMenuSetup(findGameFile("menusetup.txt"));
     // 5. Load every main-menu screen's picture.
     loadMenuPictures();
     // 6. Open screen 0 when there is at least one screen.
     if (menuCount > 0) openScreen(0);
     // 7. Scan the levels listed in "levels.txt".
-    scanLevels(game);
+    scanLevels(game, stateFilePath(kLevelsLog));
     // 8. Read the completed-level count from "config.txt".
     readProgress(game);
 }

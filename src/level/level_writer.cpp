@@ -149,10 +149,12 @@ std::string formatLevel(const Simulation& world, const std::string& themeName)
 }
 
 LevelSaveResult saveLevelFile(const Simulation& world, const std::string& themeName,
-                              const std::string& typedName)
+                              const std::string& typedName, const std::string& folder)
 {
     LevelSaveResult result;
     result.fileName = levelSaveName(typedName);
-    result.written = writeFileAtomically(result.fileName, formatLevel(world, themeName));
+    std::string path = result.fileName;
+    if (!folder.empty() && folder != ".") path = folder + (folder.back() == '/' ? "" : "/") + path;
+    result.written = writeFileAtomically(path, formatLevel(world, themeName));
     return result;
 }

@@ -1,5 +1,6 @@
 #include "play/start_level.h"
 
+#include "app/game_paths.h"
 #include "app/globals.h"
 #include "level/build_simulation.h"
 #include "play/description_layout.h"
@@ -53,7 +54,7 @@ bool startLevelFile(PlayMenu& menu, const std::string& fileName, const std::stri
 
 void startLevel(PlayMenu& menu, const std::string& name, int index)
 {
-    startLevelFile(menu, "levels/" + name + ".txt", name, index);
+    startLevelFile(menu, findGameFile("levels/" + name + ".txt"), name, index);
 }
 
 void startLevel(const std::string& name, int index)
