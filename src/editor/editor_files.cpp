@@ -1,5 +1,6 @@
 // The Misc page: saving, loading and theming by the names typed into the
 // editor's text fields, and the typing itself.
+#include "app/game_paths.h"
 #include "app/input.h"
 #include "editor/editor.h"
 #include "level/game.h"
@@ -12,7 +13,13 @@ void SlideMenu::saveLevel()
     // The writer picks the name actually used ("output.txt", ".TXT" added)
     // and replaces the old file only once the new one is complete, so a
     // failed save leaves the previous file as it was.
-    LevelSaveResult result = saveLevelFile(world, themeName, inserts[kInsertSaveName].text);
+    // Saves go to the player's folder, never into installed data.
+    const std::string& folder = gamePaths().userDir;
+    LevelSaveResult result;
+    if (folder.empty())
+        result.fileName = levelSaveName(inserts[kInsertSaveName].text);
+    else
+        result = saveLevelFile(world, themeName, inserts[kInsertSaveName].text, folder);
     if (result.written)
         saveStatus = "Saved: " + result.fileName;
     else
@@ -26,7 +33,7 @@ void SlideMenu::loadLevel()
     const std::string& name = inserts[kInsertLoadName].text;
     Level level;
     level.name = name;
-    if (!level.load(name + ".txt")) {
+    if (!level.load(findGameFile(name + ".txt"))) {
         loadStatus = "Unable to load";
         return;
     }

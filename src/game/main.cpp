@@ -1,7 +1,8 @@
-// The entry point: the platform's services, then the game's whole life.
-#include <cstdio>
+// The entry point: the command line, the platform's services and folders,
+// then the game's whole life.
+#include <iostream>
 
-#include "app/display_options.h"
+#include "app/command_line.h"
 #include "app/game_paths.h"
 #include "app/game_window.h"
 #include "app/globals.h"
@@ -10,21 +11,42 @@
 
 int main(int argc, char** argv)
 {
-    installPlatformServices();
+    // The command line is answered before anything else, and a bad one
+    // before any window opens.
+    const CommandLine line = parseCommandLine(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc));
+    switch (line.action) {
+    case CommandLine::Action::Help: std::cout << usageText(); return 0;
+    case CommandLine::Action::Version: std::cout << versionText(); return 0;
+    case CommandLine::Action::Error:
+        std::cerr << "tangloop: " << line.error << "\n" << usageText();
+        return 2;
+    case CommandLine::Action::Run: break;
+    }
+    if (!line.files.empty()) {
+        std::cerr << "tangloop: unexpected argument " << line.files.front() << "\n" << usageText();
+        return 2;
+    }
 
-    DisplayOptions display;
-    for (int i = 1; i < argc; ++i) {
-        if (!parseDisplayOption(argv[i], display)) std::fprintf(stderr, "tangloop: ignoring unknown option %s\n", argv[i]);
+    installPlatformServices();
+    nameApplication();
+    if (!startUpPaths(line.dataDir, line.userDir)) {
+        shutdownPlatform();
+        return 1;
     }
 
     // The window as the player left it, unless the command line says otherwise.
     const std::string settingsPath = joinPath(gamePaths().configDir, kSettingsFileName);
     const Settings stored = loadSettings(settingsPath);
-    applyDisplaySettings(stored, display);
+    applyDisplaySettings(stored, line.display);
     const bool fullscreenAtStart = fullscreen;
 
     WindowServices window;
-    window.createWindow = createGameWindow;
+    // The first window brings what start-up has to tell the player.
+    window.createWindow = [](const char* title, int width, int height, int bits, bool fullscreenWanted) {
+        const bool made = createGameWindow(title, width, height, bits, fullscreenWanted);
+        if (made) showStartUpNotice();
+        return made;
+    };
     window.destroyWindow = destroyGameWindow;
     window.peekMessage = peekWindowMessage;
     window.swapBuffers = swapGameBuffers;

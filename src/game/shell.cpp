@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include "app/game_paths.h"
 #include "app/globals.h"
 #include "app/input.h"
 #include "app/texture.h"
@@ -28,15 +29,18 @@ void moveCameraByKeys()
 
 void Shell::start()
 {
-    scanThemes(game, [](const std::string& path) { return static_cast<unsigned int>(loadTexture(path)); });
+    // The data is read, and the player's files kept, where start-up decided.
+    placeGameFiles(game);
+    scanThemes(game, [](const std::string& path) { return static_cast<unsigned int>(loadTexture(path)); },
+               stateFilePath(kThemesLog));
     // With no theme at all the game starts with no current texture
     // (triangles drawn as outlines).
     if (!game.themes.empty()) makeThemeCurrent(game, game.themes.front());
     buildGlyphTable();
-    menu.read("menusetup.txt");
+    menu.read(findGameFile("menusetup.txt"));
     menu.loadPictures();
     menu.open(0, game);  // nothing without screens
-    scanLevels(game);
+    scanLevels(game, stateFilePath(kLevelsLog));
     readProgress(game);
 }
 
@@ -135,7 +139,7 @@ void Shell::startListedLevel(int row)
     // The camera stays where the main menu holds it (kStartCamera): a level
     // opened from the list is first seen from there.
     const std::string& name = game.levels[static_cast<std::size_t>(row)].name;
-    playLevelFile(levelFilePath(name), name, row);
+    playLevelFile(findGameFile(levelFilePath(name)), name, row);
 }
 
 bool Shell::playLevelFile(const std::string& file, const std::string& title, int row)

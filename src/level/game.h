@@ -18,7 +18,10 @@ struct Game {
 
     std::string levelsFile = "levels.txt";
     std::string themesFile = "themes.txt";
-    std::string configFile = "config.txt";
+    std::string configFile = "config.txt";  ///< empty: progress is not kept this run
+    /// The lists are installed, read-only data: read them without asking for
+    /// write access (a game folder's lists must be writable, see readListFile).
+    bool readOnlyData = false;
     int completedLevels = 0;    ///< levels finished, counted from the first in list order
     std::vector<Level> levels;  ///< one per name in levelsFile; only the names are used
     std::vector<Theme> themes;  ///< one per name in themesFile, in file order

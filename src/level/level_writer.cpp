@@ -195,20 +195,23 @@ std::string formatLevel(const Simulation& world, const std::string& themeName)
 }
 
 LevelSaveResult saveLevelFile(const Simulation& world, const std::string& themeName,
-                              const std::string& typedName)
+                              const std::string& typedName, const std::string& folder)
 {
     LevelSaveResult result;
     result.fileName = levelSaveName(typedName);
     // An existing file (or folder) is written under its own spelling, so a
     // save never leaves a second spelling of the level beside it; a name
     // that already has two spellings is refused, not guessed.
-    const ResolvedPath resolved = resolvePathIgnoringCase(result.fileName);
+    const std::string prefix =
+        folder.empty() || folder == "." ? std::string() : folder + (folder.back() == '/' ? "" : "/");
+    const ResolvedPath resolved = resolvePathIgnoringCase(prefix + result.fileName);
     if (resolved.outcome == PathCase::kAmbiguous) {
         std::fprintf(stderr, "Not saving %s: names in %s differ only in letter case\n", result.fileName.c_str(),
                      resolved.clash.c_str());
         return result;
     }
-    result.fileName = resolved.path;
-    result.written = writeFileAtomically(result.fileName, formatLevel(world, themeName));
+    // The folder is the game's own and spelled exactly; only the name may change.
+    result.fileName = resolved.path.substr(prefix.size());
+    result.written = writeFileAtomically(resolved.path, formatLevel(world, themeName));
     return result;
 }

@@ -27,9 +27,9 @@ std::string formatLevelNumber(float value);
 /// The description is never written. Pure.
 std::string formatLevel(const Simulation& world, const std::string& themeName);
 
-/// Saves world with its theme under levelSaveName(typedName), relative to the
-/// working directory. The file is replaced whole or not at all: a save that
-/// fails leaves any earlier file of that name as it was and reports
-/// written = false.
+/// Saves world with its theme under levelSaveName(typedName) in `folder`
+/// (empty or "." for the working directory; fileName stays the bare name).
+/// The file is replaced whole or not at all: a save that fails leaves any
+/// earlier file of that name as it was and reports written = false.
 LevelSaveResult saveLevelFile(const Simulation& world, const std::string& themeName,
-                              const std::string& typedName);
+                              const std::string& typedName, const std::string& folder = ".");

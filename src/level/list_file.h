@@ -23,8 +23,9 @@ std::vector<std::string> parseListEntries(const std::string& text);
 
 /// Reads a list file whole. Returns false, leaving `text` empty, when the file
 /// cannot be opened for reading and writing: a read-only list counts as
-/// missing, even for a user who could write it anyway.
-bool readListFile(const std::string& path, std::string& text);
+/// missing, even for a user who could write it anyway. With `readOnly` (installed
+/// data) only read access is asked for.
+bool readListFile(const std::string& path, std::string& text, bool readOnly = false);
 
 /// Scans `game.themesFile`, appending one theme per entry with its picture
 /// "Themes/<name>.bmp" loaded through `load`, and rewrites `logPath`. A missing

@@ -1,5 +1,6 @@
 #include "play/start_level.h"
 
+#include "app/game_paths.h"
 #include "level/build_simulation.h"
 #include "level/game.h"
 #include "play/description_layout.h"
@@ -53,5 +54,5 @@ bool startLevelFile(PlayMenu& menu, const std::string& fileName, const std::stri
 
 void startLevel(PlayMenu& menu, const std::string& name, int index)
 {
-    startLevelFile(menu, levelFilePath(name), name, index);
+    startLevelFile(menu, findGameFile(levelFilePath(name)), name, index);
 }
