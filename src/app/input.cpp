@@ -4,6 +4,12 @@
 
 // `mouse` is defined with the other globals, in their construction order.
 bool keys[256] = {};
+bool keysPressed[256] = {};
+
+void clearKeyPresses()
+{
+    for (bool& pressed : keysPressed) pressed = false;
+}
 
 Vector2D mouseToWorld(int x, int y)
 {

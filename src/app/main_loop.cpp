@@ -36,6 +36,7 @@ void runFrame(const ShellServices& shell)
     lastTick = tickCount();
 
     updateFrame(dt);
+    clearKeyPresses();
     drawFrame();
     shell.swapBuffers();
 }

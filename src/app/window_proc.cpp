@@ -50,6 +50,7 @@ bool windowProc(const WindowMessage& message)
         // A code outside the flag table cannot come from a real key; ignore it
         // rather than write past the table.
         if (message.wParam < 256) {
+            if (!keys[message.wParam]) keysPressed[message.wParam] = true;
             keys[message.wParam] = true;
             forwardKeyToEditor(static_cast<int>(message.wParam));
         }

@@ -10,6 +10,12 @@
 #include "play/play_menu.h"
 #include "play/start_level.h"
 
+namespace {
+
+const char* const kBackLabel = "Back";
+
+}  // namespace
+
 Menu::Menu()
 {
     // A screen's list stays closed until the screen opens.
@@ -114,6 +120,9 @@ void Menu::updateButtons()
     bool anyHovered = false;
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         buttons[i].update();
+        // Esc is the screen's "Back" button, where it has one.
+        if (keysPressed[kVkEscape] && buttons[i].label == kBackLabel)
+            buttons[i].clicked = true;
         const Button& button = buttons[i];
         if (button.hover) {
             anyHovered = true;

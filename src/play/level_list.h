@@ -36,4 +36,6 @@ struct LevelList {
 
 private:
     void build();
+    void drawRowLook(int row) const;
+    void drawLockedShade(int row) const;
 };

@@ -50,6 +50,7 @@ PlayMenu::PlayMenu()
     slides.back().alwaysVisible = true;
 
     returnButton = makePanelButton("Return To Menu", 400.0f, 400.0f, 200.0f, 30.0f);
+    nextButton = makePanelButton("Next level", 400.0f, 440.0f, 200.0f, 30.0f);
 }
 
 void PlayMenu::prepareLevel()
@@ -67,11 +68,13 @@ void PlayMenu::prepareLevel()
     completed = false;
     buttons[kTryOrReturn].label = kTryLabel;
     fade = 0.0f;
+    prepareGuide();
 }
 
 void PlayMenu::update(float dt)
 {
     if (!active) return;
+    applyStartView();
     mouseOverPanel = mouseInside(panelPosition, panelSize.x, panelSize.y);
 
     // Fade to black once the level is done; the completion screen answers
@@ -84,11 +87,14 @@ void PlayMenu::update(float dt)
         for (BText& text : descriptionTexts) text.update();
         returnButton.update();
         if (returnButton.clicked) leaveLevel();
+        if (updateCompletionExtras()) return;  // the next level has started
     }
 
     stepWorld(dt);
     for (Button& button : buttons) button.update();
     for (Slide& slide : slides) slide.update();
+    applyKeys();
+    updateIntro();
     if (placing) updatePanelActions();
 
     if (buttons[kExitLevel].clicked) {
@@ -111,6 +117,7 @@ void PlayMenu::update(float dt)
         placeRopes();
     else
         testExit();
+    updateOutcome();
 }
 
 void PlayMenu::leaveLevel()

@@ -63,6 +63,7 @@ void PlayMenu::drawPanel() const
 void PlayMenu::draw()
 {
     if (!active) return;
+    if (viewPending) cameraOffset = startCamera;
     followWithCamera();
     world.draw();
     if (dragging) drawDragLine();
@@ -78,4 +79,5 @@ void PlayMenu::draw()
         for (const BText& text : descriptionTexts) text.draw();
         returnButton.draw();
     }
+    drawGuide();
 }
