@@ -20,7 +20,11 @@ constexpr int kVkR = kVkA + ('R' - 'A');
 constexpr float kIntroShadeIn = 0.05f;
 constexpr float kIntroShadeOut = 0.02f;
 /// How dark the band behind the introduction gets, as a share of the scene.
-constexpr float kIntroDarkening = 0.6f;
+constexpr float kIntroDarkening = 0.5f;
+/// Overlay y below which a ball would sit under the introduction, and how far
+/// the introduction moves down then.
+constexpr float kIntroLowTop = 330.0f;
+constexpr float kIntroLowShift = 290.0f;
 const Vector2D kCompleteTitlePosition{500.0f, 75.0f};
 constexpr float kOutcomeX = 500.0f;
 constexpr float kOutcomeTop = 548.0f;
@@ -52,11 +56,24 @@ bool PlayMenu::hasNextLevel() const
     return levelNumber >= 0 && levelNumber + 1 < static_cast<int>(game.levels.size());
 }
 
+bool PlayMenu::introCoversBall() const
+{
+    // The introduction stands where the completion texts do, near the top;
+    // when the start view shows the ball up there, it moves down.
+    if (world.balls.empty()) return false;
+    const float pixelsPerUnit = static_cast<float>(windowWidth) / (2.0f * 160.0f / 29.0f);
+    const float ballY = static_cast<float>(windowHeight) * 0.5f + (startCamera.y - world.balls[0].position.y) * pixelsPerUnit;
+    return ballY < kIntroLowTop;
+}
+
 void PlayMenu::prepareGuide()
 {
     startCamera = startView(world, windowWidth, windowHeight);
     viewPending = true;
     introTexts = descriptionTexts;
+    if (introCoversBall()) {
+        for (BText& text : introTexts) text.position.y += kIntroLowShift;
+    }
     introShown = !introTexts.empty();
     introArmed = false;
     introShade = 0.0f;

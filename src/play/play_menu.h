@@ -107,6 +107,7 @@ public:
 
 private:
     void prepareGuide();
+    bool introCoversBall() const;
     void applyStartView();
     void updateIntro();
     void applyKeys();

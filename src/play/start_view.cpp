@@ -7,18 +7,21 @@ namespace {
 
 // The visible half-width in world units, whatever the window (as the mouse maps it).
 constexpr float kHalfWidth = 160.0f / 29.0f;
+// Room kept around ball 0 beyond its radius (it starts near the panel in
+// many levels, and every unit there is one less towards the exit).
+constexpr float kBallEdgePad = 0.1f;
 
 struct Framed {
     Vector2D position;
     float pad;
 };
 
-std::vector<Framed> framedPoints(const Simulation& world)
+/// Ball 0 and the dock points: what the player must see to place ropes.
+std::vector<Framed> essentialPoints(const Simulation& world, float pad)
 {
     std::vector<Framed> points;
-    if (!world.balls.empty()) points.push_back({world.balls[0].position, world.balls[0].radius + kStartViewPad});
-    for (const DockPoint& dock : world.dockPoints) points.push_back({dock.position, kStartViewPad});
-    points.push_back({world.exitPosition, world.exitRadius + kStartViewPad});
+    if (!world.balls.empty()) points.push_back({world.balls[0].position, world.balls[0].radius + std::min(pad, kBallEdgePad)});
+    for (const DockPoint& dock : world.dockPoints) points.push_back({dock.position, pad});
     return points;
 }
 
@@ -30,7 +33,7 @@ float fitInto(float value, float low, float high)
 }
 
 /// The camera coordinate range along one axis that shows every framed point,
-/// given the view's extent below and above the camera.
+/// given the view's extent below (positive) and above the camera.
 void cameraRange(const std::vector<Framed>& points, bool alongX, float below, float above, float& low, float& high)
 {
     low = -1e30f;
@@ -40,6 +43,35 @@ void cameraRange(const std::vector<Framed>& points, bool alongX, float below, fl
         low = std::max(low, at + point.pad - above);
         high = std::min(high, at - point.pad + below);
     }
+}
+
+/// The camera along one axis: at `anchor` if that shows everything; else
+/// as near as it can be while showing ball 0 and the dock points, moved
+/// towards the exit; with less room to spare when even they do not fit.
+float frameAxis(const Simulation& world, bool alongX, float below, float above, float anchor)
+{
+    std::vector<Framed> exit{{world.exitPosition, world.exitRadius + kStartViewPad}};
+    float exitLow, exitHigh;
+    cameraRange(exit, alongX, below, above, exitLow, exitHigh);
+    const float towardsExit = fitInto(anchor, exitLow, exitHigh);
+
+    float low, high;
+    cameraRange(essentialPoints(world, kStartViewPad), alongX, below, above, low, high);
+    const float withExitLow = std::max(low, exitLow), withExitHigh = std::min(high, exitHigh);
+    if (withExitLow <= withExitHigh) return fitInto(anchor, withExitLow, withExitHigh);
+    // Less room around the dock points leaves more for the exit: enough, if
+    // it can be had, for the exit's centre.
+    for (float pad : {kStartViewPad * 0.5f, kStartViewPad / 6.0f}) {
+        std::vector<Framed> points = essentialPoints(world, pad);
+        points.push_back({world.exitPosition, 0.0f});
+        cameraRange(points, alongX, below, above, low, high);
+        if (low <= high) return fitInto(towardsExit, low, high);
+    }
+    cameraRange(essentialPoints(world, 0.0f), alongX, below, above, low, high);
+    if (low <= high) return fitInto(towardsExit, low, high);
+    // Too far apart to be seen together: their middle.
+    cameraRange(essentialPoints(world, 0.0f), alongX, below, above, low, high);
+    return (low + high) * 0.5f;
 }
 
 }  // namespace
@@ -60,19 +92,15 @@ ViewRect visibleRightOfPanel(const Vector2D& camera, int width, int height)
 
 Vector2D startView(const Simulation& world, int width, int height)
 {
-    const std::vector<Framed> points = framedPoints(world);
     const ViewRect atOrigin = visibleRightOfPanel(Vector2D(), width, height);
-    Vector2D anchor = world.balls.empty() ? world.exitPosition : world.balls[0].position;
+    const Vector2D anchor = world.balls.empty() ? world.exitPosition : world.balls[0].position;
+    Vector2D camera(frameAxis(world, true, -atOrigin.left, atOrigin.right, anchor.x),
+                    frameAxis(world, false, -atOrigin.bottom, atOrigin.top, anchor.y));
 
-    float lowX, highX, lowY, highY;
-    cameraRange(points, true, -atOrigin.left, atOrigin.right, lowX, highX);
-    cameraRange(points, false, -atOrigin.bottom, atOrigin.top, lowY, highY);
-    Vector2D camera(fitInto(anchor.x, lowX, highX), fitInto(anchor.y, lowY, highY));
-
-    // Too much to see at once: keep ball 0 itself in view.
+    // Whatever else, ball 0 itself stays in view.
     if (!world.balls.empty()) {
         const Ball& ball = world.balls[0];
-        const float pad = ball.radius + kStartViewPad;
+        const float pad = ball.radius + kBallEdgePad;
         camera.x = fitInto(camera.x, ball.position.x + pad - atOrigin.right, ball.position.x - pad - atOrigin.left);
         camera.y = fitInto(camera.y, ball.position.y + pad - atOrigin.top, ball.position.y - pad - atOrigin.bottom);
     }
