@@ -20,10 +20,10 @@ constexpr int kVkR = kVkA + ('R' - 'A');
 constexpr float kIntroShadeIn = 0.05f;
 constexpr float kIntroShadeOut = 0.02f;
 /// How dark the band behind the introduction gets, as a share of the scene.
-constexpr float kIntroDarkening = 0.5f;
-/// Overlay y below which a ball would sit under the introduction, and how far
-/// the introduction moves down then.
-constexpr float kIntroLowTop = 330.0f;
+constexpr float kIntroDarkening = 0.55f;
+/// The band reaches this far below the introduction's last line; the whole
+/// introduction moves down this far when it would cover the ball.
+constexpr float kIntroBandBelow = 18.0f;
 constexpr float kIntroLowShift = 290.0f;
 const Vector2D kCompleteTitlePosition{500.0f, 75.0f};
 constexpr float kOutcomeX = 500.0f;
@@ -63,7 +63,9 @@ bool PlayMenu::introCoversBall() const
     if (world.balls.empty()) return false;
     const float pixelsPerUnit = static_cast<float>(windowWidth) / (2.0f * 160.0f / 29.0f);
     const float ballY = static_cast<float>(windowHeight) * 0.5f + (startCamera.y - world.balls[0].position.y) * pixelsPerUnit;
-    return ballY < kIntroLowTop;
+    const float ballTop = ballY - world.balls[0].radius * pixelsPerUnit;
+    const float introBottom = introTexts.empty() ? 0.0f : introTexts.back().position.y + kIntroBandBelow;
+    return ballTop < introBottom;
 }
 
 void PlayMenu::prepareGuide()
@@ -164,12 +166,18 @@ void PlayMenu::drawGuide() const
 {
     beginOverlay();
     if (introShade > 0.0f && !introTexts.empty()) {
-        const float bottom = introTexts.back().position.y + 18.0f;
+        const float bottom = introTexts.back().position.y + kIntroBandBelow;
         const float top = introTexts.front().position.y - 25.0f;
         drawShadeRect(kPlayPanelWidth + 20.0f, top, 800.0f - kPlayPanelWidth - 40.0f, bottom - top,
                       1.0f - kIntroDarkening * introShade);
     }
     for (const BText& text : introTexts) text.draw();
+    if (!outcomeTexts.empty() && outcomeTexts[0].reveal > 0.0f) {
+        // A dark band that comes and goes with the line, so it reads on any picture.
+        beginOverlay();
+        drawShadeRect(kPlayPanelWidth + 20.0f, kOutcomeTop - 16.0f, 800.0f - kPlayPanelWidth - 40.0f,
+                      kOutcomeLineSpacing + 30.0f, 1.0f - kIntroDarkening * outcomeTexts[0].reveal);
+    }
     for (const BText& text : outcomeTexts) text.draw();
     if (fade == 1.0f) {
         completeTitle.draw();
