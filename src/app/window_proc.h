@@ -39,7 +39,8 @@ constexpr std::uint32_t highWord(std::uint32_t v) { return (v >> 16) & 0xFFFFu; 
 /// Turns one message into the game's input state (`keys`, `mouse`,
 /// `windowActive`), resizes the view, or posts the quit message. Returns true
 /// when the message was handled; false means the window system's default
-/// handling applies. Called on the main thread between frames only.
+/// handling applies. Called on the main thread between frames only; what the
+/// game itself does with a key press or a restored window is the shell's.
 bool windowProc(const WindowMessage& message);
 
 /// Queues the quit message with an exit code; the main loop takes it before

@@ -8,8 +8,7 @@
 #include "app/input.h"
 #include "level/game.h"
 #include "level/progress.h"
-#include "play/play_menu.h"
-#include "play/start_level.h"
+#include "play/play_mode.h"
 #include "play/start_view.h"
 #include "ui/overlay.h"
 
@@ -53,7 +52,7 @@ bool anyArrowDown()
 
 bool PlayMenu::hasNextLevel() const
 {
-    return levelNumber >= 0 && levelNumber + 1 < static_cast<int>(game.levels.size());
+    return levelNumber >= 0 && levelNumber + 1 < static_cast<int>(game_.levels.size());
 }
 
 bool PlayMenu::introCoversBall() const
@@ -148,18 +147,16 @@ void PlayMenu::updateOutcome()
     outcomeTexts.push_back(makeCentredText(kTryAgainLine, Vector2D(kOutcomeX, kOutcomeTop + kOutcomeLineSpacing), 13.0f));
 }
 
-bool PlayMenu::updateCompletionExtras()
+ModeRequest PlayMenu::updateCompletionExtras()
 {
     completeTitle.update();
-    if (!active || !hasNextLevel()) return false;
+    if (!hasNextLevel()) return ModeRequest::none();
     nextButton.update();
-    if (!nextButton.clicked) return false;
+    if (!nextButton.clicked) return ModeRequest::none();
     // As "Return To Menu" would, then straight on: finishing this level is
     // what opened the next one.
-    recordCompletion(game, levelNumber);
-    const int next = levelNumber + 1;
-    startLevel(*this, game.levels[next].name, next);
-    return true;
+    recordCompletion(game_, levelNumber);
+    return ModeRequest::startLevel(levelNumber + 1);
 }
 
 void PlayMenu::drawGuide() const

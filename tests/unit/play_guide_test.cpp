@@ -16,11 +16,11 @@
 #include "level/build_simulation.h"
 #include "level/game.h"
 #include "menu_test_support.h"
-#include "play/play_menu.h"
-#include "play/start_level.h"
+#include "play/play_mode.h"
 #include "play/start_view.h"
 #include "play/try_watch.h"
-#include "shell_state.h"
+#include "play_test_support.h"
+#include "unit/fresh_shell.h"
 
 namespace {
 
@@ -155,44 +155,36 @@ TEST(TryWatch, RestsAfterTwoStillSecondsAndNoticesABallLeavingTheArea)
 
 namespace {
 
-/// A level in play, started as the level list starts one.
+/// A level in play in a fresh shell, so that the keys' mode changes are
+/// carried out as in the game. Two levels in the list; the first is played.
 class PlayKeysTest : public ::testing::Test {
 protected:
-    std::unique_ptr<PlayMenu> menu = std::make_unique<PlayMenu>();
-    Game savedGame = game;
+    ScratchFolder folder;
+    FreshShell shell;
+    PlayMenu& play = shell->play;
+    Game& game = shell->game;
 
     void SetUp() override
     {
-        resetShellState();
-        std::fill(std::begin(keysPressed), std::end(keysPressed), false);
-        game.levels.clear();
-        game.levels.emplace_back();
-        game.levels.back().name = "First";
-        game.levels.emplace_back();
-        game.levels.back().name = "Second";
-        game.completedLevels = 0;
-        menu->level.size = Vector2D(3.0f, 2.0f);
-        menu->level.balls.resize(1);
-        menu->level.balls[0].position = Vector2D(-1.0f, 1.0f);
-        menu->level.exitPosition = Vector2D(2.0f, -1.5f);
-        buildSimulation(menu->level, menu->world);
-        layoutLevelTexts(menu->descriptionTexts, "First", "Hang a rope.");
-        menu->prepareLevel();
-        menu->active = true;
-        inMainMenu = false;
-    }
-    void TearDown() override
-    {
-        game = savedGame;
-        resetShellState();
         clearKeyPresses();
+        game.configFile = folder.file("config.txt");
+        for (const char* name : {"First", "Second"}) {
+            game.levels.emplace_back();
+            game.levels.back().name = name;
+        }
+        writeText(folder.file("first.txt"), "(0){0}<3>{1}<2>{2}<Hang a rope.>(5){0}<2>{1}<-1.5>{2}<0.3>"
+                                            "(1)[0]{0}<-1>{1}<1>{2}<0.3>{3}<1>{4}<1>");
+        ASSERT_TRUE(shell->playLevelFile(folder.file("first.txt"), "First", 0));
+        mouse.x = 600;
+        mouse.y = 300;
     }
+    void TearDown() override { clearKeyPresses(); }
 
-    /// One frame in which `key` has just been pressed (0 for none).
+    /// One shell frame in which `key` has just been pressed (0 for none).
     void frame(int key = 0, float dt = 0.0f)
     {
         if (key) keysPressed[key] = true;
-        menu->update(dt);
+        shell->update(dt);
         clearKeyPresses();
     }
 };
@@ -201,75 +193,68 @@ protected:
 
 TEST_F(PlayKeysTest, SpaceTriesRReturnsHomeReframesAndEscLeaves)
 {
-    mouse.x = 600;
-    mouse.y = 300;
     frame();
-    EXPECT_TRUE(same(cameraOffset, menu->startCamera));
-    EXPECT_TRUE(menu->introShown);
+    EXPECT_TRUE(same(cameraOffset, play.startCamera));
+    EXPECT_TRUE(play.introShown);
 
     // R while placing and Space during a try do nothing.
     frame('R');
-    EXPECT_TRUE(menu->placing);
+    EXPECT_TRUE(play.placing);
     frame(kVkSpace);
-    EXPECT_FALSE(menu->placing);
-    EXPECT_FALSE(menu->introShown);  // any key puts the introduction away
-    EXPECT_EQ(menu->buttons[kTryOrReturn].label, kReturnLabel);
+    EXPECT_FALSE(play.placing);
+    EXPECT_FALSE(play.introShown);  // any key puts the introduction away
+    EXPECT_EQ(play.buttons[kTryOrReturn].label, kReturnLabel);
     frame(kVkSpace);
-    EXPECT_FALSE(menu->placing);
+    EXPECT_FALSE(play.placing);
     frame('R');
-    EXPECT_TRUE(menu->placing);
-    EXPECT_TRUE(same(menu->world.balls[0].position, Vector2D(-1.0f, 1.0f)));
+    EXPECT_TRUE(play.placing);
+    EXPECT_TRUE(same(play.world.balls[0].position, Vector2D(-1.0f, 1.0f)));
 
     cameraOffset = Vector2D(40.0f, 40.0f);
     frame(kVkHome);
-    EXPECT_TRUE(same(cameraOffset, menu->startCamera));
+    EXPECT_TRUE(same(cameraOffset, play.startCamera));
 
     // This area is narrower than the view: the arrow keys stop before its
     // far wall would leave the view.
     keys[kVkRight] = true;
-    for (int i = 0; i < 500; ++i) {
-        cameraOffset.x += 0.1f;  // as the main loop moves it
-        frame();
-    }
+    for (int i = 0; i < 500; ++i) frame();
     keys[kVkRight] = false;
     EXPECT_LE(visibleRightOfPanel(cameraOffset, 800, 600).left, -3.0f);
 
     frame(kVkEscape);
-    EXPECT_FALSE(menu->active);
-    EXPECT_TRUE(inMainMenu);
+    EXPECT_EQ(shell->mode(), Mode::Menu);
     EXPECT_EQ(game.completedLevels, 0);
 }
 
 TEST_F(PlayKeysTest, TheIntroWaitsForANewPressAndTheOutcomeLineForTheBallToStop)
 {
     // The press that chose the level is still held: the introduction stays.
-    mouse.x = 600;
     mouse.leftDown = true;
     frame();
-    EXPECT_TRUE(menu->introShown);
+    EXPECT_TRUE(play.introShown);
     mouse.leftDown = false;
     frame();
     mouse.leftDown = true;
     frame();
-    EXPECT_FALSE(menu->introShown);
+    EXPECT_FALSE(play.introShown);
     mouse.leftDown = false;
 
     // A try whose ball falls onto the floor and stays: the line says so.
     frame(kVkSpace);
-    for (int i = 0; i < 3000 && menu->tryWatch.outcome == TryOutcome::Running; ++i) frame(0, 1.0f);
-    EXPECT_EQ(menu->tryWatch.outcome, TryOutcome::Resting);
-    ASSERT_EQ(menu->outcomeTexts.size(), 2u);
-    EXPECT_NE(menu->outcomeTexts[1].text.find("press R"), std::string::npos);
+    for (int i = 0; i < 3000 && play.tryWatch.outcome == TryOutcome::Running; ++i) frame(0, 1.0f);
+    EXPECT_EQ(play.tryWatch.outcome, TryOutcome::Resting);
+    ASSERT_EQ(play.outcomeTexts.size(), 2u);
+    EXPECT_NE(play.outcomeTexts[1].text.find("press R"), std::string::npos);
     frame('R');
-    EXPECT_TRUE(menu->outcomeTexts[0].hiding);
-    EXPECT_EQ(menu->tryWatch.outcome, TryOutcome::Running);
+    EXPECT_TRUE(play.outcomeTexts[0].hiding);
+    EXPECT_EQ(play.tryWatch.outcome, TryOutcome::Running);
 }
 
 TEST_F(PlayKeysTest, NextLevelCountsThisOneAndStartsTheNext)
 {
-    menu->completed = true;
-    menu->fade = 1.0f;
-    EXPECT_TRUE(menu->hasNextLevel());
+    play.completed = true;
+    play.fade = 1.0f;
+    EXPECT_TRUE(play.hasNextLevel());
     mouse.x = 500;
     mouse.y = 455;  // on "Next level"
     mouse.leftDown = true;
@@ -277,12 +262,12 @@ TEST_F(PlayKeysTest, NextLevelCountsThisOneAndStartsTheNext)
     mouse.leftDown = false;
     frame();
     EXPECT_EQ(game.completedLevels, 1);
-    EXPECT_EQ(menu->levelNumber, 1);
-    EXPECT_TRUE(menu->active);
-    EXPECT_FALSE(menu->completed);
-    EXPECT_EQ(menu->descriptionTexts.front().text, "Second:");
+    EXPECT_EQ(shell->mode(), Mode::Play);
+    EXPECT_EQ(play.levelNumber, 1);
+    EXPECT_FALSE(play.completed);
+    EXPECT_EQ(play.descriptionTexts.front().text, "Second:");
     // The last level has no next one to offer.
-    EXPECT_FALSE(menu->hasNextLevel());
+    EXPECT_FALSE(play.hasNextLevel());
 }
 
 TEST_F(EditorTest, EscIsBackAndLeavesNoFieldTakingKeys)
@@ -294,8 +279,7 @@ TEST_F(EditorTest, EscIsBackAndLeavesNoFieldTakingKeys)
     ed->editorKeyDown(kVkEscape);  // the window procedure hands every key to the fields
     worldFrame(Vector2D(), false);
     clearKeyPresses();
-    EXPECT_FALSE(ed->active);
-    EXPECT_TRUE(inMainMenu);
+    EXPECT_EQ(shell->mode(), Mode::Menu);
     EXPECT_EQ(ed->inserts[kInsertSaveName].text, "ab");
     EXPECT_FALSE(ed->inserts[kInsertSaveName].focused);
 }
@@ -306,20 +290,20 @@ TEST_F(MenuTest, EscPressesTheScreensBackButtonOnlyWhereThereIsOne)
                 "(0)[1]{1}<levels>(1)[1]:0;{0}<300>{1}<500>{2}<200>{3}<20>{4}<Back>{5}<0>{6}<0>");
     openScreen(1);
     keysPressed[kVkEscape] = true;
-    for (Menu& screen : menus) screen.update(0.0f);
+    updateAll(0.0f);
     clearKeyPresses();
     EXPECT_TRUE(menus[0].active);
     // On the title, with no Back, Esc does nothing.
     keysPressed[kVkEscape] = true;
-    for (Menu& screen : menus) screen.update(0.0f);
+    updateAll(0.0f);
     clearKeyPresses();
     EXPECT_TRUE(menus[0].active);
-    EXPECT_FALSE(quitRequested);
+    EXPECT_FALSE(shell->quitRequested());
 }
 
 TEST(KeyPresses, APressCountsOnceHoweverLongTheKeyRepeats)
 {
-    resetShellState();
+    resetAppGlobals();
     clearKeyPresses();
     windowProc(WindowMessage{MessageKind::KeyDown, kVkSpace, 0});
     EXPECT_TRUE(keysPressed[kVkSpace]);
@@ -330,5 +314,5 @@ TEST(KeyPresses, APressCountsOnceHoweverLongTheKeyRepeats)
     windowProc(WindowMessage{MessageKind::KeyDown, kVkSpace, 0});
     EXPECT_TRUE(keysPressed[kVkSpace]);
     clearKeyPresses();
-    resetShellState();
+    resetAppGlobals();
 }
