@@ -142,6 +142,12 @@ void SlideMenu::updateWidgets()
         buttons[i].update(pageHolders);
         if (buttons[i].clicked && isToolButton(i)) tool = i;
     }
+    // Esc is "Back". A field the pointer was on lets go of the keyboard, so
+    // nothing typed on the menu lands in it.
+    if (keysPressed[kVkEscape]) {
+        buttons[kButtonBack].clicked = true;
+        for (Insert& insert : inserts) insert.focused = false;
+    }
 }
 
 void SlideMenu::applySliderEffects()

@@ -25,6 +25,7 @@ void runFrame(Shell& shell, const WindowServices& window, std::uint32_t& lastTic
     lastTick = tickCount();
 
     shell.update(dt);
+    clearKeyPresses();
     shell.draw();
     window.swapBuffers();
 }

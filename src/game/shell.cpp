@@ -136,8 +136,8 @@ void Shell::carryOut(const ModeRequest& request)
 void Shell::startListedLevel(int row)
 {
     if (row < 0 || row >= static_cast<int>(game.levels.size())) return;
-    // The camera stays where the main menu holds it (kStartCamera): a level
-    // opened from the list is first seen from there.
+    // The play mode moves the camera to the level's start view at its first
+    // update (play/start_view.h).
     const std::string& name = game.levels[static_cast<std::size_t>(row)].name;
     playLevelFile(findGameFile(levelFilePath(name)), name, row);
 }

@@ -38,4 +38,6 @@ struct LevelList {
 
 private:
     void build(const Game& game);
+    void drawRowLook(int row) const;
+    void drawLockedShade(int row) const;
 };

@@ -3,7 +3,14 @@
 #include <algorithm>
 
 #include "app/globals.h"
+#include "app/input.h"
 #include "level/game.h"
+
+namespace {
+
+const char* const kBackLabel = "Back";
+
+}  // namespace
 
 Menu::Menu()
 {
@@ -91,6 +98,9 @@ ModeRequest Menu::updateButtons()
     bool anyHovered = false;
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         buttons[i].update();
+        // Esc is the screen's "Back" button, where it has one.
+        if (keysPressed[kVkEscape] && buttons[i].label == kBackLabel)
+            buttons[i].clicked = true;
         const Button& button = buttons[i];
         if (button.hover) {
             anyHovered = true;

@@ -38,6 +38,7 @@ PlayMenu::PlayMenu(Game& game) : game_(game)
     slides.back().alwaysVisible = true;
 
     returnButton = makePanelButton("Return To Menu", 400.0f, 400.0f, 200.0f, 30.0f);
+    nextButton = makePanelButton("Next level", 400.0f, 440.0f, 200.0f, 30.0f);
 }
 
 void PlayMenu::prepareLevel()
@@ -55,11 +56,13 @@ void PlayMenu::prepareLevel()
     completed = false;
     buttons[kTryOrReturn].label = kTryLabel;
     fade = 0.0f;
+    prepareGuide();
 }
 
 ModeRequest PlayMenu::update(float dt)
 {
     ModeRequest request;
+    applyStartView();
     mouseOverPanel = mouseInside(panelPosition, panelSize.x, panelSize.y);
 
     // Fade to black once the level is done; the completion screen answers
@@ -75,11 +78,15 @@ ModeRequest PlayMenu::update(float dt)
             leaveLevel();
             request = ModeRequest::leave();
         }
+        const ModeRequest next = updateCompletionExtras();
+        if (next.any()) return next;  // "Next level": the shell starts it
     }
 
     stepWorld(dt);
     for (Button& button : buttons) button.update();
     for (Slide& slide : slides) slide.update();
+    applyKeys();
+    updateIntro();
     if (placing) updatePanelActions();
 
     if (buttons[kExitLevel].clicked) {
@@ -101,6 +108,7 @@ ModeRequest PlayMenu::update(float dt)
         placeRopes();
     else
         testExit();
+    updateOutcome();
     return request;
 }
 
