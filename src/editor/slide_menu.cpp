@@ -130,6 +130,7 @@ void SlideMenu::update(float dt)
     applySliderEffects();
     runButtonActions();
     updateGesture();
+    finishChange();
 }
 
 void SlideMenu::updateWidgets()
@@ -144,6 +145,10 @@ void SlideMenu::updateWidgets()
 
 void SlideMenu::applySliderEffects()
 {
+    // A slider's change flag starts out set and keeps its last value while
+    // its page is hidden; only one under the mouse is being moved.
+    for (const Slide& slide : slides)
+        if (slide.changed && slide.hover) beginChange();
     if (slides[kSlideXSize].changed) {
         world.size.x = 0.1f * slides[kSlideXSize].value;
         updateTextureCoordinates();
@@ -157,10 +162,16 @@ void SlideMenu::applySliderEffects()
 
 void SlideMenu::runButtonActions()
 {
+    // Every action but Save and Back may change the world.
+    for (int i = 0; i < static_cast<int>(buttons.size()); ++i)
+        if (buttons[i].clicked && !isToolButton(i) && i != kButtonSave && i != kButtonBack)
+            beginChange();
+
     // Fixed order: a frame can carry at most one click, but the order is
     // what decides if it ever carries more.
     if (buttons[kButtonSave].clicked) saveLevel();
-    if (buttons[kButtonLoad].clicked) loadLevel();
+    if (buttons[kButtonLoad].clicked && mayDiscardChanges("Load " + inserts[kInsertLoadName].text + " anyway?"))
+        loadLevel();
     if (buttons[kButtonDock].clicked) setHeld(true);
     if (buttons[kButtonUndock].clicked) setHeld(false);
     if (buttons[kButtonRemove].clicked) removeSelected();
@@ -170,7 +181,7 @@ void SlideMenu::runButtonActions()
     if (buttons[kButtonAll].clicked) selectAll(true);
     if (buttons[kButtonNone].clicked) selectAll(false);
     if (buttons[kButtonApplyTheme].clicked) applyThemeFromField();
-    if (buttons[kButtonBack].clicked) {
+    if (buttons[kButtonBack].clicked && mayDiscardChanges("Leave the editor anyway?")) {
         // The menu takes over from the next frame; this frame's gesture
         // step still runs below.
         inMainMenu = true;

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/edit_history.h"
 #include "physics/simulation.h"
 #include "physics/vector2d.h"
 #include "ui/button.h"
@@ -139,6 +140,27 @@ public:
     void saveLevel();
     void loadLevel();
     void applyThemeFromField();
+    /// True when nothing unsaved would be lost, or the author answers Yes to
+    /// question (asked after a line saying that changes are not saved).
+    bool mayDiscardChanges(const std::string& question) const;
+
+    // Undo and redo (Ctrl+Z; Ctrl+Y or Ctrl+Shift+Z). Each tool gesture,
+    // slider drag and action button that changes the world is one step.
+
+    /// Goes back one step; does nothing while the mouse button is held.
+    void undo();
+    /// Goes forward one undone step; does nothing while the button is held.
+    void redo();
+    /// The world, its theme or its sizes differ from the last save or load.
+    bool hasUnsavedChanges() const;
+
+    /// The editor's whole state as bytes, as undo keeps it: the world bit for
+    /// bit, the theme name a save writes, the theme shown and the sliders.
+    std::string captureState() const;
+    /// Puts back a state captureState made.
+    void restoreState(const std::string& state);
+
+    EditHistory history;
 
 private:
     void addButton(const char* label, Vector2D position, Vector2D size, int page);
@@ -154,7 +176,25 @@ private:
     void endGesture();
     void placeVertexCornerAtEnd();
     void markInRectangle(bool value);
+
+    void beginChange();
+    void finishChange();
+    /// Takes a key pressed with Ctrl held as a command; true when Ctrl is held.
+    bool shortcutKey(int code);
+
+    bool isWorldFile(const std::string& path) const;
+
+    std::string worldFile;       ///< the file last loaded or saved; empty for none
+    std::string changeBefore;    ///< the state before the change being made
+    bool changeOpen = false;     ///< a change has begun and not yet been kept
+    bool loadedInChange = false; ///< the open change loaded a file
+    unsigned savedState = 0;     ///< history state last saved or loaded
 };
+
+/// The files Load tries for a typed name, in order: the name + ".txt" in the
+/// player's folder, in the working folder, and, for a bare name, in the
+/// shipped levels folder.
+std::vector<std::string> levelLoadPaths(const std::string& name);
 
 /// The editor, defined with the other globals (constructed last).
 extern SlideMenu editor;

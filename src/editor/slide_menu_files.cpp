@@ -1,38 +1,99 @@
 // The Misc page: saving, loading and theming by the names typed into the
 // editor's text fields, and the typing itself.
+#include <filesystem>
+#include <system_error>
+
+#include "app/game_paths.h"
 #include "app/input.h"
+#include "app/message_box.h"
 #include "editor/slide_menu.h"
 #include "level/game.h"
 #include "level/level.h"
 #include "level/build_simulation.h"
+#include "level/atomic_file.h"
+#include "level/text_file.h"
 #include "level/level_writer.h"
+
+namespace {
+
+bool askYesNo(const std::string& question)
+{
+    return showMessage(question, "Tangloop", MessageIcon::Exclamation, MessageButtons::YesNo) ==
+           MessageAnswer::Yes;
+}
+
+}  // namespace
+
+std::vector<std::string> levelLoadPaths(const std::string& name)
+{
+    // Where the editor saves first, then the working folder, then the
+    // shipped levels, so that a level of the game opens by its name.
+    std::vector<std::string> paths{joinPath(gamePaths().userDir, name + ".txt")};
+    if (paths.front() != name + ".txt") paths.push_back(name + ".txt");
+    if (name.find('/') == std::string::npos)
+        paths.push_back(joinPath(gamePaths().dataDir, "levels/" + name + ".txt"));
+    return paths;
+}
 
 void SlideMenu::saveLevel()
 {
-    // The writer picks the name actually used ("output.txt", ".TXT" added)
-    // and replaces the old file only once the new one is complete, so a
-    // failed save leaves the previous file as it was.
-    LevelSaveResult result = saveLevelFile(world, themeName, inserts[kInsertSaveName].text);
-    if (result.written)
-        saveStatus = "Saved: " + result.fileName;
-    else
-        saveStatus = "Unable to save " + result.fileName;
+    // The writer's rule picks the name actually used ("output.txt", ".TXT"
+    // added); the file goes to the folder where the game keeps the player's
+    // files, the working folder unless the game was installed.
+    const std::string fileName = levelSaveName(inserts[kInsertSaveName].text);
+    const std::string path = joinPath(gamePaths().userDir, fileName);
+    if (!isWorldFile(path) && std::filesystem::exists(path) &&
+        !askYesNo(fileName + " already exists and is not the level being edited.\n"
+                             "Save over it?")) {
+        saveStatus = "Not saved";
+        return;
+    }
+    if (gamePaths().userDir != ".") {
+        std::error_code ignored;
+        std::filesystem::create_directories(gamePaths().userDir, ignored);
+    }
+    // The old file is replaced only once the new one is complete, so a
+    // failed save leaves it as it was.
+    if (writeFileAtomically(path, formatLevel(world, themeName))) {
+        saveStatus = "Saved: " + fileName;
+        worldFile = path;
+        if (!changeOpen) savedState = history.currentState();
+    } else {
+        saveStatus = "Unable to save " + fileName;
+    }
 }
 
 void SlideMenu::loadLevel()
 {
     // Read into a scratch level so that a file that cannot be opened leaves
     // the edited world untouched.
+    beginChange();
     const std::string& name = inserts[kInsertLoadName].text;
-    Level level;
-    level.name = name;
-    if (!level.load(name + ".txt")) {
-        loadStatus = "Unable to load";
+    for (const std::string& path : levelLoadPaths(name)) {
+        Level level;
+        level.name = name;
+        if (!level.load(path)) continue;
+        buildSimulation(level, world);
+        selectAll(false);
+        loadedInChange = true;
+        worldFile = findFileIgnoringCase(path).value_or(path);
+        loadStatus = "Level loaded";
         return;
     }
-    buildSimulation(level, world);
-    selectAll(false);
-    loadStatus = "Level loaded";
+    loadStatus = "Unable to load";
+}
+
+bool SlideMenu::isWorldFile(const std::string& path) const
+{
+    // The loaded name may differ in letter case from the file on disk.
+    std::error_code error;
+    return !worldFile.empty() && std::filesystem::equivalent(path, worldFile, error);
+}
+
+bool SlideMenu::mayDiscardChanges(const std::string& question) const
+{
+    return !hasUnsavedChanges() ||
+           askYesNo("The level has changes that are not saved.\n" + question);
 }
 
 void SlideMenu::applyThemeFromField()
@@ -46,6 +107,7 @@ void SlideMenu::editorKeyDown(int code)
 {
     // Enter and the arrows belong to the camera, not to the fields.
     if (code == kVkReturn || (code >= kVkLeft && code <= kVkDown)) return;
+    if (shortcutKey(code)) return;
 
     std::string* statuses[kEditorInsertCount] = {&themeStatus, &saveStatus, &loadStatus};
     for (int i = 0; i < static_cast<int>(inserts.size()); ++i) {

@@ -52,6 +52,7 @@ void SlideMenu::updateGesture()
 
 void SlideMenu::beginGesture()
 {
+    beginChange();
     if (startsFresh(tool)) selectAll(false);
     dragStart = mouse.world;
     dragging = true;

@@ -9,6 +9,7 @@
 
 #include "app/globals.h"
 #include "app/input.h"
+#include "app/message_box.h"
 #include "editor/slide_menu.h"
 #include "ui/page_holder.h"
 
@@ -28,6 +29,13 @@ protected:
         pageHolders.clear();
         mouse = MouseState();
         std::fill(std::begin(keys), std::end(keys), false);
+        // Questions are answered by the test (Yes unless it says otherwise).
+        questions().clear();
+        answer() = MessageAnswer::Yes;
+        setMessageHook([](const MessageRequest& request) {
+            questions().push_back(request.text);
+            return answer();
+        });
         ed = std::make_unique<SlideMenu>();
         ed->enterEditor();
         inMainMenu = false;
@@ -38,6 +46,7 @@ protected:
     void TearDown() override
     {
         ed.reset();
+        setMessageHook(nullptr);
         pageHolders = savedHolders;
         inMainMenu = savedInMainMenu;
         mouse = MouseState();
@@ -101,6 +110,18 @@ protected:
     void type(const std::string& text)
     {
         for (char c : text) ed->editorKeyDown(static_cast<unsigned char>(c));
+    }
+
+    /// The questions asked so far, and the answer the next ones get.
+    static std::vector<std::string>& questions()
+    {
+        static std::vector<std::string> asked;
+        return asked;
+    }
+    static MessageAnswer& answer()
+    {
+        static MessageAnswer next = MessageAnswer::Yes;
+        return next;
     }
 
     std::unique_ptr<SlideMenu> ed;
