@@ -55,6 +55,7 @@ SlideMenu::SlideMenu()
     addButton("None", {130, 250}, {50, 20}, kPageEdit);
     addButton("Exit point", {10, 190}, {100, 20}, kPageEdit);
     addButton("Line", {100, 100}, {80, 20}, kPageEdit);
+    addButton("Play it (F12)", {10, 500}, {180, 20}, kPageMisc);
 
     addInsert("Theme:", {10, 400});
     addInsert("Filename (save):", {10, 280});
@@ -162,9 +163,10 @@ void SlideMenu::applySliderEffects()
 
 void SlideMenu::runButtonActions()
 {
-    // Every action but Save and Back may change the world.
+    // Every action but Save, Back and Play it may change the world.
     for (int i = 0; i < static_cast<int>(buttons.size()); ++i)
-        if (buttons[i].clicked && !isToolButton(i) && i != kButtonSave && i != kButtonBack)
+        if (buttons[i].clicked && !isToolButton(i) && i != kButtonSave && i != kButtonBack &&
+            i != kButtonPlayIt)
             beginChange();
 
     // Fixed order: a frame can carry at most one click, but the order is
@@ -181,6 +183,7 @@ void SlideMenu::runButtonActions()
     if (buttons[kButtonAll].clicked) selectAll(true);
     if (buttons[kButtonNone].clicked) selectAll(false);
     if (buttons[kButtonApplyTheme].clicked) applyThemeFromField();
+    if (buttons[kButtonPlayIt].clicked) playWanted = true;
     if (buttons[kButtonBack].clicked && mayDiscardChanges("Leave the editor anyway?")) {
         // The menu takes over from the next frame; this frame's gesture
         // step still runs below.

@@ -34,7 +34,8 @@ enum EditorButton : int {
     kButtonNone = 18,
     kButtonExitPoint = 19,
     kButtonLine = 20,
-    kEditorButtonCount = 21,
+    kButtonPlayIt = 21,
+    kEditorButtonCount = 22,
 };
 
 /// The editor's text fields by index, all on page Misc.
@@ -90,6 +91,7 @@ public:
     std::vector<Button> buttons;
     std::vector<Insert> inserts;
     std::vector<Slide> slides;
+    bool playWanted = false;      ///< F12 or "Play it": play the edited level next
 
     /// Builds the widgets and appends the editor's tab strip to the
     /// program-wide page holders (it becomes holder 0 when the list was empty).

@@ -105,6 +105,11 @@ bool SlideMenu::hasUnsavedChanges() const
 
 bool SlideMenu::shortcutKey(int code)
 {
+    // F12 plays the level; no field types it, so it is free in every page.
+    if (code == kVkF12) {
+        if (active && !dragging && !mouse.leftDown) playWanted = true;
+        return true;
+    }
     // With Ctrl held a key is a command and never text.
     if (!keys[kVkControl]) return false;
     if (!active) return true;
