@@ -18,6 +18,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -28,13 +29,12 @@
 #include "app/game_window.h"
 #include "app/globals.h"
 #include "app/input.h"
-#include "app/main_loop.h"
 #include "app/platform.h"
-#include "editor/slide_menu.h"
 #include "frame_stats.h"
+#include "game/main_loop.h"
+#include "game/shell.h"
 #include "level/game.h"
 #include "ui/overlay.h"
-#include "play/start_level.h"
 #include "play_driver.h"
 
 namespace {
@@ -95,7 +95,7 @@ struct FrameSeries {
     std::string name;
     std::vector<double> thread, process, wall;  ///< ms per frame
     std::vector<double> news, mallocs;          ///< allocations per frame
-    std::vector<double> updateNews;             ///< C++ allocations in updateFrame alone
+    std::vector<double> updateNews;             ///< C++ allocations in the shell's update alone
 };
 
 /// C++ allocations made by the last gameFrame's update (the game's own code
@@ -129,12 +129,19 @@ FrameSeries timeFrames(const std::string& name, int count, Before before, Frame 
     return series;
 }
 
+/// The game's own shell, as the main loop holds it.
+Shell& gameShell()
+{
+    static const std::unique_ptr<Shell> shell = std::make_unique<Shell>();
+    return *shell;
+}
+
 void gameFrame()
 {
     const std::uint64_t before = newCount();
-    updateFrame(1.0f);
+    gameShell().update(1.0f);
     gUpdateNews = newCount() - before;
-    drawFrame();
+    gameShell().draw();
     swapGameBuffers();
 }
 
@@ -161,7 +168,8 @@ FrameSeries layerFrames(int count, bool textured)
         if (textured) {
             glDisable(GL_BLEND);
             glEnable(GL_TEXTURE_2D);
-            if (currentTexture) glBindTexture(GL_TEXTURE_2D, *currentTexture);
+            const unsigned int* scene = gameShell().game.currentTexture;
+            if (scene) glBindTexture(GL_TEXTURE_2D, *scene);
             glColor3f(1.0f, 1.0f, 1.0f);
             glBegin(GL_QUADS);
             glTexCoord2f(0.0f, 0.0f);
@@ -189,9 +197,7 @@ FrameSeries layerFrames(int count, bool textured)
 /// carries pushes the background ropes and passes over the buttons.
 FrameSeries titleFrames(int count)
 {
-    inMainMenu = true;
-    playMenu.active = false;
-    editor.active = false;
+    gameShell().carryOut(ModeRequest::leave());
     auto circle = [](int i) {
         const double a = 0.02 * i;
         pointAtPixel(static_cast<int>(500 + 150 * std::cos(a)), static_cast<int>(300 + 150 * std::sin(a)));
@@ -203,12 +209,10 @@ FrameSeries titleFrames(int count)
 /// ropes and starts the try.
 void startSolvedLevel(const ShippedLevel& level, int index)
 {
-    startLevel(playMenu, level.name, index);
-    playMenu.active = true;
-    inMainMenu = false;
-    editor.active = false;
-    hangRopes(playMenu, level.solution.ropes);
-    startTry(playMenu);
+    Shell& shell = gameShell();
+    shell.playLevelFile(levelFilePath(level.name), level.name, index);
+    hangRopes(shell.play, level.solution.ropes);
+    startTry(shell.play);
 }
 
 FrameSeries levelFrames(const ShippedLevel& level, int index, int count)
@@ -216,8 +220,7 @@ FrameSeries levelFrames(const ShippedLevel& level, int index, int count)
     startSolvedLevel(level, index);
     const MouseState still = mouse;
     FrameSeries series = timeFrames(level.name, count, [&still](int) { mouse = still; }, gameFrame);
-    playMenu.active = false;
-    inMainMenu = true;
+    gameShell().carryOut(ModeRequest::leave());
     return series;
 }
 
@@ -409,6 +412,7 @@ void pacingSwap()
     ++p.swaps;
     const std::size_t n = gReadings.size();
     const std::uint32_t dtReading = n >= 2 ? gReadings[n - 2] : 0;
+    const std::uint32_t lastTick = n >= 1 ? gReadings[n - 1] : 0;
     gReadings.clear();
 
     if (p.swaps == 1 && !p.options.level.empty()) startPacingLevel();
@@ -429,7 +433,7 @@ void pacingSwap()
         }
         if (now - p.startMs >= p.options.seconds * 1000.0) {
             p.counting = false;
-            quitRequested = true;
+            gameShell().carryOut(ModeRequest::quit());
             p.startMs = now - p.startMs;  // now the counted span
         }
     }
@@ -446,12 +450,12 @@ int runPacing(const Options& options)
     gGameTicks = tickSource();
     setTickSource(recordedTicks);
 
-    ShellServices shell;
-    shell.createWindow = createGameWindow;
-    shell.destroyWindow = destroyGameWindow;
-    shell.peekMessage = peekWindowMessage;
-    shell.swapBuffers = pacingSwap;
-    runGame(shell);
+    WindowServices window;
+    window.createWindow = createGameWindow;
+    window.destroyWindow = destroyGameWindow;
+    window.peekMessage = peekWindowMessage;
+    window.swapBuffers = pacingSwap;
+    runGame(gameShell(), window);
 
     const Pacing& p = gPacing;
     const double seconds = p.startMs / 1000.0;
@@ -533,24 +537,24 @@ int main(int argc, char** argv)
     } else if (options.mode == "sleep") {
         status = runSleep();
     } else {
-        // Where start-up goes: the window and context, gameInit, the first frame.
+        // Where start-up goes: the window and context, the shell's start, the first frame.
         const double t0 = clockMs(CLOCK_MONOTONIC);
-        if (!createGameWindow(kWindowTitle, windowWidth, windowHeight, colorBits, fullscreen)) {
+        if (!createGameWindow(kWindowTitle, windowWidth, windowHeight, kColorBits, fullscreen)) {
             shutdownPlatform();
             return 1;
         }
+        gameShell().loadTextures();
         const double t1 = clockMs(CLOCK_MONOTONIC);
-        lastTick = tickCount();
-        gameInit();
+        gameShell().start();
         const double t2 = clockMs(CLOCK_MONOTONIC);
         drainMessages();
-        updateFrame(1.0f);
+        gameShell().update(1.0f);
         const double t3 = clockMs(CLOCK_MONOTONIC);
-        drawFrame();
+        gameShell().draw();
         const double t4 = clockMs(CLOCK_MONOTONIC);
         swapGameBuffers();
         const double t5 = clockMs(CLOCK_MONOTONIC);
-        std::printf("start-up in this process: window and context %.1f ms, gameInit %.1f ms, first frame %.1f ms "
+        std::printf("start-up in this process: window and context %.1f ms, shell start %.1f ms, first frame %.1f ms "
                     "(update %.1f, draw %.1f, present %.1f)\n",
                     t1 - t0, t2 - t1, t5 - t2, t3 - t2, t4 - t3, t5 - t4);
         status = runFrames(options);

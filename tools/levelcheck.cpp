@@ -11,7 +11,7 @@
 // Exit status: 0 all well (one summary line), 1 findings, 2 bad arguments.
 #include <cstdio>
 
-#include "play/level_check.h"
+#include "devtools/level_check.h"
 
 int main(int argc, char** argv)
 {

@@ -3,10 +3,12 @@
 #include "app/window_proc.h"
 
 // The window and its GL context, provided by the platform layer
-// (app/platform_window.cpp). Only the entry point and the GL tests call these.
+// (app/platform_window.cpp). Only the entry point, the benches and the GL tests
+// call these.
 
 /// Creates the game window with a current GL context, sets the projection
-/// for width x height pixels and runs initGraphics. Full screen switches the
+/// for width x height pixels and runs initGraphics; the caller loads its
+/// textures afterwards. Full screen switches the
 /// display to width x height at `bits` per pixel; when the display refuses,
 /// the player is asked whether to go on windowed. Every failure is reported
 /// in a message box and returns false. Sets `fullscreen`.

@@ -50,7 +50,7 @@ WindowMessage fromWindowEvent(const SDL_WindowEvent& event)
         return message(MessageKind::Size, 0,
                        packWords(static_cast<std::uint32_t>(event.data1), static_cast<std::uint32_t>(event.data2)));
     case SDL_WINDOWEVENT_CLOSE:
-        return message(MessageKind::Close);
+        return message(MessageKind::Close, kClosedByPlayer);
     default:
         return message(MessageKind::Other);
     }

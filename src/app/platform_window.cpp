@@ -141,11 +141,7 @@ bool createGameWindow(const char* title, int width, int height, int bits, bool f
     SDL_StopTextInput();
 
     resizeViewport(width, height);
-    if (!initGraphics()) {
-        destroyGameWindow();
-        creationError("Initialization failed.");
-        return false;
-    }
+    initGraphics();
     return true;
 }
 

@@ -4,9 +4,13 @@
 
 /// The window messages the game handles. The platform layer turns each of its
 /// events into one of these; game code never sees the window system's types.
+/// wParam of a Close message that came from the player closing the window,
+/// not from a signal or the session ending; only such a close may be refused.
+constexpr std::uint32_t kClosedByPlayer = 1;
+
 enum class MessageKind {
     Activate,     ///< wParam: low word active state, high word non-zero when minimised
-    Close,        ///< the window's close request
+    Close,        ///< a request to end: wParam kClosedByPlayer for the window's own close box
     KeyDown,      ///< wParam: virtual-key code
     KeyUp,        ///< wParam: virtual-key code
     Size,         ///< lParam: low word client width, high word client height
@@ -39,7 +43,8 @@ constexpr std::uint32_t highWord(std::uint32_t v) { return (v >> 16) & 0xFFFFu; 
 /// Turns one message into the game's input state (`keys`, `mouse`,
 /// `windowActive`), resizes the view, or posts the quit message. Returns true
 /// when the message was handled; false means the window system's default
-/// handling applies. Called on the main thread between frames only.
+/// handling applies. Called on the main thread between frames only; what the
+/// game itself does with a key press or a restored window is the shell's.
 bool windowProc(const WindowMessage& message);
 
 /// Queues the quit message with an exit code; the main loop takes it before

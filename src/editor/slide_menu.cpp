@@ -2,35 +2,34 @@
 
 #include "app/globals.h"
 #include "app/input.h"
-#include "physics/constants.h"
-#include "ui/page_holder.h"
 
 namespace {
 
-// The editor's tab strip is the first and only holder of the game.
+// The editor's tab strip is the only holder of its widgets.
 constexpr int kEditorHolder = 0;
 
 }  // namespace
 
-bool isToolButton(int index)
+ToolKind toolKind(int buttonIndex)
 {
-    switch (index) {
+    switch (buttonIndex) {
     case kButtonVertex:
     case kButtonRope:
     case kButtonBall:
-    case kButtonSelect:
-    case kButtonUnselect:
-    case kButtonMove:
     case kButtonDockPoint:
     case kButtonExitPoint:
     case kButtonLine:
-        return true;
+        return ToolKind::Creating;
+    case kButtonSelect:
+    case kButtonUnselect:
+    case kButtonMove:
+        return ToolKind::Selecting;
     default:
-        return false;
+        return ToolKind::NotATool;
     }
 }
 
-SlideMenu::SlideMenu()
+SlideMenu::SlideMenu(Game& game) : game_(game)
 {
     // Buttons in index order: the index is what `tool` and the actions test.
     addButton("Vertex", {10, 100}, {80, 20}, kPageEdit);
@@ -113,15 +112,14 @@ void SlideMenu::addSlide(const char* label, Vector2D position, int width, int pa
 
 void SlideMenu::enterEditor()
 {
-    active = true;
     panelWidth = 0;
 }
 
-void SlideMenu::update(float dt)
+ModeRequest SlideMenu::update(float dt)
 {
     // Advance the edited world like a level in play: whatever is not pinned
     // falls and swings while the author works.
-    for (int i = 0; i < subSteps; ++i) world.step(dt / subSteps);
+    for (int i = 0; i < world.subSteps; ++i) world.step(dt / world.subSteps);
 
     if (panelWidth < kPanelOpenWidth) panelWidth += kPanelGrowth;
     mouseOverPanel = mouse.x <= panelWidth;
@@ -129,17 +127,23 @@ void SlideMenu::update(float dt)
     for (PageHolder& holder : pageHolders) holder.update();
     updateWidgets();
     applySliderEffects();
-    runButtonActions();
+    const ModeRequest request = runButtonActions();
     updateGesture();
     finishChange();
+    if (request.any()) return request;
+    if (playWanted) {
+        playWanted = false;
+        return ModeRequest::playEdited();
+    }
+    return ModeRequest::none();
 }
 
 void SlideMenu::updateWidgets()
 {
-    for (Slide& slide : slides) slide.update();
-    for (Insert& insert : inserts) insert.update();
+    for (Slide& slide : slides) slide.update(pageHolders);
+    for (Insert& insert : inserts) insert.update(pageHolders);
     for (int i = 0; i < static_cast<int>(buttons.size()); ++i) {
-        buttons[i].update();
+        buttons[i].update(pageHolders);
         if (buttons[i].clicked && isToolButton(i)) tool = i;
     }
 }
@@ -161,7 +165,7 @@ void SlideMenu::applySliderEffects()
     if (slides[kSlideLength].changed) setRopeLength(0.01f * slides[kSlideLength].value);
 }
 
-void SlideMenu::runButtonActions()
+ModeRequest SlideMenu::runButtonActions()
 {
     // Every action but Save, Back and Play it may change the world.
     for (int i = 0; i < static_cast<int>(buttons.size()); ++i)
@@ -184,10 +188,9 @@ void SlideMenu::runButtonActions()
     if (buttons[kButtonNone].clicked) selectAll(false);
     if (buttons[kButtonApplyTheme].clicked) applyThemeFromField();
     if (buttons[kButtonPlayIt].clicked) playWanted = true;
-    if (buttons[kButtonBack].clicked && mayDiscardChanges("Leave the editor anyway?")) {
-        // The menu takes over from the next frame; this frame's gesture
-        // step still runs below.
-        inMainMenu = true;
-        active = false;
-    }
+    // The menu takes over from the next frame; this frame's gesture step
+    // still runs.
+    if (buttons[kButtonBack].clicked && mayDiscardChanges("Leave the editor anyway?"))
+        return ModeRequest::leave();
+    return ModeRequest::none();
 }

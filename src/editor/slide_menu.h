@@ -3,12 +3,17 @@
 #include <string>
 #include <vector>
 
+#include "app/mode_request.h"
 #include "editor/edit_history.h"
 #include "physics/simulation.h"
 #include "physics/vector2d.h"
 #include "ui/button.h"
 #include "ui/insert.h"
+#include "ui/page_holder.h"
 #include "ui/slide.h"
+
+struct Game;
+struct WorldTextures;
 
 /// The editor's buttons by index. A tool button's index is the tool's
 /// identity: `SlideMenu::tool` holds it, so this order must never change.
@@ -54,7 +59,7 @@ enum EditorSlide : int {
     kEditorSlideCount = 3,
 };
 
-/// Pages of the editor's tab strip (page holder 0).
+/// Pages of the editor's tab strip (its page holder 0).
 enum EditorPage : int {
     kPageEdit = 0,
     kPageRope = 1,
@@ -65,18 +70,22 @@ enum EditorPage : int {
 constexpr int kPanelOpenWidth = 200;
 constexpr int kPanelGrowth = 20;
 
+/// What a button of the editor is: an action, or a tool that makes new
+/// elements (and starts from a clean selection) or works on the selection.
+enum class ToolKind { NotATool, Creating, Selecting };
+ToolKind toolKind(int buttonIndex);
+
 /// True for the indices of the tool buttons (the ones that set `tool`).
-bool isToolButton(int index);
+inline bool isToolButton(int index) { return toolKind(index) != ToolKind::NotATool; }
 
 /// The level editor: the edited world, a panel that slides in from the left
 /// with three tabbed pages of widgets, and the mouse gesture in progress.
-/// One global instance (`editor`) lives for the whole run.
+/// The shell owns the one of the game and runs it while in the editor.
 class SlideMenu {
 public:
     unsigned panelTexture = 0;    ///< GL texture of "slidemenu.bmp"
     int panelWidth = 0;           ///< pixels; 0 on entry, grows to 200
     int panelHeight = 600;        ///< pixels; never changes
-    bool active = false;          ///< shown and updated
     bool mouseOverPanel = false;  ///< recomputed each frame
     int tool = kButtonVertex;     ///< index of the selected tool button
     std::string themeStatus;      ///< result of the last Apply theme
@@ -91,27 +100,26 @@ public:
     std::vector<Button> buttons;
     std::vector<Insert> inserts;
     std::vector<Slide> slides;
+    /// The editor's tab strip, holder 0 of its widgets.
+    std::vector<PageHolder> pageHolders;
     bool playWanted = false;      ///< F12 or "Play it": play the edited level next
 
-    /// Builds the widgets and appends the editor's tab strip to the
-    /// program-wide page holders (it becomes holder 0 when the list was empty).
-    SlideMenu();
-
-    /// Loads the panel picture. Needs a current GL context; called each time
-    /// the window is created.
-    void setPanelTexture(const std::string& fileName);
+    /// Builds the widgets and the tab strip. Themes are looked up, and made
+    /// current, in `game`.
+    explicit SlideMenu(Game& game);
 
     /// Shows the editor with its panel closed. Everything else (world, tool,
     /// page, field texts, statuses) stays as the editor was left.
     void enterEditor();
 
     /// One editor frame; dt is the frame time in 10 ms units (0 or 1).
-    /// Reads only `mouse`, `keys` and the world; never calls GL.
-    void update(float dt);
+    /// Reads only `mouse`, `keys` and the world; never calls GL. Returns
+    /// "leave" after Back (the rest of the frame, the gesture, still runs).
+    ModeRequest update(float dt);
 
     /// Draws the world, the panel, its widgets and the gesture guide.
     /// Needs a current GL context.
-    void draw();
+    void draw(const WorldTextures& textures);
 
     /// Types one virtual key into every focused text field and clears that
     /// field's status. Called for every key press, active or not.
@@ -141,6 +149,10 @@ public:
 
     void saveLevel();
     void loadLevel();
+    /// Opens the level file at path (used as given) as the level being
+    /// edited, as saved: nothing to undo, no unsaved changes, and its name in
+    /// the Save field. Returns false, changing nothing, when it cannot be read.
+    bool openFile(const std::string& path);
     void applyThemeFromField();
     /// True when nothing unsaved would be lost, or the author answers Yes to
     /// question (asked after a line saying that changes are not saved).
@@ -149,6 +161,10 @@ public:
     // Undo and redo (Ctrl+Z; Ctrl+Y or Ctrl+Shift+Z). Each tool gesture,
     // slider drag and action button that changes the world is one step.
 
+    /// Carries out a key that is a command in the editor: Ctrl+Z, Ctrl+Y,
+    /// Ctrl+Shift+Z, and F12 (play the level). Returns whether it was one (any
+    /// key with Ctrl held is). The shell calls it while the editor is shown.
+    bool commandKey(int code);
     /// Goes back one step; does nothing while the mouse button is held.
     void undo();
     /// Goes forward one undone step; does nothing while the button is held.
@@ -165,12 +181,14 @@ public:
     EditHistory history;
 
 private:
+    Game& game_;
+
     void addButton(const char* label, Vector2D position, Vector2D size, int page);
     void addInsert(const char* label, Vector2D position);
     void addSlide(const char* label, Vector2D position, int width, int page, float value);
     void updateWidgets();
     void applySliderEffects();
-    void runButtonActions();
+    ModeRequest runButtonActions();
 
     void updateGesture();
     void beginGesture();
@@ -181,8 +199,6 @@ private:
 
     void beginChange();
     void finishChange();
-    /// Takes a key pressed with Ctrl held as a command; true when Ctrl is held.
-    bool shortcutKey(int code);
 
     bool isWorldFile(const std::string& path) const;
 
@@ -197,6 +213,3 @@ private:
 /// player's folder, in the working folder, and, for a bare name, in the
 /// shipped levels folder.
 std::vector<std::string> levelLoadPaths(const std::string& name);
-
-/// The editor, defined with the other globals (constructed last).
-extern SlideMenu editor;

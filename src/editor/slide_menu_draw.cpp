@@ -3,31 +3,21 @@
 #include <GL/gl.h>
 
 #include "app/input.h"
-#include "app/texture.h"
 #include "editor/slide_menu.h"
 #include "ui/overlay.h"
 #include "ui/page_holder.h"
 #include "ui/text.h"
+#include "ui/world_draw.h"
 
 namespace {
 
 constexpr float kLabelSize = 10.0f;
 
-int editorPage()
-{
-    return pageHolders.empty() ? -1 : pageHolders[0].currentPage;
-}
-
 }  // namespace
 
-void SlideMenu::setPanelTexture(const std::string& fileName)
+void SlideMenu::draw(const WorldTextures& textures)
 {
-    panelTexture = loadTexture(fileName);
-}
-
-void SlideMenu::draw()
-{
-    world.draw();
+    drawWorld(world, textures);
 
     beginOverlay();
     placeAt(0, 0);
@@ -56,12 +46,12 @@ void SlideMenu::draw()
     glEnd();
     glEnable(GL_BLEND);
 
-    for (Button& button : buttons) button.draw();
-    for (Insert& insert : inserts) insert.draw();
-    for (Slide& slide : slides) slide.draw();
+    for (Button& button : buttons) button.draw(pageHolders);
+    for (Insert& insert : inserts) insert.draw(pageHolders);
+    for (Slide& slide : slides) slide.draw(pageHolders);
     for (PageHolder& holder : pageHolders) holder.draw();
 
-    const int page = editorPage();
+    const int page = pageHolders.empty() ? -1 : pageHolders[0].currentPage;
     if (page == kPageEdit) {
         drawTextCentered("Selected:", 100, 340, kLabelSize);
         if (tool >= 0 && tool < static_cast<int>(buttons.size()))

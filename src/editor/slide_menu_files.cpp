@@ -74,6 +74,7 @@ void SlideMenu::loadLevel()
         level.name = name;
         if (!level.load(path)) continue;
         buildSimulation(level, world);
+        applyLevelTheme(game_, level);
         selectAll(false);
         loadedInChange = true;
         worldFile = findFileIgnoringCase(path).value_or(path);
@@ -81,6 +82,25 @@ void SlideMenu::loadLevel()
         return;
     }
     loadStatus = "Unable to load";
+}
+
+bool SlideMenu::openFile(const std::string& path)
+{
+    Level level;
+    if (!level.load(path)) return false;
+    buildSimulation(level, world);
+    applyLevelTheme(game_, level);
+    selectAll(false);
+    history.clear();
+    changeOpen = false;
+    savedState = history.currentState();
+    worldFile = findFileIgnoringCase(path).value_or(path);
+    std::string name = std::filesystem::path(path).filename().string();
+    if (name.size() > 4 && (name.ends_with(".TXT") || name.ends_with(".txt")))
+        name.resize(name.size() - 4);
+    inserts[kInsertSaveName].text = name;
+    loadStatus = "Level loaded";
+    return true;
 }
 
 bool SlideMenu::isWorldFile(const std::string& path) const
@@ -100,14 +120,15 @@ void SlideMenu::applyThemeFromField()
 {
     // The name is kept even when no theme matches: a later Save writes it.
     themeName = inserts[kInsertTheme].text;
-    themeStatus = applyTheme(themeName) ? "Theme Applyed" : "Invalid Theme";
+    themeStatus = applyTheme(game_, themeName) ? "Theme Applyed" : "Invalid Theme";
 }
 
 void SlideMenu::editorKeyDown(int code)
 {
     // Enter and the arrows belong to the camera, not to the fields.
     if (code == kVkReturn || (code >= kVkLeft && code <= kVkDown)) return;
-    if (shortcutKey(code)) return;
+    // With Ctrl held a key is a command, never text; F12 is a command too.
+    if (keys[kVkControl] || code == kVkF12) return;
 
     std::string* statuses[kEditorInsertCount] = {&themeStatus, &saveStatus, &loadStatus};
     for (int i = 0; i < static_cast<int>(inserts.size()); ++i) {

@@ -19,23 +19,6 @@ int firstUnplacedCorner(const Vertex& triangle)
     return -1;
 }
 
-bool startsFresh(int tool)
-{
-    // Creating tools start from a clean selection so that what they make is
-    // the only thing marked; Select, Unselect and Move work on the selection.
-    switch (tool) {
-    case kButtonVertex:
-    case kButtonRope:
-    case kButtonBall:
-    case kButtonDockPoint:
-    case kButtonExitPoint:
-    case kButtonLine:
-        return true;
-    default:
-        return false;
-    }
-}
-
 }  // namespace
 
 void SlideMenu::updateGesture()
@@ -53,7 +36,9 @@ void SlideMenu::updateGesture()
 void SlideMenu::beginGesture()
 {
     beginChange();
-    if (startsFresh(tool)) selectAll(false);
+    // Creating tools start from a clean selection so that what they make is
+    // the only thing marked; Select, Unselect and Move work on the selection.
+    if (toolKind(tool) == ToolKind::Creating) selectAll(false);
     dragStart = mouse.world;
     dragging = true;
 

@@ -5,6 +5,7 @@
 #include "editor/selectable_points.h"
 #include "editor/slide_menu.h"
 #include "level/build_simulation.h"
+#include "level/rope_selection.h"
 
 void SlideMenu::selectAll(bool value)
 {
@@ -45,21 +46,9 @@ void SlideMenu::removeSelected()
 
 void SlideMenu::stepRopeSelection(int step)
 {
-    const int count = static_cast<int>(world.ropes.size());
-    if (count == 0) return;
-
     // With no rope selected both directions start at rope 0.
-    int next = 0;
-    for (int i = 0; i < count; ++i) {
-        if (world.ropes[i].selected) {
-            next = i + step;
-            world.ropes[i].selected = false;
-            break;
-        }
-    }
-    if (next < 0) next = count - 1;
-    if (next >= count) next = 0;
-
+    const int next = ::stepRopeSelection(world.ropes, 0, step);
+    if (next < 0) return;
     Rope& rope = world.ropes[next];
     rope.selected = true;
     // Show the rope's length without counting it as a slider change. A rope
@@ -69,10 +58,7 @@ void SlideMenu::stepRopeSelection(int step)
 
 void SlideMenu::setRopeLength(float length)
 {
-    for (Rope& rope : world.ropes) {
-        if (!rope.selected) continue;
-        for (Spring& spring : rope.springs) spring.restLength = length;
-    }
+    setSelectedRopesLength(world.ropes, length);
 }
 
 void SlideMenu::updateTextureCoordinates()

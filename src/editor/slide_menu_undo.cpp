@@ -41,7 +41,7 @@ std::string SlideMenu::captureState() const
     std::string state;
     putText(state, captureWorld(world));
     putText(state, themeName);
-    putText(state, currentThemeName);
+    putText(state, game_.currentThemeName);
     for (const Slide& slide : slides)
         state.append(reinterpret_cast<const char*>(&slide.value), sizeof slide.value);
     return state;
@@ -56,7 +56,7 @@ void SlideMenu::restoreState(const std::string& state)
     if (!getText(in, worldBytes) || !getText(in, name) || !getText(in, shownTheme)) return;
     if (!restoreWorld(worldBytes, world)) return;
     themeName = name;
-    if (shownTheme != currentThemeName) applyTheme(shownTheme);
+    if (shownTheme != game_.currentThemeName) applyTheme(game_, shownTheme);
     for (Slide& slide : slides) {
         if (in.size() < sizeof slide.value) break;
         std::memcpy(&slide.value, in.data(), sizeof slide.value);
@@ -103,18 +103,19 @@ bool SlideMenu::hasUnsavedChanges() const
     return changeOpen || history.currentState() != savedState;
 }
 
-bool SlideMenu::shortcutKey(int code)
+bool SlideMenu::commandKey(int code)
 {
-    // F12 plays the level; no field types it, so it is free in every page.
+    // F12 plays the level; no field types it, so it is free on every page.
     if (code == kVkF12) {
-        if (active && !dragging && !mouse.leftDown) playWanted = true;
+        if (!dragging && !mouse.leftDown) playWanted = true;
         return true;
     }
-    // With Ctrl held a key is a command and never text.
     if (!keys[kVkControl]) return false;
-    if (!active) return true;
-    if (code == 'Z' && keys[kVkShift]) redo();
-    else if (code == 'Z') undo();
-    else if (code == 'Y') redo();
+    if (code == 'Z' && keys[kVkShift])
+        redo();
+    else if (code == 'Z')
+        undo();
+    else if (code == 'Y')
+        redo();
     return true;
 }

@@ -1,5 +1,6 @@
 #include "game/level_arguments.h"
 
+#include "game/shell.h"
 #include "level/level_file_check.h"
 
 LevelArguments parseLevelArguments(const std::vector<std::string>& words)
@@ -35,4 +36,11 @@ std::string levelArgumentsProblem(const LevelArguments& arguments)
     const std::string problem = levelFileProblem(arguments.file);
     if (problem.empty()) return {};
     return "tangloop: cannot open the level file " + arguments.file + ": " + problem;
+}
+
+void applyLevelArguments(const LevelArguments& arguments, Shell& shell)
+{
+    if (arguments.open == LevelArguments::Open::None) return;
+    shell.startFile = arguments.file;
+    shell.startInEditor = arguments.open == LevelArguments::Open::Edit;
 }

@@ -17,6 +17,11 @@ struct LevelArguments {
 /// business; pass only the words they left.
 LevelArguments parseLevelArguments(const std::vector<std::string>& words);
 
+class Shell;
+
+/// Has the shell open the named level once it has started.
+void applyLevelArguments(const LevelArguments& arguments, Shell& shell);
+
 /// Checks the file of parsed arguments before any window opens. Returns the
 /// line to print to stderr when it cannot be opened (the game then exits 1),
 /// empty when it can or when no file was named.

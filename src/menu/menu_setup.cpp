@@ -102,6 +102,7 @@ void storeLevelListField(LevelList& list, int field, float number)
     case 1: list.position.y = number; break;
     case 2: list.size.x = number; break;
     case 3: list.size.y = number; break;
+    case 4: list.authorLevels = isFlagSet(number); break;
     default: break;
     }
 }
@@ -148,19 +149,18 @@ void parseMenuSetup(std::string_view text, std::vector<Menu>& screens,
     setUpCredits(screens);
 }
 
-void readMenuSetup(const std::string& fileName)
+void readMenuSetup(std::vector<Menu>& screens, const std::string& fileName)
 {
     std::string text;
     if (readWholeFile(fileName, text)) {
-        parseMenuSetup(text, menus, [](Level& level, const std::string& levelFile) {
+        parseMenuSetup(text, screens, [](Level& level, const std::string& levelFile) {
             return level.load(levelFile);
         });
     }
-    menuCount = static_cast<int>(menus.size());
 }
 
-void loadMenuPictures()
+void loadMenuPictures(std::vector<Menu>& screens)
 {
-    for (Menu& screen : menus)
+    for (Menu& screen : screens)
         screen.texture = loadTexture(screen.pictureFile);
 }

@@ -65,7 +65,7 @@ void Rope::solveSpring(int i)
     applySpringForce(spring, a, b, d);
 }
 
-void Rope::simulate(float dt)
+void Rope::simulate(float dt, Vector2D gravity)
 {
     // All spring forces are summed before any point moves.
     int springCount = static_cast<int>(springs.size());

@@ -2,8 +2,10 @@
 
 #include "app/globals.h"
 #include "app/input.h"
+#include "level/build_simulation.h"
 #include "level/game.h"
 #include "level/progress.h"
+#include "level/rope_selection.h"
 #include "physics/constants.h"
 #include "ui/widget_input.h"
 
@@ -19,23 +21,9 @@ Button makePanelButton(const char* label, float x, float y, float width, float h
     return button;
 }
 
-bool isNearSegment(const Vector2D& a, const Vector2D& b, const Vector2D& point)
-{
-    return distance(closestPointOnSegment(a, b, point), point) < kPickRadius;
-}
-
-/// Whether any segment between consecutive points of the rope passes within
-/// the pick radius of `point`.
-bool isNearRope(const Rope& rope, const Vector2D& point)
-{
-    for (std::size_t k = 0; k + 1 < rope.masses.size(); ++k)
-        if (isNearSegment(rope.masses[k].position, rope.masses[k + 1].position, point)) return true;
-    return false;
-}
-
 }  // namespace
 
-PlayMenu::PlayMenu()
+PlayMenu::PlayMenu(Game& game) : game_(game)
 {
     buttons.push_back(makePanelButton("Sel Next Rope", 10.0f, 150.0f, 180.0f, 20.0f));
     buttons.push_back(makePanelButton("Sel Prev Rope", 10.0f, 180.0f, 180.0f, 20.0f));
@@ -69,9 +57,9 @@ void PlayMenu::prepareLevel()
     fade = 0.0f;
 }
 
-void PlayMenu::update(float dt)
+ModeRequest PlayMenu::update(float dt)
 {
-    if (!active) return;
+    ModeRequest request;
     mouseOverPanel = mouseInside(panelPosition, panelSize.x, panelSize.y);
 
     // Fade to black once the level is done; the completion screen answers
@@ -83,7 +71,10 @@ void PlayMenu::update(float dt)
     if (fade == 1.0f) {
         for (BText& text : descriptionTexts) text.update();
         returnButton.update();
-        if (returnButton.clicked) leaveLevel();
+        if (returnButton.clicked) {
+            leaveLevel();
+            request = ModeRequest::leave();
+        }
     }
 
     stepWorld(dt);
@@ -93,9 +84,8 @@ void PlayMenu::update(float dt)
 
     if (buttons[kExitLevel].clicked) {
         // Leaving unfinished counts for nothing.
-        if (completed) recordCompletion(game, levelNumber);
-        active = false;
-        inMainMenu = true;
+        if (completed) recordCompletion(game_, levelNumber);
+        request = ModeRequest::leave();
     }
 
     // prepareLevel always leaves a ball; a controller activated without it
@@ -111,19 +101,18 @@ void PlayMenu::update(float dt)
         placeRopes();
     else
         testExit();
+    return request;
 }
 
 void PlayMenu::leaveLevel()
 {
-    recordCompletion(game, levelNumber);
-    inMainMenu = true;
-    active = false;
+    recordCompletion(game_, levelNumber);
 }
 
 void PlayMenu::stepWorld(float dt)
 {
-    const float stepLength = (dt / static_cast<float>(subSteps)) * kPlayTimeScale;
-    for (int i = 0; i < subSteps; ++i) world.step(stepLength);
+    const float stepLength = (dt / static_cast<float>(world.subSteps)) * kPlayTimeScale;
+    for (int i = 0; i < world.subSteps; ++i) world.step(stepLength);
 }
 
 void PlayMenu::updatePanelActions()
@@ -157,29 +146,7 @@ void PlayMenu::endTry()
 void PlayMenu::restoreLevelRopes()
 {
     const int count = std::min(levelRopeCount, static_cast<int>(std::min(world.ropes.size(), level.ropes.size())));
-    for (int i = 0; i < count; ++i) {
-        Rope& rope = world.ropes[i];
-        const Rope& stored = level.ropes[i];
-        rope.masses.clear();
-        rope.springs.clear();
-        rope.broken = false;
-        for (const Mass& storedMass : stored.masses) {
-            rope.masses.emplace_back();
-            Mass& mass = rope.masses.back();
-            mass.position = storedMass.position;
-            mass.mass = storedMass.mass;
-            mass.fixed = storedMass.fixed;
-            mass.selected = false;
-        }
-        for (std::size_t j = 0; j < stored.springs.size() && j + 1 < rope.masses.size(); ++j) {
-            rope.springs.emplace_back();
-            Spring& spring = rope.springs.back();
-            spring.active = true;
-            spring.restLength = stored.springs[j].restLength;
-            spring.first = static_cast<int>(j);
-            spring.second = static_cast<int>(j) + 1;
-        }
-    }
+    for (int i = 0; i < count; ++i) copyRopeBody(level.ropes[i], world.ropes[i]);
 }
 
 void PlayMenu::restoreBalls()
@@ -204,26 +171,13 @@ void PlayMenu::testExit()
 
 void PlayMenu::setRopeLength(float length)
 {
-    for (Rope& rope : world.ropes) {
-        if (!rope.selected) continue;
-        for (Spring& spring : rope.springs) spring.restLength = length;
-    }
+    setSelectedRopesLength(world.ropes, length);
 }
 
 void PlayMenu::stepRopeSelection(int step)
 {
-    if (world.ropes.empty()) return;
-    const int last = static_cast<int>(world.ropes.size()) - 1;
-    int target = 0;
-    for (int i = levelRopeCount; i <= last; ++i) {
-        if (world.ropes[i].selected) {
-            target = i + step;
-            world.ropes[i].selected = false;
-            break;
-        }
-    }
-    if (target < levelRopeCount) target = last;
-    if (target > last) target = levelRopeCount;
+    const int target = ::stepRopeSelection(world.ropes, levelRopeCount, step);
+    if (target < 0) return;
     Rope& rope = world.ropes[target];
     if (!rope.locked) rope.selected = true;
     // A rope of a single point has no spring to show; the slider stays put.
@@ -267,7 +221,7 @@ void PlayMenu::updateHover()
     for (std::size_t i = static_cast<std::size_t>(levelRopeCount); i < world.ropes.size(); ++i)
         world.ropes[i].hovered = false;
     for (std::size_t i = static_cast<std::size_t>(levelRopeCount); i < world.ropes.size(); ++i) {
-        if (isNearRope(world.ropes[i], mouse.world)) {
+        if (isNearRope(world.ropes[i], mouse.world, kPickRadius)) {
             world.ropes[i].hovered = true;
             break;
         }
@@ -281,7 +235,7 @@ void PlayMenu::placeRopes()
     if (!mouseOverPanel && mouse.leftDown) {
         // selectRope ignores the level's ropes; with several hits the last wins.
         for (std::size_t i = 0; i < world.ropes.size(); ++i)
-            if (isNearRope(world.ropes[i], mouse.world)) selectRope(static_cast<int>(i));
+            if (isNearRope(world.ropes[i], mouse.world, kPickRadius)) selectRope(static_cast<int>(i));
         if (!dragging && hoverDock != -1) {
             dragStart = world.dockPoints[hoverDock].position;
             dragging = true;

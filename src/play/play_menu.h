@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "app/mode_request.h"
 #include "level/level.h"
 #include "physics/simulation.h"
 #include "physics/vector2d.h"
@@ -28,9 +29,12 @@ inline constexpr float kFadeStep = 0.01f;
 inline const char* const kTryLabel = "Try it out";
 inline const char* const kReturnLabel = "Return";
 
-/// The controller of the level being played: the side panel, rope placing,
-/// tries and the completion sequence. One instance, `playMenu`, lives for
-/// the whole run; it only acts while `active`.
+struct Game;
+struct WorldTextures;
+
+/// The play mode: the level being played, its side panel, rope placing,
+/// tries and the completion sequence. The shell owns the one of the game and
+/// runs it while the game is in play mode.
 class PlayMenu {
 public:
     Vector2D panelPosition;            ///< top-left corner of the side panel, overlay pixels
@@ -38,7 +42,6 @@ public:
     Vector2D savedCamera;              ///< cameraOffset when the current try began
     Vector2D savedBallPosition;        ///< ball 0's position when the current try began
     Level level;                       ///< the level as loaded
-    bool active = false;               ///< shown and updated
     bool placing = true;               ///< no try running: ball 0 held, ropes editable
     bool mouseOverPanel = false;       ///< the pointer is over the side panel this frame
     bool dragging = false;             ///< a rope drag that began on a dock point
@@ -56,17 +59,22 @@ public:
     std::vector<BText> descriptionTexts; ///< name and description, shown after completion
     int levelNumber = 0;               ///< row of the level in game.levels
 
-    /// Makes the panel's buttons and slider.
-    PlayMenu();
+    /// Makes the panel's buttons and slider. Progress is recorded in `game`,
+    /// and a level's theme made current there.
+    explicit PlayMenu(Game& game);
 
     /// One frame with frame time dt (0 or 1): fade, the completion screen,
     /// the world's sub-steps, the panel, then rope placing or the exit test.
-    /// Reads mouse; no GL. Does nothing while inactive.
-    void update(float dt);
+    /// Reads mouse; no GL. Returns "leave" once the player has left the level
+    /// (the rest of the frame still runs).
+    ModeRequest update(float dt);
 
     /// Camera follow during a try, the world, the drag line, the fade and the
-    /// panel. GL only; does nothing while inactive.
-    void draw();
+    /// panel. GL only.
+    void draw(const WorldTextures& textures);
+
+    /// The game this play mode records progress in.
+    Game& game() { return game_; }
 
     /// The play mode's part of a level start, after world is built: counts
     /// the level's ropes, adds a substitute ball when there is none, holds
@@ -88,6 +96,8 @@ public:
     void selectRope(int index);
 
 private:
+    Game& game_;
+
     void stepWorld(float dt);
     void updatePanelActions();
     void leaveLevel();
@@ -103,6 +113,3 @@ private:
     void drawDragLine() const;
     void drawPanel() const;
 };
-
-/// The play-mode controller. Defined with the other globals.
-extern PlayMenu playMenu;

@@ -5,6 +5,7 @@
 #include "app/globals.h"
 #include "play/play_menu.h"
 #include "ui/overlay.h"
+#include "ui/world_draw.h"
 
 /// Darkening of the panel area before its picture is added on top.
 static constexpr float kPanelShade = 0.2f;
@@ -60,11 +61,10 @@ void PlayMenu::drawPanel() const
     glDisable(GL_TEXTURE_2D);
 }
 
-void PlayMenu::draw()
+void PlayMenu::draw(const WorldTextures& textures)
 {
-    if (!active) return;
     followWithCamera();
-    world.draw();
+    drawWorld(world, textures);
     if (dragging) drawDragLine();
 
     beginOverlay();

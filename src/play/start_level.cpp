@@ -1,7 +1,8 @@
 #include "play/start_level.h"
 
-#include "app/globals.h"
 #include "level/build_simulation.h"
+#include "level/game.h"
+#include "level/level_reader.h"
 #include "play/description_layout.h"
 
 namespace {
@@ -44,19 +45,25 @@ bool startLevelFile(PlayMenu& menu, const std::string& fileName, const std::stri
 
     const bool loaded = level.load(fileName);  // an unreadable file plays as an empty level
     buildSimulation(level, menu.world);
+    applyLevelTheme(menu.game(), level);
 
-    cameraOffset = menu.world.balls.empty() ? kNoBallCamera : menu.world.balls[0].position;
     layoutLevelTexts(menu.descriptionTexts, title, level.description);
     menu.prepareLevel();
     return loaded;
 }
 
-void startLevel(PlayMenu& menu, const std::string& name, int index)
+void startLevelText(PlayMenu& menu, std::string_view text, const std::string& title, int index)
 {
-    startLevelFile(menu, "levels/" + name + ".txt", name, index);
+    menu.level = Level(title);
+    parseLevel(text, menu.level);
+    menu.levelNumber = index;
+    buildSimulation(menu.level, menu.world);
+    applyLevelTheme(menu.game(), menu.level);
+    layoutLevelTexts(menu.descriptionTexts, title, menu.level.description);
+    menu.prepareLevel();
 }
 
-void startLevel(const std::string& name, int index)
+void startLevel(PlayMenu& menu, const std::string& name, int index)
 {
-    startLevel(playMenu, name, index);
+    startLevelFile(menu, levelFilePath(name), name, index);
 }

@@ -33,10 +33,10 @@ void setFieldColour(bool focused)
 
 } // namespace
 
-void Insert::update()
+void Insert::update(PageHolders holders)
 {
     // Text fields have no alwaysVisible flag.
-    if (!onShownPage(false, holderIndex, pageIndex)) return;
+    if (!onShownPage(false, holderIndex, pageIndex, holders)) return;
 
     if (text.size() > kMaxLength) text.resize(kMaxLength);
     focused = mouseInside(position, size.x, size.y);
@@ -71,9 +71,9 @@ std::string Insert::shownText() const
     return text;
 }
 
-void Insert::draw() const
+void Insert::draw(PageHolders holders) const
 {
-    if (!onShownPage(false, holderIndex, pageIndex)) return;
+    if (!onShownPage(false, holderIndex, pageIndex, holders)) return;
 
     beginOverlay();
     placeAt(position.x, position.y - kLabelRise);
@@ -84,12 +84,7 @@ void Insert::draw() const
     setFieldColour(focused);
     glDisable(GL_BLEND);
     placeAt(position.x, position.y);
-    glBegin(GL_LINE_LOOP);
-    glVertex2f(0.0f, 0.0f);
-    glVertex2f(size.x, 0.0f);
-    glVertex2f(size.x, size.y);
-    glVertex2f(0.0f, size.y);
-    glEnd();
+    drawOutlineRect(size.x, size.y);
 
     placeAt(position.x, position.y + size.y * 0.25f);
     drawText(shownText(), kTextSize);

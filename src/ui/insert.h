@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "physics/vector2d.h"
+#include "ui/page_holder.h"
 
 /// A one-line text field. It has the keyboard exactly while the mouse is over
 /// its box; its owner's key handler feeds it virtual-key codes.
@@ -20,7 +21,7 @@ struct Insert {
 
     /// Cuts the text to kMaxLength and takes focus from the mouse, once per
     /// frame; no GL. Does nothing off a shown page.
-    void update();
+    void update(PageHolders holders = {});
     /// Applies one key press (virtual-key code) to the text, whatever the
     /// focus: codes 0x30-0x7A append that character, Space a space,
     /// Backspace removes the last one; Enter, arrows and the rest do nothing.
@@ -30,7 +31,7 @@ struct Insert {
     /// every 500 ms of tickCount().
     std::string shownText() const;
     /// Caption, box and text in overlay pixels. GL only.
-    void draw() const;
+    void draw(PageHolders holders = {}) const;
 };
 
 /// Hands one key press to every focused field, shown or not. Called by the

@@ -17,9 +17,9 @@ constexpr float kCaptionSize = 10.0f;
 
 } // namespace
 
-void Slide::update()
+void Slide::update(PageHolders holders)
 {
-    if (!onShownPage(alwaysVisible, holderIndex, pageIndex)) return;
+    if (!onShownPage(alwaysVisible, holderIndex, pageIndex, holders)) return;
 
     changed = false;
     hover = mouseInside(position, static_cast<float>(width), static_cast<float>(kBarHeight));
@@ -45,9 +45,9 @@ std::string Slide::caption() const
     return label + ": " + digits;
 }
 
-void Slide::draw() const
+void Slide::draw(PageHolders holders) const
 {
-    if (!onShownPage(alwaysVisible, holderIndex, pageIndex)) return;
+    if (!onShownPage(alwaysVisible, holderIndex, pageIndex, holders)) return;
 
     beginOverlay();
     placeAt(position.x, position.y);
@@ -57,12 +57,7 @@ void Slide::draw() const
     glColor3f(1.0f, 1.0f, 1.0f);
     const float w = static_cast<float>(width);
     const float h = static_cast<float>(kBarHeight);
-    glBegin(GL_LINE_LOOP);
-    glVertex2f(0.0f, 0.0f);
-    glVertex2f(w, 0.0f);
-    glVertex2f(w, h);
-    glVertex2f(0.0f, h);
-    glEnd();
+    drawOutlineRect(w, h);
     const float marker = w * 0.01f * value;
     glBegin(GL_LINES);
     glVertex2f(marker, 0.0f);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "physics/vector2d.h"
+#include "ui/page_holder.h"
 
 /// A horizontal slider, 10 pixels high, whose value (0 to 100) follows the
 /// mouse while the left button is held over the bar.
@@ -20,9 +21,9 @@ struct Slide {
     int pageIndex = 0;
 
     /// Polls mouse once per frame; no GL. Does nothing off a shown page.
-    void update();
+    void update(PageHolders holders = {});
     /// Bar, marker and caption in overlay pixels. GL only.
-    void draw() const;
+    void draw(PageHolders holders = {}) const;
     /// The caption drawn above the bar: the label, and while hovered
     /// ": " and the value truncated toward zero.
     std::string caption() const;

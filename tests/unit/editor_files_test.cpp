@@ -15,16 +15,10 @@ protected:
         EditorTest::SetUp();
         previous = std::filesystem::current_path();
         std::filesystem::current_path(folder.root());
-        savedThemes = game.themes;
-        savedThemeName = currentThemeName;
-        savedTexture = currentTexture;
     }
     void TearDown() override
     {
         std::filesystem::current_path(previous);
-        game.themes = savedThemes;
-        currentThemeName = savedThemeName;
-        currentTexture = savedTexture;
         EditorTest::TearDown();
     }
 
@@ -37,9 +31,6 @@ protected:
 
     TestFolder folder;
     std::filesystem::path previous;
-    std::vector<Game::Theme> savedThemes;
-    std::string savedThemeName;
-    const unsigned int* savedTexture = nullptr;
 };
 
 }  // namespace
@@ -127,7 +118,7 @@ TEST_F(EditorFilesTest, FailedLoadKeepsTheWorldAndAnEmptyFileEmptiesIt)
 
 TEST_F(EditorFilesTest, ApplyThemeKeepsTheNameAndReportsWhetherItExists)
 {
-    game.themes = {{"Grass", 7}, {"Stone", 8}};
+    shell->game.themes = {{"Grass", 7}, {"Stone", 8}};
     typeInto(kInsertTheme, "STONE");
     clickButton(kButtonApplyTheme);
     EXPECT_EQ(ed->themeStatus, "Invalid Theme");
@@ -136,7 +127,7 @@ TEST_F(EditorFilesTest, ApplyThemeKeepsTheNameAndReportsWhetherItExists)
     ed->inserts[kInsertTheme].text = "Stone";
     clickButton(kButtonApplyTheme);
     EXPECT_EQ(ed->themeStatus, "Theme Applyed");
-    EXPECT_EQ(currentThemeName, "Stone");
+    EXPECT_EQ(shell->game.currentThemeName, "Stone");
     clickButton(kButtonSave);
     EXPECT_NE(folder.read("output.txt").find("{3}<Stone>"), std::string::npos);
 }

@@ -12,8 +12,8 @@ TEST_F(EditorTest, ToolButtonsAreExactlyTheNineToolIndices)
     EXPECT_EQ(tools, (std::vector<int>{0, 1, 2, 5, 6, 9, 16, 19, 20}));
     EXPECT_EQ(ed->buttons[kButtonDockPoint].label, "Dock point");
     EXPECT_TRUE(ed->buttons[kButtonBack].alwaysVisible);
-    EXPECT_EQ(pageHolders[0].tabWidth, 63);
-    EXPECT_EQ(pageHolders[0].pages[2].name, "Misc");
+    EXPECT_EQ(ed->pageHolders[0].tabWidth, 63);
+    EXPECT_EQ(ed->pageHolders[0].pages[2].name, "Misc");
 }
 
 TEST_F(EditorTest, PanelOpensByTwentyPixelsAndReachesTwoHundredInTenFrames)
@@ -38,11 +38,10 @@ TEST_F(EditorTest, EnteringAgainKeepsWorldToolPageAndFields)
     type("HILL");
     ed->saveStatus = "kept";
     clickButton(kButtonBack);
-    EXPECT_FALSE(ed->active);
-    EXPECT_TRUE(inMainMenu);
+    EXPECT_EQ(shell->mode(), Mode::Menu);
 
-    ed->enterEditor();
-    EXPECT_TRUE(ed->active);
+    shell->carryOut(ModeRequest::enterEditor());
+    EXPECT_EQ(shell->mode(), Mode::Editor);
     EXPECT_EQ(ed->panelWidth, 0);
     EXPECT_EQ(ed->tool, kButtonBall);
     EXPECT_EQ(page(), kPageMisc);
@@ -99,8 +98,7 @@ TEST_F(EditorTest, BackReturnsToMenuAndTheGestureStillEndsThatFrame)
     // still built from the last position outside the panel.
     frame(100, 570, {5, 5}, true);
     frame(100, 570, {5, 5}, false);
-    EXPECT_TRUE(inMainMenu);
-    EXPECT_FALSE(ed->active);
+    EXPECT_EQ(shell->mode(), Mode::Menu);
     ASSERT_EQ(ed->world.ropes.size(), 1u);
     EXPECT_FLOAT_EQ(ed->world.ropes[0].masses.back().position.x, 1.0f);
 }

@@ -18,33 +18,28 @@ protected:
         EditorTest::SetUp();
         previous = std::filesystem::current_path();
         std::filesystem::current_path(folder.root());
-        savedThemes = game.themes;
-        savedThemeName = currentThemeName;
-        savedTexture = currentTexture;
-        game.themes = {Game::Theme{"Rock", 6}, Game::Theme{"Sand", 7}};
-        makeThemeCurrent(game.themes[0]);
+        shell->game.themes = {Game::Theme{"Rock", 6}, Game::Theme{"Sand", 7}};
+        makeThemeCurrent(shell->game, shell->game.themes[0]);
     }
     void TearDown() override
     {
         std::filesystem::current_path(previous);
-        game.themes = savedThemes;
-        currentThemeName = savedThemeName;
-        currentTexture = savedTexture;
         EditorTest::TearDown();
     }
 
     /// What a save would write, and everything else the world holds.
-    std::string saved() const { return formatLevel(ed->world, ed->themeName); }
-    std::string whole() const
+    std::string saved() { return formatLevel(ed->world, ed->themeName); }
+    std::string whole()
     {
-        return captureWorld(ed->world) + "|" + ed->themeName + "|" + currentThemeName;
+        return captureWorld(ed->world) + "|" + ed->themeName + "|" + shell->game.currentThemeName;
     }
 
+    /// A key press as the window delivers it, with Ctrl and Shift as given.
     void pressKey(int code, bool ctrl, bool shift = false)
     {
         keys[kVkControl] = ctrl;
         keys[kVkShift] = shift;
-        ed->editorKeyDown(code);
+        shell->handleMessage({MessageKind::KeyDown, static_cast<std::uint32_t>(code), 0});
         keys[kVkControl] = keys[kVkShift] = false;
     }
 
@@ -63,9 +58,6 @@ protected:
 
     TestFolder folder;
     std::filesystem::path previous;
-    std::vector<Game::Theme> savedThemes;
-    std::string savedThemeName;
-    const unsigned int* savedTexture = nullptr;
 };
 
 }  // namespace
@@ -132,10 +124,10 @@ TEST_F(EditorUndoTest, EveryKindOfChangeIsOneStepThatUndoesAndRedoesToTheExactBy
         EXPECT_EQ(saved(), savedBytes[i]) << "redo " << changes[i - 1].name;
         EXPECT_EQ(whole(), wholeBytes[i]) << "redo " << changes[i - 1].name;
     }
-    EXPECT_EQ(currentThemeName, "Sand");
+    EXPECT_EQ(shell->game.currentThemeName, "Sand");
     pressKey('Z', true);
     pressKey('Z', true);
-    EXPECT_EQ(currentThemeName, "Rock");
+    EXPECT_EQ(shell->game.currentThemeName, "Rock");
 }
 
 TEST_F(EditorUndoTest, ANewChangeDropsRedoAndClicksThatChangeNothingLeaveNoStep)
@@ -221,7 +213,7 @@ TEST_F(EditorUndoTest, UnsavedWorkIsOnlyLostAfterAYes)
 
     answer() = MessageAnswer::No;
     clickButton(kButtonBack);
-    EXPECT_TRUE(ed->active);
+    EXPECT_EQ(shell->mode(), Mode::Editor);
     ed->inserts[kInsertLoadName].text = "HILL";
     clickButton(kButtonLoad);
     EXPECT_EQ(ed->world.balls.size(), 1u);
@@ -243,7 +235,7 @@ TEST_F(EditorUndoTest, UnsavedWorkIsOnlyLostAfterAYes)
     clickButton(kButtonSave);
     EXPECT_EQ(questions().size(), 4u);
     clickButton(kButtonBack);  // nothing unsaved
-    EXPECT_FALSE(ed->active);
+    EXPECT_EQ(shell->mode(), Mode::Menu);
     EXPECT_EQ(questions().back().find("The level has changes"), 0u);
 }
 

@@ -113,29 +113,25 @@ TEST_F(ListScanTest, MissingOrReadOnlyListKeepsTheOldLog)
 
 TEST(Themes, ApplyThemeMakesTheLastMatchCurrent)
 {
-    const Game saved = game;
+    Game game;
     game.themes = {{"Grass", 3}, {"Rock", 4}, {"Grass", 5}};
 
-    EXPECT_TRUE(applyTheme("Grass"));
-    ASSERT_NE(currentTexture, nullptr);
-    EXPECT_EQ(*currentTexture, 5u);
-    EXPECT_EQ(currentThemeName, "Grass");
+    EXPECT_TRUE(applyTheme(game, "Grass"));
+    ASSERT_NE(game.currentTexture, nullptr);
+    EXPECT_EQ(*game.currentTexture, 5u);
+    EXPECT_EQ(game.currentThemeName, "Grass");
 
     // No match leaves the current theme alone; names are case-sensitive.
-    EXPECT_FALSE(applyTheme("rock"));
-    EXPECT_EQ(*currentTexture, 5u);
-    EXPECT_EQ(currentThemeName, "Grass");
+    EXPECT_FALSE(applyTheme(game, "rock"));
+    EXPECT_EQ(*game.currentTexture, 5u);
+    EXPECT_EQ(game.currentThemeName, "Grass");
 
     // A theme whose picture failed still applies, with texture 0.
     game.themes.push_back({"Broken", 0});
-    currentTexture = nullptr;
-    EXPECT_TRUE(applyTheme("Broken"));
-    ASSERT_NE(currentTexture, nullptr);
-    EXPECT_EQ(*currentTexture, 0u);
-
-    currentTexture = nullptr;
-    currentThemeName.clear();
-    game = saved;
+    game.currentTexture = nullptr;
+    EXPECT_TRUE(applyTheme(game, "Broken"));
+    ASSERT_NE(game.currentTexture, nullptr);
+    EXPECT_EQ(*game.currentTexture, 0u);
 }
 
 }  // namespace

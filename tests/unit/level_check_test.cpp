@@ -10,7 +10,7 @@
 
 #include "level/level.h"
 #include "level/level_reader.h"
-#include "play/level_check.h"
+#include "devtools/level_check.h"
 #include "level_test_folder.h"
 
 namespace {

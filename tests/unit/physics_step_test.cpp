@@ -96,7 +96,7 @@ TEST(WorldStep, FreeBallFallsAndComesToRestOnTheBottomWall)
     EXPECT_FLOAT_EQ(sim.balls[0].position.y, 0.99f);
 
     // The play mode's step: a third of a frame at half speed.
-    const float playStep = (1.0f / static_cast<float>(subSteps)) * kPlayTimeScale;
+    const float playStep = (1.0f / static_cast<float>(kSubSteps)) * kPlayTimeScale;
     float lowest = 1.0f;
     for (int i = 0; i < 6000; ++i) {
         sim.step(playStep);
@@ -183,4 +183,36 @@ TEST(WorldStep, SameWorldSteppedTwiceGivesBitIdenticalPositions)
     EXPECT_EQ(bitsA, bitsB);
     // And the world did not blow up on the way.
     forEachFloat(a, [](float v) { EXPECT_TRUE(std::isfinite(v)); });
+}
+
+TEST(WorldSettings, GravityAndSpeedCapAreTheWorldsOwn)
+{
+    // Two worlds with one free ball each; only their settings differ.
+    auto fall = [](Vector2D gravity, float cap, Vector2D start) {
+        Simulation world;
+        world.size = {100.0f, 100.0f};
+        world.gravity = gravity;
+        world.maxBallSpeed = cap;
+        Ball& ball = world.balls.emplace_back();
+        ball.velocity = start;
+        for (int i = 0; i < 30; ++i) world.step(1.0f);
+        return world.balls[0];
+    };
+    const Ball still = fall({0.0f, 0.0f}, kMaxBallSpeed, {});
+    EXPECT_EQ(still.position.y, 0.0f) << "no gravity, no fall";
+    const Ball sideways = fall({0.01f, 0.0f}, kMaxBallSpeed, {});
+    EXPECT_GT(sideways.position.x, 0.0f);
+    EXPECT_EQ(sideways.position.y, 0.0f);
+
+    // The cap clips what the ball carries into a step: a fast start is held
+    // to the world's own box.
+    const Ball slow = fall({0.0f, 0.0f}, 0.05f, {1.0f, 0.0f});
+    const Ball fast = fall({0.0f, 0.0f}, kMaxBallSpeed, {1.0f, 0.0f});
+    EXPECT_LT(slow.position.x, 30 * 0.05f + 1.0f);
+    EXPECT_GT(fast.position.x, 30 * 0.05f + 1.0f);
+
+    Simulation fresh;
+    EXPECT_EQ(fresh.gravity.y, kGravity.y);
+    EXPECT_EQ(fresh.maxBallSpeed, kMaxBallSpeed);
+    EXPECT_EQ(fresh.subSteps, kSubSteps);
 }

@@ -8,6 +8,7 @@
 #include "level/game.h"
 #include "play/play_menu.h"
 #include "play_test_support.h"
+#include "unit/fresh_shell.h"
 
 namespace {
 
@@ -21,33 +22,24 @@ const Vector2D kBallStart(-2.0f, -1.0f);
 /// A play mode on a small level: six dock points in two rows, a held ball
 /// and a second, free ball; optionally a rope of the level's own along the
 /// bottom. The mouse is driven by the test; frames use dt 0 unless a try
-/// needs the world to move.
+/// needs the world to move. The play mode is a fresh shell's.
 class PlayMenuTest : public ::testing::Test {
 protected:
     ScratchFolder folder;
-    Game savedGame = game;
-    MouseState savedMouse = mouse;
-    Vector2D savedCamera = cameraOffset;
-    bool savedInMainMenu = inMainMenu;
-    std::unique_ptr<PlayMenu> menu = std::make_unique<PlayMenu>();
+    FreshShell shell;
+    PlayMenu* menu = &shell->play;
+    Game& game = shell->game;
+    ModeRequest lastRequest;  ///< the last request the play mode made
 
     void SetUp() override
     {
         game.configFile = folder.file("config.txt");
-        game.completedLevels = 0;
         startLevel(false);
-    }
-    void TearDown() override
-    {
-        game = savedGame;
-        mouse = savedMouse;
-        cameraOffset = savedCamera;
-        inMainMenu = savedInMainMenu;
     }
 
     void startLevel(bool withLevelRope)
     {
-        menu = std::make_unique<PlayMenu>();
+        menu->level = Level();
         Level& level = menu->level;
         level.size = Vector2D(3.0f, 2.0f);
         for (Vector2D dock : {kDock0, kDock1, kDock2, kDock3, kDock4, Vector2D(1.0f, 0.0f)}) {
@@ -67,7 +59,12 @@ protected:
         }
         buildSimulation(level, menu->world);
         menu->prepareLevel();
-        menu->active = true;
+    }
+
+    void update(float dt)
+    {
+        const ModeRequest request = menu->update(dt);
+        if (request.any()) lastRequest = request;
     }
 
     /// One frame with the pointer at a world position, away from the panel.
@@ -77,7 +74,7 @@ protected:
         mouse.y = 300;
         mouse.world = where;
         mouse.leftDown = down;
-        menu->update(dt);
+        update(dt);
     }
 
     void drag(Vector2D from, Vector2D to)
@@ -93,9 +90,9 @@ protected:
         mouse.x = static_cast<int>(button.position.x + button.size.x / 2);
         mouse.y = static_cast<int>(button.position.y + button.size.y / 2);
         mouse.leftDown = true;
-        menu->update(dt);
+        update(dt);
         mouse.leftDown = false;
-        menu->update(dt);
+        update(dt);
     }
     void click(PlayButton index) { click(menu->buttons[index]); }
 
@@ -368,19 +365,16 @@ TEST_F(PlayMenuTest, ExitButtonCountsTheNextLevelOnlyWhenFinished)
     game.completedLevels = 2;
     menu->levelNumber = 2;
     click(kExitLevel);
-    EXPECT_FALSE(menu->active);
-    EXPECT_TRUE(inMainMenu);
+    EXPECT_EQ(lastRequest.kind, ModeRequest::Kind::Leave);
     EXPECT_EQ(game.completedLevels, 2);
 
     // Finished: the count grows and is on disk at once.
-    menu->active = true;
     menu->completed = true;
     click(kExitLevel);
     EXPECT_EQ(game.completedLevels, 3);
     EXPECT_EQ(readText(game.configFile), "completedlevels=3;\n");
 
     // Replaying an earlier level changes nothing.
-    menu->active = true;
     menu->levelNumber = 0;
     click(kExitLevel);
     EXPECT_EQ(game.completedLevels, 3);
@@ -398,16 +392,16 @@ TEST_F(PlayMenuTest, FadeFillsInAHundredFramesThenReturnToMenuCounts)
     pointAt(Vector2D(), false);
     EXPECT_EQ(menu->fade, 1.0f);
 
-    inMainMenu = false;
     click(menu->returnButton);
-    EXPECT_FALSE(menu->active);
-    EXPECT_TRUE(inMainMenu);
+    EXPECT_EQ(lastRequest.kind, ModeRequest::Kind::Leave);
     EXPECT_EQ(game.completedLevels, 1);
     EXPECT_EQ(readText(game.configFile), "completedlevels=1;\n");
 
-    // Inactive: nothing runs at all.
+    // Back in the menu, the shell runs the play mode no more.
+    shell->carryOut(lastRequest);
+    EXPECT_EQ(shell->mode(), Mode::Menu);
     const Vector2D ball = menu->world.balls[0].position;
-    pointAt(Vector2D(), false, 1.0f);
+    shell->update(1.0f);
     EXPECT_EQ(menu->world.balls[0].position.y, ball.y);
 }
 

@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "app/input.h"
 #include "app/viewport.h"
-#include "unit/shell_state.h"
+#include "unit/fresh_shell.h"
 
 namespace {
 
@@ -9,8 +10,8 @@ constexpr float kHalfWidth = 160.0f / 29.0f;  // visible half-width in world uni
 
 class WindowProcTest : public ::testing::Test {
 protected:
-    void SetUp() override { resetShellState(); }
-    void TearDown() override { resetShellState(); }
+    void SetUp() override { resetAppGlobals(); }
+    void TearDown() override { resetAppGlobals(); }
 
     static void moveMouse(int x, int y)
     {

@@ -2,14 +2,14 @@
 
 #include "app/input.h"
 #include "level/game.h"
-#include "play/level_list.h"
+#include "menu/level_list.h"
+#include "unit/fresh_shell.h"
 
 namespace {
 
 class LevelListTest : public ::testing::Test {
 protected:
-    Game savedGame = game;
-    MouseState savedMouse = mouse;
+    Game game;
     LevelList list;
 
     void SetUp() override
@@ -19,11 +19,7 @@ protected:
         list.position = Vector2D(100.0f, 100.0f);
         list.size = Vector2D(200.0f, 100.0f);
     }
-    void TearDown() override
-    {
-        game = savedGame;
-        mouse = savedMouse;
-    }
+    void TearDown() override { resetAppGlobals(); }
 
     /// Points at pixel row y (x inside the list) and updates once.
     void pointAt(int y, bool down = false)
@@ -31,7 +27,7 @@ protected:
         mouse.x = 150;
         mouse.y = y;
         mouse.leftDown = down;
-        list.update();
+        list.update(game);
     }
 };
 
@@ -42,7 +38,7 @@ constexpr int kRow2 = 138;
 
 TEST_F(LevelListTest, FirstUpdateBuildsHiddenCentredItems)
 {
-    list.update();
+    list.update(game);
     ASSERT_TRUE(list.built);
     ASSERT_EQ(list.items.size(), 3u);
     EXPECT_EQ(list.items[2].text, "Three");
@@ -54,7 +50,7 @@ TEST_F(LevelListTest, FirstUpdateBuildsHiddenCentredItems)
     EXPECT_TRUE(list.items[0].hiding);
 
     // Built once only.
-    list.update();
+    list.update(game);
     EXPECT_EQ(list.items.size(), 3u);
 }
 
@@ -105,18 +101,18 @@ TEST_F(LevelListTest, SelectionLastsWhileTheButtonIsDown)
 
 TEST_F(LevelListTest, DoneRowsAreTickedAndLockedRowsCrossed)
 {
-    EXPECT_EQ(LevelList::markOf(0), LevelList::Mark::None);
-    EXPECT_EQ(LevelList::markOf(1), LevelList::Mark::Cross);
-    EXPECT_EQ(LevelList::markOf(2), LevelList::Mark::Cross);
+    EXPECT_EQ(LevelList::markOf(0, game.completedLevels), LevelList::Mark::None);
+    EXPECT_EQ(LevelList::markOf(1, game.completedLevels), LevelList::Mark::Cross);
+    EXPECT_EQ(LevelList::markOf(2, game.completedLevels), LevelList::Mark::Cross);
 
     game.completedLevels = 1;
-    EXPECT_EQ(LevelList::markOf(0), LevelList::Mark::Tick);
-    EXPECT_EQ(LevelList::markOf(1), LevelList::Mark::None);
-    EXPECT_EQ(LevelList::markOf(2), LevelList::Mark::Cross);
+    EXPECT_EQ(LevelList::markOf(0, game.completedLevels), LevelList::Mark::Tick);
+    EXPECT_EQ(LevelList::markOf(1, game.completedLevels), LevelList::Mark::None);
+    EXPECT_EQ(LevelList::markOf(2, game.completedLevels), LevelList::Mark::Cross);
 
     for (int count : {3, 50}) {
         game.completedLevels = count;
-        for (int row = 0; row < 3; ++row) EXPECT_EQ(LevelList::markOf(row), LevelList::Mark::Tick);
+        for (int row = 0; row < 3; ++row) EXPECT_EQ(LevelList::markOf(row, game.completedLevels), LevelList::Mark::Tick);
     }
 }
 

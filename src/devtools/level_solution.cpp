@@ -1,4 +1,4 @@
-#include "play/level_solution.h"
+#include "devtools/level_solution.h"
 
 #include <charconv>
 

@@ -1,7 +1,9 @@
-// Drawing of the ball mesh; the mesh itself is built with the physics.
+// The ball mesh and its drawing.
+#include "ui/ball_mesh.h"
+
 #include <GL/gl.h>
 
-#include "physics/ball_model.h"
+#include <cmath>
 
 namespace {
 
@@ -11,11 +13,43 @@ constexpr float kOverlayTexScale = 0.04f;  // overlay texture units per texture 
 
 } // namespace
 
-void BallModel::draw(const unsigned int* overlay, Vector2D centre, Vector2D size) const
+const BallMesh& ballMesh()
+{
+    static const BallMesh mesh = [] {
+        BallMesh built;
+        built.build(kBallMeshSegments);
+        return built;
+    }();
+    return mesh;
+}
+
+void BallMesh::build(int n)
+{
+    if (n <= 0) return;
+    for (int i = 0; i < n; ++i) {
+        float degrees = static_cast<float>(i) * (360.0f / static_cast<float>(n));
+        double radians = static_cast<double>(degrees) * kDegreesToRadians;
+        float c = static_cast<float>(std::cos(radians));
+        float s = static_cast<float>(std::sin(radians));
+        vertices.emplace_back(c, s);
+        texCoords.emplace_back(0.5f * c + 0.5f, 0.5f * s + 0.5f);
+    }
+    for (int i = 1; i < n - 1; ++i) {
+        Polygon& p = polygons.emplace_back();
+        p.vertexIndex[0] = 0;
+        p.vertexIndex[1] = i;
+        p.vertexIndex[2] = i + 1;
+        p.texCoordIndex[0] = 0;
+        p.texCoordIndex[1] = i;
+        p.texCoordIndex[2] = i + 1;
+    }
+}
+
+void BallMesh::draw(unsigned int texture, const unsigned int* overlay, Vector2D centre, Vector2D size) const
 {
     glDisable(GL_BLEND);
     glEnable(GL_TEXTURE_2D);
-    if (texture) glBindTexture(GL_TEXTURE_2D, *texture);
+    glBindTexture(GL_TEXTURE_2D, texture);
 
     // The ball picture, in the colour the ball has set (white, or yellow when
     // selected).

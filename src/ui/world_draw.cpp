@@ -2,9 +2,11 @@
 // comes later covers what came earlier).
 #include <GL/gl.h>
 
+#include "ui/world_draw.h"
+
 #include "app/globals.h"
-#include "level/game.h"
 #include "physics/simulation.h"
+#include "ui/ball_mesh.h"
 #include "ui/overlay.h"
 
 namespace {
@@ -22,7 +24,7 @@ constexpr float kDockHalfSize = 0.03f;
 
 void yellow() { glColor3f(1.0f, 1.0f, 0.0f); }
 
-void drawBackdrop()
+void drawBackdrop(const unsigned int* currentTexture)
 {
     beginOverlay();
     placeAt(0.0f, 0.0f);
@@ -76,7 +78,7 @@ void drawField(float w, float h)
 
 // Textured with whatever texture is bound (the theme's, or a menu screen's
 // picture); red outlines when there is no current texture at all.
-void drawTriangle(const Vertex& triangle)
+void drawTriangle(const Vertex& triangle, const unsigned int* currentTexture)
 {
     if (currentTexture) {
         glEnable(GL_TEXTURE_2D);
@@ -162,7 +164,7 @@ void drawRope(const Rope& rope)
     glEnd();
 }
 
-void drawBall(const Ball& ball, Vector2D areaSize)
+void drawBall(const Ball& ball, Vector2D areaSize, const WorldTextures& textures)
 {
     endOverlay();
     placeAt(ball.position.x, ball.position.y);
@@ -172,7 +174,7 @@ void drawBall(const Ball& ball, Vector2D areaSize)
     } else {
         glColor3f(1.0f, 1.0f, 1.0f);
     }
-    ball.model.draw(currentTexture, ball.position, areaSize);
+    ballMesh().draw(textures.ball, textures.scene, ball.position, areaSize);
 }
 
 void drawDockPoint(const DockPoint& dock)
@@ -195,23 +197,23 @@ void drawDockPoint(const DockPoint& dock)
 
 } // namespace
 
-void Simulation::draw() const
+void drawWorld(const Simulation& world, const WorldTextures& textures)
 {
     if (glIsEnabled(GL_BLEND)) glDisable(GL_BLEND);
-    if (!noBackdrop) drawBackdrop();
+    if (!world.noBackdrop) drawBackdrop(textures.scene);
     endOverlay();
 
-    const float w = size.x;
-    const float h = size.y;
+    const float w = world.size.x;
+    const float h = world.size.y;
     drawFrame(w, h);
-    if (!noBackdrop) drawField(w, h);
+    if (!world.noBackdrop) drawField(w, h);
 
     placeAt(0.0f, 0.0f);
     glColor3f(0.0f, 0.0f, 0.0f);
-    for (const Vertex& triangle : vertices) drawTriangle(triangle);
-    drawExit(exitPosition, exitRadius);
-    for (const Line& line : lines) drawLine(line);
-    for (const Rope& rope : ropes) drawRope(rope);
-    for (const Ball& ball : balls) drawBall(ball, size);
-    for (const DockPoint& dock : dockPoints) drawDockPoint(dock);
+    for (const Vertex& triangle : world.vertices) drawTriangle(triangle, textures.scene);
+    drawExit(world.exitPosition, world.exitRadius);
+    for (const Line& line : world.lines) drawLine(line);
+    for (const Rope& rope : world.ropes) drawRope(rope);
+    for (const Ball& ball : world.balls) drawBall(ball, world.size, textures);
+    for (const DockPoint& dock : world.dockPoints) drawDockPoint(dock);
 }

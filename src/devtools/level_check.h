@@ -44,8 +44,8 @@ bool checkLevelLayout(const Level& level, const std::string& name, std::vector<L
 /// headlessly: with no rope for kIdleFrames (it must not complete), and
 /// with the solution's ropes for its frames (it must complete, every rope
 /// hung), at once and again after kSettleFrames; and, when the level names a theme, that `themes` lists it.
-/// Appends one finding per fault. Uses the game's globals the way
-/// playHeadless does and puts them back.
+/// Appends one finding per fault. Plays with playHeadless, in a shell of
+/// its own.
 void checkListedLevel(const std::string& dataDir, const std::string& solutionsDir, const std::string& name,
                       std::vector<LevelFinding>& findings, const std::vector<std::string>& themes);
 

@@ -1,55 +1,85 @@
-#include "play/level_list.h"
+#include "menu/level_list.h"
 
 #include <GL/gl.h>
 
 #include "app/input.h"
 #include "level/game.h"
 #include "ui/overlay.h"
+#include "ui/widget_input.h"
 
-void LevelList::build()
+namespace {
+
+std::vector<std::string> rowNames(const LevelList& list, const Game& game)
 {
-    for (std::size_t i = 0; i < game.levels.size(); ++i) {
+    std::vector<std::string> names;
+    if (list.authorLevels) {
+        for (const AuthorLevel& level : list.authored)
+            names.push_back(level.readable ? level.name : level.name + " (unreadable)");
+    } else {
+        for (const Level& level : game.levels) names.push_back(level.name);
+    }
+    return names;
+}
+
+}  // namespace
+
+void LevelList::rescan(const std::string& folder)
+{
+    authored = scanAuthorLevels(folder);
+    items.clear();
+    built = false;
+}
+
+bool LevelList::rowOpen(int row, const Game& game) const
+{
+    if (!authorLevels) return row <= game.completedLevels;
+    return row < static_cast<int>(authored.size()) && authored[static_cast<std::size_t>(row)].readable;
+}
+
+void LevelList::build(const Game& game)
+{
+    const std::vector<std::string> names = rowNames(*this, game);
+    for (std::size_t i = 0; i < names.size(); ++i) {
         const int row = static_cast<int>(i);
         items.emplace_back();
         BText& item = items.back();
-        item.text = game.levels[i].name;
+        item.text = names[i];
         item.delay = 30 + 4 * row;
         item.alignment = 1;
         item.maxSize = 11.0f;
         item.position = Vector2D(position.x + size.x * 0.5f,
                                  position.y + static_cast<float>(rowHeight * (row + 1) + rowHeight / 2));
         item.hide();
+        if (shown) item.show();  // a list rebuilt while open types its rows in
     }
     built = true;
 }
 
-void LevelList::update()
+void LevelList::update(const Game& game)
 {
-    if (!built) build();
+    if (!built) build(game);
     for (BText& item : items) item.update();
     if (!shown) return;
 
     hoverIndex = -1;
     selectedIndex = -1;
-    const float x = static_cast<float>(mouse.x);
+    if (!mouseInside(position, size.x, size.y)) return;
     const float y = static_cast<float>(mouse.y);
-    const bool inside = position.x <= x && x <= position.x + size.x && position.y <= y && y <= position.y + size.y;
-    if (!inside) return;
     for (std::size_t i = 0; i < items.size(); ++i) {
         const int row = static_cast<int>(i);
         const float top = static_cast<float>(static_cast<int>(static_cast<float>(row * rowHeight) + position.y +
                                                               static_cast<float>(rowHeight)));
-        if (top <= y && y <= top + static_cast<float>(rowHeight) && row <= game.completedLevels) {
+        if (top <= y && y <= top + static_cast<float>(rowHeight) && rowOpen(row, game)) {
             hoverIndex = row;
             if (mouse.leftDown) selectedIndex = row;
         }
     }
 }
 
-LevelList::Mark LevelList::markOf(int row)
+LevelList::Mark LevelList::markOf(int row, int completedLevels)
 {
-    if (row < game.completedLevels) return Mark::Tick;
-    if (row > game.completedLevels) return Mark::Cross;
+    if (row < completedLevels) return Mark::Tick;
+    if (row > completedLevels) return Mark::Cross;
     return Mark::None;
 }
 
@@ -88,18 +118,13 @@ void drawCross()
 
 }  // namespace
 
-void LevelList::draw() const
+void LevelList::draw(const Game& game) const
 {
     if (shown) {
         beginOverlay();
         placeAt(position.x, position.y);
         glColor3f(0.0f, 0.0f, 1.0f);
-        glBegin(GL_LINE_LOOP);
-        glVertex2f(0.0f, 0.0f);
-        glVertex2f(size.x, 0.0f);
-        glVertex2f(size.x, size.y);
-        glVertex2f(0.0f, size.y);
-        glEnd();
+        drawOutlineRect(size.x, size.y);
     }
     for (std::size_t i = 0; i < items.size(); ++i) {
         const int row = static_cast<int>(i);
@@ -110,8 +135,9 @@ void LevelList::draw() const
         // The item texts leave the font texture on; the marks are plain lines.
         glDisable(GL_TEXTURE_2D);
         glColor3f(1.0f, 1.0f, 1.0f);
-        if (markOf(row) == Mark::Tick) drawTick();
-        if (markOf(row) == Mark::Cross) drawCross();
+        const Mark mark = authorLevels ? Mark::None : markOf(row, game.completedLevels);
+        if (mark == Mark::Tick) drawTick();
+        if (mark == Mark::Cross) drawCross();
         if (row == hoverIndex) {
             placeAt(position.x, position.y);
             glLineWidth(1.0f);

@@ -1,4 +1,4 @@
-#include "play/exit_reach.h"
+#include "devtools/exit_reach.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,13 +1,10 @@
-#include "play/headless_player.h"
+#include "devtools/headless_player.h"
 
 #include <memory>
 #include <sstream>
 
 #include "app/globals.h"
-#include "app/input.h"
-#include "level/game.h"
-#include "play/play_menu.h"
-#include "play/start_level.h"
+#include "game/shell.h"
 
 namespace {
 
@@ -15,22 +12,16 @@ namespace {
 constexpr int kWorldPixelX = 700;
 constexpr int kWorldPixelY = 300;
 
-/// Puts back the globals a headless run touches.
+/// Puts back the two app globals a headless run writes: it moves the mouse
+/// as the player would, and the play mode moves the camera. Everything else
+/// it touches belongs to the shell it makes for the run.
 class SavedGlobals {
 public:
-    SavedGlobals()
-        : mouse_(mouse), camera_(cameraOffset), texture_(currentTexture), themeName_(currentThemeName),
-          completedLevels_(game.completedLevels), inMainMenu_(inMainMenu)
-    {
-    }
+    SavedGlobals() : mouse_(mouse), camera_(cameraOffset) {}
     ~SavedGlobals()
     {
         mouse = mouse_;
         cameraOffset = camera_;
-        currentTexture = texture_;
-        currentThemeName = themeName_;
-        game.completedLevels = completedLevels_;
-        inMainMenu = inMainMenu_;
     }
     SavedGlobals(const SavedGlobals&) = delete;
     SavedGlobals& operator=(const SavedGlobals&) = delete;
@@ -38,10 +29,6 @@ public:
 private:
     MouseState mouse_;
     Vector2D camera_;
-    const unsigned int* texture_;
-    std::string themeName_;
-    int completedLevels_;
-    bool inMainMenu_;
 };
 
 void pointAtWorld(const Vector2D& where, bool down)
@@ -118,13 +105,14 @@ HeadlessResult playHeadless(const std::string& levelFile, const std::vector<Rope
 {
     SavedGlobals saved;
     HeadlessResult result;
-    // The controller holds a whole world and its widgets; keep it off the stack.
-    auto menu = std::make_unique<PlayMenu>();
-    result.loaded = startLevelFile(*menu, levelFile, levelFile, 0);
+    // A shell of its own, as the game has; it holds whole worlds and widget
+    // lists, so it lives on the heap.
+    auto shell = std::make_unique<Shell>();
+    result.loaded = shell->playLevelFile(levelFile, levelFile, 0);
     // The game plays a missing file as an empty level, which a ball at the
     // origin finishes at once; a proof of solvability must not count that.
     if (!result.loaded) return result;
-    menu->active = true;
+    PlayMenu* menu = &shell->play;
 
     result.ropesPlaced = hangRopes(*menu, ropes);
     pointAtWorld(Vector2D(), false);

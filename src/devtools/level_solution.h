@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "play/headless_player.h"
+#include "devtools/headless_player.h"
 
 /// A stored answer to one level: the ropes to hang and how many frames after
 /// "Try it out" the level may take to complete. Kept as a small text file

@@ -1,15 +1,16 @@
-#include "play/level_check.h"
+#include "devtools/level_check.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 
+#include "level/game.h"
 #include "level/level.h"
 #include "level/list_file.h"
 #include "level/text_file.h"
-#include "play/exit_reach.h"
-#include "play/headless_player.h"
-#include "play/level_solution.h"
+#include "devtools/exit_reach.h"
+#include "devtools/headless_player.h"
+#include "devtools/level_solution.h"
 
 namespace {
 
@@ -162,7 +163,7 @@ bool checkLevelLayout(const Level& level, const std::string& name, std::vector<L
 void checkListedLevel(const std::string& dataDir, const std::string& solutionsDir, const std::string& name,
                       std::vector<LevelFinding>& findings, const std::vector<std::string>& themes)
 {
-    const std::string file = dataDir + "/levels/" + name + ".txt";
+    const std::string file = dataDir + "/" + levelFilePath(name);
     Level level;
     if (!level.load(file)) {
         // Nothing else about a level can be told without its file.

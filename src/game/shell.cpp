@@ -1,0 +1,202 @@
+#include "game/shell.h"
+
+#include <GL/gl.h>
+
+#include <filesystem>
+
+#include "app/globals.h"
+#include "app/input.h"
+#include "app/texture.h"
+#include "level/level_writer.h"
+#include "level/list_file.h"
+#include "level/progress.h"
+#include "play/start_level.h"
+#include "ui/overlay.h"
+#include "ui/text.h"
+
+namespace {
+
+constexpr float kCameraStep = 0.1f;
+
+} // namespace
+
+void moveCameraByKeys()
+{
+    if (keys[kVkUp]) cameraOffset.y += kCameraStep;
+    if (keys[kVkDown]) cameraOffset.y -= kCameraStep;
+    if (keys[kVkRight]) cameraOffset.x += kCameraStep;
+    if (keys[kVkLeft]) cameraOffset.x -= kCameraStep;
+}
+
+void Shell::start()
+{
+    scanThemes(game, [](const std::string& path) { return static_cast<unsigned int>(loadTexture(path)); });
+    // With no theme at all the game starts with no current texture
+    // (triangles drawn as outlines).
+    if (!game.themes.empty()) makeThemeCurrent(game, game.themes.front());
+    buildGlyphTable();
+    menu.read("menusetup.txt");
+    menu.loadPictures();
+    menu.open(0, game);  // nothing without screens
+    scanLevels(game);
+    readProgress(game);
+    if (startFile.empty()) return;
+    if (startInEditor)
+        editLevelFile(startFile);
+    else
+        playLevelFile(startFile, levelTitleOf(startFile), -1);
+}
+
+void Shell::loadTextures()
+{
+    editor.panelTexture = loadTexture("slidemenu.bmp");
+    play.panelTexture = loadTexture("ball.bmp");
+    ballTexture = loadTexture("ball.bmp");  // a texture of its own for the balls
+    // At the very first window there are no screens yet.
+    menu.loadPictures();
+    setFontTexture(loadTexture("label.bmp"));
+}
+
+void Shell::update(float dt)
+{
+    switch (mode_) {
+    case Mode::Menu:
+        carryOut(menu.update(dt, game));
+        break;
+    case Mode::Play:
+        moveCameraByKeys();
+        carryOut(play.update(dt));
+        break;
+    case Mode::Editor:
+        moveCameraByKeys();
+        carryOut(editor.update(dt));
+        break;
+    }
+}
+
+void Shell::draw()
+{
+    // The clear colour set below takes effect at the next frame's clear.
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    if (mode_ == Mode::Menu) {
+        glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+        menu.draw(game, worldTextures());
+        return;
+    }
+    glClearColor(0.5f, 0.5f, 1.0f, 0.5f);
+    if (mode_ == Mode::Editor)
+        editor.draw(worldTextures());
+    else
+        play.draw(worldTextures());
+}
+
+void Shell::handleMessage(const WindowMessage& message)
+{
+    switch (message.kind) {
+    case MessageKind::KeyDown:
+        if (message.wParam >= 256) break;
+        if (mode_ == Mode::Editor && editor.commandKey(static_cast<int>(message.wParam))) break;
+        editor.editorKeyDown(static_cast<int>(message.wParam));
+        break;
+    case MessageKind::Activate:
+        // The overlay projection must not stay pushed across a switch away.
+        if (highWord(message.wParam) == 0) endOverlay();
+        break;
+    case MessageKind::Close:
+        // The window procedure has posted the quit already; a player who
+        // answers No to losing the editor's work takes it back.
+        if (message.wParam == kClosedByPlayer && !editor.mayDiscardChanges("Close the game anyway?")) {
+            WindowMessage dropped;
+            takeQuitMessage(dropped);
+        }
+        break;
+    case MessageKind::Quit:
+        quit_ = true;
+        break;
+    default:
+        break;
+    }
+}
+
+void Shell::carryOut(const ModeRequest& request)
+{
+    switch (request.kind) {
+    case ModeRequest::Kind::None:
+        break;
+    case ModeRequest::Kind::OpenScreen:
+        menu.open(request.index, game);
+        break;
+    case ModeRequest::Kind::StartLevel:
+        startListedLevel(request.index);
+        break;
+    case ModeRequest::Kind::EnterEditor:
+        editor.enterEditor();
+        mode_ = Mode::Editor;
+        break;
+    case ModeRequest::Kind::Leave:
+        if (mode_ == Mode::Play && afterPlay_ == Mode::Editor) {
+            cameraOffset = editorCamera_;
+            mode_ = Mode::Editor;
+            afterPlay_ = Mode::Menu;
+            break;
+        }
+        mode_ = Mode::Menu;
+        break;
+    case ModeRequest::Kind::PlayEdited:
+        playEditedLevel();
+        break;
+    case ModeRequest::Kind::PlayFile:
+        playLevelFile(request.file, request.title, -1);
+        break;
+    case ModeRequest::Kind::Quit:
+        quit_ = true;
+        break;
+    }
+}
+
+void Shell::startListedLevel(int row)
+{
+    if (row < 0 || row >= static_cast<int>(game.levels.size())) return;
+    // The camera stays where the main menu holds it (kStartCamera): a level
+    // opened from the list is first seen from there.
+    const std::string& name = game.levels[static_cast<std::size_t>(row)].name;
+    playLevelFile(levelFilePath(name), name, row);
+}
+
+bool Shell::playLevelFile(const std::string& file, const std::string& title, int row)
+{
+    const bool loaded = startLevelFile(play, file, title, row);
+    mode_ = Mode::Play;
+    afterPlay_ = Mode::Menu;
+    return loaded;
+}
+
+void Shell::playEditedLevel()
+{
+    // The play mode gets its own world from the saved text, so nothing the
+    // test does (ropes, a try) reaches the editor's world. Row -1: finishing
+    // it counts for nothing.
+    editorCamera_ = cameraOffset;
+    startLevelText(play, formatLevel(editor.world, editor.themeName), "Your level", -1);
+    mode_ = Mode::Play;
+    afterPlay_ = Mode::Editor;
+}
+
+std::string levelTitleOf(const std::string& file)
+{
+    std::string name = std::filesystem::path(file).filename().string();
+    if (name.size() > 4 && (name.ends_with(".TXT") || name.ends_with(".txt"))) name.resize(name.size() - 4);
+    return name;
+}
+
+bool Shell::editLevelFile(const std::string& file)
+{
+    const bool loaded = editor.openFile(file);
+    carryOut(ModeRequest::enterEditor());
+    return loaded;
+}
+
+void Shell::saveProgress() const
+{
+    writeProgress(game);
+}
