@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include "editor/slide_menu.h"
+#include "level/game.h"
 #include "physics/rope.h"
 
 namespace {
@@ -40,7 +41,8 @@ void fillLevel(Simulation& world)
 
 SlideMenu& largeEditor()
 {
-    static SlideMenu editor;
+    static Game game;
+    static SlideMenu editor(game);
     if (editor.world.lines.empty()) fillLevel(editor.world);
     return editor;
 }

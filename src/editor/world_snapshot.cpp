@@ -14,6 +14,7 @@ static_assert(sizeof(Line) == 20, "a new Line field belongs in the snapshot");
 static_assert(sizeof(Vertex) == 56, "a new Vertex field belongs in the snapshot");
 static_assert(sizeof(DockPoint) == 12, "a new DockPoint field belongs in the snapshot");
 static_assert(sizeof(Rope) == 56, "a new Rope field belongs in the snapshot");
+static_assert(sizeof(Ball) == 36, "a new Ball field belongs in the snapshot");
 
 namespace {
 
@@ -146,7 +147,6 @@ bool getWorld(Reader& r, Simulation& world)
     for (Rope& rope : world.ropes)
         if (!getRope(r, rope)) return false;
 
-    // Balls already there keep their meshes; only new ones build one.
     if (!r.count(n, 34)) return false;
     world.balls.resize(n);
     for (Ball& ball : world.balls)
@@ -209,8 +209,8 @@ std::string captureWorld(const Simulation& world)
 
 bool restoreWorld(std::string_view bytes, Simulation& world)
 {
-    // Read into a copy so that bad bytes leave the world untouched; a copy of
-    // the current world keeps the balls' meshes for reuse.
+    // Read into a copy so that bad bytes leave the world untouched; the
+    // copy keeps the world's physics settings, which the editor never changes.
     Simulation restored = world;
     Reader r(bytes);
     if (!getWorld(r, restored)) return false;
