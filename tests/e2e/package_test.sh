@@ -45,8 +45,12 @@ out=$(MANWIDTH=80 man --warnings -l "$PREFIX/share/man/man6/tangloop.6" 2>&1 >"$
 ( unset DISPLAY WAYLAND_DISPLAY
   "$PREFIX/bin/tangloop" --help >"$WORK/help" 2>"$WORK/help.err" || fail "--help did not exit 0"
   [ -s "$WORK/help" ] && [ ! -s "$WORK/help.err" ] || fail "--help must print the usage on stdout only"
+  # Every option the usage names is described in the manual.
+  options=$(grep -o -- '--[a-z][a-z-]*' "$WORK/help" | sort -u)
   for option in --data-dir --user-dir --help --version; do
       grep -q -- "$option" "$WORK/help" || fail "usage lacks $option"
+  done
+  for option in $options; do
       col -b <"$WORK/manual" | grep -q -- "$option" || fail "manual lacks $option"
   done
   [ "$("$PREFIX/bin/tangloop" --version)" = "tangloop $(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' \
