@@ -4,7 +4,7 @@
 // dock points, 300 balls and 200 ropes of 11 points each.
 #include <benchmark/benchmark.h>
 
-#include "editor/slide_menu.h"
+#include "editor/editor.h"
 #include "level/game.h"
 #include "physics/rope.h"
 

@@ -5,7 +5,7 @@
 
 #include "devtools/headless_player.h"
 #include "devtools/level_solution.h"
-#include "play/play_menu.h"
+#include "play/play_mode.h"
 
 // The shipped levels with their stored solutions, for the bench programs, which
 // put each level where a player gets with its solution (hangRopes and startTry

@@ -24,12 +24,12 @@ struct ModeRequest {
     std::string title;  ///< PlayFile: the name shown when the level is finished
 
     static ModeRequest none() { return {}; }
-    static ModeRequest openScreen(int screen) { return {Kind::OpenScreen, screen}; }
-    static ModeRequest startLevel(int row) { return {Kind::StartLevel, row}; }
-    static ModeRequest enterEditor() { return {Kind::EnterEditor}; }
-    static ModeRequest leave() { return {Kind::Leave}; }
-    static ModeRequest quit() { return {Kind::Quit}; }
-    static ModeRequest playEdited() { return {Kind::PlayEdited}; }
+    static ModeRequest openScreen(int screen) { return {Kind::OpenScreen, screen, {}, {}}; }
+    static ModeRequest startLevel(int row) { return {Kind::StartLevel, row, {}, {}}; }
+    static ModeRequest enterEditor() { return {Kind::EnterEditor, -1, {}, {}}; }
+    static ModeRequest leave() { return {Kind::Leave, -1, {}, {}}; }
+    static ModeRequest quit() { return {Kind::Quit, -1, {}, {}}; }
+    static ModeRequest playEdited() { return {Kind::PlayEdited, -1, {}, {}}; }
     static ModeRequest playFile(const std::string& path, const std::string& title)
     {
         return {Kind::PlayFile, -1, path, title};

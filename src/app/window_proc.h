@@ -13,8 +13,8 @@ enum class MessageKind {
     Close,        ///< a request to end: wParam kClosedByPlayer for the window's own close box
     KeyDown,      ///< wParam: virtual-key code
     KeyUp,        ///< wParam: virtual-key code
-    Size,         ///< lParam: low word client width, high word client height
-    MouseMove,    ///< lParam: low word x, high word y, client pixels
+    Size,         ///< lParam: low word drawable width, high word drawable height, pixels
+    MouseMove,    ///< lParam: low word x, high word y, logical pixels of the picture
     LButtonDown,
     LButtonUp,
     SysCommand,   ///< wParam: the system command

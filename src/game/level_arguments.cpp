@@ -1,37 +1,41 @@
 #include "game/level_arguments.h"
 
+#include <filesystem>
+#include <system_error>
+
+#include "app/command_line.h"
 #include "game/shell.h"
 #include "level/level_file_check.h"
 
-LevelArguments parseLevelArguments(const std::vector<std::string>& words)
+namespace {
+
+std::string absolutePath(const std::string& file)
+{
+    std::error_code error;
+    const std::filesystem::path path = std::filesystem::absolute(file, error);
+    return error ? file : path.string();
+}
+
+}  // namespace
+
+LevelArguments levelArguments(const CommandLine& line)
 {
     LevelArguments arguments;
-    for (std::size_t i = 0; i < words.size(); ++i) {
-        const std::string& word = words[i];
-        if (!arguments.file.empty()) {
-            arguments.error = "only one level file can be opened";
-        } else if (word == "--edit") {
-            if (i + 1 == words.size()) {
-                arguments.error = "--edit needs a level file";
-                break;
-            }
-            arguments.open = LevelArguments::Open::Edit;
-            arguments.file = words[++i];
-        } else if (word.rfind("-", 0) == 0 && word.size() > 1) {
-            arguments.error = "unknown option " + word;
-        } else {
-            arguments.open = LevelArguments::Open::Play;
-            arguments.file = word;
-        }
-        if (!arguments.error.empty()) break;
+    const std::size_t count = line.files.size() + (line.editFile.empty() ? 0 : 1);
+    if (count > 1) {
+        arguments.error = "only one level file can be opened";
+    } else if (!line.editFile.empty()) {
+        arguments.open = LevelArguments::Open::Edit;
+        arguments.file = absolutePath(line.editFile);
+    } else if (count == 1) {
+        arguments.open = LevelArguments::Open::Play;
+        arguments.file = absolutePath(line.files.front());
     }
-    if (!arguments.error.empty()) arguments.open = LevelArguments::Open::None;
     return arguments;
 }
 
 std::string levelArgumentsProblem(const LevelArguments& arguments)
 {
-    if (!arguments.error.empty()) return "tangloop: " + arguments.error;
     if (arguments.open == LevelArguments::Open::None) return {};
     const std::string problem = levelFileProblem(arguments.file);
     if (problem.empty()) return {};

@@ -4,9 +4,11 @@
 
 #include <filesystem>
 
+#include "app/game_paths.h"
 #include "app/globals.h"
 #include "app/input.h"
 #include "app/texture.h"
+#include "app/viewport.h"
 #include "level/level_writer.h"
 #include "level/list_file.h"
 #include "level/progress.h"
@@ -30,15 +32,18 @@ void moveCameraByKeys()
 
 void Shell::start()
 {
-    scanThemes(game, [](const std::string& path) { return static_cast<unsigned int>(loadTexture(path)); });
+    // The data is read, and the player's files kept, where start-up decided.
+    placeGameFiles(game);
+    scanThemes(game, [](const std::string& path) { return static_cast<unsigned int>(loadTexture(path)); },
+               stateFilePath(kThemesLog));
     // With no theme at all the game starts with no current texture
     // (triangles drawn as outlines).
     if (!game.themes.empty()) makeThemeCurrent(game, game.themes.front());
     buildGlyphTable();
-    menu.read("menusetup.txt");
+    menu.read(findGameFile("menusetup.txt"));
     menu.loadPictures();
     menu.open(0, game);  // nothing without screens
-    scanLevels(game);
+    scanLevels(game, stateFilePath(kLevelsLog));
     readProgress(game);
     if (startFile.empty()) return;
     if (startInEditor)
@@ -55,6 +60,9 @@ void Shell::loadTextures()
     // At the very first window there are no screens yet.
     menu.loadPictures();
     setFontTexture(loadTexture("label.bmp"));
+    // The themes' pictures too: after a full-screen toggle their old names
+    // would show nothing, or some other picture of the new context.
+    reloadThemePictures(game, [](const std::string& path) { return static_cast<unsigned int>(loadTexture(path)); });
 }
 
 void Shell::update(float dt)
@@ -76,6 +84,7 @@ void Shell::update(float dt)
 
 void Shell::draw()
 {
+    clearPictureBars();
     // The clear colour set below takes effect at the next frame's clear.
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     if (mode_ == Mode::Menu) {
@@ -135,7 +144,10 @@ void Shell::carryOut(const ModeRequest& request)
         break;
     case ModeRequest::Kind::Leave:
         if (mode_ == Mode::Play && afterPlay_ == Mode::Editor) {
+            // The test may have shown another theme (a level naming none
+            // is played on the first); the editor shows what it showed.
             cameraOffset = editorCamera_;
+            if (game.currentThemeName != editorTheme_) applyTheme(game, editorTheme_);
             mode_ = Mode::Editor;
             afterPlay_ = Mode::Menu;
             break;
@@ -157,10 +169,10 @@ void Shell::carryOut(const ModeRequest& request)
 void Shell::startListedLevel(int row)
 {
     if (row < 0 || row >= static_cast<int>(game.levels.size())) return;
-    // The camera stays where the main menu holds it (kStartCamera): a level
-    // opened from the list is first seen from there.
+    // The play mode moves the camera to the level's start view at its first
+    // update (play/start_view.h).
     const std::string& name = game.levels[static_cast<std::size_t>(row)].name;
-    playLevelFile(levelFilePath(name), name, row);
+    playLevelFile(findGameFile(levelFilePath(name)), name, row);
 }
 
 bool Shell::playLevelFile(const std::string& file, const std::string& title, int row)
@@ -177,6 +189,7 @@ void Shell::playEditedLevel()
     // test does (ropes, a try) reaches the editor's world. Row -1: finishing
     // it counts for nothing.
     editorCamera_ = cameraOffset;
+    editorTheme_ = game.currentThemeName;
     startLevelText(play, formatLevel(editor.world, editor.themeName), "Your level", -1);
     mode_ = Mode::Play;
     afterPlay_ = Mode::Editor;

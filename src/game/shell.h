@@ -2,10 +2,10 @@
 
 #include "app/mode_request.h"
 #include "app/window_proc.h"
-#include "editor/slide_menu.h"
+#include "editor/editor.h"
 #include "level/game.h"
 #include "menu/main_menu.h"
-#include "play/play_menu.h"
+#include "play/play_mode.h"
 #include "ui/world_draw.h"
 
 /// What the game is showing: the one thing that decides which part is
@@ -36,7 +36,7 @@ public:
     void start();
 
     /// Loads the textures the shell owns, in their fixed order (editor panel,
-    /// play panel, ball, every menu screen's picture, font). Needs a current
+    /// play panel, ball, every menu screen's picture, font, every theme's). Needs a current
     /// GL context; runs after every new window, so they are made anew after
     /// each full-screen toggle. A missing picture leaves texture 0.
     void loadTextures();
@@ -88,6 +88,7 @@ private:
     Mode mode_ = Mode::Menu;
     Mode afterPlay_ = Mode::Menu;  ///< where leaving the play mode goes
     Vector2D editorCamera_;        ///< the editor's view while its level is played
+    std::string editorTheme_;      ///< the theme the editor showed before that
     bool quit_ = false;
 
     void startListedLevel(int row);

@@ -50,4 +50,6 @@ struct LevelList {
 private:
     void build(const Game& game);
     bool rowOpen(int row, const Game& game) const;
+    void drawRowLook(int row) const;
+    void drawLockedShade(int row) const;
 };

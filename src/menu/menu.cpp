@@ -3,12 +3,22 @@
 #include <algorithm>
 
 #include "app/globals.h"
+#include "app/input.h"
 #include "level/game.h"
+
+namespace {
+
+const char* const kBackLabel = "Back";
+
+}  // namespace
 
 Menu::Menu()
 {
-    // A screen's list stays closed until the screen opens.
+    // A screen's list stays closed until the screen opens. So does its hint
+    // line: left to type itself in while the screen is shut, it would
+    // first have to type its empty text out again when the screen opens.
     levelList.hide();
+    hint.hide();
 }
 
 ModeRequest Menu::update(float dt, const Game& game)
@@ -91,6 +101,9 @@ ModeRequest Menu::updateButtons()
     bool anyHovered = false;
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         buttons[i].update();
+        // Esc is the screen's "Back" button, where it has one.
+        if (keysPressed[kVkEscape] && buttons[i].label == kBackLabel)
+            buttons[i].clicked = true;
         const Button& button = buttons[i];
         if (button.hover) {
             anyHovered = true;

@@ -1,5 +1,6 @@
 #include "play/start_level.h"
 
+#include "app/game_paths.h"
 #include "level/build_simulation.h"
 #include "level/game.h"
 #include "level/level_reader.h"
@@ -65,5 +66,5 @@ void startLevelText(PlayMenu& menu, std::string_view text, const std::string& ti
 
 void startLevel(PlayMenu& menu, const std::string& name, int index)
 {
-    startLevelFile(menu, levelFilePath(name), name, index);
+    startLevelFile(menu, findGameFile(levelFilePath(name)), name, index);
 }

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "play/play_menu.h"
+#include "play/play_mode.h"
 
 /// Starts level `name` of the game's list (read from levelFilePath(name)) in
 /// `menu`, which remembers `index`, the level's row in the list, for the

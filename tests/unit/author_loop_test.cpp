@@ -3,6 +3,7 @@
 // unsaved work, and the level words of the command line.
 #include <filesystem>
 
+#include "app/command_line.h"
 #include "app/game_paths.h"
 #include "editor_fixture.h"
 #include "game/level_arguments.h"
@@ -37,6 +38,10 @@ TEST_F(AuthorLoopTest, PlayingTheEditedLevelLeavesTheEditorAsItWasAndCountsNothi
     clickWorld({-1, 0});
     clickWorld({1, 0});
     cameraOffset = Vector2D(0.5f, 0.25f);
+    // The level names no theme and is played on the first one; the editor
+    // shows another.
+    shell->game.themes = {Game::Theme{"Rock", 6}, Game::Theme{"Sand", 7}};
+    applyTheme(shell->game, "Sand");
     const std::string before = ed->captureState();
     const int progress = shell->game.completedLevels;
 
@@ -44,6 +49,7 @@ TEST_F(AuthorLoopTest, PlayingTheEditedLevelLeavesTheEditorAsItWasAndCountsNothi
     frame(kWorldX, kWorldY, {0, 0}, false);
     ASSERT_EQ(shell->mode(), Mode::Play);
     ASSERT_EQ(shell->play.world.balls.size(), 1u);
+    EXPECT_EQ(shell->game.currentThemeName, "Rock");
     EXPECT_TRUE(shell->play.world.balls[0].held);
     EXPECT_EQ(shell->play.world.dockPoints.size(), 2u);
 
@@ -127,18 +133,22 @@ TEST_F(AuthorLoopTest, ClosingTheWindowWithUnsavedWorkAsksAndNoKeepsTheGame)
 
 TEST(LevelArguments, OneFileToPlayOrEditAndClearMessagesOtherwise)
 {
-    EXPECT_EQ(parseLevelArguments({}).open, LevelArguments::Open::None);
-    LevelArguments play = parseLevelArguments({"HILL.TXT"});
+    const auto fromWords = [](const std::vector<std::string>& words) {
+        return levelArguments(parseCommandLine(words));
+    };
+    EXPECT_EQ(fromWords({}).open, LevelArguments::Open::None);
+    LevelArguments play = fromWords({"/levels/HILL.TXT"});
     EXPECT_EQ(play.open, LevelArguments::Open::Play);
-    EXPECT_EQ(play.file, "HILL.TXT");
-    LevelArguments edit = parseLevelArguments({"--edit", "HILL.TXT"});
+    EXPECT_EQ(play.file, "/levels/HILL.TXT");
+    LevelArguments edit = fromWords({"--window", "--edit", "HILL.TXT"});
     EXPECT_EQ(edit.open, LevelArguments::Open::Edit);
-    EXPECT_EQ(edit.file, "HILL.TXT");
+    // Kept absolute: the game may enter its own folder before it opens the file.
+    EXPECT_EQ(edit.file, (std::filesystem::current_path() / "HILL.TXT").string());
 
-    EXPECT_EQ(levelArgumentsProblem(parseLevelArguments({"--edit"})), "tangloop: --edit needs a level file");
-    EXPECT_EQ(levelArgumentsProblem(parseLevelArguments({"A.TXT", "B.TXT"})),
-              "tangloop: only one level file can be opened");
-    EXPECT_EQ(levelArgumentsProblem(parseLevelArguments({"/no/such/HILL.TXT"})),
+    EXPECT_EQ(parseCommandLine({"--edit"}).action, CommandLine::Action::Error);
+    EXPECT_EQ(fromWords({"A.TXT", "B.TXT"}).error, "only one level file can be opened");
+    EXPECT_EQ(fromWords({"--edit", "A.TXT", "B.TXT"}).error, "only one level file can be opened");
+    EXPECT_EQ(levelArgumentsProblem(fromWords({"/no/such/HILL.TXT"})),
               "tangloop: cannot open the level file /no/such/HILL.TXT: no such file");
-    EXPECT_EQ(levelArgumentsProblem(parseLevelArguments({})), "");
+    EXPECT_EQ(levelArgumentsProblem(fromWords({})), "");
 }

@@ -9,7 +9,7 @@
 
 #include "app/input.h"
 #include "app/message_box.h"
-#include "editor/slide_menu.h"
+#include "editor/editor.h"
 #include "fresh_shell.h"
 #include "ui/page_holder.h"
 

@@ -114,3 +114,31 @@ TEST_F(EditorTest, WorldStepsOnlyWhatIsNotPinned)
     EXPECT_LT(ed->world.balls[0].position.y, 0.0f);   // freed: it falls
     EXPECT_EQ(ed->world.balls[1].position.y, 0.0f);   // held: it stays
 }
+
+TEST_F(EditorTest, SliderChangeIsAppliedOnceEvenWhenItsPageIsHiddenNextFrame)
+{
+    // A triangle, so that the size sliders' texture work is visible.
+    selectTool(kButtonVertex);
+    for (Vector2D corner : {Vector2D(0, 0), Vector2D(1, 0), Vector2D(0, 1)}) clickWorld(corner);
+    ASSERT_EQ(ed->world.vertices.size(), 1u);
+
+    // Press on X size, then slide straight onto the Misc tab with the button
+    // held: the slider's page hides in the frame after its change.
+    page() = kPageEdit;
+    frame(100, 405, {0, 0}, true);
+    const float sized = ed->world.size.x;
+    EXPECT_NEAR(sized, 0.1f * 50.0f, 0.05f);
+    frame(5 + 126 + 30, 60, {0, 0}, true);
+    ASSERT_EQ(page(), kPageMisc);
+
+    // Whatever changes the size afterwards (a load, say) stays, and the
+    // triangle's jittered texture coordinates are not drawn again each frame.
+    ed->world.size.x = 7.0f;
+    const Vertex before = ed->world.vertices[0];
+    for (int i = 0; i < 5; ++i) frame(kWorldX, kWorldY, {0, 0}, false);
+    EXPECT_EQ(ed->world.size.x, 7.0f);
+    for (int c = 0; c < 3; ++c) {
+        EXPECT_EQ(ed->world.vertices[0].texCoords[c].x, before.texCoords[c].x);
+        EXPECT_EQ(ed->world.vertices[0].texCoords[c].y, before.texCoords[c].y);
+    }
+}

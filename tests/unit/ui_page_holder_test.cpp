@@ -1,7 +1,7 @@
 #include "ui/page_holder.h"
 
 #include "ui/button.h"
-#include "ui/slide.h"
+#include "ui/slider.h"
 #include "ui_test_support.h"
 
 namespace {

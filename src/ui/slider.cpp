@@ -1,4 +1,4 @@
-#include "ui/slide.h"
+#include "ui/slider.h"
 
 #include <GL/gl.h>
 

@@ -1,7 +1,8 @@
-#include "editor/slide_menu.h"
+#include "editor/editor.h"
 
 #include "app/globals.h"
 #include "app/input.h"
+#include "level/game.h"
 
 namespace {
 
@@ -112,6 +113,8 @@ void SlideMenu::addSlide(const char* label, Vector2D position, int width, int pa
 
 void SlideMenu::enterEditor()
 {
+    // The edited level is drawn on its theme, not on the menu's picture.
+    useLevelTheme(game_, themeName);
     panelWidth = 0;
 }
 
@@ -146,23 +149,29 @@ void SlideMenu::updateWidgets()
         buttons[i].update(pageHolders);
         if (buttons[i].clicked && isToolButton(i)) tool = i;
     }
+    // Esc is "Back". A field the pointer was on lets go of the keyboard, so
+    // nothing typed on the menu lands in it.
+    if (keysPressed[kVkEscape]) {
+        buttons[kButtonBack].clicked = true;
+        for (Insert& insert : inserts) insert.focused = false;
+    }
 }
 
 void SlideMenu::applySliderEffects()
 {
-    // A slider's change flag starts out set and keeps its last value while
-    // its page is hidden; only one under the mouse is being moved.
+    // A slider's change flag starts out set; only one under the mouse is
+    // being moved by the author.
     for (const Slide& slide : slides)
         if (slide.changed && slide.hover) beginChange();
-    if (slides[kSlideXSize].changed) {
+    if (slides[kSlideXSize].takeChange()) {
         world.size.x = 0.1f * slides[kSlideXSize].value;
         updateTextureCoordinates();
     }
-    if (slides[kSlideYSize].changed) {
+    if (slides[kSlideYSize].takeChange()) {
         world.size.y = 0.1f * slides[kSlideYSize].value;
         updateTextureCoordinates();
     }
-    if (slides[kSlideLength].changed) setRopeLength(0.01f * slides[kSlideLength].value);
+    if (slides[kSlideLength].takeChange()) setRopeLength(0.01f * slides[kSlideLength].value);
 }
 
 ModeRequest SlideMenu::runButtonActions()

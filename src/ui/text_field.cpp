@@ -1,4 +1,4 @@
-#include "ui/insert.h"
+#include "ui/text_field.h"
 
 #include <GL/gl.h>
 

@@ -1,4 +1,4 @@
-#include "ui/insert.h"
+#include "ui/text_field.h"
 
 #include "app/clock.h"
 #include "ui_test_support.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "editor/selectable_points.h"
-#include "editor/slide_menu.h"
+#include "editor/editor.h"
 #include "level/build_simulation.h"
 #include "level/rope_selection.h"
 

@@ -3,7 +3,7 @@
 #include <GL/gl.h>
 
 #include "app/input.h"
-#include "editor/slide_menu.h"
+#include "editor/editor.h"
 #include "ui/overlay.h"
 #include "ui/page_holder.h"
 #include "ui/text.h"

@@ -6,7 +6,7 @@
 #include "app/game_paths.h"
 #include "app/input.h"
 #include "app/message_box.h"
-#include "editor/slide_menu.h"
+#include "editor/editor.h"
 #include "level/game.h"
 #include "level/level.h"
 #include "level/build_simulation.h"
@@ -37,29 +37,30 @@ std::vector<std::string> levelLoadPaths(const std::string& name)
 
 void SlideMenu::saveLevel()
 {
-    // The writer's rule picks the name actually used ("output.txt", ".TXT"
-    // added); the file goes to the folder where the game keeps the player's
-    // files, the working folder unless the game was installed.
-    const std::string fileName = levelSaveName(inserts[kInsertSaveName].text);
-    const std::string path = joinPath(gamePaths().userDir, fileName);
-    if (!isWorldFile(path) && std::filesystem::exists(path) &&
-        !askYesNo(fileName + " already exists and is not the level being edited.\n"
-                             "Save over it?")) {
+    // The writer picks the name actually used ("output.txt", ".TXT" added,
+    // an existing file's own spelling) and replaces the old file only once
+    // the new one is complete, so a failed save leaves it as it was.
+    // Saves go to the player's folder, never into installed data.
+    const std::string& folder = gamePaths().userDir;
+    const std::string& typed = inserts[kInsertSaveName].text;
+    if (folder.empty()) {
+        saveStatus = "Unable to save " + levelSaveName(typed);
+        return;
+    }
+    const std::optional<std::string> existing = findFileIgnoringCase(joinPath(folder, levelSaveName(typed)));
+    if (existing && !isWorldFile(*existing) &&
+        !askYesNo(levelSaveName(typed) + " already exists and is not the level being edited.\n"
+                                         "Save over it?")) {
         saveStatus = "Not saved";
         return;
     }
-    if (gamePaths().userDir != ".") {
-        std::error_code ignored;
-        std::filesystem::create_directories(gamePaths().userDir, ignored);
-    }
-    // The old file is replaced only once the new one is complete, so a
-    // failed save leaves it as it was.
-    if (writeFileAtomically(path, formatLevel(world, themeName))) {
-        saveStatus = "Saved: " + fileName;
-        worldFile = path;
+    const LevelSaveResult result = saveLevelFile(world, themeName, typed, folder);
+    if (result.written) {
+        saveStatus = "Saved: " + result.fileName;
+        worldFile = joinPath(folder, result.fileName);
         if (!changeOpen) savedState = history.currentState();
     } else {
-        saveStatus = "Unable to save " + fileName;
+        saveStatus = "Unable to save " + result.fileName;
     }
 }
 

@@ -1,4 +1,4 @@
-#include "play/play_menu.h"
+#include "play/play_mode.h"
 
 #include "app/globals.h"
 #include "app/input.h"
@@ -38,6 +38,7 @@ PlayMenu::PlayMenu(Game& game) : game_(game)
     slides.back().alwaysVisible = true;
 
     returnButton = makePanelButton("Return To Menu", 400.0f, 400.0f, 200.0f, 30.0f);
+    nextButton = makePanelButton("Next level", 400.0f, 440.0f, 200.0f, 30.0f);
 }
 
 void PlayMenu::prepareLevel()
@@ -55,19 +56,21 @@ void PlayMenu::prepareLevel()
     completed = false;
     buttons[kTryOrReturn].label = kTryLabel;
     fade = 0.0f;
+    prepareGuide();
 }
 
 ModeRequest PlayMenu::update(float dt)
 {
     ModeRequest request;
+    applyStartView();
     mouseOverPanel = mouseInside(panelPosition, panelSize.x, panelSize.y);
 
     // Fade to black once the level is done; the completion screen answers
     // only when the fade is full.
+    // A hundred float steps of 0.01 fall just short of 1, so the fade is
+    // full at the 101st frame, where the clamp catches the overshoot.
     if (completed && fade < 1.0f) fade += kFadeStep;
-    // A hundred float steps of 0.01 fall just short of 1; snap the last step
-    // so the completion screen comes after exactly 100 frames.
-    if (fade > 1.0f - kFadeStep * 0.5f) fade = 1.0f;
+    if (fade > 1.0f) fade = 1.0f;
     if (fade == 1.0f) {
         for (BText& text : descriptionTexts) text.update();
         returnButton.update();
@@ -75,11 +78,15 @@ ModeRequest PlayMenu::update(float dt)
             leaveLevel();
             request = ModeRequest::leave();
         }
+        const ModeRequest next = updateCompletionExtras();
+        if (next.any()) return next;  // "Next level": the shell starts it
     }
 
     stepWorld(dt);
     for (Button& button : buttons) button.update();
     for (Slide& slide : slides) slide.update();
+    applyKeys();
+    updateIntro();
     if (placing) updatePanelActions();
 
     if (buttons[kExitLevel].clicked) {
@@ -88,7 +95,7 @@ ModeRequest PlayMenu::update(float dt)
         request = ModeRequest::leave();
     }
 
-    // prepareLevel always leaves a ball; a controller activated without it
+    // prepareLevel always leaves a ball; a play mode started without it
     // has nothing to try.
     if (buttons[kTryOrReturn].clicked && !world.balls.empty()) {
         if (placing)
@@ -101,6 +108,7 @@ ModeRequest PlayMenu::update(float dt)
         placeRopes();
     else
         testExit();
+    updateOutcome();
     return request;
 }
 
@@ -117,7 +125,7 @@ void PlayMenu::stepWorld(float dt)
 
 void PlayMenu::updatePanelActions()
 {
-    if (slides[0].changed) setRopeLength(slides[0].value * (1.0f / kSliderPerRestLength));
+    if (slides[0].takeChange()) setRopeLength(slides[0].value * (1.0f / kSliderPerRestLength));
     if (buttons[kSelectNextRope].clicked) stepRopeSelection(+1);
     if (buttons[kSelectPrevRope].clicked) stepRopeSelection(-1);
     if (buttons[kRemoveRope].clicked) removeSelectedRope();

@@ -5,7 +5,7 @@
 
 #include "app/input.h"
 #include "editor/selectable_points.h"
-#include "editor/slide_menu.h"
+#include "editor/editor.h"
 #include "level/build_simulation.h"
 #include "physics/rope.h"
 

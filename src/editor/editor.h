@@ -8,9 +8,9 @@
 #include "physics/simulation.h"
 #include "physics/vector2d.h"
 #include "ui/button.h"
-#include "ui/insert.h"
+#include "ui/text_field.h"
 #include "ui/page_holder.h"
-#include "ui/slide.h"
+#include "ui/slider.h"
 
 struct Game;
 struct WorldTextures;

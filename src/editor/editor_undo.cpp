@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "app/input.h"
-#include "editor/slide_menu.h"
+#include "editor/editor.h"
 #include "editor/world_snapshot.h"
 #include "level/game.h"
 
