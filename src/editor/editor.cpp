@@ -176,10 +176,11 @@ void SlideMenu::applySliderEffects()
 
 ModeRequest SlideMenu::runButtonActions()
 {
-    // Every action but Save, Back and Play it may change the world.
+    // Every action but Save, Back and Play it may change the world. Load
+    // opens its change itself, once the author has let go of unsaved work.
     for (int i = 0; i < static_cast<int>(buttons.size()); ++i)
         if (buttons[i].clicked && !isToolButton(i) && i != kButtonSave && i != kButtonBack &&
-            i != kButtonPlayIt)
+            i != kButtonPlayIt && i != kButtonLoad)
             beginChange();
 
     // Fixed order: a frame can carry at most one click, but the order is

@@ -208,6 +208,16 @@ TEST_F(EditorUndoTest, KeysWithCtrlHeldTypeNothingAndLeaveTheStatus)
     EXPECT_EQ(ed->inserts[kInsertSaveName].text, "A");
 }
 
+TEST_F(EditorUndoTest, LoadAsksNothingWhenNothingIsUnsaved)
+{
+    folder.write("HILL.TXT", "(0){0}<3>{1}<3>");
+    ed->inserts[kInsertLoadName].text = "HILL";
+    clickButton(kButtonLoad);
+    EXPECT_TRUE(questions().empty());
+    EXPECT_EQ(ed->loadStatus, "Level loaded");
+    EXPECT_FALSE(ed->hasUnsavedChanges());
+}
+
 TEST_F(EditorUndoTest, UnsavedWorkIsOnlyLostAfterAYes)
 {
     folder.write("HILL.TXT", "(0){0}<3>{1}<3>");
