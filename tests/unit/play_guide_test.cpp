@@ -250,6 +250,28 @@ TEST_F(PlayKeysTest, TheIntroWaitsForANewPressAndTheOutcomeLineForTheBallToStop)
     EXPECT_EQ(play.tryWatch.outcome, TryOutcome::Running);
 }
 
+TEST_F(PlayKeysTest, ADockPointIsLitOnlyWhileARopeCanStartOrEndThere)
+{
+    play.world.dockPoints.emplace_back();
+    play.world.dockPoints.back().position = Vector2D(1.0f, 0.0f);
+    mouse.world = Vector2D(1.02f, 0.0f);
+    const std::size_t ropes = play.world.ropes.size();
+    frame();
+    EXPECT_TRUE(play.world.dockPoints.back().selected);
+    // A rope begun there and Space pressed with the button still down: the
+    // try neither keeps the point lit nor draws the half-made rope.
+    mouse.leftDown = true;
+    frame();
+    EXPECT_TRUE(play.dragging);
+    frame(kVkSpace);
+    EXPECT_FALSE(play.placing);
+    EXPECT_FALSE(play.world.dockPoints.back().selected);
+    EXPECT_FALSE(play.dragging);
+    mouse.leftDown = false;
+    frame();
+    EXPECT_EQ(play.world.ropes.size(), ropes);
+}
+
 TEST_F(PlayKeysTest, NextLevelCountsThisOneAndStartsTheNext)
 {
     play.completed = true;
