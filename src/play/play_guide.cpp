@@ -63,8 +63,8 @@ float PlayMenu::introShift() const
 {
     // The introduction stands where the completion texts do, near the top,
     // unless something the player needs to see is under it there: then it
-    // goes where it hides the least, the ball above all, then the exit,
-    // then dock points; nearer the top when that is as good.
+    // goes where it hides the least: the player's ball above all, then the
+    // exit and the other balls, then dock points; nearer the top when that is as good.
     if (introTexts.empty()) return 0.0f;
     const float pixelsPerUnit = 800.0f / (2.0f * 160.0f / 29.0f);
     auto onScreen = [&](const Vector2D& at) {
@@ -82,7 +82,8 @@ float PlayMenu::introShift() const
                    p.y - r < bottom + shift;
         };
         int cost = 0;
-        if (!world.balls.empty() && covered(world.balls[0].position, world.balls[0].radius)) cost += 1000;
+        for (std::size_t i = 0; i < world.balls.size(); ++i)
+            if (covered(world.balls[i].position, world.balls[i].radius)) cost += i == 0 ? 1000 : 10;
         if (covered(world.exitPosition, world.exitRadius)) cost += 10;
         for (const DockPoint& dock : world.dockPoints) cost += covered(dock.position, 0.1f) ? 1 : 0;
         if (bestCost < 0 || cost < bestCost) {

@@ -107,10 +107,10 @@ TEST(StartView, FramesBallDocksAndExitRightOfThePanelOnEveryShippedLevel)
     EXPECT_EQ(firstThreeSeenWhole, 6);
 }
 
-TEST(StartView, TheIntroductionNeverHidesTheBallAndKeepsOffTheExitWhereItCan)
+TEST(StartView, TheIntroductionLeavesThePlayersBallAndTheExitInSight)
 {
     FreshShell shell;
-    int exitsHidden = 0;
+    int exitsHidden = 0, othersHidden = 0;
     for (const std::string& name : shippedLevelNames()) {
         ASSERT_TRUE(shell->playLevelFile(kData + "/levels/" + name + ".txt", name, 0));
         const PlayMenu& play = shell->play;
@@ -130,8 +130,13 @@ TEST(StartView, TheIntroductionNeverHidesTheBallAndKeepsOffTheExitWhereItCan)
         EXPECT_FALSE(underText(ball.position, ball.radius)) << name;
         EXPECT_LE(bottom, 600.0f) << name;
         if (underText(play.world.exitPosition, play.world.exitRadius)) ++exitsHidden;
+        for (std::size_t i = 1; i < play.world.balls.size(); ++i)
+            othersHidden += underText(play.world.balls[i].position, play.world.balls[i].radius) ? 1 : 0;
     }
     EXPECT_EQ(exitsHidden, 0);
+    // One level's three balls run from corner to corner of the view with
+    // its exit below them: there the introduction has to cover one of them.
+    EXPECT_LE(othersHidden, 1);
 }
 
 TEST(StartView, ArrowKeysStopAtThePlayAreaEdgeButNeverJumpFromTheStart)
