@@ -60,6 +60,7 @@ void Shell::loadTextures()
     // At the very first window there are no screens yet.
     menu.loadPictures();
     setFontTexture(loadTexture("label.bmp"));
+    setLargeFontTexture(loadTexture("label2x.bmp"));
     // The themes' pictures too: after a full-screen toggle their old names
     // would show nothing, or some other picture of the new context.
     reloadThemePictures(game, [](const std::string& path) { return static_cast<unsigned int>(loadTexture(path)); });
@@ -85,6 +86,7 @@ void Shell::update(float dt)
 void Shell::draw()
 {
     clearPictureBars();
+    chooseFontForScale(pictureScale());
     // The clear colour set below takes effect at the next frame's clear.
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     if (mode_ == Mode::Menu) {

@@ -15,7 +15,7 @@ ID=$(basename "$(ls "$PREFIX"/share/applications/*.desktop)" .desktop)
 [ "$ID" = "$(echo "$ID" | tr A-Z a-z)" ] || fail "the desktop id $ID is not lower case"
 
 # --- Every installed file the desktop looks for, under the one id ---
-for f in bin/tangloop share/tangloop/menusetup.txt share/tangloop/levels.txt share/tangloop/label.bmp \
+for f in bin/tangloop share/tangloop/menusetup.txt share/tangloop/levels.txt share/tangloop/label.bmp share/tangloop/label2x.bmp \
          share/metainfo/$ID.metainfo.xml share/man/man6/tangloop.6 \
          share/icons/hicolor/scalable/apps/$ID.svg; do
     [ -f "$PREFIX/$f" ] || fail "not installed: $f"
