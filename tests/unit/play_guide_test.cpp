@@ -86,7 +86,15 @@ TEST(StartView, FramesBallDocksAndExitRightOfThePanelOnEveryShippedLevel)
                          std::to_string(camera.y));
             // The ball is always seen, clear of the panel.
             EXPECT_TRUE(view.contains(ball.position, ball.radius));
-            if (!fitsAtOnce(world, visibleRightOfPanel(Vector2D(), width, height))) continue;
+            if (!fitsAtOnce(world, visibleRightOfPanel(Vector2D(), width, height))) {
+                // Too big to be seen at once: still the dock points close
+                // to the ball, the first a player reaches for, are seen.
+                const float near = (view.right - view.left) * 0.25f;
+                for (const DockPoint& dock : world.dockPoints) {
+                    if (distance(dock.position, ball.position) < near) EXPECT_TRUE(view.contains(dock.position, 0.0f));
+                }
+                continue;
+            }
             if (name == names[0] || name == names[1] || name == names[2]) ++firstThreeSeenWhole;
             // It fits: every dock point is seen, and the exit, at worst
             // cut by the window's edge through its middle.
