@@ -30,6 +30,8 @@
 #include "app/globals.h"
 #include "app/input.h"
 #include "app/platform.h"
+#include "app/viewport.h"
+#include "app/window_placement.h"
 #include "frame_stats.h"
 #include "game/main_loop.h"
 #include "game/shell.h"
@@ -49,6 +51,9 @@ struct Options {
     std::string only;   ///< frames: run just this level (and the title and baseline)
     std::string level;  ///< pacing: play this level instead of staying in the menu
     std::string dump;   ///< frames: also write every frame's figures to this CSV file
+    int windowWidth = 800;   ///< frames: the window's size; the picture is scaled to fit it
+    int windowHeight = 600;
+    bool fullscreen = false;  ///< frames: full screen at the desktop's size instead
 };
 
 bool parseOptions(int argc, char** argv, Options& options)
@@ -57,8 +62,16 @@ bool parseOptions(int argc, char** argv, Options& options)
     if (i < argc && argv[i][0] != '-') options.mode = argv[i++];
     for (; i < argc; ++i) {
         const std::string arg = argv[i];
+        if (arg == "--fullscreen") {
+            options.fullscreen = true;
+            continue;
+        }
         if (i + 1 >= argc) return false;
         const char* value = argv[++i];
+        if (arg == "--window") {
+            if (std::sscanf(value, "%dx%d", &options.windowWidth, &options.windowHeight) != 2) return false;
+            continue;
+        }
         if (arg == "--game") options.gameDir = value;
         else if (arg == "--solutions") options.solutionsDir = value;
         else if (arg == "--frames") options.frames = std::atoi(value);
@@ -522,7 +535,8 @@ int main(int argc, char** argv)
     if (!parseOptions(argc, argv, options)) {
         std::fprintf(stderr,
                      "usage: bench_frame [frames|pacing|sleep] [--game DIR] [--solutions DIR] [--frames N] [--repeat R]\n"
-                     "                   [--only LEVEL] [--dump CSV] [--seconds S] [--level LEVEL]\n");
+                     "                   [--only LEVEL] [--dump CSV] [--window WxH | --fullscreen]\n"
+                     "                   [--seconds S] [--level LEVEL]\n");
         return 2;
     }
     // The game reads and writes its files relative to its folder.
@@ -538,6 +552,9 @@ int main(int argc, char** argv)
         status = runSleep();
     } else {
         // Where start-up goes: the window and context, the shell's start, the first frame.
+        windowPlacement.width = options.windowWidth;
+        windowPlacement.height = options.windowHeight;
+        fullscreen = options.fullscreen;
         const double t0 = clockMs(CLOCK_MONOTONIC);
         if (!createGameWindow(kWindowTitle, windowWidth, windowHeight, kColorBits, fullscreen)) {
             shutdownPlatform();
@@ -557,6 +574,10 @@ int main(int argc, char** argv)
         std::printf("start-up in this process: window and context %.1f ms, shell start %.1f ms, first frame %.1f ms "
                     "(update %.1f, draw %.1f, present %.1f)\n",
                     t1 - t0, t2 - t1, t5 - t2, t3 - t2, t4 - t3, t5 - t4);
+        int drawableWidth = 0;
+        int drawableHeight = 0;
+        drawableSize(drawableWidth, drawableHeight);
+        std::printf("drawable %dx%d%s\n", drawableWidth, drawableHeight, fullscreen ? " (full screen)" : "");
         status = runFrames(options);
         destroyGameWindow();
     }

@@ -2,6 +2,12 @@
 
 // All constant-initialised, so no start-up order can see them unset.
 constinit bool keys[256] = {};
+constinit bool keysPressed[256] = {};
+
+void clearKeyPresses()
+{
+    for (bool& pressed : keysPressed) pressed = false;
+}
 constinit MouseState mouse;
 constinit int windowWidth = 800;
 constinit int windowHeight = 600;

@@ -18,6 +18,12 @@ struct MouseState {
 
 /// Key-down flags indexed by virtual-key code.
 extern bool keys[256];
+/// Keys pressed since the last frame, by virtual-key code: set by the first
+/// key-down of a press (not by its repeats), cleared after each frame's
+/// update. Shortcut keys read these so that a press acts once.
+extern bool keysPressed[256];
+/// Clears keysPressed; the main loop calls it after each frame's update.
+void clearKeyPresses();
 extern MouseState mouse;
 
 extern int windowWidth;    ///< client size in pixels, rewritten by every resize

@@ -23,7 +23,7 @@ void SDLCALL fillAudio(void*, Uint8* stream, int bytes)
 
 void reportSilence(const char* what)
 {
-    std::fprintf(stderr, "No sound: %s (%s); the game runs silent.\n", what, SDL_GetError());
+    std::fprintf(stderr, "tangloop: no sound: %s (%s); the game runs silent\n", what, SDL_GetError());
 }
 
 } // namespace
@@ -66,6 +66,6 @@ void closeAudioOutput()
 void audioDeviceRemoved(std::uint32_t deviceId)
 {
     if (gDevice == 0 || deviceId != gDevice) return;
-    std::fprintf(stderr, "No sound: the audio device was lost; the game runs silent.\n");
+    std::fprintf(stderr, "tangloop: no sound: the audio device was lost; the game runs silent\n");
     closeAudioOutput();
 }

@@ -32,7 +32,8 @@ struct SoundState {
     std::array<std::uint32_t, kSoundCount> lastPlayed{};
     std::array<bool, kSoundCount> playedOnce{};
     bool outputOpen = false;
-    bool muted = false;
+    bool muted = false;       ///< silent now, by M or --mute
+    bool mutedChoice = false; ///< what the settings file keeps: M, never --mute
     int volume = Settings{}.volume;
     SoundRequestHook hook = nullptr;
 };
@@ -70,20 +71,26 @@ void saveSoundChoice()
     const std::string path = joinPath(gamePaths().configDir, kSettingsFileName);
     Settings settings = loadSettings(path);
     settings.volume = state().volume;
-    settings.muted = state().muted;
+    settings.muted = state().mutedChoice;
     saveSettings(path, settings);
 }
 
 } // namespace
 
-void initSound(bool muteThisRun)
+void initSound(const Settings& stored, bool muteThisRun)
 {
     SoundState& sound = state();
     for (int i = 0; i < kSoundCount; ++i) sound.bank[i] = synthesizeSound(static_cast<SoundId>(i));
-    const Settings settings = loadSettings(joinPath(gamePaths().configDir, kSettingsFileName));
-    sound.volume = settings.volume;
-    sound.muted = settings.muted || muteThisRun;
+    sound.volume = std::clamp(stored.volume, 0, kMaxVolume);
+    sound.mutedChoice = stored.muted;
+    sound.muted = stored.muted || muteThisRun;
     applyMasterGain();
+}
+
+void keepSoundChoice(Settings& settings)
+{
+    settings.volume = state().volume;
+    settings.muted = state().mutedChoice;
 }
 
 Mixer& soundMixer()
@@ -120,6 +127,7 @@ bool soundMuted()
 void setSoundMuted(bool muted)
 {
     state().muted = muted;
+    state().mutedChoice = muted;
     applyMasterGain();
 }
 

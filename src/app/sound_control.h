@@ -2,14 +2,19 @@
 
 #include "app/mixer.h"
 #include "app/sound.h"
+#include "level/settings.h"
 
 // The sound system's controls, for start-up, the platform's audio output,
 // the key handler and tests. Game code asks for effects through app/sound.h.
 
 /// Makes every effect and takes the player's volume and mute from the
-/// settings file. `muteThisRun` (--mute) silences this run without changing
-/// the file. Call once at start, before the output opens.
-void initSound(bool muteThisRun);
+/// settings read at start. `muteThisRun` (--mute) silences this run without
+/// changing the file. Call once at start, before the output opens.
+void initSound(const Settings& stored, bool muteThisRun);
+
+/// Puts the player's volume and mute choice (never --mute's) into settings
+/// about to be written, so that a later write keeps what M and +/- chose.
+void keepSoundChoice(Settings& settings);
 
 /// The mixer the platform's audio callback drains.
 Mixer& soundMixer();
@@ -19,7 +24,8 @@ Mixer& soundMixer();
 void setSoundOutputOpen(bool open);
 bool soundOutputOpen();
 
-/// The player's volume, 0..100, and the mute. Both take effect at once.
+/// The player's volume, 0..100, and the mute. Both take effect at once; the
+/// mute set here is also the player's choice, kept in the file.
 int soundVolume();
 void setSoundVolume(int volume);
 bool soundMuted();

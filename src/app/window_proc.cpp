@@ -41,7 +41,10 @@ bool windowProc(const WindowMessage& message)
     case MessageKind::KeyDown:
         // A code outside the flag table cannot come from a real key; ignore it
         // rather than write past the table.
-        if (message.wParam < 256) keys[message.wParam] = true;
+        if (message.wParam < 256) {
+            if (!keys[message.wParam]) keysPressed[message.wParam] = true;
+            keys[message.wParam] = true;
+        }
         return true;
     case MessageKind::KeyUp:
         if (message.wParam < 256) keys[message.wParam] = false;

@@ -2,6 +2,7 @@
 
 #include "app/globals.h"
 #include "app/input.h"
+#include "level/game.h"
 
 namespace {
 
@@ -54,6 +55,7 @@ SlideMenu::SlideMenu(Game& game) : game_(game)
     addButton("None", {130, 250}, {50, 20}, kPageEdit);
     addButton("Exit point", {10, 190}, {100, 20}, kPageEdit);
     addButton("Line", {100, 100}, {80, 20}, kPageEdit);
+    addButton("Play it (F12)", {10, 500}, {180, 20}, kPageMisc);
 
     addInsert("Theme:", {10, 400});
     addInsert("Filename (save):", {10, 280});
@@ -111,6 +113,8 @@ void SlideMenu::addSlide(const char* label, Vector2D position, int width, int pa
 
 void SlideMenu::enterEditor()
 {
+    // The edited level is drawn on its theme, not on the menu's picture.
+    useLevelTheme(game_, themeName);
     panelWidth = 0;
 }
 
@@ -128,7 +132,13 @@ ModeRequest SlideMenu::update(float dt)
     applySliderEffects();
     const ModeRequest request = runButtonActions();
     updateGesture();
-    return request;
+    finishChange();
+    if (request.any()) return request;
+    if (playWanted) {
+        playWanted = false;
+        return ModeRequest::playEdited();
+    }
+    return ModeRequest::none();
 }
 
 void SlideMenu::updateWidgets()
@@ -139,27 +149,45 @@ void SlideMenu::updateWidgets()
         buttons[i].update(pageHolders);
         if (buttons[i].clicked && isToolButton(i)) tool = i;
     }
+    // Esc is "Back". A field the pointer was on lets go of the keyboard, so
+    // nothing typed on the menu lands in it.
+    if (keysPressed[kVkEscape]) {
+        buttons[kButtonBack].clicked = true;
+        for (Insert& insert : inserts) insert.focused = false;
+    }
 }
 
 void SlideMenu::applySliderEffects()
 {
-    if (slides[kSlideXSize].changed) {
+    // A slider's change flag starts out set; only one under the mouse is
+    // being moved by the author.
+    for (const Slide& slide : slides)
+        if (slide.changed && slide.hover) beginChange();
+    if (slides[kSlideXSize].takeChange()) {
         world.size.x = 0.1f * slides[kSlideXSize].value;
         updateTextureCoordinates();
     }
-    if (slides[kSlideYSize].changed) {
+    if (slides[kSlideYSize].takeChange()) {
         world.size.y = 0.1f * slides[kSlideYSize].value;
         updateTextureCoordinates();
     }
-    if (slides[kSlideLength].changed) setRopeLength(0.01f * slides[kSlideLength].value);
+    if (slides[kSlideLength].takeChange()) setRopeLength(0.01f * slides[kSlideLength].value);
 }
 
 ModeRequest SlideMenu::runButtonActions()
 {
+    // Every action but Save, Back and Play it may change the world. Load
+    // opens its change itself, once the author has let go of unsaved work.
+    for (int i = 0; i < static_cast<int>(buttons.size()); ++i)
+        if (buttons[i].clicked && !isToolButton(i) && i != kButtonSave && i != kButtonBack &&
+            i != kButtonPlayIt && i != kButtonLoad)
+            beginChange();
+
     // Fixed order: a frame can carry at most one click, but the order is
     // what decides if it ever carries more.
     if (buttons[kButtonSave].clicked) saveLevel();
-    if (buttons[kButtonLoad].clicked) loadLevel();
+    if (buttons[kButtonLoad].clicked && mayDiscardChanges("Load " + inserts[kInsertLoadName].text + " anyway?"))
+        loadLevel();
     if (buttons[kButtonDock].clicked) setHeld(true);
     if (buttons[kButtonUndock].clicked) setHeld(false);
     if (buttons[kButtonRemove].clicked) removeSelected();
@@ -169,8 +197,10 @@ ModeRequest SlideMenu::runButtonActions()
     if (buttons[kButtonAll].clicked) selectAll(true);
     if (buttons[kButtonNone].clicked) selectAll(false);
     if (buttons[kButtonApplyTheme].clicked) applyThemeFromField();
+    if (buttons[kButtonPlayIt].clicked) playWanted = true;
     // The menu takes over from the next frame; this frame's gesture step
     // still runs.
-    if (buttons[kButtonBack].clicked) return ModeRequest::leave();
+    if (buttons[kButtonBack].clicked && mayDiscardChanges("Leave the editor anyway?"))
+        return ModeRequest::leave();
     return ModeRequest::none();
 }

@@ -1,36 +1,81 @@
-// The entry point: the platform's services, then the game's whole life.
+// The entry point: the command line, the platform's services and folders,
+// then the game's whole life.
+#include <iostream>
+
+#include "app/command_line.h"
+#include "app/game_paths.h"
 #include "app/game_window.h"
+#include "app/globals.h"
 #include "app/platform.h"
 #include "app/platform_audio.h"
 #include "app/sound_control.h"
+#include "game/level_arguments.h"
 #include "game/main_loop.h"
+#include "game/shell.h"
 
-#include <cstring>
-
-namespace {
-
-/// --mute: no sound for this run; the settings file keeps the player's choice.
-bool muteRequested(int argc, char** argv)
-{
-    for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "--mute") == 0) return true;
-    return false;
-}
-
-} // namespace
+#include <memory>
 
 int main(int argc, char** argv)
 {
+    // The command line is answered before anything else, and a bad one
+    // before any window opens.
+    const CommandLine line = parseCommandLine(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc));
+    switch (line.action) {
+    case CommandLine::Action::Help: std::cout << usageText(); return 0;
+    case CommandLine::Action::Version: std::cout << versionText(); return 0;
+    case CommandLine::Action::Error:
+        std::cerr << "tangloop: " << line.error << "\n" << usageText();
+        return 2;
+    case CommandLine::Action::Run: break;
+    }
+    const LevelArguments level = levelArguments(line);
+    if (!level.error.empty()) {
+        std::cerr << "tangloop: " << level.error << "\n" << usageText();
+        return 2;
+    }
+    // A level file named on the command line is checked before any window.
+    if (const std::string problem = levelArgumentsProblem(level); !problem.empty()) {
+        std::cerr << problem << "\n";
+        return 1;
+    }
+
     installPlatformServices();
-    initSound(muteRequested(argc, argv));
+    nameApplication();
+    if (!startUpPaths(line.dataDir, line.userDir)) {
+        shutdownPlatform();
+        return 1;
+    }
+
+    // The window as the player left it, unless the command line says otherwise.
+    const std::string settingsPath = joinPath(gamePaths().configDir, kSettingsFileName);
+    const Settings stored = loadSettings(settingsPath);
+    applyDisplaySettings(stored, line.display);
+    const bool fullscreenAtStart = fullscreen;
+    // The player's volume and mute, unless --mute silences this run; no
+    // sound device means a silent game, never a stop.
+    initSound(stored, line.mute);
     openAudioOutput();
 
     WindowServices window;
-    window.createWindow = createGameWindow;
+    // The first window brings what start-up has to tell the player.
+    window.createWindow = [](const char* title, int width, int height, int bits, bool fullscreenWanted) {
+        const bool made = createGameWindow(title, width, height, bits, fullscreenWanted);
+        if (made) showStartUpNotice();
+        return made;
+    };
     window.destroyWindow = destroyGameWindow;
     window.peekMessage = peekWindowMessage;
     window.swapBuffers = swapGameBuffers;
-    const int exitCode = runGame(window);
+    // The shell holds whole worlds and widget lists; keep it off the stack.
+    auto shell = std::make_unique<Shell>();
+    applyLevelArguments(level, *shell);
+    const int exitCode = runGame(*shell, window);
+
+    // Written only when something changed, so a player who never resizes
+    // gets no new file.
+    Settings kept = displaySettingsToKeep(stored, fullscreenAtStart);
+    keepSoundChoice(kept);
+    if (formatSettings(kept) != formatSettings(stored)) saveSettings(settingsPath, kept);
 
     closeAudioOutput();
     shutdownPlatform();

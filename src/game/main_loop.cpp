@@ -5,16 +5,13 @@
 
 #include "app/clock.h"
 #include "app/frame_timing.h"
+#include "app/fullscreen_keys.h"
 #include "app/globals.h"
 #include "app/input.h"
+#include "app/picture_fit.h"
 #include "game/shell.h"
 
 namespace {
-
-constexpr int kWindowedWidth = 800;
-constexpr int kWindowedHeight = 600;
-constexpr int kFullscreenWidth = 1024;
-constexpr int kFullscreenHeight = 768;
 
 /// One frame: wait out the rest of the 10 ms since the last one, take the
 /// frame time, update, draw, present.
@@ -28,6 +25,7 @@ void runFrame(Shell& shell, const WindowServices& window, std::uint32_t& lastTic
     lastTick = tickCount();
 
     shell.update(dt);
+    clearKeyPresses();
     shell.draw();
     window.swapBuffers();
 }
@@ -40,16 +38,15 @@ bool openWindow(Shell& shell, const WindowServices& window, int width, int heigh
     return true;
 }
 
-/// F1: the window is made anew in the other mode. Returns false when the new
-/// window cannot be made; the game then ends at once.
+/// F1 (or F11, Alt+Enter): the window is made anew in the other mode, the
+/// same logical picture in it. Returns false when the new window cannot be
+/// made; the game then ends at once.
 bool toggleFullscreen(Shell& shell, const WindowServices& window)
 {
-    keys[kVkF1] = false;
+    clearFullscreenRequest();
     window.destroyWindow();
     fullscreen = !fullscreen;
-    const int width = fullscreen ? kFullscreenWidth : kWindowedWidth;
-    const int height = fullscreen ? kFullscreenHeight : kWindowedHeight;
-    return openWindow(shell, window, width, height);
+    return openWindow(shell, window, kLogicalWidth, kLogicalHeight);
 }
 
 } // namespace
@@ -78,7 +75,7 @@ int runGame(Shell& shell, const WindowServices& window)
         else
             sleepMs(kInactiveSleepMs);
 
-        if (keys[kVkF1] && !toggleFullscreen(shell, window)) return 0;  // nothing saved
+        if (fullscreenRequested() && !toggleFullscreen(shell, window)) return 0;  // nothing saved
     }
 
     // Progress is saved before the window goes. It was also saved each time

@@ -2,10 +2,15 @@
 
 #include <GL/gl.h>
 
+#include <filesystem>
+
+#include "app/game_paths.h"
 #include "app/globals.h"
 #include "app/input.h"
 #include "app/sound_control.h"
 #include "app/texture.h"
+#include "app/viewport.h"
+#include "level/level_writer.h"
 #include "level/list_file.h"
 #include "level/progress.h"
 #include "play/start_level.h"
@@ -28,16 +33,24 @@ void moveCameraByKeys()
 
 void Shell::start()
 {
-    scanThemes(game, [](const std::string& path) { return static_cast<unsigned int>(loadTexture(path)); });
+    // The data is read, and the player's files kept, where start-up decided.
+    placeGameFiles(game);
+    scanThemes(game, [](const std::string& path) { return static_cast<unsigned int>(loadTexture(path)); },
+               stateFilePath(kThemesLog));
     // With no theme at all the game starts with no current texture
     // (triangles drawn as outlines).
     if (!game.themes.empty()) makeThemeCurrent(game, game.themes.front());
     buildGlyphTable();
-    menu.read("menusetup.txt");
+    menu.read(findGameFile("menusetup.txt"));
     menu.loadPictures();
     menu.open(0, game);  // nothing without screens
-    scanLevels(game);
+    scanLevels(game, stateFilePath(kLevelsLog));
     readProgress(game);
+    if (startFile.empty()) return;
+    if (startInEditor)
+        editLevelFile(startFile);
+    else
+        playLevelFile(startFile, levelTitleOf(startFile), -1);
 }
 
 void Shell::loadTextures()
@@ -48,6 +61,10 @@ void Shell::loadTextures()
     // At the very first window there are no screens yet.
     menu.loadPictures();
     setFontTexture(loadTexture("label.bmp"));
+    setLargeFontTexture(loadTexture("label2x.bmp"));
+    // The themes' pictures too: after a full-screen toggle their old names
+    // would show nothing, or some other picture of the new context.
+    reloadThemePictures(game, [](const std::string& path) { return static_cast<unsigned int>(loadTexture(path)); });
 }
 
 void Shell::update(float dt)
@@ -69,6 +86,8 @@ void Shell::update(float dt)
 
 void Shell::draw()
 {
+    clearPictureBars();
+    chooseFontForScale(pictureScale());
     // The clear colour set below takes effect at the next frame's clear.
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     if (mode_ == Mode::Menu) {
@@ -86,15 +105,27 @@ void Shell::draw()
 void Shell::handleMessage(const WindowMessage& message)
 {
     switch (message.kind) {
-    case MessageKind::KeyDown:
+    case MessageKind::KeyDown: {
         if (message.wParam >= 256) break;
-        // M and the keypad's + and - are the sound's, except where a text field types them.
-        if (!editorFieldFocused()) soundKeyDown(static_cast<int>(message.wParam));
-        editor.editorKeyDown(static_cast<int>(message.wParam));
+        const int code = static_cast<int>(message.wParam);
+        if (mode_ == Mode::Editor && editor.commandKey(code)) break;
+        // M and the keypad's + and - are the sound's, except where a text
+        // field types them; with Ctrl held a key is a command, never these.
+        if (!keys[kVkControl] && !editorFieldFocused() && soundKeyDown(code)) break;
+        editor.editorKeyDown(code);
         break;
+    }
     case MessageKind::Activate:
         // The overlay projection must not stay pushed across a switch away.
         if (highWord(message.wParam) == 0) endOverlay();
+        break;
+    case MessageKind::Close:
+        // The window procedure has posted the quit already; a player who
+        // answers No to losing the editor's work takes it back.
+        if (message.wParam == kClosedByPlayer && !editor.mayDiscardChanges("Close the game anyway?")) {
+            WindowMessage dropped;
+            takeQuitMessage(dropped);
+        }
         break;
     case MessageKind::Quit:
         quit_ = true;
@@ -128,7 +159,22 @@ void Shell::carryOut(const ModeRequest& request)
         mode_ = Mode::Editor;
         break;
     case ModeRequest::Kind::Leave:
+        if (mode_ == Mode::Play && afterPlay_ == Mode::Editor) {
+            // The test may have shown another theme (a level naming none
+            // is played on the first); the editor shows what it showed.
+            cameraOffset = editorCamera_;
+            if (game.currentThemeName != editorTheme_) applyTheme(game, editorTheme_);
+            mode_ = Mode::Editor;
+            afterPlay_ = Mode::Menu;
+            break;
+        }
         mode_ = Mode::Menu;
+        break;
+    case ModeRequest::Kind::PlayEdited:
+        playEditedLevel();
+        break;
+    case ModeRequest::Kind::PlayFile:
+        playLevelFile(request.file, request.title, -1);
         break;
     case ModeRequest::Kind::Quit:
         quit_ = true;
@@ -139,16 +185,43 @@ void Shell::carryOut(const ModeRequest& request)
 void Shell::startListedLevel(int row)
 {
     if (row < 0 || row >= static_cast<int>(game.levels.size())) return;
-    // The camera stays where the main menu holds it (kStartCamera): a level
-    // opened from the list is first seen from there.
+    // The play mode moves the camera to the level's start view at its first
+    // update (play/start_view.h).
     const std::string& name = game.levels[static_cast<std::size_t>(row)].name;
-    playLevelFile(levelFilePath(name), name, row);
+    playLevelFile(findGameFile(levelFilePath(name)), name, row);
 }
 
 bool Shell::playLevelFile(const std::string& file, const std::string& title, int row)
 {
     const bool loaded = startLevelFile(play, file, title, row);
     mode_ = Mode::Play;
+    afterPlay_ = Mode::Menu;
+    return loaded;
+}
+
+void Shell::playEditedLevel()
+{
+    // The play mode gets its own world from the saved text, so nothing the
+    // test does (ropes, a try) reaches the editor's world. Row -1: finishing
+    // it counts for nothing.
+    editorCamera_ = cameraOffset;
+    editorTheme_ = game.currentThemeName;
+    startLevelText(play, formatLevel(editor.world, editor.themeName), "Your level", -1);
+    mode_ = Mode::Play;
+    afterPlay_ = Mode::Editor;
+}
+
+std::string levelTitleOf(const std::string& file)
+{
+    std::string name = std::filesystem::path(file).filename().string();
+    if (name.size() > 4 && (name.ends_with(".TXT") || name.ends_with(".txt"))) name.resize(name.size() - 4);
+    return name;
+}
+
+bool Shell::editLevelFile(const std::string& file)
+{
+    const bool loaded = editor.openFile(file);
+    carryOut(ModeRequest::enterEditor());
     return loaded;
 }
 

@@ -1,5 +1,7 @@
 #include "level/game.h"
 
+#include "level/path_case.h"
+
 void makeThemeCurrent(Game& game, const Game::Theme& theme)
 {
     game.currentTexture = &theme.texture;
@@ -10,7 +12,8 @@ bool applyTheme(Game& game, const std::string& name)
 {
     bool matched = false;
     for (const Game::Theme& theme : game.themes) {
-        if (theme.name == name) {
+        // Theme names, like file names, do not depend on letter case.
+        if (equalIgnoringCase(theme.name, name)) {
             makeThemeCurrent(game, theme);
             matched = true;
         }
@@ -20,7 +23,13 @@ bool applyTheme(Game& game, const std::string& name)
 
 void applyLevelTheme(Game& game, const Level& level)
 {
-    if (!level.theme.empty()) applyTheme(game, level.theme);
+    useLevelTheme(game, level.theme);
+}
+
+void useLevelTheme(Game& game, const std::string& name)
+{
+    if (!name.empty() && applyTheme(game, name)) return;
+    if (!game.themes.empty()) makeThemeCurrent(game, game.themes.front());
 }
 
 std::string levelFilePath(const std::string& name)

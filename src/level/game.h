@@ -18,7 +18,10 @@ struct Game {
 
     std::string levelsFile = "levels.txt";
     std::string themesFile = "themes.txt";
-    std::string configFile = "config.txt";
+    std::string configFile = "config.txt";  ///< empty: progress is not kept this run
+    /// The lists are installed, read-only data: read them without asking for
+    /// write access (a game folder's lists must be writable, see readListFile).
+    bool readOnlyData = false;
     int completedLevels = 0;    ///< levels finished, counted from the first in list order
     std::vector<Level> levels;  ///< one per name in levelsFile; only the names are used
     std::vector<Theme> themes;  ///< one per name in themesFile, in file order
@@ -41,12 +44,17 @@ void makeThemeCurrent(Game& game, const Game::Theme& theme);
 /// the last match stays current. Returns whether any theme matched.
 bool applyTheme(Game& game, const std::string& name);
 
-/// The level's own theme textures its drawing, when it names one; a level
-/// naming none leaves the current texture as it is.
+/// The level's own theme textures its drawing (useLevelTheme).
 void applyLevelTheme(Game& game, const Level& level);
 
 /// The file of the listed level `name`: "levels/<name>.txt".
 std::string levelFilePath(const std::string& name);
+
+/// Makes the theme of that name current for a level's drawing; a level with
+/// no theme, or one that is not in the list, is drawn with the first theme of
+/// the list (never with whatever picture was current last). With no theme at
+/// all nothing changes.
+void useLevelTheme(Game& game, const std::string& name);
 
 /// Loads a picture as a texture and returns its name, 0 on failure. The
 /// list scanning gets it from the caller so that this library stays free of GL.

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
+#include "level/author_levels.h"
 #include "physics/vector2d.h"
 #include "ui/btext.h"
 
@@ -19,6 +21,15 @@ struct LevelList {
     int selectedIndex = -1;     ///< row clicked in this update, -1 for none
     bool built = false;         ///< items made from the level names
     bool shown = true;          ///< open: outline, marks and hit tests active
+    /// The list shows the levels the author saved (`authored`) instead of
+    /// the game's: every readable row is open, none carries a mark, and
+    /// playing one counts for nothing.
+    bool authorLevels = false;
+    std::vector<AuthorLevel> authored;
+
+    /// Reads the author's levels afresh from folder and rebuilds the rows at
+    /// the next update. Only for a list of the author's levels.
+    void rescan(const std::string& folder);
 
     /// Once per frame while the owning screen has a list: builds the items
     /// on the first call, steps their reveal, and while shown finds the row
@@ -38,4 +49,7 @@ struct LevelList {
 
 private:
     void build(const Game& game);
+    bool rowOpen(int row, const Game& game) const;
+    void drawRowLook(int row) const;
+    void drawLockedShade(int row) const;
 };

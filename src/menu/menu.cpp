@@ -3,13 +3,23 @@
 #include <algorithm>
 
 #include "app/globals.h"
+#include "app/input.h"
 #include "app/sound.h"
 #include "level/game.h"
 
+namespace {
+
+const char* const kBackLabel = "Back";
+
+}  // namespace
+
 Menu::Menu()
 {
-    // A screen's list stays closed until the screen opens.
+    // A screen's list stays closed until the screen opens. So does its hint
+    // line: left to type itself in while the screen is shut, it would
+    // first have to type its empty text out again when the screen opens.
     levelList.hide();
+    hint.hide();
 }
 
 ModeRequest Menu::update(float dt, const Game& game)
@@ -31,8 +41,11 @@ ModeRequest Menu::update(float dt, const Game& game)
     // The list resets its selection at every update while open, so coming
     // back from play with the list open does not start the level again.
     const int selected = levelList.selectedIndex;
-    if (selected >= 0 && selected < static_cast<int>(levelList.items.size()))
-        return ModeRequest::startLevel(selected);
+    if (selected >= 0 && selected < static_cast<int>(levelList.items.size())) {
+        if (!levelList.authorLevels) return ModeRequest::startLevel(selected);
+        const AuthorLevel& level = levelList.authored[static_cast<std::size_t>(selected)];
+        return ModeRequest::playFile(level.path, level.name);
+    }
 
     if (!active) {
         close();
@@ -91,6 +104,9 @@ ModeRequest Menu::updateButtons()
     bool anyHovered = false;
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         buttons[i].update();
+        // Esc is the screen's "Back" button, where it has one.
+        if (keysPressed[kVkEscape] && buttons[i].label == kBackLabel)
+            buttons[i].clicked = true;
         const Button& button = buttons[i];
         if (button.hover) {
             anyHovered = true;

@@ -10,9 +10,10 @@
 inline constexpr float kRopePointMass = 1.0f;      ///< mass of every point addRope makes
 inline constexpr double kRopePointSpacing = 0.35;  ///< world units between rope points (double: the step is a double quotient)
 inline constexpr float kShortestRope = 0.1f;       ///< a rope must be longer than this
-/// Longest rope addRope lays, in points. Far beyond any play area; it keeps a
-/// hostile level (dock points light-years apart) from stalling the game.
-inline constexpr int kMaxRopePoints = 10000;
+/// Most points of one rope, laid by addRope or read from a level file. Some
+/// 180 units of rope: far beyond any play area; it keeps a hostile level (dock
+/// points light-years apart) from stalling the game.
+inline constexpr int kMaxRopePoints = 512;
 
 // Springs
 inline constexpr float kSpringStiffness = 1.0f;  ///< force equals the stretch

@@ -46,6 +46,7 @@ PlayMenu::PlayMenu(Game& game) : game_(game)
     slides.back().alwaysVisible = true;
 
     returnButton = makePanelButton("Return To Menu", 400.0f, 400.0f, 200.0f, 30.0f);
+    nextButton = makePanelButton("Next level", 400.0f, 440.0f, 200.0f, 30.0f);
 }
 
 void PlayMenu::prepareLevel()
@@ -63,19 +64,21 @@ void PlayMenu::prepareLevel()
     completed = false;
     buttons[kTryOrReturn].label = kTryLabel;
     fade = 0.0f;
+    prepareGuide();
 }
 
 ModeRequest PlayMenu::update(float dt)
 {
     ModeRequest request;
+    applyStartView();
     mouseOverPanel = mouseInside(panelPosition, panelSize.x, panelSize.y);
 
     // Fade to black once the level is done; the completion screen answers
     // only when the fade is full.
+    // A hundred float steps of 0.01 fall just short of 1, so the fade is
+    // full at the 101st frame, where the clamp catches the overshoot.
     if (completed && fade < 1.0f) fade += kFadeStep;
-    // A hundred float steps of 0.01 fall just short of 1; snap the last step
-    // so the completion screen comes after exactly 100 frames.
-    if (fade > 1.0f - kFadeStep * 0.5f) fade = 1.0f;
+    if (fade > 1.0f) fade = 1.0f;
     if (fade == 1.0f) {
         for (BText& text : descriptionTexts) text.update();
         returnButton.update();
@@ -83,11 +86,15 @@ ModeRequest PlayMenu::update(float dt)
             leaveLevel();
             request = ModeRequest::leave();
         }
+        const ModeRequest next = updateCompletionExtras();
+        if (next.any()) return next;  // "Next level": the shell starts it
     }
 
     stepWorld(dt);
     for (Button& button : buttons) button.update();
     for (Slide& slide : slides) slide.update();
+    applyKeys();
+    updateIntro();
     if (placing) updatePanelActions();
 
     if (buttons[kExitLevel].clicked) {
@@ -109,6 +116,7 @@ ModeRequest PlayMenu::update(float dt)
         placeRopes();
     else
         testExit();
+    updateOutcome();
     return request;
 }
 
@@ -126,7 +134,7 @@ void PlayMenu::stepWorld(float dt)
 
 void PlayMenu::updatePanelActions()
 {
-    if (slides[0].changed) setRopeLength(slides[0].value * (1.0f / kSliderPerRestLength));
+    if (slides[0].takeChange()) setRopeLength(slides[0].value * (1.0f / kSliderPerRestLength));
     if (buttons[kSelectNextRope].clicked) stepRopeSelection(+1);
     if (buttons[kSelectPrevRope].clicked) stepRopeSelection(-1);
     if (buttons[kRemoveRope].clicked) removeSelectedRope();
@@ -139,6 +147,10 @@ void PlayMenu::startTry()
     savedBallPosition = world.balls[0].position;
     world.balls[0].held = false;
     buttons[kTryOrReturn].label = kReturnLabel;
+    // No rope can start or end during a try: no dock point stays lit.
+    for (DockPoint& dock : world.dockPoints) dock.selected = false;
+    hoverDock = -1;
+    dragging = false;
     playSound(SoundId::TryItOut);
 }
 

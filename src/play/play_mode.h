@@ -7,6 +7,7 @@
 #include "level/level.h"
 #include "physics/simulation.h"
 #include "physics/vector2d.h"
+#include "play/try_watch.h"
 #include "ui/btext.h"
 #include "ui/button.h"
 #include "ui/slider.h"
@@ -61,6 +62,23 @@ public:
     int levelNumber = 0;               ///< row of the level in game.levels
     ContactSounds contactSounds;       ///< what the running world sounds like
 
+    // What the player is told and can do besides the panel: the start view,
+    // the level's introduction, the outcome of a try, the completion title,
+    // "Next level" and the shortcut keys.
+    Vector2D startCamera;              ///< the view that frames the level, Home returns to it
+    bool viewPending = false;          ///< startCamera still to be applied (the menu moves the camera last)
+    std::vector<BText> introTexts;     ///< name and description over the scene at the start
+    bool introShown = false;           ///< the introduction is up, until a press or a key
+    bool introArmed = false;           ///< the press that started the level has been let go
+    float introShade = 0.0f;           ///< 0 to 1, the darkened band behind the introduction
+    TryWatch tryWatch;                 ///< rest and leave detection of the running try
+    std::vector<BText> outcomeTexts;   ///< what became of the try and how to try again
+    BText completeTitle;               ///< "Level complete", with the completion texts
+    Button nextButton;                 ///< "Next level", when the list has one after this
+
+    /// Whether a level follows this one in game.levels.
+    bool hasNextLevel() const;
+
     /// Makes the panel's buttons and slider. Progress is recorded in `game`,
     /// and a level's theme made current there.
     explicit PlayMenu(Game& game);
@@ -100,6 +118,15 @@ public:
 private:
     Game& game_;
 
+    void prepareGuide();
+    /// How far down the introduction goes from its place near the top.
+    float introShift() const;
+    void applyStartView();
+    void updateIntro();
+    void applyKeys();
+    void updateOutcome();
+    ModeRequest updateCompletionExtras();
+    void drawGuide() const;
     void stepWorld(float dt);
     void updatePanelActions();
     void leaveLevel();

@@ -63,6 +63,7 @@ void PlayMenu::drawPanel() const
 
 void PlayMenu::draw(const WorldTextures& textures)
 {
+    if (viewPending) cameraOffset = startCamera;
     followWithCamera();
     drawWorld(world, textures);
     if (dragging) drawDragLine();
@@ -78,4 +79,5 @@ void PlayMenu::draw(const WorldTextures& textures)
         for (const BText& text : descriptionTexts) text.draw();
         returnButton.draw();
     }
+    drawGuide();
 }

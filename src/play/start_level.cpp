@@ -1,7 +1,9 @@
 #include "play/start_level.h"
 
+#include "app/game_paths.h"
 #include "level/build_simulation.h"
 #include "level/game.h"
+#include "level/level_reader.h"
 #include "play/description_layout.h"
 
 namespace {
@@ -51,7 +53,18 @@ bool startLevelFile(PlayMenu& menu, const std::string& fileName, const std::stri
     return loaded;
 }
 
+void startLevelText(PlayMenu& menu, std::string_view text, const std::string& title, int index)
+{
+    menu.level = Level(title);
+    parseLevel(text, menu.level);
+    menu.levelNumber = index;
+    buildSimulation(menu.level, menu.world);
+    applyLevelTheme(menu.game(), menu.level);
+    layoutLevelTexts(menu.descriptionTexts, title, menu.level.description);
+    menu.prepareLevel();
+}
+
 void startLevel(PlayMenu& menu, const std::string& name, int index)
 {
-    startLevelFile(menu, levelFilePath(name), name, index);
+    startLevelFile(menu, findGameFile(levelFilePath(name)), name, index);
 }

@@ -61,10 +61,9 @@ void PageHolder::draw() const
     for (int i = 0; i < static_cast<int>(pages.size()); ++i) {
         const float tabLeft = position.x + static_cast<float>(i * tabWidth);
         placeAt(tabLeft, position.y);
-        // The text of the previous tab leaves blending on; the markers are
-        // flat colours.
-        glDisable(GL_TEXTURE_2D);
-        glDisable(GL_BLEND);
+        // The markers inherit what the text before them left: texturing off
+        // and additive blending on (unless every text so far was empty), so a
+        // filled marker adds its blue to the panel beneath it.
         const bool marked = i == currentPage || i == hoverPage;
         if (marked) {
             glColor3f(0.0f, 0.0f, 1.0f);

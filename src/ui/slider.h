@@ -22,6 +22,15 @@ struct Slide {
 
     /// Polls mouse once per frame; no GL. Does nothing off a shown page.
     void update(PageHolders holders = {});
+    /// True once for each change, which the owner then applies. A hidden
+    /// slider keeps its flag, so an owner that only read `changed` would
+    /// apply a change made just before its page was hidden every frame.
+    bool takeChange()
+    {
+        const bool was = changed;
+        changed = false;
+        return was;
+    }
     /// Bar, marker and caption in overlay pixels. GL only.
     void draw(PageHolders holders = {}) const;
     /// The caption drawn above the bar: the label, and while hovered

@@ -4,6 +4,8 @@
 
 #include "ui/world_draw.h"
 
+#include <cmath>
+
 #include "app/globals.h"
 #include "physics/simulation.h"
 #include "ui/ball_mesh.h"
@@ -21,6 +23,9 @@ constexpr float kTriangleTravel = 25.0f;
 constexpr float kElementLineWidth = 2.0f;
 constexpr float kFieldShade = 0.5f;
 constexpr float kDockHalfSize = 0.03f;
+constexpr float kDockInnerRing = 0.07f;
+constexpr float kDockOuterRing = 0.1f;
+constexpr int kDockRingSegments = 20;
 
 void yellow() { glColor3f(1.0f, 1.0f, 0.0f); }
 
@@ -177,6 +182,40 @@ void drawBall(const Ball& ball, Vector2D areaSize, const WorldTextures& textures
     ballMesh().draw(textures.ball, textures.scene, ball.position, areaSize);
 }
 
+void circle(float radius)
+{
+    glBegin(GL_LINE_LOOP);
+    for (int i = 0; i < kDockRingSegments; ++i) {
+        const double angle = 2.0 * 3.14159265358979 * i / kDockRingSegments;
+        glVertex2f(radius * static_cast<float>(std::cos(angle)), radius * static_cast<float>(std::sin(angle)));
+    }
+    glEnd();
+}
+
+/// Rings around a dock point's square, so that it is seen on every theme: a
+/// dark one, read on light pictures, inside a light one, read on dark ones.
+/// A dock point the pointer is on (its mark) gets a wide yellow ring instead.
+/// Drawn opaque; the blending state of the square is given back after.
+void drawDockRing(bool marked)
+{
+    const bool blending = glIsEnabled(GL_BLEND);
+    if (blending) glDisable(GL_BLEND);
+    glColor3f(0.0f, 0.0f, 0.0f);
+    glLineWidth(2.0f);
+    circle(kDockInnerRing);
+    if (marked) {
+        yellow();
+        glLineWidth(3.0f);
+        circle(kDockOuterRing + 0.02f);
+    } else {
+        glColor3f(0.95f, 0.95f, 0.85f);
+        glLineWidth(1.5f);
+        circle(kDockOuterRing);
+    }
+    glLineWidth(kElementLineWidth);
+    if (blending) glEnable(GL_BLEND);
+}
+
 void drawDockPoint(const DockPoint& dock)
 {
     endOverlay();
@@ -193,6 +232,7 @@ void drawDockPoint(const DockPoint& dock)
     glVertex2f(-kDockHalfSize, -kDockHalfSize);
     glVertex2f(kDockHalfSize, -kDockHalfSize);
     glEnd();
+    drawDockRing(dock.selected);
 }
 
 } // namespace

@@ -41,7 +41,7 @@ click_until "play screen of Bridge" 400 "$(list_row_y 0)" in_a_level
 level="$GAME_FOLDER_COPY/levels/Bridge.txt"
 measure_camera "$level"
 bring_into_view "$level" 0 1
-firm_drag $(dock_pixel "$level" 0 "$(camera_x)" 0) $(dock_pixel "$level" 1 "$(camera_x)" 0)
+firm_drag $(dock_pixel "$level" 0 "$(camera_x)" "$(camera_y)") $(dock_pixel "$level" 1 "$(camera_x)" "$(camera_y)")
 move_to "${PARK[@]}"
 wait_until 20 "a yellow rope" shot_shows ropes "590x600+205+0" "rgb(255,255,0)" 30
 
@@ -66,7 +66,7 @@ from=$((completed_at - 4 * BYTES_PER_SECOND))
 [ "$from" -gt "$try_at" ] || from=$try_at
 loud "$from" "$completed_at" 0.005 || fail "silence at completion: RMS $(measure RMS "$from" "$completed_at")"
 stop_game
-[ "$(grep -c '^No sound' "$E2E_WORK/game.log")" -eq 0 ] || fail "the disk driver did not play"
+[ "$(grep -c '^tangloop: no sound' "$E2E_WORK/game.log")" -eq 0 ] || fail "the disk driver did not play"
 
 # --- --mute: the device plays, but silence throughout ---
 mv "$RECORDING" "$E2E_WORK/sound_play.raw"  # kept with E2E_KEEP, to listen to
@@ -86,5 +86,5 @@ start_game "$1" "$GAME_FOLDER_COPY"
 wait_until "$E2E_WAIT" "title screen with no sound" on_title
 click_until "level list with no sound" "${MENU_PLAY[@]}" on_level_list
 stop_game
-[ "$(grep -c '^No sound' "$E2E_WORK/game.log")" -eq 1 ] || fail "no sound was not said exactly once"
+[ "$(grep -c '^tangloop: no sound' "$E2E_WORK/game.log")" -eq 1 ] || fail "no sound was not said exactly once"
 echo "PASS sound_test"

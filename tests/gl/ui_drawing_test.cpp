@@ -236,9 +236,10 @@ TEST_F(UiDrawingTest, FocusedFieldDrawsItsLabelAndBoxWhite)
     EXPECT_TRUE(colourAround(200, 400, kBlue));
 }
 
-TEST_F(UiDrawingTest, CurrentTabIsMarkedWithAFilledBlueTriangle)
+TEST_F(UiDrawingTest, CurrentTabIsMarkedWithABlueTriangleAddedToTheFrame)
 {
     PageHolder holder;
+    holder.name = "Page Holder";
     holder.position = Vector2D(5.0f, 50.0f);
     holder.size = Vector2D(190.0f, 20.0f);
     holder.addPage("Edit");
@@ -246,7 +247,16 @@ TEST_F(UiDrawingTest, CurrentTabIsMarkedWithAFilledBlueTriangle)
     holder.currentPage = 1;
     holder.hoverPage = -1;
     holder.draw();
-    EXPECT_TRUE(near(pixelAt(5 + 95 + 1, 60), kBlue));
+    // The strip's name leaves additive blending (source alpha, one) on and
+    // the markers are drawn in it: the blue is added to the grey beneath.
+    EXPECT_TRUE(glIsEnabled(GL_BLEND));
+    GLint source = 0, destination = 0;
+    glGetIntegerv(GL_BLEND_SRC, &source);
+    glGetIntegerv(GL_BLEND_DST, &destination);
+    EXPECT_EQ(source, GL_SRC_ALPHA);
+    EXPECT_EQ(destination, GL_ONE);
+    const Rgb kGreyPlusBlue{64, 64, 255};
+    EXPECT_TRUE(near(pixelAt(5 + 95 + 1, 60), kGreyPlusBlue));
     EXPECT_TRUE(near(pixelAt(5 + 1, 60), kGrey));
 }
 

@@ -119,17 +119,18 @@ TEST_F(EditorFilesTest, FailedLoadKeepsTheWorldAndAnEmptyFileEmptiesIt)
 TEST_F(EditorFilesTest, ApplyThemeKeepsTheNameAndReportsWhetherItExists)
 {
     shell->game.themes = {{"Grass", 7}, {"Stone", 8}};
-    typeInto(kInsertTheme, "STONE");
+    typeInto(kInsertTheme, "MARBLE");
     clickButton(kButtonApplyTheme);
     EXPECT_EQ(ed->themeStatus, "Invalid Theme");
-    EXPECT_EQ(ed->themeName, "STONE");  // a later Save still writes it
+    EXPECT_EQ(ed->themeName, "MARBLE");  // a later Save still writes it
 
-    ed->inserts[kInsertTheme].text = "Stone";
+    // Typed keys are capitals; theme names ignore case.
+    ed->inserts[kInsertTheme].text = "STONE";
     clickButton(kButtonApplyTheme);
     EXPECT_EQ(ed->themeStatus, "Theme Applyed");
     EXPECT_EQ(shell->game.currentThemeName, "Stone");
     clickButton(kButtonSave);
-    EXPECT_NE(folder.read("output.txt").find("{3}<Stone>"), std::string::npos);
+    EXPECT_NE(folder.read("output.txt").find("{3}<STONE>"), std::string::npos);
 }
 
 TEST_F(EditorFilesTest, TypedKeysBecomeCapitalsAndTheFieldKeepsSeventeen)

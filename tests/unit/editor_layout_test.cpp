@@ -3,11 +3,11 @@
 
 TEST_F(EditorTest, ToolButtonsAreExactlyTheNineToolIndices)
 {
-    ASSERT_EQ(ed->buttons.size(), 21u);
+    ASSERT_EQ(ed->buttons.size(), 22u);
     ASSERT_EQ(ed->inserts.size(), 3u);
     ASSERT_EQ(ed->slides.size(), 3u);
     std::vector<int> tools;
-    for (int i = 0; i < 21; ++i)
+    for (int i = 0; i < kEditorButtonCount; ++i)
         if (isToolButton(i)) tools.push_back(i);
     EXPECT_EQ(tools, (std::vector<int>{0, 1, 2, 5, 6, 9, 16, 19, 20}));
     EXPECT_EQ(ed->buttons[kButtonDockPoint].label, "Dock point");
@@ -113,4 +113,32 @@ TEST_F(EditorTest, WorldStepsOnlyWhatIsNotPinned)
     for (int i = 0; i < 20; ++i) frame(500, 300, {0, 0}, false, 1.0f);
     EXPECT_LT(ed->world.balls[0].position.y, 0.0f);   // freed: it falls
     EXPECT_EQ(ed->world.balls[1].position.y, 0.0f);   // held: it stays
+}
+
+TEST_F(EditorTest, SliderChangeIsAppliedOnceEvenWhenItsPageIsHiddenNextFrame)
+{
+    // A triangle, so that the size sliders' texture work is visible.
+    selectTool(kButtonVertex);
+    for (Vector2D corner : {Vector2D(0, 0), Vector2D(1, 0), Vector2D(0, 1)}) clickWorld(corner);
+    ASSERT_EQ(ed->world.vertices.size(), 1u);
+
+    // Press on X size, then slide straight onto the Misc tab with the button
+    // held: the slider's page hides in the frame after its change.
+    page() = kPageEdit;
+    frame(100, 405, {0, 0}, true);
+    const float sized = ed->world.size.x;
+    EXPECT_NEAR(sized, 0.1f * 50.0f, 0.05f);
+    frame(5 + 126 + 30, 60, {0, 0}, true);
+    ASSERT_EQ(page(), kPageMisc);
+
+    // Whatever changes the size afterwards (a load, say) stays, and the
+    // triangle's jittered texture coordinates are not drawn again each frame.
+    ed->world.size.x = 7.0f;
+    const Vertex before = ed->world.vertices[0];
+    for (int i = 0; i < 5; ++i) frame(kWorldX, kWorldY, {0, 0}, false);
+    EXPECT_EQ(ed->world.size.x, 7.0f);
+    for (int c = 0; c < 3; ++c) {
+        EXPECT_EQ(ed->world.vertices[0].texCoords[c].x, before.texCoords[c].x);
+        EXPECT_EQ(ed->world.vertices[0].texCoords[c].y, before.texCoords[c].y);
+    }
 }

@@ -213,10 +213,11 @@ TEST(BuildSimulation, ALevelWithoutBallsGivesAWorldWithoutBalls)
     EXPECT_EQ(world.size.y, 3.0f);
 }
 
-TEST(BuildSimulation, TheLevelsThemeIsAppliedWhenItNamesOneAndOnlyThen)
+TEST(BuildSimulation, TheLevelsThemeOrElseTheFirstThemeIsApplied)
 {
     Game game;
     game.themes = {{"Dusk", 11}, {"Forest", 12}};
+    const unsigned int menuPicture = 40;
 
     Level level;
     level.theme = "Forest";
@@ -228,11 +229,19 @@ TEST(BuildSimulation, TheLevelsThemeIsAppliedWhenItNamesOneAndOnlyThen)
     ASSERT_NE(game.currentTexture, nullptr);
     EXPECT_EQ(*game.currentTexture, 12u);
 
-    // No theme, or an unknown one, leaves the current theme alone.
-    level.theme = "";
+    // No theme, or one not in the list: the first theme, never the picture
+    // that happened to be current (a menu screen's).
+    for (const char* theme : {"", "Desert"}) {
+        game.currentTexture = &menuPicture;
+        level.theme = theme;
+        applyLevelTheme(game, level);
+        EXPECT_EQ(game.currentThemeName, "Dusk") << theme;
+        EXPECT_EQ(*game.currentTexture, 11u) << theme;
+    }
+
+    // With no theme at all there is nothing to fall back to.
+    game.themes.clear();
+    game.currentTexture = &menuPicture;
     applyLevelTheme(game, level);
-    EXPECT_EQ(game.currentThemeName, "Forest");
-    level.theme = "forest";
-    applyLevelTheme(game, level);
-    EXPECT_EQ(*game.currentTexture, 12u);
+    EXPECT_EQ(game.currentTexture, &menuPicture);
 }

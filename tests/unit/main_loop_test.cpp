@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <tuple>
 #include <vector>
 
@@ -7,6 +8,7 @@
 #include "app/viewport.h"
 #include "game/main_loop.h"
 #include "unit/fresh_shell.h"
+#include "unit/level_test_folder.h"
 
 namespace {
 
@@ -57,7 +59,7 @@ struct FakeWindow {
         created.push_back({width, height, bits, fs});
         if (static_cast<int>(created.size()) - 1 == failCreationNumber) return false;
         fullscreen = fs;
-        recordClientSize(width, height);
+        recordDrawableSize(width, height);
         return true;
     }
     static void destroy() { ++destroyed; }
@@ -89,16 +91,26 @@ struct FakeWindow {
     }
 };
 
+/// The game reads its data and writes its progress and logs in the working
+/// folder, so each test runs in a fresh temporary one.
 class MainLoopTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         FakeWindow::reset();
         FakeClock::install(1000);
+        outside = std::filesystem::current_path();
+        std::filesystem::current_path(folder.root());
     }
-    void TearDown() override { FakeClock::uninstall(); }
+    void TearDown() override
+    {
+        std::filesystem::current_path(outside);
+        FakeClock::uninstall();
+    }
 
     FreshShell shell;
+    TestFolder folder;
+    std::filesystem::path outside;
 };
 
 WindowMessage keyDown(int vk) { return {MessageKind::KeyDown, static_cast<std::uint32_t>(vk)}; }
@@ -193,9 +205,10 @@ TEST_F(MainLoopTest, F1RecreatesTheWindowInTheOtherModeAndBack)
     FakeWindow::closeAfterFrames = 4;
     EXPECT_EQ(runGame(*shell, FakeWindow::services()), 0);
 
+    // Both modes show the same logical picture; the window system scales it.
     ASSERT_EQ(FakeWindow::created.size(), 3u);
-    EXPECT_EQ(FakeWindow::created[1].width, 1024);
-    EXPECT_EQ(FakeWindow::created[1].height, 768);
+    EXPECT_EQ(FakeWindow::created[1].width, 800);
+    EXPECT_EQ(FakeWindow::created[1].height, 600);
     EXPECT_EQ(FakeWindow::created[1].bits, 32);
     EXPECT_TRUE(FakeWindow::created[1].fullscreen);
     EXPECT_EQ(FakeWindow::created[2].width, 800);
@@ -204,6 +217,23 @@ TEST_F(MainLoopTest, F1RecreatesTheWindowInTheOtherModeAndBack)
     EXPECT_EQ(FakeWindow::destroyed, 3);  // two toggles and the exit
     EXPECT_FALSE(keys[kVkF1]);           // the loop clears the flag itself
     EXPECT_EQ(FakeWindow::frames.size(), 4u);
+}
+
+TEST_F(MainLoopTest, F11AndAltEnterToggleOnceEachLikeF1)
+{
+    // F11; then Alt held with Enter; then Enter alone, which is no request.
+    FakeWindow::script = {{1, keyDown(kVkF1 + 10)},
+                         {2, keyDown(kVkMenu)},
+                         {2, keyDown(kVkReturn)},
+                         {3, keyUp(kVkMenu)},
+                         {3, keyDown(kVkReturn)}};
+    FakeWindow::closeAfterFrames = 5;
+    runGame(*shell, FakeWindow::services());
+    ASSERT_EQ(FakeWindow::created.size(), 3u);
+    EXPECT_TRUE(FakeWindow::created[1].fullscreen);
+    EXPECT_FALSE(FakeWindow::created[2].fullscreen);
+    EXPECT_FALSE(keys[kVkF1 + 10]);
+    EXPECT_TRUE(keys[kVkReturn]);  // Enter alone stays a key for the game
 }
 
 TEST_F(MainLoopTest, F1ReleasedBeforeTheQueueRunsEmptyDoesNotToggle)

@@ -234,4 +234,19 @@ TEST_F(MenuScreenTest, LevelListStartsALevelOnceAndTheScreenWaitsUnchanged)
     EXPECT_EQ(shell->mode(), Mode::Menu);
 }
 
+TEST_F(MenuScreenTest, AScreenOpenedLateTypesItsHintInAtOnce)
+{
+    readScreens("(5)[0]{3}<First>(5)[1]{0}<400>{1}<550>{3}<Second>");
+    openScreen(0);
+    moveMouseTo(400, 400);
+    runFrames(120);  // screen 1 waits shut all this while
+
+    openScreen(1);
+    runFrames(2);
+    EXPECT_EQ(menus[1].hint.text, "Second");
+    EXPECT_FALSE(menus[1].hint.hiding);
+    runFrames(60);
+    EXPECT_FLOAT_EQ(menus[1].hint.reveal, 1.0f);
+}
+
 }  // namespace

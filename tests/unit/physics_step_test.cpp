@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 #include <vector>
 
 #include "physics/constants.h"
@@ -215,4 +216,33 @@ TEST(WorldSettings, GravityAndSpeedCapAreTheWorldsOwn)
     EXPECT_EQ(fresh.gravity.y, kGravity.y);
     EXPECT_EQ(fresh.maxBallSpeed, kMaxBallSpeed);
     EXPECT_EQ(fresh.subSteps, kSubSteps);
+}
+
+// A hostile level can hold a body that is not a number or lies at infinity.
+// Its distance to anything is NaN or infinite, which must count as no
+// contact, so it never spreads to the balls and rope points around it.
+TEST(WorldStep, ANaNBallAndAnInfiniteBallLeaveEveryOtherBodyFinite)
+{
+    Simulation sim = busyWorld();
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+    // Both sit over the first rope and near the other balls.
+    Ball& lost = sim.balls.emplace_back();
+    lost.position = {0.0f, nan};
+    lost.radius = 0.4f;
+    Ball& far = sim.balls.emplace_back();
+    far.position = {inf, 0.4f};
+    far.velocity = {-inf, 0.0f};
+    far.radius = 0.4f;
+    for (int i = 0; i < 10000; ++i) sim.step(1.0f / 3.0f);
+
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_TRUE(std::isfinite(sim.balls[i].position.x) && std::isfinite(sim.balls[i].position.y)) << i;
+        EXPECT_TRUE(std::isfinite(sim.balls[i].velocity.x) && std::isfinite(sim.balls[i].velocity.y)) << i;
+    }
+    for (const Rope& r : sim.ropes)
+        for (const Mass& m : r.masses) {
+            ASSERT_TRUE(std::isfinite(m.position.x) && std::isfinite(m.position.y));
+            ASSERT_TRUE(std::isfinite(m.velocity.x) && std::isfinite(m.velocity.y));
+        }
 }

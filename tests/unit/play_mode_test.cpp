@@ -380,12 +380,14 @@ TEST_F(PlayMenuTest, ExitButtonCountsTheNextLevelOnlyWhenFinished)
     EXPECT_EQ(game.completedLevels, 3);
 }
 
-TEST_F(PlayMenuTest, FadeFillsInAHundredFramesThenReturnToMenuCounts)
+TEST_F(PlayMenuTest, FadeFillsInAHundredAndOneFramesThenReturnToMenuCounts)
 {
     menu->world.exitPosition = kBallStart;
     click(kTryOrReturn);
     ASSERT_TRUE(menu->completed);
-    for (int frame = 1; frame < 100; ++frame) {
+    // A hundred float steps of 0.01 stop just short of 1; the 101st is
+    // clamped to it.
+    for (int frame = 1; frame <= 100; ++frame) {
         pointAt(Vector2D(), false);
         ASSERT_LT(menu->fade, 1.0f) << "frame " << frame;
     }

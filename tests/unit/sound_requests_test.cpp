@@ -75,7 +75,7 @@ TEST(SoundKeys, MuteAndVolumeAreKeptInTheSettingsBesideTheWindowsAndATextFieldTa
     folder.write(kSettingsFileName, "window_width 1000\nwindow_height 700\nvolume 50\n");
     const auto saved = [&folder] { return parseSettings(folder.read(kSettingsFileName)); };
 
-    initSound(false);
+    initSound(saved(), false);
     EXPECT_EQ(soundVolume(), 50);
     EXPECT_FALSE(soundMuted());
 
@@ -98,6 +98,12 @@ TEST(SoundKeys, MuteAndVolumeAreKeptInTheSettingsBesideTheWindowsAndATextFieldTa
     EXPECT_EQ(saved().volume, kMaxVolume);
     EXPECT_EQ(saved().windowHeight, 700);
 
+    // With Ctrl held a key is a command: Ctrl+M leaves the sound alone.
+    windowProc(WindowMessage{MessageKind::KeyDown, kVkControl, 0});
+    press('M');
+    windowProc(WindowMessage{MessageKind::KeyUp, kVkControl, 0});
+    EXPECT_FALSE(soundMuted());
+
     // In a focused editor field M is a letter like any other.
     shell->carryOut(ModeRequest::enterEditor());
     Insert& field = shell->editor.inserts[kInsertSaveName];
@@ -109,9 +115,15 @@ TEST(SoundKeys, MuteAndVolumeAreKeptInTheSettingsBesideTheWindowsAndATextFieldTa
     field.focused = false;
 
     // --mute silences one run and leaves the player's choice in the file.
-    initSound(true);
+    initSound(saved(), true);
     EXPECT_TRUE(soundMuted());
     EXPECT_FALSE(saved().muted);
+    // The settings written as the game ends keep the player's choice, not --mute's.
+    Settings atExit = saved();
+    atExit.volume = 10;
+    keepSoundChoice(atExit);
+    EXPECT_FALSE(atExit.muted);
+    EXPECT_EQ(atExit.volume, kMaxVolume);
 
     // A settings folder that cannot be written costs the choice, nothing more.
     paths.configDir = folder.path("missing/deeper");
