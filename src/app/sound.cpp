@@ -131,9 +131,10 @@ void setSoundMuted(bool muted)
     applyMasterGain();
 }
 
-bool soundKeyDown(int virtualKey)
+bool soundKeyDown(int virtualKey, bool repeated)
 {
     if (virtualKey == kVkA + ('M' - 'A')) {
+        if (repeated) return true;
         setSoundMuted(!soundMuted());
     } else if (virtualKey == kVkAdd || virtualKey == kVkSubtract) {
         setSoundMuted(false);

@@ -32,10 +32,11 @@ bool soundMuted();
 void setSoundMuted(bool muted);
 
 /// M mutes and unmutes; keypad + and - raise and lower the volume by 10
-/// (and unmute). The new choice is written to the settings file. Returns
-/// whether the key was one of these. Call for key presses that no text
-/// field takes.
-bool soundKeyDown(int virtualKey);
+/// (and unmute), also as a held key repeats. A held M's repeats (`repeated`)
+/// do nothing, so that it does not flicker between the two. The new choice
+/// is written to the settings file. Returns whether the key was one of
+/// these. Call for key presses that no text field takes.
+bool soundKeyDown(int virtualKey, bool repeated = false);
 
 /// Called with every effect playSound is asked for, before mute, device or
 /// rate limits are considered (tests); nullptr removes it.

@@ -85,6 +85,17 @@ TEST(SoundKeys, MuteAndVolumeAreKeptInTheSettingsBesideTheWindowsAndATextFieldTa
     EXPECT_EQ(saved().windowWidth, 1000);  // the window's part of the file stays
     press('M');
     EXPECT_FALSE(saved().muted);
+    // A held M repeats its key-down; only the press counts.
+    clearKeyPresses();
+    for (int repeat = 0; repeat < 4; ++repeat) {
+        const WindowMessage held{MessageKind::KeyDown, 'M', 0};
+        windowProc(held);
+        shell->handleMessage(held);
+        clearKeyPresses();
+    }
+    windowProc(WindowMessage{MessageKind::KeyUp, 'M', 0});
+    EXPECT_TRUE(soundMuted());
+    press('M');
 
     // Keypad + and - step by 10, unmute, and stop at the ends.
     press('M');
