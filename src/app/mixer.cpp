@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
+// The two threads meet only in these; were they not lock-free, the audio
+// thread could wait on a lock the game's thread holds.
+static_assert(std::atomic<std::uint32_t>::is_always_lock_free && std::atomic<float>::is_always_lock_free);
+
 namespace {
 
 constexpr int kChunkFrames = 256;
