@@ -24,6 +24,14 @@ void* operator new(std::size_t size)
     throw std::bad_alloc();
 }
 
+// The library's temporary buffers (stable_sort) come from this one; left to
+// the sanitizer's own, they would be freed by the free below and reported.
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept
+{
+    if (counting.load()) allocations.fetch_add(1);
+    return std::malloc(size ? size : 1);
+}
+
 // g++ 12 mistakes these for a mismatch once it inlines the sized delete.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wmismatched-new-delete"
