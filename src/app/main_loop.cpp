@@ -36,6 +36,7 @@ void runFrame(const ShellServices& shell)
     lastTick = tickCount();
 
     updateFrame(dt);
+    mouse.wheel = 0;  // a turn of the wheel counts for the frame it came in
     drawFrame();
     shell.swapBuffers();
 }

@@ -10,6 +10,7 @@
 #include "play/exit_reach.h"
 #include "play/headless_player.h"
 #include "play/level_solution.h"
+#include "play/solution_variants.h"
 
 namespace {
 
@@ -125,6 +126,8 @@ void checkPlay(const std::string& file, const std::string& name, const LevelSolu
         findings.push_back({name, "the solution does not complete within " + std::to_string(solution->frames) +
                                       " frames when the ropes hang " + std::to_string(kSettleFrames) +
                                       " frames before Try it out"});
+    else
+        checkSolutionVariants(file, name, *solution, findings);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
+
 #include "app/input.h"
 #include "level/game.h"
 #include "ui/overlay.h"
@@ -9,18 +11,28 @@
 void LevelList::build()
 {
     for (std::size_t i = 0; i < game.levels.size(); ++i) {
-        const int row = static_cast<int>(i);
         items.emplace_back();
         BText& item = items.back();
         item.text = game.levels[i].name;
-        item.delay = 30 + 4 * row;
         item.alignment = 1;
         item.maxSize = 11.0f;
-        item.position = Vector2D(position.x + size.x * 0.5f,
-                                 position.y + static_cast<float>(rowHeight * (row + 1) + rowHeight / 2));
         item.hide();
     }
     built = true;
+    scrollToRow(game.completedLevels);
+    // The rows type themselves in from the top of the view down.
+    for (std::size_t i = 0; i < items.size(); ++i)
+        items[i].delay = 30 + 4 * std::max(0, static_cast<int>(i) - firstRow);
+    placeItems();
+}
+
+void LevelList::placeItems()
+{
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const int slot = static_cast<int>(i) - firstRow;
+        items[i].position = Vector2D(position.x + size.x * 0.5f,
+                                     position.y + static_cast<float>(rowHeight * (slot + 1) + rowHeight / 2));
+    }
 }
 
 void LevelList::update()
@@ -33,11 +45,14 @@ void LevelList::update()
     selectedIndex = -1;
     const float x = static_cast<float>(mouse.x);
     const float y = static_cast<float>(mouse.y);
+    scrollByInput();
+    scrollByBar(x, y);
     const bool inside = position.x <= x && x <= position.x + size.x && position.y <= y && y <= position.y + size.y;
-    if (!inside) return;
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        const int row = static_cast<int>(i);
-        const float top = static_cast<float>(static_cast<int>(static_cast<float>(row * rowHeight) + position.y +
+    if (!inside || barPressed_) return;
+    const int end = std::min(static_cast<int>(items.size()), firstRow + visibleRows());
+    for (int row = firstRow; row < end; ++row) {
+        const int slot = row - firstRow;
+        const float top = static_cast<float>(static_cast<int>(static_cast<float>(slot * rowHeight) + position.y +
                                                               static_cast<float>(rowHeight)));
         if (top <= y && y <= top + static_cast<float>(rowHeight) && row <= game.completedLevels) {
             hoverIndex = row;
@@ -57,6 +72,7 @@ void LevelList::show()
 {
     for (BText& item : items) item.show();
     shown = true;
+    if (built) scrollToRow(game.completedLevels);
 }
 
 void LevelList::hide()
@@ -86,6 +102,29 @@ void drawCross()
     glEnd();
 }
 
+/// The track in the list's blue, the thumb filled in white.
+void drawScrollBar(const LevelList::Bar& bar)
+{
+    beginOverlay();
+    placeAt(bar.left, bar.top);
+    glDisable(GL_TEXTURE_2D);
+    glColor3f(0.0f, 0.0f, 1.0f);
+    glBegin(GL_LINE_LOOP);
+    glVertex2f(0.0f, 0.0f);
+    glVertex2f(bar.width, 0.0f);
+    glVertex2f(bar.width, bar.height);
+    glVertex2f(0.0f, bar.height);
+    glEnd();
+    glColor3f(1.0f, 1.0f, 1.0f);
+    const float top = bar.thumbTop - bar.top;
+    glBegin(GL_QUADS);
+    glVertex2f(2.0f, top + 2.0f);
+    glVertex2f(bar.width - 2.0f, top + 2.0f);
+    glVertex2f(bar.width - 2.0f, top + bar.thumbHeight - 2.0f);
+    glVertex2f(2.0f, top + bar.thumbHeight - 2.0f);
+    glEnd();
+}
+
 }  // namespace
 
 void LevelList::draw() const
@@ -101,12 +140,13 @@ void LevelList::draw() const
         glVertex2f(0.0f, size.y);
         glEnd();
     }
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        const int row = static_cast<int>(i);
-        items[i].draw();
+    const int end = std::min(static_cast<int>(items.size()), firstRow + visibleRows());
+    for (int row = firstRow; row < end; ++row) {
+        const int slot = row - firstRow;
+        items[static_cast<std::size_t>(row)].draw();
         if (!shown) continue;
         beginOverlay();
-        placeAt(position.x + size.x - 10.0f, static_cast<float>(rowHeight) * (static_cast<float>(row) + 1.5f) + position.y);
+        placeAt(position.x + size.x - 10.0f, static_cast<float>(rowHeight) * (static_cast<float>(slot) + 1.5f) + position.y);
         // The item texts leave the font texture on; the marks are plain lines.
         glDisable(GL_TEXTURE_2D);
         glColor3f(1.0f, 1.0f, 1.0f);
@@ -116,12 +156,13 @@ void LevelList::draw() const
             placeAt(position.x, position.y);
             glLineWidth(1.0f);
             glBegin(GL_LINES);
-            glVertex2f(0.0f, static_cast<float>(rowHeight * (row + 1)));
-            glVertex2f(size.x, static_cast<float>(rowHeight * (row + 1)));
-            glVertex2f(0.0f, static_cast<float>(rowHeight * (row + 2)));
-            glVertex2f(size.x, static_cast<float>(rowHeight * (row + 2)));
+            glVertex2f(0.0f, static_cast<float>(rowHeight * (slot + 1)));
+            glVertex2f(size.x, static_cast<float>(rowHeight * (slot + 1)));
+            glVertex2f(0.0f, static_cast<float>(rowHeight * (slot + 2)));
+            glVertex2f(size.x, static_cast<float>(rowHeight * (slot + 2)));
             glEnd();
             glLineWidth(2.0f);
         }
     }
+    if (shown && scrolls()) drawScrollBar(scrollBar());
 }

@@ -15,7 +15,7 @@ const std::string kSourceDir = TANGLOOP_SOURCE_DIR;
 
 }  // namespace
 
-TEST(ShippedMenu, TheLevelListHasARowForEveryShippedLevel)
+TEST(ShippedMenu, TheLevelListShowsEveryShippedLevelOrScrollsToIt)
 {
     std::string levelsText, menuText;
     ASSERT_TRUE(readWholeFile(kSourceDir + "/data/levels.txt", levelsText));
@@ -30,10 +30,18 @@ TEST(ShippedMenu, TheLevelListHasARowForEveryShippedLevel)
         ++lists;
         const LevelList& list = screen.levelList;
         // Row i spans rowHeight * (i + 1) to rowHeight * (i + 2) below the top;
-        // the mouse is only looked at inside the rectangle.
-        EXPECT_GE(list.size.y, static_cast<float>(list.rowHeight * (levels + 1)))
-            << levels << " levels need a taller list rectangle";
+        // the mouse is only looked at inside the rectangle. The rows in view
+        // end inside it, and a longer list has its scroll bar on the screen.
+        EXPECT_LE(list.rowHeight * (list.visibleRows() + 1), static_cast<int>(list.size.y));
+        EXPECT_GE(list.visibleRows(), 15) << "too few rows in view to choose from";
         EXPECT_LE(list.position.y + list.size.y, 600.0f) << "the list runs off the screen";
+        LevelList filled = list;
+        filled.items.resize(levels);
+        if (filled.scrolls()) {
+            const LevelList::Bar bar = filled.scrollBar();
+            EXPECT_LE(bar.left + bar.width, 800.0f) << "the scroll bar runs off the screen";
+            EXPECT_LE(bar.top + bar.height, list.position.y + list.size.y);
+        }
     }
     EXPECT_EQ(lists, 1);
 }
