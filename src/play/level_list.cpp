@@ -43,6 +43,8 @@ void LevelList::update()
 
     hoverIndex = -1;
     selectedIndex = -1;
+    // Back from a finished level, the list shows the one it opened.
+    if (shownCompleted_ != game.completedLevels) scrollToRow(game.completedLevels);
     const float x = static_cast<float>(mouse.x);
     const float y = static_cast<float>(mouse.y);
     scrollByInput();

@@ -62,6 +62,7 @@ private:
 
     bool keyHeld_[4] = {};  ///< Up, Down, Page Up, Page Down at the last update
     int keyRepeat_ = 0;     ///< updates the scrolling key has been held
+    int shownCompleted_ = -1;  ///< game.completedLevels when the next level was last brought into view
     bool mouseWasDown_ = false;  ///< the left button at the last update
     bool barPressed_ = false;  ///< the left button went down on the scroll bar
     float thumbGrab_ = -1.0f;  ///< pixels from the thumb's top where it was grabbed, -1 when not dragging

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/input.h"
+#include "level/game.h"
 #include "play/level_list.h"
 
 namespace {
@@ -35,6 +36,7 @@ void LevelList::scrollBy(int rows)
 
 void LevelList::scrollToRow(int row)
 {
+    shownCompleted_ = game.completedLevels;
     row = std::clamp(row, 0, std::max(0, static_cast<int>(items.size()) - 1));
     if (row < firstRow) scrollBy(row - firstRow);
     if (row >= firstRow + visibleRows()) scrollBy(row - (firstRow + visibleRows() - 1));

@@ -158,9 +158,14 @@ TEST_F(LongLevelListTest, ShowsTheRowsThatFitAndScrollsByWheelAndKeys)
     EXPECT_TRUE(list.scrolls());
     EXPECT_EQ(list.firstRow, 0);
 
+    // Back from the last level, the list shows its end.
+    game.completedLevels = 30;
+    list.update();
+    EXPECT_EQ(list.firstRow, 22);
+    list.scrollBy(-30);
+
     // Two notches towards the player show two rows further down; the top slot
     // then holds row 2, which is where the mouse picks it.
-    game.completedLevels = 30;
     mouse.wheel = -2;
     pointAt(kRow0);
     mouse.wheel = 0;
@@ -196,6 +201,8 @@ TEST_F(LongLevelListTest, ShowsTheRowsThatFitAndScrollsByWheelAndKeys)
 TEST_F(LongLevelListTest, TheScrollBarPagesAndDragsWithoutPickingARow)
 {
     game.completedLevels = 30;
+    list.update();
+    list.scrollBy(-30);
     const LevelList::Bar bar = list.scrollBar();
     EXPECT_GT(bar.left, list.position.x + list.size.x);
     const int barX = static_cast<int>(bar.left + bar.width / 2);
