@@ -18,6 +18,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -28,13 +29,14 @@
 #include "app/game_window.h"
 #include "app/globals.h"
 #include "app/input.h"
-#include "app/main_loop.h"
 #include "app/platform.h"
-#include "editor/slide_menu.h"
+#include "app/viewport.h"
+#include "app/window_placement.h"
 #include "frame_stats.h"
+#include "game/main_loop.h"
+#include "game/shell.h"
 #include "level/game.h"
 #include "ui/overlay.h"
-#include "play/start_level.h"
 #include "play_driver.h"
 
 namespace {
@@ -49,6 +51,9 @@ struct Options {
     std::string only;   ///< frames: run just this level (and the title and baseline)
     std::string level;  ///< pacing: play this level instead of staying in the menu
     std::string dump;   ///< frames: also write every frame's figures to this CSV file
+    int windowWidth = 800;   ///< frames: the window's size; the picture is scaled to fit it
+    int windowHeight = 600;
+    bool fullscreen = false;  ///< frames: full screen at the desktop's size instead
 };
 
 bool parseOptions(int argc, char** argv, Options& options)
@@ -57,8 +62,16 @@ bool parseOptions(int argc, char** argv, Options& options)
     if (i < argc && argv[i][0] != '-') options.mode = argv[i++];
     for (; i < argc; ++i) {
         const std::string arg = argv[i];
+        if (arg == "--fullscreen") {
+            options.fullscreen = true;
+            continue;
+        }
         if (i + 1 >= argc) return false;
         const char* value = argv[++i];
+        if (arg == "--window") {
+            if (std::sscanf(value, "%dx%d", &options.windowWidth, &options.windowHeight) != 2) return false;
+            continue;
+        }
         if (arg == "--game") options.gameDir = value;
         else if (arg == "--solutions") options.solutionsDir = value;
         else if (arg == "--frames") options.frames = std::atoi(value);
@@ -95,7 +108,7 @@ struct FrameSeries {
     std::string name;
     std::vector<double> thread, process, wall;  ///< ms per frame
     std::vector<double> news, mallocs;          ///< allocations per frame
-    std::vector<double> updateNews;             ///< C++ allocations in updateFrame alone
+    std::vector<double> updateNews;             ///< C++ allocations in the shell's update alone
 };
 
 /// C++ allocations made by the last gameFrame's update (the game's own code
@@ -129,12 +142,19 @@ FrameSeries timeFrames(const std::string& name, int count, Before before, Frame 
     return series;
 }
 
+/// The game's own shell, as the main loop holds it.
+Shell& gameShell()
+{
+    static const std::unique_ptr<Shell> shell = std::make_unique<Shell>();
+    return *shell;
+}
+
 void gameFrame()
 {
     const std::uint64_t before = newCount();
-    updateFrame(1.0f);
+    gameShell().update(1.0f);
     gUpdateNews = newCount() - before;
-    drawFrame();
+    gameShell().draw();
     swapGameBuffers();
 }
 
@@ -161,7 +181,8 @@ FrameSeries layerFrames(int count, bool textured)
         if (textured) {
             glDisable(GL_BLEND);
             glEnable(GL_TEXTURE_2D);
-            if (currentTexture) glBindTexture(GL_TEXTURE_2D, *currentTexture);
+            const unsigned int* scene = gameShell().game.currentTexture;
+            if (scene) glBindTexture(GL_TEXTURE_2D, *scene);
             glColor3f(1.0f, 1.0f, 1.0f);
             glBegin(GL_QUADS);
             glTexCoord2f(0.0f, 0.0f);
@@ -189,9 +210,7 @@ FrameSeries layerFrames(int count, bool textured)
 /// carries pushes the background ropes and passes over the buttons.
 FrameSeries titleFrames(int count)
 {
-    inMainMenu = true;
-    playMenu.active = false;
-    editor.active = false;
+    gameShell().carryOut(ModeRequest::leave());
     auto circle = [](int i) {
         const double a = 0.02 * i;
         pointAtPixel(static_cast<int>(500 + 150 * std::cos(a)), static_cast<int>(300 + 150 * std::sin(a)));
@@ -203,12 +222,10 @@ FrameSeries titleFrames(int count)
 /// ropes and starts the try.
 void startSolvedLevel(const ShippedLevel& level, int index)
 {
-    startLevel(playMenu, level.name, index);
-    playMenu.active = true;
-    inMainMenu = false;
-    editor.active = false;
-    hangRopes(playMenu, level.solution.ropes);
-    startTry(playMenu);
+    Shell& shell = gameShell();
+    shell.playLevelFile(levelFilePath(level.name), level.name, index);
+    hangRopes(shell.play, level.solution.ropes);
+    startTry(shell.play);
 }
 
 FrameSeries levelFrames(const ShippedLevel& level, int index, int count)
@@ -216,8 +233,7 @@ FrameSeries levelFrames(const ShippedLevel& level, int index, int count)
     startSolvedLevel(level, index);
     const MouseState still = mouse;
     FrameSeries series = timeFrames(level.name, count, [&still](int) { mouse = still; }, gameFrame);
-    playMenu.active = false;
-    inMainMenu = true;
+    gameShell().carryOut(ModeRequest::leave());
     return series;
 }
 
@@ -409,6 +425,7 @@ void pacingSwap()
     ++p.swaps;
     const std::size_t n = gReadings.size();
     const std::uint32_t dtReading = n >= 2 ? gReadings[n - 2] : 0;
+    const std::uint32_t lastTick = n >= 1 ? gReadings[n - 1] : 0;
     gReadings.clear();
 
     if (p.swaps == 1 && !p.options.level.empty()) startPacingLevel();
@@ -429,7 +446,7 @@ void pacingSwap()
         }
         if (now - p.startMs >= p.options.seconds * 1000.0) {
             p.counting = false;
-            quitRequested = true;
+            gameShell().carryOut(ModeRequest::quit());
             p.startMs = now - p.startMs;  // now the counted span
         }
     }
@@ -446,12 +463,12 @@ int runPacing(const Options& options)
     gGameTicks = tickSource();
     setTickSource(recordedTicks);
 
-    ShellServices shell;
-    shell.createWindow = createGameWindow;
-    shell.destroyWindow = destroyGameWindow;
-    shell.peekMessage = peekWindowMessage;
-    shell.swapBuffers = pacingSwap;
-    runGame(shell);
+    WindowServices window;
+    window.createWindow = createGameWindow;
+    window.destroyWindow = destroyGameWindow;
+    window.peekMessage = peekWindowMessage;
+    window.swapBuffers = pacingSwap;
+    runGame(gameShell(), window);
 
     const Pacing& p = gPacing;
     const double seconds = p.startMs / 1000.0;
@@ -518,7 +535,8 @@ int main(int argc, char** argv)
     if (!parseOptions(argc, argv, options)) {
         std::fprintf(stderr,
                      "usage: bench_frame [frames|pacing|sleep] [--game DIR] [--solutions DIR] [--frames N] [--repeat R]\n"
-                     "                   [--only LEVEL] [--dump CSV] [--seconds S] [--level LEVEL]\n");
+                     "                   [--only LEVEL] [--dump CSV] [--window WxH | --fullscreen]\n"
+                     "                   [--seconds S] [--level LEVEL]\n");
         return 2;
     }
     // The game reads and writes its files relative to its folder.
@@ -533,26 +551,33 @@ int main(int argc, char** argv)
     } else if (options.mode == "sleep") {
         status = runSleep();
     } else {
-        // Where start-up goes: the window and context, gameInit, the first frame.
+        // Where start-up goes: the window and context, the shell's start, the first frame.
+        windowPlacement.width = options.windowWidth;
+        windowPlacement.height = options.windowHeight;
+        fullscreen = options.fullscreen;
         const double t0 = clockMs(CLOCK_MONOTONIC);
-        if (!createGameWindow(kWindowTitle, windowWidth, windowHeight, colorBits, fullscreen)) {
+        if (!createGameWindow(kWindowTitle, windowWidth, windowHeight, kColorBits, fullscreen)) {
             shutdownPlatform();
             return 1;
         }
+        gameShell().loadTextures();
         const double t1 = clockMs(CLOCK_MONOTONIC);
-        lastTick = tickCount();
-        gameInit();
+        gameShell().start();
         const double t2 = clockMs(CLOCK_MONOTONIC);
         drainMessages();
-        updateFrame(1.0f);
+        gameShell().update(1.0f);
         const double t3 = clockMs(CLOCK_MONOTONIC);
-        drawFrame();
+        gameShell().draw();
         const double t4 = clockMs(CLOCK_MONOTONIC);
         swapGameBuffers();
         const double t5 = clockMs(CLOCK_MONOTONIC);
-        std::printf("start-up in this process: window and context %.1f ms, gameInit %.1f ms, first frame %.1f ms "
+        std::printf("start-up in this process: window and context %.1f ms, shell start %.1f ms, first frame %.1f ms "
                     "(update %.1f, draw %.1f, present %.1f)\n",
                     t1 - t0, t2 - t1, t5 - t2, t3 - t2, t4 - t3, t5 - t4);
+        int drawableWidth = 0;
+        int drawableHeight = 0;
+        drawableSize(drawableWidth, drawableHeight);
+        std::printf("drawable %dx%d%s\n", drawableWidth, drawableHeight, fullscreen ? " (full screen)" : "");
         status = runFrames(options);
         destroyGameWindow();
     }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "alloc_counter.h"
+#include "level/game.h"
 #include "physics/simulation.h"
 #include "play/start_level.h"
 #include "play_driver.h"
@@ -117,10 +118,10 @@ void StressWorld(benchmark::State& state)
 /// Returns false when the level file cannot be read.
 bool solvedTryWorld(const ShippedLevel& level, int index, Simulation& world)
 {
-    auto menu = std::make_unique<PlayMenu>();
-    const std::string file = std::string(TANGLOOP_SOURCE_DIR) + "/data/levels/" + level.name + ".txt";
+    auto game = std::make_unique<Game>();
+    auto menu = std::make_unique<PlayMenu>(*game);
+    const std::string file = std::string(TANGLOOP_SOURCE_DIR) + "/data/" + levelFilePath(level.name);
     if (!startLevelFile(*menu, file, level.name, index)) return false;
-    menu->active = true;
     hangRopes(*menu, level.solution.ropes);
     startTry(*menu);
     world = menu->world;

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "play/headless_player.h"
-#include "play/level_solution.h"
-#include "play/play_menu.h"
+#include "devtools/headless_player.h"
+#include "devtools/level_solution.h"
+#include "play/play_mode.h"
 
 // The shipped levels with their stored solutions, for the bench programs, which
 // put each level where a player gets with its solution (hangRopes and startTry

@@ -34,8 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     Simulation world;
     buildSimulation(level, world);
-    const float stepLength = (1.0f / static_cast<float>(subSteps)) * kPlayTimeScale;
+    const float stepLength = (1.0f / static_cast<float>(world.subSteps)) * kPlayTimeScale;
     for (int frame = 0; frame < kFrames; ++frame)
-        for (int i = 0; i < subSteps; ++i) world.step(stepLength);
+        for (int i = 0; i < world.subSteps; ++i) world.step(stepLength);
     return 0;
 }

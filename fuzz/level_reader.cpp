@@ -19,9 +19,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::size_t ropePoints = 0;
     for (const Rope& rope : level.ropes) ropePoints += rope.masses.size() + rope.springs.size();
-    if (level.lines.size() > kMaxLevelElements || level.balls.size() > kMaxLevelElements ||
-        level.ropes.size() > kMaxLevelElements || level.vertices.size() > kMaxLevelElements ||
-        level.dockPoints.size() > kMaxLevelElements || ropePoints > kMaxLevelRopePoints)
+    if (level.lines.size() > kMaxLevelLines || level.balls.size() > kMaxLevelBalls ||
+        level.ropes.size() > kMaxLevelRopes || level.vertices.size() > kMaxLevelTriangles ||
+        level.dockPoints.size() > kMaxLevelDockPoints || ropePoints > kMaxLevelRopePoints)
         std::abort();
 
     Simulation world;

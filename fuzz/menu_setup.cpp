@@ -6,25 +6,19 @@
 #include <string>
 #include <string_view>
 
-#include "app/globals.h"
 #include "level/game.h"
-#include "menu/menu.h"
+#include "menu/main_menu.h"
 #include "menu/menu_setup.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    menus.clear();
+    Game game;
+    MainMenu menu;
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     // Background levels are never read from disk here.
-    parseMenuSetup(text, menus, [](Level&, const std::string&) { return false; });
-    menuCount = static_cast<int>(menus.size());
+    parseMenuSetup(text, menu.screens, [](Level&, const std::string&) { return false; });
 
-    openScreen(0);
-    inMainMenu = true;
-    for (Menu& screen : menus)
-        screen.update(1.0f);
-    currentTexture = nullptr;  // it pointed into the screens about to go
-    menus.clear();
-    menuCount = 0;
+    menu.open(0, game);
+    menu.update(1.0f, game);
     return 0;
 }

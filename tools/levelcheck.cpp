@@ -22,9 +22,9 @@
 
 #include "level/list_file.h"
 #include "level/text_file.h"
-#include "play/level_check.h"
-#include "play/level_difficulty.h"
-#include "play/level_solution.h"
+#include "devtools/level_check.h"
+#include "devtools/level_difficulty.h"
+#include "devtools/level_solution.h"
 
 namespace {
 

@@ -4,12 +4,15 @@
 // can be checked against another.
 //
 //   picgen <game folder> [font file]
+//   picgen --icons <folder> <desktop id>   the desktop icons in a hicolor tree
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "picgen/canvas.h"
 #include "picgen/font_sheet.h"
+#include "picgen/icon_picture.h"
 #include "picgen/game_pictures.h"
 #include "picgen/menu_pictures.h"
 #include "picgen/theme_pictures.h"
@@ -25,12 +28,40 @@ bool save(const picgen::Canvas& picture, const std::filesystem::path& path)
     return false;
 }
 
+/// The icon at every size desktops look for, and the scalable one.
+int writeIcons(const std::filesystem::path& out, const std::string& id)
+{
+    bool ok = true;
+    std::error_code ec;
+    for (int side : {32, 48, 64, 128, 256}) {
+        const std::string size = std::to_string(side) + "x" + std::to_string(side);
+        const std::filesystem::path folder = out / "hicolor" / size / "apps";
+        std::filesystem::create_directories(folder, ec);
+        std::vector<float> alpha;
+        const picgen::Canvas icon = picgen::makeIconPicture(side, alpha);
+        if (!picgen::savePng(icon, alpha, (folder / (id + ".png")).string())) {
+            std::fprintf(stderr, "picgen: cannot write %s\n", (folder / (id + ".png")).c_str());
+            ok = false;
+        }
+    }
+    const std::filesystem::path scalable = out / "hicolor" / "scalable" / "apps";
+    std::filesystem::create_directories(scalable, ec);
+    std::ofstream svg(scalable / (id + ".svg"), std::ios::binary | std::ios::trunc);
+    svg << picgen::makeIconSvg();
+    if (!svg) {
+        std::fprintf(stderr, "picgen: cannot write %s\n", (scalable / (id + ".svg")).c_str());
+        ok = false;
+    }
+    return ok ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    if (argc == 4 && std::string(argv[1]) == "--icons") return writeIcons(argv[2], argv[3]);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: picgen <game folder> [font file]\n");
+        std::fprintf(stderr, "usage: picgen <game folder> [font file]\n       picgen --icons <folder> <desktop id>\n");
         return 2;
     }
     const std::filesystem::path out = argv[1];

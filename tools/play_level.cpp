@@ -16,7 +16,7 @@
 
 #include "physics/simulation.h"
 
-#include "play/headless_player.h"
+#include "devtools/headless_player.h"
 
 namespace {
 

@@ -1,7 +1,17 @@
 #include "app/game_paths.h"
 
+#include "level/game.h"
+#include "level/text_file.h"
+
 namespace {
 GamePaths currentPaths;
+
+std::string pathIn(const std::string& dir, const std::string& name)
+{
+    // An empty folder is one that could not be had; "." is the working folder.
+    if (dir.empty()) return {};
+    return joinPath(dir, name);
+}
 }
 
 const GamePaths& gamePaths() { return currentPaths; }
@@ -13,4 +23,25 @@ std::string joinPath(const std::string& dir, const std::string& name)
     if (dir.empty() || dir == ".") return name;
     if (dir.back() == '/') return dir + name;
     return dir + "/" + name;
+}
+
+std::string findGameFile(const std::string& name)
+{
+    if (!name.empty() && name.front() == '/') return name;
+    const std::string shipped = joinPath(currentPaths.dataDir, name);
+    if (currentPaths.userDir.empty() || currentPaths.userDir == currentPaths.dataDir) return shipped;
+    const std::string own = joinPath(currentPaths.userDir, name);
+    return findFileIgnoringCase(own) ? own : shipped;
+}
+
+std::string userFilePath(const std::string& name) { return pathIn(currentPaths.userDir, name); }
+
+std::string stateFilePath(const std::string& name) { return pathIn(currentPaths.stateDir, name); }
+
+void placeGameFiles(Game& game)
+{
+    game.levelsFile = findGameFile("levels.txt");
+    game.themesFile = findGameFile("themes.txt");
+    game.configFile = userFilePath("config.txt");
+    game.readOnlyData = currentPaths.dataDir != currentPaths.userDir;
 }

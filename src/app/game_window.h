@@ -1,20 +1,25 @@
 #pragma once
 
+#include "app/picture_fit.h"
 #include "app/window_proc.h"
 
 // The window and its GL context, provided by the platform layer
-// (app/platform_window.cpp). Only the entry point and the GL tests call these.
+// (app/platform_window.cpp). Only the entry point, the benches and the GL tests
+// call these.
 
 /// Creates the game window with a current GL context, sets the projection
-/// for width x height pixels and runs initGraphics. Full screen switches the
-/// display to width x height at `bits` per pixel; when the display refuses,
-/// the player is asked whether to go on windowed. Every failure is reported
-/// in a message box and returns false. Sets `fullscreen`.
+/// for a logical picture of width x height pixels and runs initGraphics; the
+/// caller loads its textures afterwards. Windowed, the window takes the size
+/// and maximised state of `windowPlacement`, centred on the display, and can
+/// be resized. Full screen covers the display at its own resolution, with no
+/// display-mode change; when the window system refuses, the player is asked
+/// whether to go on windowed. The picture is scaled to fit either way. Every
+/// failure is reported in a message box and returns false. Sets `fullscreen`.
 bool createGameWindow(const char* title, int width, int height, int bits, bool fullscreenWanted);
 
-/// Releases whatever exists of the window and its context, restoring the
-/// desktop's display mode after full screen. Safe on a partly created window
-/// and when called twice.
+/// Releases whatever exists of the window and its context, noting a windowed
+/// window's placement first. Safe on a partly created window and when called
+/// twice.
 void destroyGameWindow();
 
 /// Presents the back buffer.
@@ -26,3 +31,10 @@ bool peekWindowMessage(WindowMessage& out);
 
 /// The current drawable size of the window in pixels (0 x 0 with no window).
 void gameWindowSize(int& width, int& height);
+
+/// The window's size in screen points and its drawable's in pixels now.
+WindowGeometry gameWindowGeometry();
+
+/// Records a windowed, neither maximised nor minimised window's size, and its
+/// maximised state, in `windowPlacement`. Full screen records nothing.
+void noteWindowPlacement();

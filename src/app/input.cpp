@@ -1,10 +1,5 @@
 #include "app/input.h"
 
-#include "app/globals.h"
-
-// `mouse` is defined with the other globals, in their construction order.
-bool keys[256] = {};
-
 Vector2D mouseToWorld(int x, int y)
 {
     // The visible half-width is 160/29 world units whatever the window size;

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <cstdint>
-
-#include "physics/vector2d.h"
+#include "app/globals.h"
 
 /// Virtual-key codes the game uses (the codes of a message-driven desktop).
 enum VirtualKey : int {
@@ -48,19 +46,6 @@ enum VirtualKey : int {
     kVkOemCloseBracket = 0xDD,
     kVkOemQuote = 0xDE,
 };
-
-/// Mouse state, updated by the window procedure and polled once per frame.
-struct MouseState {
-    int x = 0;           ///< client pixels from the left edge
-    int y = 0;           ///< client pixels from the top edge
-    Vector2D world;      ///< world position computed at the last move (y up)
-    bool leftDown = false;
-    int wheel = 0;       ///< wheel notches since the last frame, positive away from the player
-};
-
-/// Key-down flags indexed by virtual-key code.
-extern bool keys[256];
-extern MouseState mouse;
 
 /// The world position of a client pixel with the current window size and
 /// camera (both axes scaled by the width; the centre pixel maps to the camera).

@@ -1,6 +1,9 @@
 #pragma once
 
-// Process-wide services of the platform layer (app/platform_services.cpp).
+#include <string>
+
+// Process-wide services of the platform layer (app/platform_services.cpp,
+// app/platform_paths.cpp).
 
 /// Installs the platform's tick count, sleep and message boxes, and turns
 /// SIGTERM and SIGINT into the window's close request so that the game ends
@@ -13,3 +16,19 @@ void shutdownPlatform();
 /// Marks a termination request as if a signal had arrived; the next message
 /// taken is the close request. Async-signal-safe.
 void requestTermination();
+
+/// Names the program to the desktop (the window class is the desktop id).
+/// Call before the first window is made.
+void nameApplication();
+
+/// Shows, once, what start-up could not do for the player (a per-user folder
+/// that cannot be made). Call when the window is up.
+void showStartUpNotice();
+
+/// Decides the folders of this run from the options (empty when not given),
+/// the environment and what exists, enters a portable game folder started
+/// from elsewhere, makes the per-user folders, and hands the result to
+/// setGamePaths. A per-user folder that cannot be made is reported once and
+/// the game runs without keeping progress. Returns false, after a line on
+/// stderr, when the data folder asked for does not exist.
+bool startUpPaths(const std::string& dataDirOption, const std::string& userDirOption);

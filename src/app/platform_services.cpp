@@ -95,6 +95,9 @@ void installPlatformServices()
     // a full-screen toggle, for instance).
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     catchTerminationSignals();
+    // Under a file-size limit a save that grows too big must fail and say
+    // so, not end the game and lose the progress with it.
+    std::signal(SIGXFSZ, SIG_IGN);
     setTickSource(sdlTicks);
     setSleepSink(sdlSleep);
     setMessageHook(showDialog);

@@ -6,6 +6,8 @@
 #include "app/graphics_init.h"
 #include "app/message_box.h"
 #include "app/viewport.h"
+#include "app/window_placement.h"
+#include "level/settings.h"
 
 namespace {
 
@@ -23,17 +25,6 @@ void creationError(const char* text)
 void shutdownError(const char* text)
 {
     showMessage(text, "SHUTDOWN ERROR", MessageIcon::Information);
-}
-
-/// Asks the display for a mode of exactly width x height. Returns false when
-/// it has none.
-bool findFullscreenMode(int width, int height, SDL_DisplayMode& mode)
-{
-    SDL_DisplayMode wanted{};
-    wanted.w = width;
-    wanted.h = height;
-    if (SDL_GetClosestDisplayMode(0, &wanted, &mode) == nullptr) return false;
-    return mode.w == width && mode.h == height;
 }
 
 /// The full-screen refusal: Yes goes on windowed, anything else ends.
@@ -62,21 +53,46 @@ void requestPixelFormat(int bits)
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
 }
 
-/// Window position: full screen at the origin, windowed centred on the
-/// primary display using the size held in the globals (after a toggle, still
-/// the previous window's size).
-void windowPosition(int& x, int& y)
+/// Window position: windowed centred on the primary display by the window's
+/// own size (full screen places itself).
+void windowPosition(int width, int height, int& x, int& y)
 {
-    x = 0;
-    y = 0;
-    if (fullscreen) return;
     SDL_DisplayMode desktop{};
     if (SDL_GetDesktopDisplayMode(0, &desktop) != 0) {
         x = y = static_cast<int>(SDL_WINDOWPOS_CENTERED);
         return;
     }
-    x = (desktop.w - windowWidth) / 2;
-    y = (desktop.h - windowHeight) / 2;
+    x = (desktop.w - width) / 2;
+    y = (desktop.h - height) / 2;
+}
+
+/// A hidden, resizable window: windowed at the placement's size (the logical
+/// picture's when it has none), or covering the desktop.
+SDL_Window* createSdlWindow(const char* title, int width, int height, bool fullscreenWindow)
+{
+    int w = windowPlacement.width > 0 ? windowPlacement.width : width;
+    int h = windowPlacement.height > 0 ? windowPlacement.height : height;
+    int x = 0;
+    int y = 0;
+    windowPosition(w, h, x, y);
+    Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
+    SDL_Rect desktop{};
+    if (fullscreenWindow) {
+        flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+        // Made at the display's own place and size: with no window manager
+        // to enlarge it, the window would keep its windowed size.
+        if (SDL_GetDisplayBounds(0, &desktop) == 0) {
+            x = desktop.x;
+            y = desktop.y;
+            w = desktop.w;
+            h = desktop.h;
+        }
+    } else if (windowPlacement.maximized) {
+        flags |= SDL_WINDOW_MAXIMIZED;
+    }
+    SDL_Window* window = SDL_CreateWindow(title, x, y, w, h, flags);
+    if (window != nullptr) SDL_SetWindowMinimumSize(window, kMinWindowSize, kMinWindowSize);
+    return window;
 }
 
 } // namespace
@@ -96,27 +112,22 @@ bool createGameWindow(const char* title, int width, int height, int bits, bool f
     }
     SDL_DisableScreenSaver();
 
-    // Switch the display for full screen
-    SDL_DisplayMode mode{};
-    if (fullscreen && !findFullscreenMode(width, height, mode)) {
-        if (!acceptWindowedInstead()) return false;
-        fullscreen = false;
-    }
-
-    // Create the window with a GL-capable pixel format
+    // Create the window with a GL-capable pixel format. Full screen takes
+    // the desktop as it is: the picture is scaled, the display mode stays.
     requestPixelFormat(gPixelBits);
-    int x = 0;
-    int y = 0;
-    windowPosition(x, y);
-    Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN;
-    if (fullscreen) flags |= SDL_WINDOW_FULLSCREEN;
-    gWindow = SDL_CreateWindow(title, x, y, width, height, flags);
-    if (gWindow == nullptr) {
-        destroyGameWindow();
-        creationError("Window creation error.");
-        return false;
+    gWindow = createSdlWindow(title, width, height, fullscreen);
+    // Some window systems refuse full screen, at creation or when asked.
+    if (fullscreen && (gWindow == nullptr || SDL_SetWindowFullscreen(gWindow, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0)) {
+        if (gWindow != nullptr) SDL_DestroyWindow(gWindow);
+        gWindow = nullptr;
+        if (!acceptWindowedInstead()) {
+            destroyGameWindow();
+            return false;
+        }
+        fullscreen = false;
+        gWindow = createSdlWindow(title, width, height, false);
     }
-    if (fullscreen && SDL_SetWindowDisplayMode(gWindow, &mode) != 0) {
+    if (gWindow == nullptr) {
         destroyGameWindow();
         creationError("Window creation error.");
         return false;
@@ -140,18 +151,17 @@ bool createGameWindow(const char* title, int width, int height, int bits, bool f
     // Text fields take virtual-key codes, not composed text.
     SDL_StopTextInput();
 
-    resizeViewport(width, height);
-    if (!initGraphics()) {
-        destroyGameWindow();
-        creationError("Initialization failed.");
-        return false;
-    }
+    int drawableWidth = 0;
+    int drawableHeight = 0;
+    SDL_GL_GetDrawableSize(gWindow, &drawableWidth, &drawableHeight);
+    resizeViewport(drawableWidth, drawableHeight);
+    initGraphics();
     return true;
 }
 
 void destroyGameWindow()
 {
-    if (fullscreen && gWindow != nullptr) SDL_SetWindowFullscreen(gWindow, 0);
+    noteWindowPlacement();
 
     if (gContext != nullptr) {
         if (SDL_GL_MakeCurrent(gWindow, nullptr) != 0) shutdownError("Release of DC and RC failed.");
@@ -181,4 +191,29 @@ void gameWindowSize(int& width, int& height)
     width = 0;
     height = 0;
     if (gWindow != nullptr) SDL_GL_GetDrawableSize(gWindow, &width, &height);
+}
+
+WindowGeometry gameWindowGeometry()
+{
+    WindowGeometry geometry{0, 0, 0, 0};
+    if (gWindow == nullptr) return geometry;
+    SDL_GetWindowSize(gWindow, &geometry.windowWidth, &geometry.windowHeight);
+    SDL_GL_GetDrawableSize(gWindow, &geometry.drawableWidth, &geometry.drawableHeight);
+    return geometry;
+}
+
+void noteWindowPlacement()
+{
+    if (gWindow == nullptr || fullscreen) return;
+    const Uint32 flags = SDL_GetWindowFlags(gWindow);
+    if ((flags & (SDL_WINDOW_FULLSCREEN | SDL_WINDOW_MINIMIZED)) != 0) return;
+    windowPlacement.maximized = (flags & SDL_WINDOW_MAXIMIZED) != 0;
+    if (windowPlacement.maximized) return;
+    int width = 0;
+    int height = 0;
+    SDL_GetWindowSize(gWindow, &width, &height);
+    if (width >= kMinWindowSize && height >= kMinWindowSize) {
+        windowPlacement.width = width;
+        windowPlacement.height = height;
+    }
 }

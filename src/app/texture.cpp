@@ -7,7 +7,9 @@
 #include <fstream>
 #include <vector>
 
+#include "app/game_paths.h"
 #include "app/message_box.h"
+#include "level/text_file.h"
 
 namespace {
 
@@ -60,8 +62,10 @@ std::optional<RGBImage> loadDIBImage(const std::string& name)
 {
     std::vector<std::uint8_t> bytes;
     ReadOutcome outcome = ReadOutcome::CannotOpen;
+    // Picture names, like every name the game resolves, ignore letter case.
+    const std::string onDisk = findFileIgnoringCase(name).value_or(name);
     try {
-        outcome = readWholeFile(name, bytes);
+        outcome = readWholeFile(onDisk, bytes);
     } catch (const std::bad_alloc&) {
         showMessage(kBmpOutOfMemory, kErrorCaption);
         return std::nullopt;
@@ -84,8 +88,10 @@ std::optional<RGBImage> loadDIBImage(const std::string& name)
 
 std::uint32_t loadTexture(const char* name)
 {
-    if (!name || !canOpen(name)) return 0;
-    std::optional<RGBImage> image = loadDIBImage(name);
+    if (!name) return 0;
+    const std::string path = findGameFile(name);
+    if (!canOpen(path.c_str())) return 0;
+    std::optional<RGBImage> image = loadDIBImage(path);
     if (!image || image->data.empty()) return 0;
 
     GLuint texture = 0;

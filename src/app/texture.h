@@ -6,7 +6,8 @@
 
 #include "app/bmp_image.h"
 
-/// Loads a BMP file into a new linear-filtered 2D texture of the current GL
+/// Loads a BMP file of the game's data (found by findGameFile) into a new
+/// linear-filtered 2D texture of the current GL
 /// context and returns its name; 0 (no texture) on any failure. A null name or
 /// a file that cannot be opened gives 0 with no message; a file that cannot be
 /// decoded gives 0 after loadDIBImage has shown why. Call only with a current

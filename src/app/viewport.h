@@ -1,17 +1,23 @@
 #pragma once
 
-/// The client size a resize records. A height of 0 (a minimised window)
-/// counts as 1 so that the aspect ratio stays finite.
-struct ClientSize {
-    int width = 0;
-    int height = 0;
-};
+#include "app/picture_fit.h"
 
-/// Records a new client size in `windowWidth` / `windowHeight` and returns
-/// it. No GL; callable anywhere.
-ClientSize recordClientSize(int width, int height);
+/// Records the drawable size of a new or resized window and returns where
+/// the logical picture lands in it. `windowWidth` / `windowHeight` keep the
+/// logical size whatever the drawable. No GL; callable anywhere.
+PictureRect recordDrawableSize(int width, int height);
 
-/// Records the client size (pixels) and sets the viewport and the world's
-/// perspective projection (45 degrees vertical, near 0.1, far 100), leaving
-/// the model-view matrix selected and reset. Needs a current GL context.
+/// The drawable size recorded last (0 x 0 before any window).
+void drawableSize(int& width, int& height);
+
+/// Records the drawable size (pixels), points the viewport at the picture's
+/// place in it (scissored there, so a clear leaves the bars alone) and sets
+/// the world's perspective projection for the logical picture (45 degrees
+/// vertical, near 0.1, far 100), leaving the model-view matrix selected and
+/// reset. Needs a current GL context.
 void resizeViewport(int width, int height);
+
+/// Clears the bars beside or above and below the picture to black. Call at
+/// the start of every frame: a swap leaves the back buffer's bars undefined.
+/// Needs a current GL context; keeps the clear colour and the scissor box.
+void clearPictureBars();

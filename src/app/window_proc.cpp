@@ -2,9 +2,7 @@
 
 #include "app/globals.h"
 #include "app/input.h"
-#include "app/key_forward.h"
 #include "app/viewport.h"
-#include "ui/overlay.h"
 
 namespace {
 
@@ -15,13 +13,7 @@ void activate(std::uint32_t wParam)
 {
     // Only minimising stops the frames; losing the focus to another window
     // leaves the game running.
-    if (highWord(wParam) == 0) {
-        windowActive = true;
-        // The overlay projection must not stay pushed across a switch away.
-        endOverlay();
-    } else {
-        windowActive = false;
-    }
+    windowActive = highWord(wParam) == 0;
 }
 
 void mouseMove(std::uint32_t lParam)
@@ -50,8 +42,8 @@ bool windowProc(const WindowMessage& message)
         // A code outside the flag table cannot come from a real key; ignore it
         // rather than write past the table.
         if (message.wParam < 256) {
+            if (!keys[message.wParam]) keysPressed[message.wParam] = true;
             keys[message.wParam] = true;
-            forwardKeyToEditor(static_cast<int>(message.wParam));
         }
         return true;
     case MessageKind::KeyUp:

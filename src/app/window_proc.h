@@ -9,8 +9,8 @@ enum class MessageKind {
     Close,        ///< the window's close request
     KeyDown,      ///< wParam: virtual-key code
     KeyUp,        ///< wParam: virtual-key code
-    Size,         ///< lParam: low word client width, high word client height
-    MouseMove,    ///< lParam: low word x, high word y, client pixels
+    Size,         ///< lParam: low word drawable width, high word drawable height, pixels
+    MouseMove,    ///< lParam: low word x, high word y, logical pixels of the picture
     LButtonDown,
     LButtonUp,
     MouseWheel,   ///< wParam: notches turned as a signed 32-bit count, positive away from the player
@@ -40,7 +40,8 @@ constexpr std::uint32_t highWord(std::uint32_t v) { return (v >> 16) & 0xFFFFu; 
 /// Turns one message into the game's input state (`keys`, `mouse`,
 /// `windowActive`), resizes the view, or posts the quit message. Returns true
 /// when the message was handled; false means the window system's default
-/// handling applies. Called on the main thread between frames only.
+/// handling applies. Called on the main thread between frames only; what the
+/// game itself does with a key press or a restored window is the shell's.
 bool windowProc(const WindowMessage& message);
 
 /// Queues the quit message with an exit code; the main loop takes it before

@@ -6,10 +6,15 @@
 
 /// Replaces the file at path with bytes, or leaves whatever was there
 /// untouched: the bytes go to a temporary file in the same folder, which is
-/// flushed and then renamed over the target. Returns true only when the new
-/// file is fully in place. Fails (returning false) when the folder does not
-/// exist or cannot be written, when path names a folder, or when any write
-/// fails part-way; the temporary file is removed on failure.
+/// flushed and then renamed over the target. A file being replaced keeps its
+/// permission bits; a symbolic link is written through to its target. When
+/// the folder takes no new files but the file itself is writable, the bytes
+/// are written into the file in place (space reserved first, so a full disk
+/// still leaves the old file whole) and stderr says the write was not atomic.
+/// Returns true only when the new bytes are fully in place. Fails (returning
+/// false) when the folder does not exist or cannot be written, when path
+/// names a folder, or when any write fails part-way (full disk, file-size
+/// limit); the temporary file is removed on failure.
 bool writeFileAtomically(const std::string& path, std::string_view bytes);
 
 namespace atomic_file_testing {

@@ -2,7 +2,6 @@
 
 #include <cstdlib>
 
-#include "level/game.h"
 #include "level/level.h"
 #include "physics/simulation.h"
 
@@ -65,28 +64,34 @@ void copyBalls(const Level& level, Simulation& simulation)
 
 void copyRopes(const Level& level, Simulation& simulation)
 {
-    for (const Rope& from : level.ropes) {
-        Rope& rope = simulation.ropes.emplace_back();
-        for (const Mass& fromMass : from.masses) {
-            Mass& mass = rope.masses.emplace_back();
-            mass.position = fromMass.position;
-            mass.mass = fromMass.mass;
-            mass.fixed = fromMass.fixed;
-            mass.selected = false;
-        }
-        // Spring j joins masses j and j + 1. A hand-made file can give the last
-        // mass a rest length too; that spring would have no second mass, so it
-        // is not built.
-        for (std::size_t j = 0; j < from.springs.size() && j + 1 < rope.masses.size(); ++j) {
-            Spring& spring = rope.springs.emplace_back();
-            spring.restLength = from.springs[j].restLength;
-            spring.first = static_cast<int>(j);
-            spring.second = static_cast<int>(j + 1);
-        }
-    }
+    for (const Rope& from : level.ropes) copyRopeBody(from, simulation.ropes.emplace_back());
 }
 
 } // namespace
+
+void copyRopeBody(const Rope& stored, Rope& rope)
+{
+    rope.masses.clear();
+    rope.springs.clear();
+    rope.broken = false;
+    for (const Mass& storedMass : stored.masses) {
+        Mass& mass = rope.masses.emplace_back();
+        mass.position = storedMass.position;
+        mass.mass = storedMass.mass;
+        mass.fixed = storedMass.fixed;
+        mass.selected = false;
+    }
+    // Spring j joins masses j and j + 1. A hand-made file can give the last
+    // mass a rest length too; that spring would have no second mass, so it
+    // is not built.
+    for (std::size_t j = 0; j < stored.springs.size() && j + 1 < rope.masses.size(); ++j) {
+        Spring& spring = rope.springs.emplace_back();
+        spring.active = true;
+        spring.restLength = stored.springs[j].restLength;
+        spring.first = static_cast<int>(j);
+        spring.second = static_cast<int>(j + 1);
+    }
+}
 
 void computeTexCoords(Vertex& triangle, const Vector2D& size)
 {
@@ -119,7 +124,4 @@ void buildSimulation(const Level& level, Simulation& simulation)
     copyTriangles(level, simulation);
     copyBalls(level, simulation);
     copyRopes(level, simulation);
-
-    // The level's own theme textures its drawing
-    if (!level.theme.empty()) applyTheme(level.theme);
 }

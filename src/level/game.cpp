@@ -1,36 +1,38 @@
 #include "level/game.h"
 
-// These three are constant-initialised (constinit proves it), so they exist
-// before any other global is constructed whatever the link order, and they
-// live here rather than with the other globals because the level library
-// needs them on its own: building a world applies the level's theme.
-// clang 14 cannot evaluate the standard library's string constructor at
-// compile time (the fuzzing build uses it), so only the compilers that can
-// give the proof are asked for it; g++ still checks it on every build.
-#if defined(__clang__) && __clang_major__ < 15
-#define CONSTINIT_STRING
-#else
-#define CONSTINIT_STRING constinit
-#endif
-CONSTINIT_STRING std::string currentThemeName;
-CONSTINIT_STRING Game game;
-// Nothing refers to a texture before a theme or a menu screen sets it.
-constinit const unsigned int* currentTexture = nullptr;
+#include "level/path_case.h"
 
-void makeThemeCurrent(const Game::Theme& theme)
+void makeThemeCurrent(Game& game, const Game::Theme& theme)
 {
-    currentTexture = &theme.texture;
-    currentThemeName = theme.name;
+    game.currentTexture = &theme.texture;
+    game.currentThemeName = theme.name;
 }
 
-bool applyTheme(const std::string& name)
+bool applyTheme(Game& game, const std::string& name)
 {
     bool matched = false;
     for (const Game::Theme& theme : game.themes) {
-        if (theme.name == name) {
-            makeThemeCurrent(theme);
+        // Theme names, like file names, do not depend on letter case.
+        if (equalIgnoringCase(theme.name, name)) {
+            makeThemeCurrent(game, theme);
             matched = true;
         }
     }
     return matched;
+}
+
+void applyLevelTheme(Game& game, const Level& level)
+{
+    useLevelTheme(game, level.theme);
+}
+
+void useLevelTheme(Game& game, const std::string& name)
+{
+    if (!name.empty() && applyTheme(game, name)) return;
+    if (!game.themes.empty()) makeThemeCurrent(game, game.themes.front());
+}
+
+std::string levelFilePath(const std::string& name)
+{
+    return "levels/" + name + ".txt";
 }

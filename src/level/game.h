@@ -6,8 +6,9 @@
 
 #include "level/level.h"
 
-/// The game's data files, progress, level names and themes. One instance,
-/// `game`, lives for the whole run.
+/// The game's data files, progress, level names and themes, and the texture
+/// that level drawing uses now. The shell owns the one the game runs on; a
+/// tool or test may make its own.
 struct Game {
     /// A named picture that textures the level background and triangles.
     struct Theme {
@@ -17,30 +18,43 @@ struct Game {
 
     std::string levelsFile = "levels.txt";
     std::string themesFile = "themes.txt";
-    std::string configFile = "config.txt";
+    std::string configFile = "config.txt";  ///< empty: progress is not kept this run
+    /// The lists are installed, read-only data: read them without asking for
+    /// write access (a game folder's lists must be writable, see readListFile).
+    bool readOnlyData = false;
     int completedLevels = 0;    ///< levels finished, counted from the first in list order
     std::vector<Level> levels;  ///< one per name in levelsFile; only the names are used
     std::vector<Theme> themes;  ///< one per name in themesFile, in file order
+
+    /// Name of the theme made current last; empty until one is.
+    std::string currentThemeName;
+    /// The texture the level drawing uses for the background and the
+    /// triangles: the current theme's, or the shown main-menu screen's. Null
+    /// while it refers to nothing (the triangles are then drawn as outlines).
+    /// It points into `themes` or into a menu screen, so those must not be
+    /// resized after.
+    const unsigned int* currentTexture = nullptr;
 };
-
-extern Game game;
-
-/// Name of the theme made current last; empty until one is.
-extern std::string currentThemeName;
-
-/// The texture the level drawing uses for the background and the triangles:
-/// the current theme's, or the shown main-menu screen's. Null while it refers
-/// to nothing (the triangles are then drawn as outlines). It points into
-/// `game.themes` or into a menu screen, so those must not be resized after.
-extern const unsigned int* currentTexture;
 
 /// Makes the theme current: `currentTexture` refers to its texture and
 /// `currentThemeName` takes its name. The theme must outlive its use.
-void makeThemeCurrent(const Game::Theme& theme);
+void makeThemeCurrent(Game& game, const Game::Theme& theme);
 
 /// Makes current every theme of `game` named exactly `name` (case-sensitive);
 /// the last match stays current. Returns whether any theme matched.
-bool applyTheme(const std::string& name);
+bool applyTheme(Game& game, const std::string& name);
+
+/// The level's own theme textures its drawing (useLevelTheme).
+void applyLevelTheme(Game& game, const Level& level);
+
+/// The file of the listed level `name`: "levels/<name>.txt".
+std::string levelFilePath(const std::string& name);
+
+/// Makes the theme of that name current for a level's drawing; a level with
+/// no theme, or one that is not in the list, is drawn with the first theme of
+/// the list (never with whatever picture was current last). With no theme at
+/// all nothing changes.
+void useLevelTheme(Game& game, const std::string& name);
 
 /// Loads a picture as a texture and returns its name, 0 on failure. The
 /// list scanning gets it from the caller so that this library stays free of GL.

@@ -1,5 +1,6 @@
 #include "level/level.h"
 
+#include <cstdio>
 #include <optional>
 
 #include "level/level_reader.h"
@@ -12,6 +13,10 @@ bool Level::load(const std::string& fileName)
     if (!found) return false;
     std::string text;
     if (!readWholeFile(*found, text)) return false;
-    parseLevel(text, *this);
+    const LevelCuts cuts = parseLevel(text, *this);
+    // Only a hand-made or hostile file gets here; the game plays what fits.
+    if (cuts.any())
+        std::fprintf(stderr, "%s holds more than a level may; left out: %s beyond the limit\n", found->c_str(),
+                     cuts.describe().c_str());
     return true;
 }

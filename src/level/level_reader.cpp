@@ -11,8 +11,9 @@ namespace {
 // Grows list so that element index exists, appending default elements, unless
 // the index lies outside the list limit. Returns whether the element exists.
 template <class T>
-bool reach(std::vector<T>& list, int index, int limit)
+bool reach(std::vector<T>& list, int index, int limit, bool& cut)
 {
+    if (index >= limit) cut = true;
     if (index < 0 || index >= limit) return false;
     if (list.size() <= static_cast<std::size_t>(index)) list.resize(static_cast<std::size_t>(index) + 1);
     return true;
@@ -45,7 +46,7 @@ public:
 private:
     void storeLine(const RecordPosition& at, float value)
     {
-        if (!reach(level_.lines, at.index, kMaxLevelElements)) return;
+        if (!reach(level_.lines, at.index, kMaxLevelLines, cuts.lines)) return;
         Line& line = level_.lines[at.index];
         switch (at.field) {
         case 0: line.ends[0].x = value; break;
@@ -68,7 +69,7 @@ private:
 
     void storeDockPoint(const RecordPosition& at, float value)
     {
-        if (!reach(level_.dockPoints, at.index, kMaxLevelElements)) return;
+        if (!reach(level_.dockPoints, at.index, kMaxLevelDockPoints, cuts.dockPoints)) return;
         DockPoint& dock = level_.dockPoints[at.index];
         if (at.field == 0) dock.position.x = value;
         if (at.field == 1) dock.position.y = value;
@@ -77,7 +78,7 @@ private:
     void storeTriangle(const RecordPosition& at, float value)
     {
         // The triangle list grows whatever the corner; only corners 0 to 2 exist.
-        if (!reach(level_.vertices, at.index, kMaxLevelElements)) return;
+        if (!reach(level_.vertices, at.index, kMaxLevelTriangles, cuts.triangles)) return;
         if (at.subIndex < 0 || at.subIndex > 2) return;
         Vector2D& corner = level_.vertices[at.index].corners[at.subIndex];
         if (at.field == 0) corner.x = value;
@@ -86,7 +87,7 @@ private:
 
     void storeRope(const RecordPosition& at, float value)
     {
-        if (!reach(level_.ropes, at.index, kMaxLevelElements)) return;
+        if (!reach(level_.ropes, at.index, kMaxLevelRopes, cuts.ropes)) return;
         Rope& rope = level_.ropes[at.index];
         if (!reachRopePart(rope.masses, at.subIndex)) return;
         Mass& mass = rope.masses[at.subIndex];
@@ -104,7 +105,7 @@ private:
 
     void storeBall(const RecordPosition& at, float value)
     {
-        if (!reach(level_.balls, at.index, kMaxLevelElements)) return;
+        if (!reach(level_.balls, at.index, kMaxLevelBalls, cuts.balls)) return;
         Ball& ball = level_.balls[at.index];
         switch (at.field) {
         case 0: ball.position.x = value; break;
@@ -133,24 +134,50 @@ private:
     template <class T>
     bool reachRopePart(std::vector<T>& list, int index)
     {
+        if (index >= kMaxRopeMasses) cuts.ropePoints = true;
         if (index < 0 || index >= kMaxRopeMasses) return false;
         std::size_t wanted = static_cast<std::size_t>(index) + 1;
         if (list.size() >= wanted) return true;
         std::size_t added = wanted - list.size();
-        if (ropePoints_ + added > kMaxLevelRopePoints) return false;
+        if (ropePoints_ + added > kMaxLevelRopePoints) {
+            cuts.ropePoints = true;
+            return false;
+        }
         ropePoints_ += added;
         list.resize(wanted);
         return true;
     }
 
+public:
+    LevelCuts cuts;
+
+private:
     Level& level_;
     std::size_t ropePoints_ = 0;
 };
 
 } // namespace
 
-void parseLevel(std::string_view text, Level& level)
+LevelCuts parseLevel(std::string_view text, Level& level)
 {
     LevelFiller filler(level);
     scanRecords(text, [&](const RecordPosition& at, std::string_view value) { filler.store(at, value); });
+    return filler.cuts;
+}
+
+std::string LevelCuts::describe() const
+{
+    std::string out;
+    auto add = [&out](bool cut, const char* kind) {
+        if (!cut) return;
+        if (!out.empty()) out += ", ";
+        out += kind;
+    };
+    add(balls, "balls");
+    add(lines, "lines");
+    add(triangles, "triangles");
+    add(dockPoints, "dock points");
+    add(ropes, "ropes");
+    add(ropePoints, "rope points");
+    return out;
 }

@@ -1,8 +1,12 @@
 #include "level/level_writer.h"
 
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 #include "level/atomic_file.h"
+#include "level/path_case.h"
 #include "physics/simulation.h"
 
 namespace {
@@ -128,10 +132,52 @@ std::string levelSaveName(const std::string& typedName)
     return typedName + ".TXT";
 }
 
-std::string formatLevelNumber(float value)
+namespace {
+
+// The six significant digits of %g written out without an exponent, which
+// the reader would take as 0: "1e-05" becomes "0.00001", "2.5e+06" becomes
+// "2500000". Only called for finite values %g writes with an exponent, so
+// the exponent is below -4 or above 5.
+std::string plainDecimal(double value)
 {
     char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.5e", value);
+    const std::string text = buffer;
+    const std::size_t e = text.find('e');
+    const bool negative = text[0] == '-';
+    std::string digits;
+    for (std::size_t i = negative ? 1 : 0; i < e; ++i)
+        if (text[i] != '.') digits += text[i];
+    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+    const int exponent = std::atoi(text.c_str() + e + 1);
+
+    std::string out = negative ? "-" : "";
+    if (exponent >= 0) {
+        out += digits;
+        out.append(static_cast<std::size_t>(exponent + 1) - digits.size(), '0');
+    } else {
+        out += "0.";
+        out.append(static_cast<std::size_t>(-exponent - 1), '0');
+        out += digits;
+    }
+    return out;
+}
+
+// A 1 followed by 39 zeros: the reader's running value overflows to infinity
+// on it, so an infinite value reads back as it was.
+const std::string kInfinityDigits = "1" + std::string(39, '0');
+
+} // namespace
+
+std::string formatLevelNumber(float value)
+{
+    // No text reads back as NaN; 0 is the harmless stand-in ("nan" would
+    // read as -1, which also sets flags).
+    if (std::isnan(value)) return "0";
+    if (std::isinf(value)) return value > 0.0f ? kInfinityDigits : "-" + kInfinityDigits;
+    char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%g", static_cast<double>(value));
+    if (std::strchr(buffer, 'e') != nullptr) return plainDecimal(static_cast<double>(value));
     return buffer;
 }
 
@@ -149,10 +195,23 @@ std::string formatLevel(const Simulation& world, const std::string& themeName)
 }
 
 LevelSaveResult saveLevelFile(const Simulation& world, const std::string& themeName,
-                              const std::string& typedName)
+                              const std::string& typedName, const std::string& folder)
 {
     LevelSaveResult result;
     result.fileName = levelSaveName(typedName);
-    result.written = writeFileAtomically(result.fileName, formatLevel(world, themeName));
+    // An existing file (or folder) is written under its own spelling, so a
+    // save never leaves a second spelling of the level beside it; a name
+    // that already has two spellings is refused, not guessed.
+    const std::string prefix =
+        folder.empty() || folder == "." ? std::string() : folder + (folder.back() == '/' ? "" : "/");
+    const ResolvedPath resolved = resolvePathIgnoringCase(prefix + result.fileName);
+    if (resolved.outcome == PathCase::kAmbiguous) {
+        std::fprintf(stderr, "Not saving %s: names in %s differ only in letter case\n", result.fileName.c_str(),
+                     resolved.clash.c_str());
+        return result;
+    }
+    // The folder is the game's own and spelled exactly; only the name may change.
+    result.fileName = resolved.path.substr(prefix.size());
+    result.written = writeFileAtomically(resolved.path, formatLevel(world, themeName));
     return result;
 }

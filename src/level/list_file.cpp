@@ -5,6 +5,8 @@
 #include <iterator>
 #include <system_error>
 
+#include "level/text_file.h"
+
 namespace {
 
 /// Whether the list is a regular file the game may write. Anything else (a
@@ -24,6 +26,7 @@ bool isWritableRegularFile(const std::string& path)
 /// the last, so an empty list gives an empty log.
 void writeLog(const std::string& logPath, const char* prefix, const std::vector<std::string>& names)
 {
+    if (logPath.empty()) return;  // nowhere to keep logs this run
     std::ofstream log(logPath, std::ios::binary | std::ios::trunc);
     for (const std::string& name : names) log << '\n' << prefix << name;
 }
@@ -48,9 +51,10 @@ std::vector<std::string> parseListEntries(const std::string& text)
     return entries;
 }
 
-bool readListFile(const std::string& path, std::string& text)
+bool readListFile(const std::string& path, std::string& text, bool readOnly)
 {
     text.clear();
+    if (readOnly) return readWholeFile(path, text);
     // The lists are opened for writing too, though never written: a list the
     // game could not write is treated as absent. Root may open any file for
     // writing, so the permission bits decide rather than the open alone.
@@ -64,21 +68,31 @@ bool readListFile(const std::string& path, std::string& text)
 void scanThemes(Game& game, const TextureLoader& load, const std::string& logPath)
 {
     std::string text;
-    if (!readListFile(game.themesFile, text)) return;
+    if (!readListFile(game.themesFile, text, game.readOnlyData)) return;
     std::vector<std::string> names = parseListEntries(text);
     if (names.size() > kMaxThemes) names.resize(kMaxThemes);
     writeLog(logPath, "Found theme ", names);
     for (const std::string& name : names) {
         game.themes.emplace_back();
         game.themes.back().name = name;
-        game.themes.back().texture = load ? load("Themes/" + name + ".bmp") : 0u;
+        game.themes.back().texture = load ? load(themePicturePath(name)) : 0u;
     }
+}
+
+std::string themePicturePath(const std::string& name)
+{
+    return "Themes/" + name + ".bmp";
+}
+
+void reloadThemePictures(Game& game, const TextureLoader& load)
+{
+    for (Game::Theme& theme : game.themes) theme.texture = load ? load(themePicturePath(theme.name)) : 0u;
 }
 
 void scanLevels(Game& game, const std::string& logPath)
 {
     std::string text;
-    if (!readListFile(game.levelsFile, text)) return;
+    if (!readListFile(game.levelsFile, text, game.readOnlyData)) return;
     std::vector<std::string> names = parseListEntries(text);
     if (names.size() > kMaxLevels) names.resize(kMaxLevels);
     writeLog(logPath, "Found level ", names);

@@ -23,13 +23,21 @@ std::vector<std::string> parseListEntries(const std::string& text);
 
 /// Reads a list file whole. Returns false, leaving `text` empty, when the file
 /// cannot be opened for reading and writing: a read-only list counts as
-/// missing, even for a user who could write it anyway.
-bool readListFile(const std::string& path, std::string& text);
+/// missing, even for a user who could write it anyway. With `readOnly` (installed
+/// data) only read access is asked for.
+bool readListFile(const std::string& path, std::string& text, bool readOnly = false);
 
 /// Scans `game.themesFile`, appending one theme per entry with its picture
 /// "Themes/<name>.bmp" loaded through `load`, and rewrites `logPath`. A missing
 /// list leaves the themes and the old log alone. Call once at start-up.
 void scanThemes(Game& game, const TextureLoader& load, const std::string& logPath = kThemesLog);
+
+/// The picture file of the theme of that name.
+std::string themePicturePath(const std::string& name);
+
+/// Loads every theme's picture again through `load`. A new GL context needs
+/// this: the old texture names mean nothing there, or another picture.
+void reloadThemePictures(Game& game, const TextureLoader& load);
 
 /// Scans `game.levelsFile`, appending one named `Level` per entry, and
 /// rewrites `logPath` the same way. Call once at start-up, after the menus.

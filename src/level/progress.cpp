@@ -36,6 +36,9 @@ std::string formatProgress(int completedLevels)
 
 bool writeProgress(const Game& game)
 {
+    // No progress file: the player was told once at start that progress
+    // cannot be kept, so each save is not reported again.
+    if (game.configFile.empty()) return false;
     if (writeFileAtomically(game.configFile, formatProgress(game.completedLevels))) return true;
     std::cerr << "Could not save progress to " << game.configFile << "\n";
     return false;

@@ -25,7 +25,8 @@ std::string formatProgress(int completedLevels);
 
 /// Writes `game.completedLevels` to `game.configFile`, replacing the file
 /// atomically so that an interrupted write never leaves a damaged file.
-/// Returns false, after a line on stderr, when the file could not be written.
+/// Returns false, after a line on stderr, when the file could not be written;
+/// false and silent when there is no progress file (an empty configFile).
 bool writeProgress(const Game& game);
 
 /// The rule applied when the player leaves a finished level: when it was the

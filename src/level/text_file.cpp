@@ -1,6 +1,8 @@
 #include "level/text_file.h"
 
-#include <cctype>
+#include "level/path_case.h"
+
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -8,20 +10,6 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
-bool equalIgnoringCase(const std::string& a, const std::string& b)
-{
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        unsigned char ca = static_cast<unsigned char>(a[i]);
-        unsigned char cb = static_cast<unsigned char>(b[i]);
-        if (std::tolower(ca) != std::tolower(cb)) return false;
-    }
-    return true;
-}
-
-} // namespace
 
 bool readWholeFile(const std::string& path, std::string& text)
 {
@@ -41,26 +29,13 @@ bool readWholeFile(const std::string& path, std::string& text)
 std::optional<std::string> findFileIgnoringCase(const std::string& path)
 {
     if (path.empty()) return std::nullopt;
-    std::error_code ec;
-    if (fs::exists(path, ec)) return path;
-
-    fs::path wanted(path);
-    std::string name = wanted.filename().string();
-    if (name.empty()) return std::nullopt;
-    fs::path folder = wanted.parent_path();
-    fs::path listed = folder.empty() ? fs::path(".") : folder;
-
-    std::optional<std::string> found;
-    fs::directory_iterator it(listed, ec);
-    if (ec) return std::nullopt;
-    for (; it != fs::directory_iterator(); it.increment(ec)) {
-        if (ec) return std::nullopt;
-        std::string candidate = it->path().filename().string();
-        if (!equalIgnoringCase(candidate, name)) continue;
-        if (!it->is_regular_file(ec)) continue;
-        // Two spellings of one name: no way to tell which was meant.
-        if (found) return std::nullopt;
-        found = (folder / candidate).string();
+    const ResolvedPath resolved = resolvePathIgnoringCase(path);
+    if (resolved.outcome == PathCase::kAmbiguous) {
+        std::fprintf(stderr, "%s: names in %s differ only in letter case; none of them is read\n", path.c_str(),
+                     resolved.clash.c_str());
+        return std::nullopt;
     }
-    return found;
+    std::error_code ec;
+    if (resolved.outcome != PathCase::kFound || !fs::is_regular_file(resolved.path, ec)) return std::nullopt;
+    return resolved.path;
 }

@@ -11,8 +11,8 @@
 bool readWholeFile(const std::string& path, std::string& text);
 
 /// Resolves a file name whose letter case may differ from the file on disk:
-/// returns path itself when it exists, otherwise the one file of the same
-/// folder whose name equals the last component ignoring ASCII case (the folder
-/// part is kept as given). Returns nothing when no file, or more than one,
-/// matches that way. Never throws.
+/// every component, folders included, is looked up ignoring ASCII case, and
+/// the path as spelled on disk is returned. Returns nothing when no regular
+/// file matches, or when some component exists in more than one spelling
+/// (then stderr says so: the game never guesses). Never throws.
 std::optional<std::string> findFileIgnoringCase(const std::string& path);

@@ -4,41 +4,28 @@
 
 #include "app/globals.h"
 #include "app/input.h"
-#include "editor/slide_menu.h"
 #include "level/game.h"
-#include "physics/constants.h"
-#include "play/play_menu.h"
-#include "play/start_level.h"
+
+namespace {
+
+const char* const kBackLabel = "Back";
+
+}  // namespace
 
 Menu::Menu()
 {
-    // A screen's list stays closed until the screen opens.
+    // A screen's list stays closed until the screen opens. So does its hint
+    // line: left to type itself in while the screen is shut, it would
+    // first have to type its empty text out again when the screen opens.
     levelList.hide();
+    hint.hide();
 }
 
-void openScreen(int index)
-{
-    if (menus.empty())
-        return;
-    if (index < 0 || index >= menuCount || index >= static_cast<int>(menus.size()))
-        index = 0;
-    for (Menu& screen : menus)
-        screen.active = false;
-
-    Menu& screen = menus[index];
-    currentTexture = &screen.texture;
-    screen.active = true;
-    screen.texts.clear();
-    for (const BTextShadow& shadow : screen.textTemplates)
-        appendBText(screen.texts, shadow);
-    screen.levelList.show();
-}
-
-void Menu::update(float dt)
+ModeRequest Menu::update(float dt, const Game& game)
 {
     if (active)
         wasActive = true;
-    cameraOffset = Vector2D(-1.3f, 0.0f);
+    cameraOffset = kStartCamera;
 
     // Texts, and the hint line with them, type in and out; a text that has
     // typed itself out is gone until the screen opens again.
@@ -48,30 +35,26 @@ void Menu::update(float dt)
     hint.update();
 
     if (hasLevelList)
-        levelList.update();
+        levelList.update(game);
 
     // The list resets its selection at every update while open, so coming
     // back from play with the list open does not start the level again.
     const int selected = levelList.selectedIndex;
-    if (selected >= 0 && selected < static_cast<int>(levelList.items.size())) {
-        startLevel(levelList.items[selected].text, selected);
-        inMainMenu = false;
-        playMenu.active = true;
-        return;
-    }
+    if (selected >= 0 && selected < static_cast<int>(levelList.items.size()))
+        return ModeRequest::startLevel(selected);
 
     if (!active) {
         close();
-        return;
+        return ModeRequest::none();
     }
 
     fade = std::min(fade + kFadeStep, 1.0f);
     carryMouseBall();
     if (runBackground && dt < 10.0f) {
-        for (int i = 0; i < subSteps; ++i)
-            simulation.step(dt / static_cast<float>(subSteps));
+        for (int i = 0; i < simulation.subSteps; ++i)
+            simulation.step(dt / static_cast<float>(simulation.subSteps));
     }
-    updateButtons();
+    return updateButtons();
 }
 
 // An inactive screen types its texts out once and lets its picture fade.
@@ -109,11 +92,15 @@ void Menu::carryMouseBall()
 
 // Buttons and the hint line. The hint types the old text out before it types
 // the new one in, so it only changes once its reveal has come down to 0.
-void Menu::updateButtons()
+ModeRequest Menu::updateButtons()
 {
+    ModeRequest request;
     bool anyHovered = false;
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         buttons[i].update();
+        // Esc is the screen's "Back" button, where it has one.
+        if (keysPressed[kVkEscape] && buttons[i].label == kBackLabel)
+            buttons[i].clicked = true;
         const Button& button = buttons[i];
         if (button.hover) {
             anyHovered = true;
@@ -124,8 +111,9 @@ void Menu::updateButtons()
                 hint.text = button.hint;
             }
         }
-        if (button.clicked)
-            applyAction(button);
+        // A frame carries at most one click; were there more, the last would count.
+        if (button.clicked && buttonRequest(button).any())
+            request = buttonRequest(button);
     }
     if (!anyHovered) {
         if (hint.text != defaultHint)
@@ -135,22 +123,19 @@ void Menu::updateButtons()
             hint.show();
         }
     }
+    return request;
 }
 
-void Menu::applyAction(const Button& button)
+ModeRequest buttonRequest(const Button& button)
 {
     switch (button.action) {
-    case kOpenScreen:
-        openScreen(button.actionParam);
-        break;
-    case kEnterEditor:
-        inMainMenu = false;
-        editor.enterEditor();
-        break;
-    case kQuit:
-        quitRequested = true;
-        break;
+    case Menu::kOpenScreen:
+        return ModeRequest::openScreen(button.actionParam);
+    case Menu::kEnterEditor:
+        return ModeRequest::enterEditor();
+    case Menu::kQuit:
+        return ModeRequest::quit();
     default:
-        break;
+        return ModeRequest::none();
     }
 }

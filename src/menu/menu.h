@@ -3,11 +3,15 @@
 #include <string>
 #include <vector>
 
+#include "app/mode_request.h"
 #include "level/level.h"
+#include "menu/level_list.h"
 #include "physics/simulation.h"
-#include "play/level_list.h"
 #include "ui/btext.h"
 #include "ui/button.h"
+
+struct Game;
+struct WorldTextures;
 
 /// One main-menu screen, described entirely by "menusetup.txt": a picture cut
 /// into tilting tiles, a live background level whose ball follows the mouse,
@@ -51,32 +55,23 @@ public:
     std::string levelFile;             ///< background level file name, used as it stands
     Simulation simulation;             ///< the running background level
 
-    /// One update of this screen, once per frame while inMainMenu is set, for
-    /// every screen in index order. dt in 10 ms units (0 or 1). Reads mouse;
-    /// may open another screen, start a level, enter the editor or quit.
-    void update(float dt);
+    /// One update of this screen, once per frame while the main menu is
+    /// shown, for every screen in index order. dt in 10 ms units (0 or 1).
+    /// Reads mouse and holds the camera at its start. Returns what was asked:
+    /// another screen, a level of the list (by its row), the editor, quit.
+    ModeRequest update(float dt, const Game& game);
 
     /// Draws the screen in the overlay when it is active or still fading out.
     /// GL only; called after every screen's update.
-    void draw();
+    void draw(const Game& game, const WorldTextures& textures) const;
 
 private:
     void close();
     void carryMouseBall();
-    void updateButtons();
-    void applyAction(const Button& button);
+    ModeRequest updateButtons();
     void drawPicture() const;
 };
 
-/// The main-menu screens in the order of their indices in "menusetup.txt".
-/// Defined with the other globals; filled once at start-up and never resized
-/// afterwards (currentTexture points into it).
-extern std::vector<Menu> menus;
-/// Always equal to the number of screens in menus.
-extern int menuCount;
-
-/// Makes screen index the open one: an index outside the screens opens
-/// screen 0; does nothing while there are no screens. The screen's picture
-/// becomes currentTexture, its texts are made afresh from its templates and
-/// its level list opens. May be called at start-up or from a screen's update.
-void openScreen(int index);
+/// What a button of a screen asks for: its action code and parameter as a
+/// request (nothing for an unknown code).
+ModeRequest buttonRequest(const Button& button);

@@ -5,20 +5,21 @@
 #include "app/globals.h"
 #include "menu/menu.h"
 #include "ui/overlay.h"
+#include "ui/world_draw.h"
 
-void Menu::draw()
+void Menu::draw(const Game& game, const WorldTextures& textures) const
 {
     if (!active && fade == 0.0f)
         return;
 
     drawPicture();
     if (active && runBackground)
-        simulation.draw();
+        drawWorld(simulation, textures);
     for (const BText& text : texts)
         text.draw();
     hint.draw();
     if (hasLevelList)
-        levelList.draw();
+        levelList.draw(game);
     if (active) {
         for (const Button& button : buttons)
             button.draw();

@@ -148,19 +148,18 @@ void parseMenuSetup(std::string_view text, std::vector<Menu>& screens,
     setUpCredits(screens);
 }
 
-void readMenuSetup(const std::string& fileName)
+void readMenuSetup(std::vector<Menu>& screens, const std::string& fileName)
 {
     std::string text;
     if (readWholeFile(fileName, text)) {
-        parseMenuSetup(text, menus, [](Level& level, const std::string& levelFile) {
+        parseMenuSetup(text, screens, [](Level& level, const std::string& levelFile) {
             return level.load(levelFile);
         });
     }
-    menuCount = static_cast<int>(menus.size());
 }
 
-void loadMenuPictures()
+void loadMenuPictures(std::vector<Menu>& screens)
 {
-    for (Menu& screen : menus)
+    for (Menu& screen : screens)
         screen.texture = loadTexture(screen.pictureFile);
 }

@@ -19,16 +19,17 @@ constexpr int kMaxScreenWidgets = 1024;  ///< buttons, and texts, per screen
 /// Builds screens from the text of a menu description: every value grows
 /// screens up to its index, whatever its section; sections 0, 1, 4, 5 and 6
 /// are stored, anything else is ignored. A stored background level file name
-/// is loaded at once with loadLevel and built with noBackdrop set. Finally the
-/// credits are set up. Pure apart from loadLevel; never fails.
+/// is loaded at once with loadLevel and built with noBackdrop set (its theme
+/// is not applied: the screen's own picture textures it). Finally the credits
+/// are set up. Pure apart from loadLevel; never fails.
 void parseMenuSetup(std::string_view text, std::vector<Menu>& screens,
                     const MenuLevelLoader& loadLevel);
 
-/// Reads the file into the global menus (a missing file gives no screens) and
-/// sets menuCount. Background levels are read with Level::load. Called once by
-/// gameInit, before any screen is opened.
-void readMenuSetup(const std::string& fileName = "menusetup.txt");
+/// Reads the file into `screens` (a missing file gives no screens).
+/// Background levels are read with Level::load. Called once at start-up,
+/// before any screen is opened.
+void readMenuSetup(std::vector<Menu>& screens, const std::string& fileName = "menusetup.txt");
 
 /// Loads every screen's picture as its texture (0 when it cannot be loaded).
 /// Needs a current GL context: at start-up and again for every new window.
-void loadMenuPictures();
+void loadMenuPictures(std::vector<Menu>& screens);

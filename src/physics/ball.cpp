@@ -1,13 +1,6 @@
 #include "physics/ball.h"
 
-#include "physics/constants.h"
-
-Ball::Ball()
-{
-    model.build(kBallModelSegments, ballTexture);
-}
-
-void Ball::simulate(float dt)
+void Ball::simulate(float dt, float maxSpeed)
 {
     if (held) {
         velocity = {};
@@ -16,10 +9,10 @@ void Ball::simulate(float dt)
     }
     // The speed box acts on what the ball carried into this step, axis by
     // axis, before this step's force is added.
-    if (velocity.x > maxBallSpeed) velocity.x = maxBallSpeed;
-    if (velocity.y > maxBallSpeed) velocity.y = maxBallSpeed;
-    if (velocity.x < -maxBallSpeed) velocity.x = -maxBallSpeed;
-    if (velocity.y < -maxBallSpeed) velocity.y = -maxBallSpeed;
+    if (velocity.x > maxSpeed) velocity.x = maxSpeed;
+    if (velocity.y > maxSpeed) velocity.y = maxSpeed;
+    if (velocity.x < -maxSpeed) velocity.x = -maxSpeed;
+    if (velocity.y < -maxSpeed) velocity.y = -maxSpeed;
     velocity += (force / mass) * dt;
     position += velocity * dt;
     force = {};

@@ -65,9 +65,11 @@ void collideWithLines(Ball& ball, const Simulation& simulation)
         if (outOfReach(line, p, r)) continue;
         Vector2D c = closestPointOnSegment(line.ends[0], line.ends[1], p);
         float d = distance(p, c);
-        // A centre exactly on the line gets nothing (this also spares a ball
-        // of radius 0 the division 0 / 0 below).
-        if (r < d || d == 0.0f) continue;
+        // Touching counts. Written so that a distance that is not a number
+        // (a body gone NaN or infinite) is no contact and cannot spread to
+        // the ball. A centre exactly on the line gets nothing (this also
+        // spares a ball of radius 0 the division 0 / 0 below).
+        if (!(r >= d) || d == 0.0f) continue;
         // Both forces use the raw offset p - c: the bounce divides it by the
         // radius (not by d) and the penalty is not normalised at all, which is
         // what gives lines their soft, springy feel.
@@ -88,7 +90,8 @@ void collideBalls(int i, Simulation& simulation)
         Ball& b = balls[j];
         float d = distance(b.position, a.position);
         float reach = b.radius + a.radius;
-        if (reach < d) continue;
+        // A NaN distance is no contact, as in every stage here.
+        if (!(reach >= d)) continue;
         Vector2D n = a.position - b.position;
         float len = length(n);
         if (len != 0.0f) n = n / len;
@@ -126,7 +129,7 @@ void collideBallsWithRopes(Rope& rope, Simulation& simulation)
             const Vector2D offset = point.position - ball.position;
             if (offset.x * offset.x + offset.y * offset.y > reachSquared) continue;
             float d = length(offset) - kRopeContactMargin;
-            if (ball.radius < d) continue;
+            if (!(ball.radius >= d)) continue;
             float depth = ball.radius - d;
             // Direction between where each body would be one time unit ahead.
             Vector2D n = (ball.position + ball.velocity) - (point.position + point.velocity);

@@ -10,9 +10,10 @@
 inline constexpr float kRopePointMass = 1.0f;      ///< mass of every point addRope makes
 inline constexpr double kRopePointSpacing = 0.35;  ///< world units between rope points (double: the step is a double quotient)
 inline constexpr float kShortestRope = 0.1f;       ///< a rope must be longer than this
-/// Longest rope addRope lays, in points. Far beyond any play area; it keeps a
-/// hostile level (dock points light-years apart) from stalling the game.
-inline constexpr int kMaxRopePoints = 10000;
+/// Most points of one rope, laid by addRope or read from a level file. Some
+/// 180 units of rope: far beyond any play area; it keeps a hostile level (dock
+/// points light-years apart) from stalling the game.
+inline constexpr int kMaxRopePoints = 512;
 
 // Springs
 inline constexpr float kSpringStiffness = 1.0f;  ///< force equals the stretch
@@ -29,20 +30,14 @@ inline constexpr float kLineStiffness = 30.0f;
 inline constexpr float kBallToBallDrag = 0.03f;
 inline constexpr float kRopeContactMargin = 0.05f;  ///< rope points reach this far beyond a ball's radius
 
-// The drawn ball
-inline constexpr int kBallModelSegments = 20;
-/// Degrees to radians as the ball mesh has always used it: a little short of
-/// pi / 180, which is why the top vertex is not exactly at x = 0.
-inline constexpr double kDegreesToRadians = 0.017453;
-
 /// Speed at which the play mode runs its world, relative to the editor and menus.
 inline constexpr float kPlayTimeScale = 0.5f;
 
+// The defaults of the settings a world carries (Simulation::gravity,
+// maxBallSpeed, subSteps), which a level or a mode may change for its world.
 /// Force per unit of mass applied to every rope point and ball once per step.
-/// A global so that the whole world shares one value; constant-initialised.
-extern Vector2D gravity;
-/// Per-axis speed box of a ball, world units per time unit; read at every
-/// integration.
-extern float maxBallSpeed;
-/// World steps per frame; every caller of Simulation::step reads it each frame.
-extern int subSteps;
+inline constexpr Vector2D kGravity{0.0f, -0.01f};
+/// Per-axis speed box of a ball, world units per time unit.
+inline constexpr float kMaxBallSpeed = 0.3f;
+/// World steps per frame.
+inline constexpr int kSubSteps = 3;

@@ -11,7 +11,8 @@ void addRope(Vector2D a, Vector2D b, Simulation& simulation)
     if (len <= kShortestRope) return;
     // A span this long (or not a number) would never finish: the 32-bit
     // parameter below stops growing once the spacing falls under its rounding.
-    if (!(len < static_cast<float>(kMaxRopePoints * kRopePointSpacing))) return;
+    // This first bound is loose; the count of points decides below.
+    if (!(len < static_cast<float>((kMaxRopePoints + 2) * kRopePointSpacing))) return;
 
     Rope& rope = simulation.ropes.emplace_back();
 
@@ -24,6 +25,11 @@ void addRope(Vector2D a, Vector2D b, Simulation& simulation)
         m.mass = kRopePointMass;
         m.fixed = true;
         m.selected = true;
+    }
+    // The level reader takes no longer rope, so neither does the game.
+    if (rope.masses.size() >= static_cast<std::size_t>(kMaxRopePoints)) {
+        simulation.ropes.pop_back();
+        return;
     }
     Mass& end = rope.masses.emplace_back();
     end.position = b;
@@ -65,7 +71,7 @@ void Rope::solveSpring(int i)
     applySpringForce(spring, a, b, d);
 }
 
-void Rope::simulate(float dt)
+void Rope::simulate(float dt, Vector2D gravity)
 {
     // All spring forces are summed before any point moves.
     int springCount = static_cast<int>(springs.size());

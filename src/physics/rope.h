@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "physics/constants.h"
 #include "physics/mass.h"
 #include "physics/spring.h"
 #include "physics/vector2d.h"
@@ -22,7 +23,7 @@ struct Rope {
     /// One time step of dt units: every spring (which may snap), then gravity,
     /// drag and integration of each mass in turn. Called once per rope by
     /// Simulation::step, after this rope's ball contacts.
-    void simulate(float dt);
+    void simulate(float dt, Vector2D gravity = kGravity);
 
     /// Applies spring i (a valid index into springs), after deciding whether it
     /// snaps: it does when the rope is not yet broken and it is stretched beyond

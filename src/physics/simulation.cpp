@@ -17,13 +17,13 @@ void Simulation::step(float dt)
     // Ropes one by one: rope k's contacts see its points before they move.
     for (Rope& rope : ropes) {
         collideBallsWithRopes(rope, *this);
-        rope.simulate(dt);
+        rope.simulate(dt, gravity);
     }
 
     // Apply gravity and drag, then integrate the balls.
     for (Ball& ball : balls) {
         ball.applyForce(gravity * ball.mass);
         ball.applyForce(-ball.velocity * kBallDrag);
-        ball.simulate(dt);
+        ball.simulate(dt, maxBallSpeed);
     }
 }

@@ -1,7 +1,8 @@
 #include "play/start_level.h"
 
-#include "app/globals.h"
+#include "app/game_paths.h"
 #include "level/build_simulation.h"
+#include "level/game.h"
 #include "play/description_layout.h"
 
 namespace {
@@ -44,8 +45,8 @@ bool startLevelFile(PlayMenu& menu, const std::string& fileName, const std::stri
 
     const bool loaded = level.load(fileName);  // an unreadable file plays as an empty level
     buildSimulation(level, menu.world);
+    applyLevelTheme(menu.game(), level);
 
-    cameraOffset = menu.world.balls.empty() ? kNoBallCamera : menu.world.balls[0].position;
     layoutLevelTexts(menu.descriptionTexts, title, level.description);
     menu.prepareLevel();
     return loaded;
@@ -53,10 +54,5 @@ bool startLevelFile(PlayMenu& menu, const std::string& fileName, const std::stri
 
 void startLevel(PlayMenu& menu, const std::string& name, int index)
 {
-    startLevelFile(menu, "levels/" + name + ".txt", name, index);
-}
-
-void startLevel(const std::string& name, int index)
-{
-    startLevel(playMenu, name, index);
+    startLevelFile(menu, findGameFile(levelFilePath(name)), name, index);
 }

@@ -1,26 +1,22 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
-#include "play/play_menu.h"
+#include "play/play_mode.h"
 
-/// Where the camera looks when a level has no ball.
-inline const Vector2D kNoBallCamera{10.0f, 0.0f};
-
-/// Starts level `name` (read from "levels/<name>.txt") in `menu`, which
-/// remembers `index`, the level's row in the list, for the progress rule.
-/// Empties the five element lists first (description, size, exit and theme
-/// stay as the last level left them when the file does not set them). A file
-/// that cannot be read leaves the level empty. Moves the camera to the first
-/// ball and lays out the title and description. The caller then sets
-/// `menu.active` and leaves the main menu.
+/// Starts level `name` of the game's list (read from levelFilePath(name)) in
+/// `menu`, which remembers `index`, the level's row in the list, for the
+/// progress rule. See startLevelFile.
 void startLevel(PlayMenu& menu, const std::string& name, int index);
 
-/// The same on the global play-mode controller.
-void startLevel(const std::string& name, int index);
-
-/// startLevel with the level file named directly and the title given apart;
-/// returns whether the file could be read. For tools and tests.
+/// Starts the level in file `fileName` (used as given) in `menu`, titled
+/// `title`, as row `index`. Empties the five element lists first
+/// (description, size, exit and theme stay as the last level left them when
+/// the file does not set them); a file that cannot be read leaves the level
+/// empty. Builds the world, makes the level's theme current in the play
+/// mode's game, and lays out the title and description. The camera is the
+/// caller's. Returns whether the file could be read.
 bool startLevelFile(PlayMenu& menu, const std::string& fileName, const std::string& title, int index);
 
 /// Fills `texts` with the title "<name>:" and the description cut into lines

@@ -14,9 +14,9 @@ constexpr float kLabelSize = 10.0f;
 
 } // namespace
 
-void Button::update()
+void Button::update(PageHolders holders)
 {
-    if (!onShownPage(alwaysVisible, holderIndex, pageIndex)) return;
+    if (!onShownPage(alwaysVisible, holderIndex, pageIndex, holders)) return;
 
     hover = mouseInside(position, size.x, size.y);
     if (hover && mouse.leftDown) pressed = true;
@@ -30,9 +30,9 @@ void Button::update()
     clicked = false;
 }
 
-void Button::draw() const
+void Button::draw(PageHolders holders) const
 {
-    if (!onShownPage(alwaysVisible, holderIndex, pageIndex)) return;
+    if (!onShownPage(alwaysVisible, holderIndex, pageIndex, holders)) return;
 
     beginOverlay();
     placeAt(position.x, position.y);
@@ -43,12 +43,7 @@ void Button::draw() const
     }
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_BLEND);
-    glBegin(GL_LINE_LOOP);
-    glVertex2f(0.0f, 0.0f);
-    glVertex2f(size.x, 0.0f);
-    glVertex2f(size.x, size.y);
-    glVertex2f(0.0f, size.y);
-    glEnd();
+    drawOutlineRect(size.x, size.y);
 
     drawTextCentered(label, position.x + size.x * 0.5f, position.y + size.y * 0.5f, kLabelSize);
 }

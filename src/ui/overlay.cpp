@@ -4,14 +4,19 @@
 
 #include "app/globals.h"
 
-bool overlayMode = false;
-
 namespace {
+
+bool overlayMode = false;
 
 // The pixel projection reaches this far in depth; overlay drawing uses z 0.
 constexpr double kOverlayFar = 100.0;
 
 } // namespace
+
+bool inOverlay()
+{
+    return overlayMode;
+}
 
 void beginOverlay()
 {
@@ -42,8 +47,18 @@ void placeAt(float x, float y)
     if (overlayMode) {
         glTranslatef(x, y, 0.0f);
     } else {
-        glTranslatef(x - cameraOffset.x, y - cameraOffset.y, cameraDepth);
+        glTranslatef(x - cameraOffset.x, y - cameraOffset.y, kCameraDepth);
     }
+}
+
+void drawOutlineRect(float width, float height)
+{
+    glBegin(GL_LINE_LOOP);
+    glVertex2f(0.0f, 0.0f);
+    glVertex2f(width, 0.0f);
+    glVertex2f(width, height);
+    glVertex2f(0.0f, height);
+    glEnd();
 }
 
 void drawShadeRect(float x, float y, float width, float height, float shade)

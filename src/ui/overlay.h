@@ -7,21 +7,25 @@
 /// only be called from drawing code with a current GL context.
 
 /// True while the pixel projection is pushed on the projection stack.
-extern bool overlayMode;
+bool inOverlay();
 
 /// Pushes the pixel projection (0..windowWidth, 0..windowHeight, y down) and
-/// sets overlayMode. Calling it again while in overlay mode does nothing, so
+/// enters overlay mode. Calling it again while in overlay mode does nothing, so
 /// callers that need pixel space just call it without ending it afterwards.
 void beginOverlay();
 
-/// Pops the pixel projection and clears overlayMode; does nothing outside
+/// Pops the pixel projection and leaves overlay mode; does nothing outside
 /// overlay mode. World drawing calls it first.
 void endOverlay();
 
 /// Loads the identity model-view matrix and moves the origin to (x, y):
 /// pixels in overlay mode, world units (shifted by cameraOffset, at
-/// cameraDepth) otherwise. Later vertices of the caller are relative to it.
+/// kCameraDepth) otherwise. Later vertices of the caller are relative to it.
 void placeAt(float x, float y);
+
+/// Draws the outline of a width x height rectangle from the current origin
+/// in the current colour.
+void drawOutlineRect(float width, float height);
 
 /// Multiplies the frame inside the rectangle at (x, y) of the given width and
 /// height (current units) by shade: 1 leaves it unchanged, 0 makes it black.

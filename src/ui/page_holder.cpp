@@ -53,12 +53,7 @@ void PageHolder::draw() const
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_BLEND);
     glColor3f(1.0f, 1.0f, 1.0f);
-    glBegin(GL_LINE_LOOP);
-    glVertex2f(0.0f, 0.0f);
-    glVertex2f(size.x, 0.0f);
-    glVertex2f(size.x, size.y);
-    glVertex2f(0.0f, size.y);
-    glEnd();
+    drawOutlineRect(size.x, size.y);
 
     placeAt(position.x, position.y - kNameRise);
     drawText(name, kCaptionSize);
@@ -66,10 +61,9 @@ void PageHolder::draw() const
     for (int i = 0; i < static_cast<int>(pages.size()); ++i) {
         const float tabLeft = position.x + static_cast<float>(i * tabWidth);
         placeAt(tabLeft, position.y);
-        // The text of the previous tab leaves blending on; the markers are
-        // flat colours.
-        glDisable(GL_TEXTURE_2D);
-        glDisable(GL_BLEND);
+        // The markers inherit what the text before them left: texturing off
+        // and additive blending on (unless every text so far was empty), so a
+        // filled marker adds its blue to the panel beneath it.
         const bool marked = i == currentPage || i == hoverPage;
         if (marked) {
             glColor3f(0.0f, 0.0f, 1.0f);
@@ -88,9 +82,9 @@ void PageHolder::draw() const
     }
 }
 
-bool onShownPage(bool alwaysVisible, int holderIndex, int pageIndex)
+bool onShownPage(bool alwaysVisible, int holderIndex, int pageIndex, PageHolders holders)
 {
     if (alwaysVisible) return true;
-    if (holderIndex < 0 || holderIndex >= static_cast<int>(pageHolders.size())) return false;
-    return pageHolders[static_cast<std::size_t>(holderIndex)].currentPage == pageIndex;
+    if (holderIndex < 0 || holderIndex >= static_cast<int>(holders.size())) return false;
+    return holders[static_cast<std::size_t>(holderIndex)].currentPage == pageIndex;
 }

@@ -1,13 +1,15 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <vector>
 
 #include "physics/vector2d.h"
 
 /// A horizontal strip of tabs of which exactly one is current. Widgets do not
-/// live inside it: each names a holder by its index in pageHolders and a page
-/// by its index, and is only updated and drawn while that page is current.
+/// live inside it: each names a holder by its index in its owner's list of
+/// holders and a page by its index, and is only updated and drawn while that
+/// page is current.
 class PageHolder {
 public:
     struct Page {
@@ -34,12 +36,12 @@ public:
     void draw() const;
 };
 
-/// Every tab strip of the game, indexed from 0; created at start-up by their
-/// owners and never removed. Defined with the other globals.
-extern std::vector<PageHolder> pageHolders;
+/// The tab strips a widget's holderIndex refers to: its owner's, indexed
+/// from 0. Widgets of an owner without tab strips get none.
+using PageHolders = std::span<const PageHolder>;
 
 /// The page rule shared by buttons, sliders and text fields: shown when
-/// alwaysVisible is set, or when holderIndex names a holder in pageHolders
-/// whose current page is pageIndex. A widget not shown is neither updated
-/// nor drawn and keeps its flags.
-bool onShownPage(bool alwaysVisible, int holderIndex, int pageIndex);
+/// alwaysVisible is set, or when holderIndex names a holder in holders whose
+/// current page is pageIndex. A widget not shown is neither updated nor drawn
+/// and keeps its flags.
+bool onShownPage(bool alwaysVisible, int holderIndex, int pageIndex, PageHolders holders);

@@ -2,10 +2,10 @@
 
 #include <GL/gl.h>
 
-BitmapFont font;
-GlyphCoord glyphCoords[kGlyphCellCount];
-
 namespace {
+
+std::uint32_t gFontTexture = 0;
+GlyphCoord glyphCoords[kGlyphCellCount];
 
 constexpr int kCellsPerRow = 16;
 constexpr int kCellRows = 32;
@@ -20,7 +20,7 @@ void beginGlyphs()
     glEnable(GL_TEXTURE_2D);
     glDisable(GL_LIGHTING);
     glEnable(GL_BLEND);
-    glBindTexture(GL_TEXTURE_2D, font.texture);
+    glBindTexture(GL_TEXTURE_2D, gFontTexture);
 }
 
 // One pass over the text: a textured square of side size per character,
@@ -29,7 +29,7 @@ void beginGlyphs()
 // validate its whole pipeline hundreds of times a frame.
 void drawGlyphRow(const std::string& text, int base, float size)
 {
-    const float w = font.cellSize * kPictureWidthReciprocal;
+    const float w = kFontCellSize * kPictureWidthReciprocal;
     // The picture is twice as high as it is wide, so a square cell spans
     // half as much of v as of u.
     const float h = w * 0.5f;
@@ -68,6 +68,21 @@ void drawBothPasses(const std::string& text, float size)
 }
 
 } // namespace
+
+void setFontTexture(std::uint32_t texture)
+{
+    gFontTexture = texture;
+}
+
+std::uint32_t fontTexture()
+{
+    return gFontTexture;
+}
+
+const GlyphCoord& glyphCoord(int cell)
+{
+    return glyphCoords[cell];
+}
 
 void buildGlyphTable()
 {

@@ -9,14 +9,13 @@
 /// A character is drawn as its mask multiplied into the frame, then its
 /// glyph added on top, so the text colour is the picture's own.
 
-/// The font record. initGraphics fills texture (loadTexture("label.bmp"))
-/// with every new window; 0 means no texture.
-struct BitmapFont {
-    std::int32_t cellSize = 16;   ///< glyph cell side in pixels of the picture
-    std::uint32_t texture = 0;    ///< GL texture name of "label.bmp"
-};
+/// Glyph cell side in pixels of the picture.
+constexpr int kFontCellSize = 16;
 
-extern BitmapFont font;
+/// The texture text is drawn with: the shell loads "label.bmp" with every new
+/// window and sets it here; 0 (no texture) until then.
+void setFontTexture(std::uint32_t texture);
+std::uint32_t fontTexture();
 
 /// Texture coordinates (u, v) of the top-left corner of a cell of the picture.
 struct GlyphCoord {
@@ -28,11 +27,12 @@ constexpr int kGlyphCellCount = 512;
 /// Index of the first glyph cell; cell c (below it) is the mask of code c.
 constexpr int kGlyphCellBase = 256;
 
-/// Filled by buildGlyphTable, indexed by cell number.
-extern GlyphCoord glyphCoords[kGlyphCellCount];
-
-/// Fills glyphCoords. Called once at game start; needs no GL context.
+/// Fills the glyph table. Called once at game start; needs no GL context.
 void buildGlyphTable();
+
+/// The table's entry for a cell number (0 to kGlyphCellCount - 1), as
+/// buildGlyphTable filled it.
+const GlyphCoord& glyphCoord(int cell);
 
 /// Draws text at the current model-view position with square characters of
 /// side size (current units), each advancing exactly size. Leaves the

@@ -52,6 +52,12 @@ level_docks() {
     END { for (k = 0; k < count; ++k) print v[k, 0] + 0, v[k, 1] + 0 }'
 }
 
+# level_ball <level file>: "x y radius" of ball 0.
+level_ball() {
+    level_records "$1" | awk '$1 == 1 && $2 == 0 && $4 <= 2 { v[$4] = $5 }
+    END { print v[0] + 0, v[1] + 0, (2 in v) ? v[2] + 0 : 0.3 }'
+}
+
 # pixel_to_world <px> <py> <camera x> <camera y>: prints "x y" as the mouse maps it.
 pixel_to_world() {
     awk -v px="$1" -v py="$2" -v cx="$3" -v cy="$4" -v w="$E2E_WINDOW_W" -v h="$E2E_WINDOW_H" 'BEGIN {
@@ -96,12 +102,11 @@ green_marks() {
         }'
 }
 
-# camera_steps <level file> <screenshot>: how many times the view has moved
-# left by the arrow keys from the placing view at (-1.3, 0), found by lining
-# the level's dock points up with the green marks in the screenshot. Each
-# frame with an arrow key down moves the view by 0.1 units. Prints the step
-# count (negative when moved right), or nothing when no step fits.
-camera_steps() {
+# camera_fit <level file> <screenshot>: where the view looks, "x y" in world
+# units, found by lining the level's dock points up with the green marks in
+# the screenshot: the camera that puts the most dock points on marks and none
+# of those that would be seen elsewhere. Prints nothing when none fits.
+camera_fit() {
     local marks
     marks=$(green_marks "$2")
     level_docks "$1" | awk -v marks="$marks" -v w="$E2E_WINDOW_W" -v h="$E2E_WINDOW_H" \
@@ -110,26 +115,27 @@ camera_steps() {
     END {
         m = split(marks, list, "\n")
         for (i = 1; i <= m; ++i) { split(list[i], p, " "); mx[i] = p[1]; my[i] = p[2] }
-        a = 320 / 29; b = 160 / 29; best = ""; bestHits = 0; tie = 0
+        a = 320 / 29; b = 160 / 29; bestHits = 0
         # The background picture covers 800 by 600 pixels whatever the
         # window; beyond it the clear colour is so blue that a dock point
         # added onto it no longer looks green, so only marks on the picture count.
         bw = w < 800 ? w : 800; bh = h < 600 ? h : 600
-        for (k = -80; k <= 80; ++k) {
-            cx = -1.3 - 0.1 * k; hits = 0; misses = 0
+        for (c = 1; c <= NR; ++c) for (j = 1; j <= m; ++j) {
+            # The camera that puts dock c on mark j.
+            cx = dx[c] - (a * mx[j] / w - b); cy = dy[c] - (b * h / w - a * my[j] / w)
+            hits = 0; misses = 0
             for (d = 1; d <= NR; ++d) {
-                px = (dx[d] - cx + b) * w / a; py = (b * h / w - dy[d]) * w / a
+                px = (dx[d] - cx + b) * w / a; py = (b * h / w + cy - dy[d]) * w / a
                 if (px < left + 6 || px > bw - 4 || py < 4 || py > bh - 4) continue
                 found = 0
                 for (i = 1; i <= m; ++i)
                     if ((mx[i] - px) ^ 2 + (my[i] - py) ^ 2 <= 16) found = 1
                 if (found) ++hits; else ++misses
             }
-            if (misses > 0 || hits == 0) continue
-            if (hits > bestHits) { best = k; bestHits = hits; tie = 0 }
-            else if (hits == bestHits) tie = 1
+            if (misses == 0 && hits > bestHits) { bestHits = hits; bx = cx; by = cy }
         }
-        if (best != "" && !tie) print best
+        # One mark alone could be any dock point: with two or more, two must fit.
+        if (bestHits > 0 && (bestHits >= 2 || NR < 2)) printf "%.4f %.4f\n", bx, by
     }'
 }
 
@@ -236,6 +242,7 @@ MENU_QUIT=(400 404)
 LIST_BACK=(400 514)
 PLAY_TRY=(100 310)
 PLAY_RETURN_TO_MENU=(500 415)
+PLAY_NEXT_LEVEL=(500 455)
 PARK=(100 450)     # an empty part of the play panel: no dock point is hovered
 
 # The level list: rows of 11 pixels from y 81, marks at x 540.
@@ -295,20 +302,24 @@ PLAY_SLIDER_Y=265
 
 # --- Playing ---
 
-E2E_CAMERA_STEPS=0
+E2E_CAMERA_X=0
+E2E_CAMERA_Y=0
 
-# measure_camera <level file>: sets E2E_CAMERA_STEPS from a screenshot,
-# waiting until the dock points are drawn.
+# measure_camera <level file>: sets E2E_CAMERA_X and E2E_CAMERA_Y from a
+# screenshot, waiting until the dock points are drawn.
 measure_camera() {
-    move_to "${PARK[@]}"
-    local end=$((SECONDS + E2E_WAIT)) steps=""
+    # A press on the empty panel puts the level's introduction away; the
+    # band behind it would dim the dock points under it.
+    firm_click "${PARK[@]}"
+    local end=$((SECONDS + E2E_WAIT)) fit=""
     while :; do
-        steps=$(camera_steps "$1" "$(screenshot level)")
-        [ -n "$steps" ] && break
+        fit=$(camera_fit "$1" "$(screenshot level)")
+        [ -n "$fit" ] && break
         [ "$SECONDS" -lt "$end" ] || fail "the dock points of $1 are not where the view puts them"
         sleep 0.5
     done
-    E2E_CAMERA_STEPS=$steps
+    E2E_CAMERA_X=${fit% *}
+    E2E_CAMERA_Y=${fit#* }
 }
 
 # bring_into_view <level file> <dock>...: moves the view with the arrow keys
@@ -320,7 +331,7 @@ bring_into_view() {
         local key="" d
         for d in "$@"; do
             local px
-            px=$(dock_pixel "$level" "$d" "$(camera_x)" 0 | cut -d' ' -f1)
+            px=$(dock_pixel "$level" "$d" "$(camera_x)" "$(camera_y)" | cut -d' ' -f1)
             if [ "$px" -lt $((E2E_PANEL_RIGHT + 20)) ]; then key=Left; fi
             if [ "$px" -gt $((E2E_WINDOW_W - 20)) ]; then key=Right; fi
         done
@@ -336,10 +347,12 @@ bring_into_view() {
     fail "could not bring the dock points $* of $level into view"
 }
 
-camera_x() { awk -v k="$E2E_CAMERA_STEPS" 'BEGIN { printf "%.4f", -1.3 - 0.1 * k }'; }
+camera_x() { echo "$E2E_CAMERA_X"; }
+camera_y() { echo "$E2E_CAMERA_Y"; }
 
-# play_level <name> <row>: from the level list, plays a shipped level with
-# its stored solution through to "Return To Menu" and the list. Keeps the shots
+# play_level <name> <row> [next]: from the level list, plays a shipped level
+# with its stored solution through to "Return To Menu" and the list (or, with
+# "next", through "Next level" into the level after it). Keeps the shots
 # <name>_ropes and <name>_completed.
 play_level() {
     local name=$1 row=$2
@@ -360,8 +373,8 @@ play_level() {
     for rope in $(solution_ropes "$solution"); do
         pair=${rope%@*}
         local from to
-        from=$(dock_pixel "$level" "${pair%-*}" "$(camera_x)" 0)
-        to=$(dock_pixel "$level" "${pair#*-}" "$(camera_x)" 0)
+        from=$(dock_pixel "$level" "${pair%-*}" "$(camera_x)" "$(camera_y)")
+        to=$(dock_pixel "$level" "${pair#*-}" "$(camera_x)" "$(camera_y)")
         firm_drag $from $to
         # The new rope is the selected one: the slider sets its length.
         [ "$rope" = "$pair" ] || firm_click "$(slider_pixel "${rope#*@}")" "$PLAY_SLIDER_Y"
@@ -377,8 +390,15 @@ play_level() {
         settle completion "500x120+290+100"
         keep_shot completion "${name}_completed"
     fi
-    click_until "level list after $name" "${PLAY_RETURN_TO_MENU[@]}" on_level_list
+    if [ "${3:-}" = next ]; then
+        click_until "the level after $name" "${PLAY_NEXT_LEVEL[@]}" not_completion
+    else
+        click_until "level list after $name" "${PLAY_RETURN_TO_MENU[@]}" on_level_list
+    fi
 }
+
+# not_completion: a level in play, its completion screen gone.
+not_completion() { in_a_level && ! completion_shown; }
 
 # progress_is <count>: config.txt holds exactly "completedlevels=<count>;" and a line break.
 progress_is() {

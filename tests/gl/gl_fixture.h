@@ -1,4 +1,4 @@
-// TEMPORARY local stand-in, not committed.
+// One hidden SDL window with a GL context, shared by every drawing test.
 #pragma once
 #include <GL/gl.h>
 #include <GL/glu.h>

@@ -7,7 +7,7 @@
 #include "app/globals.h"
 #include "gl_fixture.h"
 #include "ui/button.h"
-#include "ui/insert.h"
+#include "ui/text_field.h"
 #include "ui/overlay.h"
 #include "ui/page_holder.h"
 #include "ui/text.h"
@@ -75,8 +75,8 @@ protected:
         endOverlay();
         buildGlyphTable();
         solidFont = makeSolidFont();
-        savedFont = font.texture;
-        font.texture = solidFont;
+        savedFont = fontTexture();
+        setFontTexture(solidFont);
         glDisable(GL_DEPTH_TEST);
         glClearColor(0.25f, 0.25f, 0.25f, 1.0f);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -85,9 +85,8 @@ protected:
     void TearDown() override
     {
         endOverlay();
-        font.texture = savedFont;
+        setFontTexture(savedFont);
         glDeleteTextures(1, &solidFont);
-        pageHolders.clear();
         EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
         GlFixture::TearDown();
     }
@@ -116,11 +115,11 @@ TEST_F(UiDrawingTest, OverlayIsPushedOnceAndPoppedOnce)
     EXPECT_EQ(projectionDepth(), base);
     beginOverlay();
     beginOverlay();
-    EXPECT_TRUE(overlayMode);
+    EXPECT_TRUE(inOverlay());
     EXPECT_EQ(projectionDepth(), base + 1);
     endOverlay();
     endOverlay();
-    EXPECT_FALSE(overlayMode);
+    EXPECT_FALSE(inOverlay());
     EXPECT_EQ(projectionDepth(), base);
 }
 
@@ -131,7 +130,7 @@ TEST_F(UiDrawingTest, PlaceAtIsInPixelsInOverlayAndShiftedByTheCameraOutside)
     modelViewOrigin(origin);
     EXPECT_FLOAT_EQ(origin[0], 1.0f - cameraOffset.x);
     EXPECT_FLOAT_EQ(origin[1], 2.0f - cameraOffset.y);
-    EXPECT_FLOAT_EQ(origin[2], cameraDepth);
+    EXPECT_FLOAT_EQ(origin[2], kCameraDepth);
 
     beginOverlay();
     placeAt(1.0f, 2.0f);
@@ -220,7 +219,7 @@ TEST_F(UiDrawingTest, ButtonOutlineIsWhiteWhenHoveredAndBlueOtherwise)
 
 TEST_F(UiDrawingTest, FocusedFieldDrawsItsLabelAndBoxWhite)
 {
-    pageHolders.emplace_back();
+    std::vector<PageHolder> pageHolders(1);
     Insert field;
     field.position = Vector2D(100.0f, 300.0f);
     field.size = Vector2D(150.0f, 20.0f);
@@ -230,17 +229,17 @@ TEST_F(UiDrawingTest, FocusedFieldDrawsItsLabelAndBoxWhite)
     idle.position.y = 400.0f;
     idle.focused = false;
 
-    field.draw();
-    idle.draw();
+    field.draw(pageHolders);
+    idle.draw(pageHolders);
     EXPECT_TRUE(near(pixelAt(105, 290), kWhite));  // label 15 pixels above the box
     EXPECT_TRUE(colourAround(200, 300, kWhite));
     EXPECT_TRUE(colourAround(200, 400, kBlue));
 }
 
-TEST_F(UiDrawingTest, CurrentTabIsMarkedWithAFilledBlueTriangle)
+TEST_F(UiDrawingTest, CurrentTabIsMarkedWithABlueTriangleAddedToTheFrame)
 {
-    pageHolders.emplace_back();
-    PageHolder& holder = pageHolders.back();
+    PageHolder holder;
+    holder.name = "Page Holder";
     holder.position = Vector2D(5.0f, 50.0f);
     holder.size = Vector2D(190.0f, 20.0f);
     holder.addPage("Edit");
@@ -248,7 +247,16 @@ TEST_F(UiDrawingTest, CurrentTabIsMarkedWithAFilledBlueTriangle)
     holder.currentPage = 1;
     holder.hoverPage = -1;
     holder.draw();
-    EXPECT_TRUE(near(pixelAt(5 + 95 + 1, 60), kBlue));
+    // The strip's name leaves additive blending (source alpha, one) on and
+    // the markers are drawn in it: the blue is added to the grey beneath.
+    EXPECT_TRUE(glIsEnabled(GL_BLEND));
+    GLint source = 0, destination = 0;
+    glGetIntegerv(GL_BLEND_SRC, &source);
+    glGetIntegerv(GL_BLEND_DST, &destination);
+    EXPECT_EQ(source, GL_SRC_ALPHA);
+    EXPECT_EQ(destination, GL_ONE);
+    const Rgb kGreyPlusBlue{64, 64, 255};
+    EXPECT_TRUE(near(pixelAt(5 + 95 + 1, 60), kGreyPlusBlue));
     EXPECT_TRUE(near(pixelAt(5 + 1, 60), kGrey));
 }
 

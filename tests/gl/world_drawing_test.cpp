@@ -11,9 +11,9 @@
 #include "app/globals.h"
 #include "app/texture.h"
 #include "gl_fixture.h"
-#include "level/game.h"
 #include "physics/simulation.h"
 #include "ui/overlay.h"
+#include "ui/world_draw.h"
 
 namespace {
 
@@ -75,8 +75,7 @@ class WorldDrawingTest : public GlFixture {
 protected:
     GLuint theme = 0;
     GLuint whiteBall = 0;
-    unsigned int savedBallTexture = 0;
-    const unsigned int* savedCurrent = nullptr;
+    WorldTextures textures;
     Vector2D savedCamera;
 
     void SetUp() override
@@ -84,12 +83,10 @@ protected:
         GlFixture::SetUp();
         endOverlay();
         savedCamera = cameraOffset;
-        savedCurrent = currentTexture;
-        savedBallTexture = ballTexture;
         theme = makeSolidTexture(kTheme);
         whiteBall = makeSolidTexture(kWhite);
-        ballTexture = whiteBall;
-        currentTexture = &theme;
+        textures.ball = whiteBall;
+        textures.scene = &theme;
         cameraOffset = {0.0f, 0.0f};
         glDisable(GL_DEPTH_TEST);
         glLineWidth(1.0f);
@@ -101,8 +98,6 @@ protected:
         endOverlay();
         EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
         cameraOffset = savedCamera;
-        currentTexture = savedCurrent;
-        ballTexture = savedBallTexture;
         glDeleteTextures(1, &theme);
         glDeleteTextures(1, &whiteBall);
         GlFixture::TearDown();
@@ -114,9 +109,9 @@ protected:
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     }
 
-    static void drawWorld(const Simulation& world)
+    void show(const Simulation& world) const
     {
-        world.draw();
+        drawWorld(world, textures);
         endOverlay();
         glFinish();
     }
@@ -186,7 +181,7 @@ TEST_F(WorldDrawingTest, EveryElementIsDrawnWhereTheCameraMapsIt)
     Simulation world = showcase();
     // Snap the second spring: it must leave a gap.
     world.ropes[0].springs[1].active = false;
-    drawWorld(world);
+    show(world);
 
     // The theme fills the window outside the play area.
     EXPECT_TRUE(near(pixelAt(5, 5), kTheme)) << describe(pixelAt(5, 5));
@@ -222,8 +217,8 @@ TEST_F(WorldDrawingTest, WithoutBackdropOrTextureOnlyOutlinesAndElementsAreDrawn
     world.balls[0].selected = true;
     world.dockPoints[0].selected = true;
     world.ropes[0].selected = true;
-    currentTexture = nullptr;
-    drawWorld(world);
+    textures.scene = nullptr;
+    show(world);
 
     EXPECT_TRUE(near(pixelAt(5, 5), kClear)) << describe(pixelAt(5, 5));
     EXPECT_TRUE(near(colourAt({0.7f, 0.0f}), kClear)) << "no field";
@@ -243,7 +238,7 @@ TEST_F(WorldDrawingTest, BackgroundLooksTheSameAfterTheCameraMovesFiftyUnits)
     // Four texels across: red, green, blue, white.
     const std::vector<unsigned char> stripes = {255, 0, 0, 0, 255, 0, 0, 0, 255, 255, 255, 255};
     GLuint striped = makeTexture(4, 1, stripes);
-    currentTexture = &striped;
+    textures.scene = &striped;
     Simulation world;
     world.size = {0.5f, 0.5f};
 
@@ -258,24 +253,24 @@ TEST_F(WorldDrawingTest, BackgroundLooksTheSameAfterTheCameraMovesFiftyUnits)
         return true;
     };
 
-    drawWorld(world);
+    show(world);
     const std::vector<Rgb> start = sample();
     EXPECT_TRUE(near(start[0], {255, 0, 0}) && near(start[3], {255, 255, 255}));
 
     cameraOffset = {50.0f, 0.0f};
     clear();
-    drawWorld(world);
+    show(world);
     EXPECT_TRUE(same(start, sample()));
 
     cameraOffset = {50.0f, -50.0f};
     clear();
-    drawWorld(world);
+    show(world);
     EXPECT_TRUE(same(start, sample()));
 
     // Half the way slides the picture by half its width.
     cameraOffset = {25.0f, 0.0f};
     clear();
-    drawWorld(world);
+    show(world);
     const std::vector<Rgb> half = sample();
     EXPECT_FALSE(same(start, half));
     EXPECT_TRUE(near(half[0], start[2]));
@@ -290,8 +285,8 @@ TEST_F(WorldDrawingTest, ThemePictureShowsBehindTheWorldAndThroughTheBall)
     GLuint picture = loadTexture("game/Themes/sky.bmp");
     if (picture == 0) picture = makeSolidTexture(kTheme);
     GLuint ballPicture = loadTexture("game/ball.bmp");
-    if (ballPicture != 0) ballTexture = ballPicture;
-    currentTexture = &picture;
+    if (ballPicture != 0) textures.ball = ballPicture;
+    textures.scene = &picture;
     cameraOffset = {-0.3f, 0.0f};
 
     Simulation world = showcase();
@@ -300,7 +295,7 @@ TEST_F(WorldDrawingTest, ThemePictureShowsBehindTheWorldAndThroughTheBall)
     Rope& rope = world.ropes[0];
     for (size_t i = 1; i + 1 < rope.masses.size(); ++i) rope.masses[i].fixed = false;
     for (int i = 0; i < 120; ++i) world.step(1.0f / 6.0f);
-    drawWorld(world);
+    show(world);
 
     const Rgb corner = pixelAt(5, 5);
     EXPECT_FALSE(near(corner, kClear)) << "the picture covers the window";

@@ -15,16 +15,10 @@ protected:
         EditorTest::SetUp();
         previous = std::filesystem::current_path();
         std::filesystem::current_path(folder.root());
-        savedThemes = game.themes;
-        savedThemeName = currentThemeName;
-        savedTexture = currentTexture;
     }
     void TearDown() override
     {
         std::filesystem::current_path(previous);
-        game.themes = savedThemes;
-        currentThemeName = savedThemeName;
-        currentTexture = savedTexture;
         EditorTest::TearDown();
     }
 
@@ -37,9 +31,6 @@ protected:
 
     TestFolder folder;
     std::filesystem::path previous;
-    std::vector<Game::Theme> savedThemes;
-    std::string savedThemeName;
-    const unsigned int* savedTexture = nullptr;
 };
 
 }  // namespace
@@ -127,18 +118,19 @@ TEST_F(EditorFilesTest, FailedLoadKeepsTheWorldAndAnEmptyFileEmptiesIt)
 
 TEST_F(EditorFilesTest, ApplyThemeKeepsTheNameAndReportsWhetherItExists)
 {
-    game.themes = {{"Grass", 7}, {"Stone", 8}};
-    typeInto(kInsertTheme, "STONE");
+    shell->game.themes = {{"Grass", 7}, {"Stone", 8}};
+    typeInto(kInsertTheme, "MARBLE");
     clickButton(kButtonApplyTheme);
     EXPECT_EQ(ed->themeStatus, "Invalid Theme");
-    EXPECT_EQ(ed->themeName, "STONE");  // a later Save still writes it
+    EXPECT_EQ(ed->themeName, "MARBLE");  // a later Save still writes it
 
-    ed->inserts[kInsertTheme].text = "Stone";
+    // Typed keys are capitals; theme names ignore case.
+    ed->inserts[kInsertTheme].text = "STONE";
     clickButton(kButtonApplyTheme);
     EXPECT_EQ(ed->themeStatus, "Theme Applyed");
-    EXPECT_EQ(currentThemeName, "Stone");
+    EXPECT_EQ(shell->game.currentThemeName, "Stone");
     clickButton(kButtonSave);
-    EXPECT_NE(folder.read("output.txt").find("{3}<Stone>"), std::string::npos);
+    EXPECT_NE(folder.read("output.txt").find("{3}<STONE>"), std::string::npos);
 }
 
 TEST_F(EditorFilesTest, TypedKeysBecomeCapitalsAndTheFieldKeepsSeventeen)

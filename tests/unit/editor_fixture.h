@@ -7,14 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "app/globals.h"
 #include "app/input.h"
-#include "editor/slide_menu.h"
+#include "editor/editor.h"
+#include "fresh_shell.h"
 #include "ui/page_holder.h"
 
-/// A fresh editor whose tab strip is holder 0, driven through `mouse` and
-/// `keys` as the window procedure would set them. The global state the
-/// editor touches is put back afterwards.
+/// A fresh shell in the editor, driven through `mouse` and `keys` as the
+/// window procedure would set them.
 class EditorTest : public ::testing::Test {
 protected:
     /// A pixel well right of the open panel, where the world is drawn.
@@ -23,34 +22,19 @@ protected:
 
     void SetUp() override
     {
-        savedHolders = pageHolders;
-        savedInMainMenu = inMainMenu;
-        pageHolders.clear();
-        mouse = MouseState();
-        std::fill(std::begin(keys), std::end(keys), false);
-        ed = std::make_unique<SlideMenu>();
-        ed->enterEditor();
-        inMainMenu = false;
+        shell->carryOut(ModeRequest::enterEditor());
         // Open the panel with the mouse resting over the world.
         for (int i = 0; i < 10; ++i) frame(kWorldX, kWorldY, {0, 0}, false);
     }
 
-    void TearDown() override
-    {
-        ed.reset();
-        pageHolders = savedHolders;
-        inMainMenu = savedInMainMenu;
-        mouse = MouseState();
-    }
-
-    /// One editor frame with the mouse at pixel (x, y), world position w.
+    /// One shell frame with the mouse at pixel (x, y), world position w.
     void frame(int x, int y, Vector2D w, bool down, float dt = 0.0f)
     {
         mouse.x = x;
         mouse.y = y;
         mouse.world = w;
         mouse.leftDown = down;
-        ed->update(dt);
+        shell->update(dt);
     }
 
     /// The mouse over the world at world position w.
@@ -74,7 +58,7 @@ protected:
         worldFrame(b, false);
     }
 
-    int& page() { return pageHolders[0].currentPage; }
+    int& page() { return ed->pageHolders[0].currentPage; }
 
     /// Shows the page of the button and clicks it with the mouse.
     void clickButton(int index)
@@ -103,9 +87,6 @@ protected:
         for (char c : text) ed->editorKeyDown(static_cast<unsigned char>(c));
     }
 
-    std::unique_ptr<SlideMenu> ed;
-
-private:
-    std::vector<PageHolder> savedHolders;
-    bool savedInMainMenu = true;
+    FreshShell shell;
+    SlideMenu* ed = &shell->editor;
 };

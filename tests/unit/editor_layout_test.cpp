@@ -12,8 +12,8 @@ TEST_F(EditorTest, ToolButtonsAreExactlyTheNineToolIndices)
     EXPECT_EQ(tools, (std::vector<int>{0, 1, 2, 5, 6, 9, 16, 19, 20}));
     EXPECT_EQ(ed->buttons[kButtonDockPoint].label, "Dock point");
     EXPECT_TRUE(ed->buttons[kButtonBack].alwaysVisible);
-    EXPECT_EQ(pageHolders[0].tabWidth, 63);
-    EXPECT_EQ(pageHolders[0].pages[2].name, "Misc");
+    EXPECT_EQ(ed->pageHolders[0].tabWidth, 63);
+    EXPECT_EQ(ed->pageHolders[0].pages[2].name, "Misc");
 }
 
 TEST_F(EditorTest, PanelOpensByTwentyPixelsAndReachesTwoHundredInTenFrames)
@@ -38,11 +38,10 @@ TEST_F(EditorTest, EnteringAgainKeepsWorldToolPageAndFields)
     type("HILL");
     ed->saveStatus = "kept";
     clickButton(kButtonBack);
-    EXPECT_FALSE(ed->active);
-    EXPECT_TRUE(inMainMenu);
+    EXPECT_EQ(shell->mode(), Mode::Menu);
 
-    ed->enterEditor();
-    EXPECT_TRUE(ed->active);
+    shell->carryOut(ModeRequest::enterEditor());
+    EXPECT_EQ(shell->mode(), Mode::Editor);
     EXPECT_EQ(ed->panelWidth, 0);
     EXPECT_EQ(ed->tool, kButtonBall);
     EXPECT_EQ(page(), kPageMisc);
@@ -99,8 +98,7 @@ TEST_F(EditorTest, BackReturnsToMenuAndTheGestureStillEndsThatFrame)
     // still built from the last position outside the panel.
     frame(100, 570, {5, 5}, true);
     frame(100, 570, {5, 5}, false);
-    EXPECT_TRUE(inMainMenu);
-    EXPECT_FALSE(ed->active);
+    EXPECT_EQ(shell->mode(), Mode::Menu);
     ASSERT_EQ(ed->world.ropes.size(), 1u);
     EXPECT_FLOAT_EQ(ed->world.ropes[0].masses.back().position.x, 1.0f);
 }
@@ -115,4 +113,32 @@ TEST_F(EditorTest, WorldStepsOnlyWhatIsNotPinned)
     for (int i = 0; i < 20; ++i) frame(500, 300, {0, 0}, false, 1.0f);
     EXPECT_LT(ed->world.balls[0].position.y, 0.0f);   // freed: it falls
     EXPECT_EQ(ed->world.balls[1].position.y, 0.0f);   // held: it stays
+}
+
+TEST_F(EditorTest, SliderChangeIsAppliedOnceEvenWhenItsPageIsHiddenNextFrame)
+{
+    // A triangle, so that the size sliders' texture work is visible.
+    selectTool(kButtonVertex);
+    for (Vector2D corner : {Vector2D(0, 0), Vector2D(1, 0), Vector2D(0, 1)}) clickWorld(corner);
+    ASSERT_EQ(ed->world.vertices.size(), 1u);
+
+    // Press on X size, then slide straight onto the Misc tab with the button
+    // held: the slider's page hides in the frame after its change.
+    page() = kPageEdit;
+    frame(100, 405, {0, 0}, true);
+    const float sized = ed->world.size.x;
+    EXPECT_NEAR(sized, 0.1f * 50.0f, 0.05f);
+    frame(5 + 126 + 30, 60, {0, 0}, true);
+    ASSERT_EQ(page(), kPageMisc);
+
+    // Whatever changes the size afterwards (a load, say) stays, and the
+    // triangle's jittered texture coordinates are not drawn again each frame.
+    ed->world.size.x = 7.0f;
+    const Vertex before = ed->world.vertices[0];
+    for (int i = 0; i < 5; ++i) frame(kWorldX, kWorldY, {0, 0}, false);
+    EXPECT_EQ(ed->world.size.x, 7.0f);
+    for (int c = 0; c < 3; ++c) {
+        EXPECT_EQ(ed->world.vertices[0].texCoords[c].x, before.texCoords[c].x);
+        EXPECT_EQ(ed->world.vertices[0].texCoords[c].y, before.texCoords[c].y);
+    }
 }

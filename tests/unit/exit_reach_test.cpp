@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "level/level.h"
-#include "play/exit_reach.h"
+#include "devtools/exit_reach.h"
 
 namespace {
 

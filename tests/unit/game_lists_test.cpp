@@ -59,6 +59,22 @@ TEST_F(ListScanTest, ThemesGetTheirPicturesAndOneLogLinePerEntry)
     EXPECT_EQ(readText(folder.file("themes.log")), "\nFound theme Grass\nFound theme Night sky");
 }
 
+TEST_F(ListScanTest, ANewContextReloadsEveryThemeAndTheCurrentOneFollows)
+{
+    writeText(scanned.themesFile, "<Grass> <Rock>");
+    scanThemes(scanned, loader(), folder.file("themes.log"));
+    makeThemeCurrent(scanned, scanned.themes[1]);
+    ASSERT_EQ(*scanned.currentTexture, 12u);
+
+    // The old context's names are gone with it: each picture is loaded anew
+    // and the current theme shows the new name.
+    reloadThemePictures(scanned, loader());
+    EXPECT_EQ(loaded, (std::vector<std::string>{"Themes/Grass.bmp", "Themes/Rock.bmp", "Themes/Grass.bmp",
+                                                "Themes/Rock.bmp"}));
+    EXPECT_EQ(scanned.themes[0].texture, 13u);
+    EXPECT_EQ(*scanned.currentTexture, 14u);
+}
+
 TEST_F(ListScanTest, LevelsKeepFileOrderAndLogEmptyNames)
 {
     writeText(scanned.levelsFile, "levels in order:\n<First steps>\n<>\n<Swing<2>");
@@ -113,29 +129,30 @@ TEST_F(ListScanTest, MissingOrReadOnlyListKeepsTheOldLog)
 
 TEST(Themes, ApplyThemeMakesTheLastMatchCurrent)
 {
-    const Game saved = game;
+    Game game;
     game.themes = {{"Grass", 3}, {"Rock", 4}, {"Grass", 5}};
 
-    EXPECT_TRUE(applyTheme("Grass"));
-    ASSERT_NE(currentTexture, nullptr);
-    EXPECT_EQ(*currentTexture, 5u);
-    EXPECT_EQ(currentThemeName, "Grass");
+    EXPECT_TRUE(applyTheme(game, "Grass"));
+    ASSERT_NE(game.currentTexture, nullptr);
+    EXPECT_EQ(*game.currentTexture, 5u);
+    EXPECT_EQ(game.currentThemeName, "Grass");
 
-    // No match leaves the current theme alone; names are case-sensitive.
-    EXPECT_FALSE(applyTheme("rock"));
-    EXPECT_EQ(*currentTexture, 5u);
-    EXPECT_EQ(currentThemeName, "Grass");
+    // No match leaves the current theme alone.
+    EXPECT_FALSE(applyTheme(game, "Sand"));
+    EXPECT_EQ(*game.currentTexture, 5u);
+    EXPECT_EQ(game.currentThemeName, "Grass");
+    // Names ignore letter case (the editor types capitals); the theme keeps
+    // its own spelling.
+    EXPECT_TRUE(applyTheme(game, "ROCK"));
+    EXPECT_EQ(*game.currentTexture, 4u);
+    EXPECT_EQ(game.currentThemeName, "Rock");
 
     // A theme whose picture failed still applies, with texture 0.
     game.themes.push_back({"Broken", 0});
-    currentTexture = nullptr;
-    EXPECT_TRUE(applyTheme("Broken"));
-    ASSERT_NE(currentTexture, nullptr);
-    EXPECT_EQ(*currentTexture, 0u);
-
-    currentTexture = nullptr;
-    currentThemeName.clear();
-    game = saved;
+    game.currentTexture = nullptr;
+    EXPECT_TRUE(applyTheme(game, "Broken"));
+    ASSERT_NE(game.currentTexture, nullptr);
+    EXPECT_EQ(*game.currentTexture, 0u);
 }
 
 }  // namespace

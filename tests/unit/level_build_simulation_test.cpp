@@ -105,7 +105,6 @@ TEST(BuildSimulation, CopiesEveryListAndClearsTheRunTimeMarks)
     EXPECT_TRUE(ball.held);
     EXPECT_FALSE(ball.selected);
     EXPECT_EQ(ball.velocity.x, 0.0f);  // a fresh ball, at rest
-    EXPECT_EQ(ball.model.vertices.size(), 20u);
 
     ASSERT_EQ(world.ropes.size(), 2u);
     const Rope& rope = world.ropes[0];
@@ -214,30 +213,35 @@ TEST(BuildSimulation, ALevelWithoutBallsGivesAWorldWithoutBalls)
     EXPECT_EQ(world.size.y, 3.0f);
 }
 
-TEST(BuildSimulation, AppliesTheThemeTheLevelNamesAndOnlyThen)
+TEST(BuildSimulation, TheLevelsThemeOrElseTheFirstThemeIsApplied)
 {
-    std::vector<Game::Theme> savedThemes = game.themes;
-    std::string savedName = currentThemeName;
-    const unsigned int* savedTexture = currentTexture;
+    Game game;
     game.themes = {{"Dusk", 11}, {"Forest", 12}};
+    const unsigned int menuPicture = 40;
 
     Level level;
     level.theme = "Forest";
     Simulation world;
     buildSimulation(level, world);
-    EXPECT_EQ(currentThemeName, "Forest");
-    ASSERT_NE(currentTexture, nullptr);
-    EXPECT_EQ(*currentTexture, 12u);
+    EXPECT_EQ(game.currentTexture, nullptr) << "building a world applies no theme";
+    applyLevelTheme(game, level);
+    EXPECT_EQ(game.currentThemeName, "Forest");
+    ASSERT_NE(game.currentTexture, nullptr);
+    EXPECT_EQ(*game.currentTexture, 12u);
 
-    // No theme, or an unknown one, leaves the current theme alone.
-    level.theme = "";
-    buildSimulation(level, world);
-    EXPECT_EQ(currentThemeName, "Forest");
-    level.theme = "forest";
-    buildSimulation(level, world);
-    EXPECT_EQ(*currentTexture, 12u);
+    // No theme, or one not in the list: the first theme, never the picture
+    // that happened to be current (a menu screen's).
+    for (const char* theme : {"", "Desert"}) {
+        game.currentTexture = &menuPicture;
+        level.theme = theme;
+        applyLevelTheme(game, level);
+        EXPECT_EQ(game.currentThemeName, "Dusk") << theme;
+        EXPECT_EQ(*game.currentTexture, 11u) << theme;
+    }
 
-    game.themes = savedThemes;
-    currentThemeName = savedName;
-    currentTexture = savedTexture;
+    // With no theme at all there is nothing to fall back to.
+    game.themes.clear();
+    game.currentTexture = &menuPicture;
+    applyLevelTheme(game, level);
+    EXPECT_EQ(game.currentTexture, &menuPicture);
 }

@@ -1,6 +1,7 @@
 #include "level/level.h"
 #include "level/level_reader.h"
 #include "level/level_writer.h"
+#include "level/number_reader.h"
 #include "level/atomic_file.h"
 #include "level/build_simulation.h"
 #include "physics/simulation.h"
@@ -74,13 +75,13 @@ Simulation workedExampleWorld()
     return w;
 }
 
-// What a float reads back as after being written with 6 significant digits.
-float rounded(float value) { return std::strtof(formatLevelNumber(value).c_str(), nullptr); }
+// What a float reads back as after being written with 6 significant digits,
+// read by the game's own reader.
+float rounded(float value) { return parseNumber(formatLevelNumber(value)); }
 
 void expectRounded(float actual, float original)
 {
-    float want = rounded(original);
-    EXPECT_NEAR(actual, want, 1e-6f * std::fmax(1.0f, std::fabs(want))) << "written from " << original;
+    EXPECT_EQ(actual, rounded(original)) << "written from " << original;
 }
 
 void expectVecRounded(Vector2D actual, Vector2D original)
@@ -197,6 +198,13 @@ TEST(LevelFile, RichLevelSurvivesSaveAndLoadRoundedToSixDigits)
     // The editor loads "rich" + ".txt": the file is found in spite of the case.
     Level back;
     ASSERT_TRUE(back.load(dir.path("rich.txt")));
+    // Saved again, the level is the same bytes: six digits read and written
+    // again are the same six digits.
+    Simulation again;
+    buildSimulation(back, again);
+    EXPECT_EQ(dir.read("rich.TXT"), formatLevel(world, original.theme));
+    EXPECT_EQ(formatLevel(again, back.theme), dir.read("rich.TXT"));
+
     expectVecRounded(back.size, original.size);
     EXPECT_EQ(back.theme, "Forest");
     EXPECT_EQ(back.description, "");  // the description is never written
@@ -234,25 +242,48 @@ TEST(LevelFile, RichLevelSurvivesSaveAndLoadRoundedToSixDigits)
     }
 }
 
-TEST(LevelFile, WritesFloatsInGeneralNotationWhichTheReaderCannotReadBack)
+TEST(LevelFile, WritesFloatsInGeneralNotationButNeverWithAnExponent)
 {
+    // What %g writes without an exponent stays byte for byte as it was.
     EXPECT_EQ(formatLevelNumber(3.0f), "3");
     EXPECT_EQ(formatLevelNumber(0.3f), "0.3");
     EXPECT_EQ(formatLevelNumber(-1.25f), "-1.25");
-    EXPECT_EQ(formatLevelNumber(1e-7f), "1e-07");
-    EXPECT_EQ(formatLevelNumber(2e6f), "2e+06");
     EXPECT_EQ(formatLevelNumber(123456.0f), "123456");
     EXPECT_EQ(formatLevelNumber(1.2345678f), "1.23457");
+    EXPECT_EQ(formatLevelNumber(0.0001f), "0.0001");
+    // The reader takes an exponent as 0, so those values are written out.
+    EXPECT_EQ(formatLevelNumber(1e-7f), "0.0000001");
+    EXPECT_EQ(formatLevelNumber(-0.00001f), "-0.00001");
+    EXPECT_EQ(formatLevelNumber(2e6f), "2000000");
+    EXPECT_EQ(formatLevelNumber(2500000.0f), "2500000");
+    EXPECT_EQ(formatLevelNumber(-1234567.0f), "-1234570");
+    EXPECT_EQ(formatLevelNumber(1.5e-12f), "0.0000000000015");
 
-    // Exponent notation reads back as 0: tiny and huge values are lost.
+    // Every written number reads back within its six digits, across the
+    // whole range of floats, infinity included.
+    for (float v = 1.1754944e-38f; v < 3e38f; v *= 1.37f) {
+        for (float value : {v, -v}) {
+            const std::string text = formatLevelNumber(value);
+            ASSERT_EQ(text.find('e'), std::string::npos) << text;
+            EXPECT_NEAR(parseNumber(text), value, std::fabs(value) * 1e-5f) << text;
+        }
+    }
+    EXPECT_EQ(parseNumber(formatLevelNumber(INFINITY)), INFINITY);
+    EXPECT_EQ(parseNumber(formatLevelNumber(-INFINITY)), -INFINITY);
+
+    // Old files written with an exponent still read as they always did.
+    Level old;
+    parseLevel("(5){0}<1e-05>{1}<2.5e+06>{2}<0.0001>", old);
+    EXPECT_EQ(old.exitPosition.x, 0.0f);
+    EXPECT_EQ(old.exitPosition.y, 0.0f);
+    EXPECT_EQ(old.exitRadius, parseNumber("0.0001"));
+
     Simulation world;
     world.exitPosition = {0.00001f, 2500000.0f};
-    world.exitRadius = 0.0001f;
     Level back;
     parseLevel(formatLevel(world, ""), back);
-    EXPECT_EQ(back.exitPosition.x, 0.0f);
-    EXPECT_EQ(back.exitPosition.y, 0.0f);
-    EXPECT_FLOAT_EQ(back.exitRadius, 0.0001f);
+    EXPECT_NEAR(back.exitPosition.x, 0.00001f, 1e-10f);
+    EXPECT_EQ(back.exitPosition.y, 2500000.0f);
 }
 
 TEST(LevelFile, SaveNamesFollowTheCaseSensitiveTxtRule)
@@ -281,12 +312,11 @@ TEST(LevelFile, LoadFindsTheFileOnlyWhenItExistsInSomeCase)
     dir.write("Hill.TXT", "(5){2}<0.7>");
     dir.write("hill.txt", "(5){2}<0.2>");
 
-    // The exact name wins over another spelling.
+    // Two spellings of one name: no guess, not even for the exact one.
     Level exact;
-    ASSERT_TRUE(exact.load(dir.path("hill.txt")));
-    EXPECT_FLOAT_EQ(exact.exitRadius, 0.2f);
+    EXPECT_FALSE(exact.load(dir.path("hill.txt")));
     Level other;
-    EXPECT_FALSE(other.load(dir.path("HILL.TXT")));  // two candidates: no guess
+    EXPECT_FALSE(other.load(dir.path("HILL.TXT")));
 
     dir.write("Valley.TXT", "(5){2}<0.7>");
     Level valley;
@@ -332,4 +362,37 @@ TEST(LevelFile, FailedSaveKeepsTheOldFileAndSaysSo)
     LevelSaveResult nowhere = saveLevelFile(world, "", dir.path("no/such/place"));
     EXPECT_FALSE(nowhere.written);
     EXPECT_EQ(nowhere.fileName, dir.path("no/such/place.TXT"));
+}
+
+TEST(LevelFile, NamesIgnoreCaseInEveryFolderAndASaveKeepsTheExistingSpelling)
+{
+    TestFolder dir;
+    fs::create_directory(dir.path("levels"));
+    dir.write("levels/Ramp.txt", "(5){2}<0.7>");
+    const Simulation world = workedExampleWorld();
+
+    // What the editor makes of typed capitals: "LEVELS/RAMP".
+    Level ramp;
+    ASSERT_TRUE(ramp.load(dir.path("LEVELS/RAMP.txt")));
+    EXPECT_FLOAT_EQ(ramp.exitRadius, 0.7f);
+
+    LevelSaveResult saved = saveLevelFile(world, "", dir.path("LEVELS/RAMP"));
+    ASSERT_TRUE(saved.written);
+    EXPECT_EQ(saved.fileName, dir.path("levels/Ramp.txt"));
+    EXPECT_EQ(dir.read("levels/Ramp.txt"), formatLevel(world, ""));
+    int files = 0;
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir.path("levels"))) ++files;
+    EXPECT_EQ(files, 1) << "no second spelling beside the level";
+
+    // A new level goes into the folder as it is spelled on disk.
+    saved = saveLevelFile(world, "", dir.path("LEVELS/HILL"));
+    ASSERT_TRUE(saved.written);
+    EXPECT_EQ(saved.fileName, dir.path("levels/HILL.TXT"));
+
+    // Two spellings on disk: the save is refused and both stay as they were.
+    dir.write("levels/ramp.TXT", "other");
+    saved = saveLevelFile(world, "", dir.path("levels/RAMP"));
+    EXPECT_FALSE(saved.written);
+    EXPECT_EQ(dir.read("levels/ramp.TXT"), "other");
+    EXPECT_EQ(dir.read("levels/Ramp.txt"), formatLevel(world, ""));
 }

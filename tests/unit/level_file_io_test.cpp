@@ -1,11 +1,17 @@
 #include "level/atomic_file.h"
 #include "level/text_file.h"
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
 #include <gtest/gtest.h>
+
+#include <pwd.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "level_test_folder.h"
 
@@ -82,4 +88,92 @@ TEST(AtomicFile, ReplacesTheFileWholeOrLeavesTheOldOneIntact)
     int entries = 0;
     for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir.root())) ++entries;
     EXPECT_EQ(entries, 2);
+}
+
+TEST(AtomicFile, KeepsModeFollowsLinksAndTakesNamesUpToTheLimit)
+{
+    TestFolder dir;
+    dir.write("shared.txt", "old");
+    fs::permissions(dir.path("shared.txt"), fs::perms(0640));
+    ASSERT_TRUE(writeFileAtomically(dir.path("shared.txt"), "new"));
+    EXPECT_EQ(fs::status(dir.path("shared.txt")).permissions(), fs::perms(0640));
+
+    // The link stays a link; its target gets the bytes.
+    fs::create_directory(dir.path("real"));
+    dir.write("real/level.TXT", "old");
+    fs::create_symlink("real/level.TXT", dir.path("link.TXT"));
+    ASSERT_TRUE(writeFileAtomically(dir.path("link.TXT"), "through"));
+    EXPECT_TRUE(fs::is_symlink(dir.path("link.TXT")));
+    EXPECT_EQ(dir.read("real/level.TXT"), "through");
+    // A link to a file that is not there yet creates that file.
+    fs::create_symlink("real/fresh.TXT", dir.path("dangling.TXT"));
+    ASSERT_TRUE(writeFileAtomically(dir.path("dangling.TXT"), "made"));
+    EXPECT_TRUE(fs::is_symlink(dir.path("dangling.TXT")));
+    EXPECT_EQ(dir.read("real/fresh.TXT"), "made");
+
+    // 255 bytes is the usual limit for one name; the temporary file must
+    // not need more.
+    const std::string longName = std::string(251, 'n') + ".TXT";
+    ASSERT_TRUE(writeFileAtomically(dir.path(longName), "long"));
+    ASSERT_TRUE(writeFileAtomically(dir.path(longName), "longer"));
+    EXPECT_EQ(dir.read(longName), "longer");
+}
+
+// A file-size limit is what a quota or a full disk looks like to a writer.
+TEST(AtomicFile, AFileSizeLimitLeavesTheOldFileWhole)
+{
+    TestFolder dir;
+    const std::string old(100, 'o');
+    dir.write("config.txt", old);
+    struct rlimit saved {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = saved;
+    small.rlim_cur = 50;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool written = writeFileAtomically(dir.path("config.txt"), std::string(200, 'n'));
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_FALSE(written);
+    EXPECT_EQ(dir.read("config.txt"), old);
+}
+
+// Root writes into any folder, so the read-only folder is tried as the
+// unprivileged user "nobody" in a child process.
+TEST(AtomicFile, AReadOnlyFolderWithAWritableFileIsWrittenInPlace)
+{
+    TestFolder dir;
+    fs::create_directory(dir.path("ro"));
+    dir.write("ro/level.TXT", "old level, longer than the new");
+    fs::permissions(dir.path("ro/level.TXT"), fs::perms(0666));
+    fs::permissions(dir.root(), fs::perms(0755));
+    fs::permissions(dir.path("ro"), fs::perms(0555));
+
+    const struct passwd* nobody = ::getpwnam("nobody");
+    if (::geteuid() == 0 && nobody == nullptr) GTEST_SKIP() << "no unprivileged user to run as";
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::geteuid() == 0 && (::setgid(nobody->pw_gid) != 0 || ::setuid(nobody->pw_uid) != 0)) ::_exit(3);
+        if (::access(dir.path("ro").c_str(), W_OK) == 0) ::_exit(4);  // still writable: cannot tell
+        // Over a file-size limit the old bytes must survive in place too.
+        std::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit limit {};
+        ::getrlimit(RLIMIT_FSIZE, &limit);
+        const rlim_t unlimited = limit.rlim_cur;
+        limit.rlim_cur = 40;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        if (writeFileAtomically(dir.path("ro/level.TXT"), std::string(100, 'x'))) ::_exit(5);
+        limit.rlim_cur = unlimited;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        if (dir.read("ro/level.TXT") != "old level, longer than the new") ::_exit(6);
+        ::_exit(writeFileAtomically(dir.path("ro/level.TXT"), "new") ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    fs::permissions(dir.path("ro"), fs::perms(0755));
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 4) GTEST_SKIP() << "the folder stays writable";
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(dir.read("ro/level.TXT"), "new");
 }

@@ -17,6 +17,32 @@ TEST(NumberReader, ReadsPlainDecimalsAsThirtyTwoBitFloats)
     EXPECT_FLOAT_EQ(parseNumber("0.0001"), 0.0001f);
 }
 
+TEST(NumberReader, EachDecimalPlaceIsATenthTakenInDoubleAndRoundedToFloat)
+{
+    // Stored levels were read this way; a reader rounding once to the
+    // nearest float, or multiplying by 0.1f in float, moves these values.
+    EXPECT_EQ(parseNumber("0.45"), 0x1.ccccccp-2f);    // in float: 0x1.ccccce
+    EXPECT_EQ(parseNumber("0.01"), 0x1.47ae14p-7f);    // in float: 0x1.47ae16
+    EXPECT_EQ(parseNumber("0.33"), 0x1.51eb84p-2f);    // nearest and in float: 0x1.51eb86
+    EXPECT_EQ(parseNumber("0.0001"), 0x1.a36e2cp-14f); // nearest 0x1.a36e2e, in float 0x1.a36e30
+}
+
+TEST(NumberReader, NumbersBeyondTheFloatRangeReadAsInfinityButExponentsAsZero)
+{
+    // 10^38 still fits a float; 10^39 written out overflows the running
+    // value to infinity, which later tenths cannot bring back.
+    const std::string e38 = "1" + std::string(38, '0');
+    const std::string e39 = "1" + std::string(39, '0');
+    EXPECT_TRUE(std::isfinite(parseNumber(e38)));
+    EXPECT_GT(parseNumber(e38), 0.99e38f);
+    EXPECT_EQ(parseNumber(e39), INFINITY);
+    EXPECT_EQ(parseNumber("-" + e39), -INFINITY);
+    EXPECT_EQ(parseNumber(e39 + ".5"), INFINITY);
+    // Written with an exponent it is no number at all: 0.
+    EXPECT_EQ(parseNumber("1e39"), 0.0f);
+    EXPECT_EQ(parseNumber("-1e39"), 0.0f);
+}
+
 TEST(NumberReader, KeepsTheQuirksStoredFilesRelyOn)
 {
     // Empty or digit-free text is -1, which makes a flag true.

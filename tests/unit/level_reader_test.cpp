@@ -29,11 +29,11 @@ std::size_t ropePoints(const Level& level)
 
 void expectBounded(const Level& level)
 {
-    EXPECT_LE(level.lines.size(), static_cast<std::size_t>(kMaxLevelElements));
-    EXPECT_LE(level.balls.size(), static_cast<std::size_t>(kMaxLevelElements));
-    EXPECT_LE(level.ropes.size(), static_cast<std::size_t>(kMaxLevelElements));
-    EXPECT_LE(level.vertices.size(), static_cast<std::size_t>(kMaxLevelElements));
-    EXPECT_LE(level.dockPoints.size(), static_cast<std::size_t>(kMaxLevelElements));
+    EXPECT_LE(level.lines.size(), static_cast<std::size_t>(kMaxLevelLines));
+    EXPECT_LE(level.balls.size(), static_cast<std::size_t>(kMaxLevelBalls));
+    EXPECT_LE(level.ropes.size(), static_cast<std::size_t>(kMaxLevelRopes));
+    EXPECT_LE(level.vertices.size(), static_cast<std::size_t>(kMaxLevelTriangles));
+    EXPECT_LE(level.dockPoints.size(), static_cast<std::size_t>(kMaxLevelDockPoints));
     for (const Rope& rope : level.ropes) {
         EXPECT_LE(rope.masses.size(), static_cast<std::size_t>(kMaxRopeMasses));
         EXPECT_LE(rope.springs.size(), static_cast<std::size_t>(kMaxRopeMasses));
@@ -130,8 +130,8 @@ TEST(LevelReader, HostileIndicesNeverGrowListsWithoutBound)
 {
     Level level = read(
         "(6)[99999999999]{0}<1>[2147483647]{0}<1>[-1]{0}<1>[-7]{1}<2>[]{0}<3>"
-        "(1)[10000]{0}<1>(4)[-3]{0}<1>(3)[-1]:0;{0}<1>"
-        "(2)[0]:-1;{0}<1>:-1;{4}<2>:10000;{0}<1>:99999999;{4}<1>[10000]:0;{0}<1>");
+        "(1)[32]{0}<1>(4)[-3]{0}<1>(3)[-1]:0;{0}<1>"
+        "(2)[0]:-1;{0}<1>:-1;{4}<2>:1024;{0}<1>:99999999;{4}<1>[256]:0;{0}<1>");
     EXPECT_TRUE(level.lines.empty());
     EXPECT_TRUE(level.balls.empty());
     EXPECT_TRUE(level.dockPoints.empty());
@@ -141,14 +141,14 @@ TEST(LevelReader, HostileIndicesNeverGrowListsWithoutBound)
     EXPECT_TRUE(level.ropes[0].springs.empty());
 
     // The last index inside each limit is still honoured.
-    Level edge = read("(6)[9999]{0}<1>(2)[0]:9999;{0}<2>");
-    ASSERT_EQ(edge.lines.size(), 10000u);
-    EXPECT_EQ(edge.lines[9999].ends[0].x, 1.0f);
-    EXPECT_EQ(edge.ropes[0].masses.size(), 10000u);
+    Level edge = read("(6)[255]{0}<1>(2)[0]:511;{0}<2>");
+    ASSERT_EQ(edge.lines.size(), 256u);
+    EXPECT_EQ(edge.lines[255].ends[0].x, 1.0f);
+    EXPECT_EQ(edge.ropes[0].masses.size(), 512u);
 
     // Many long ropes stop at the level-wide budget of rope points.
     std::string manyRopes;
-    for (int i = 0; i < 120; ++i) manyRopes += "(2)[" + std::to_string(i) + "]:9999;{4}<1>";
+    for (int i = 0; i < 120; ++i) manyRopes += "(2)[" + std::to_string(i) + "]:511;{4}<1>";
     Level heavy = read(manyRopes);
     expectBounded(heavy);
     EXPECT_EQ(heavy.ropes.size(), 120u);
@@ -204,4 +204,54 @@ TEST(LevelReader, TenMegabyteTextsAreReadInOnePass)
     // Ten megabytes of an open pair that never closes.
     Level unclosed = read("(5){2}<" + std::string(10u << 20, '7'));
     EXPECT_EQ(unclosed.exitRadius, 0.3f);
+}
+
+TEST(LevelReader, LimitsLeaveRoomForEveryShippedLevelAndReportACut)
+{
+    // Well above what the shipped levels hold (at most 3 balls, 23 lines,
+    // 20 triangles, 9 dock points, 4 ropes of 76 points together).
+    EXPECT_GE(kMaxLevelBalls, 10 * 3);
+    EXPECT_GE(kMaxLevelLines, 10 * 23);
+    EXPECT_GE(kMaxLevelTriangles, 10 * 20);
+    EXPECT_GE(kMaxLevelDockPoints, 10 * 9);
+    EXPECT_GE(kMaxLevelRopePoints, 6u * 2 * 76);
+    EXPECT_GE(kMaxRopeMasses, 10 * 19);
+
+    Level fits;
+    EXPECT_FALSE(parseLevel("(1)[31]{0}<1>(6)[255]{0}<1>(3)[1023]:2;{0}<1>(4)[255]{0}<1>(2)[255]:0;{0}<1>",
+                            fits).any());
+
+    // 10 000 balls in fifteen bytes: the reader keeps 32 and says so.
+    Level crowd;
+    const LevelCuts cuts = parseLevel("(1)[9999]{0}<1>", crowd);
+    EXPECT_TRUE(crowd.balls.empty());
+    EXPECT_TRUE(cuts.balls);
+    EXPECT_EQ(cuts.describe(), "balls");
+    std::string many;
+    for (int i = 0; i < 40; ++i) many += "(1)[" + std::to_string(i) + "]{0}<1>";
+    many += "(6)[256]{0}<1>(3)[1024]:0;{0}<1>(4)[256]{0}<1>(2)[256]:0;{0}<1>[0]:512;{0}<1>";
+    Level cut;
+    const LevelCuts all = parseLevel(many, cut);
+    EXPECT_EQ(cut.balls.size(), 32u);
+    EXPECT_EQ(all.describe(), "balls, lines, triangles, dock points, ropes, rope points");
+}
+
+TEST(LevelReader, TheLongestRopeAddRopeLaysIsOneTheReaderTakesWhole)
+{
+    // Grow the span until addRope refuses it; the last rope it laid must fit
+    // the reader's limit, and one point more must not.
+    Simulation world;
+    std::size_t longest = 0;
+    for (float span = 170.0f; span < 190.0f; span += 0.05f) {
+        world.ropes.clear();
+        addRope({0.0f, 0.0f}, {span, 0.0f}, world);
+        if (world.ropes.empty()) break;
+        longest = world.ropes[0].masses.size();
+    }
+    EXPECT_EQ(longest, static_cast<std::size_t>(kMaxRopeMasses));
+    const std::string last = std::to_string(longest - 1);
+    Level level;
+    EXPECT_FALSE(parseLevel("(2)[0]:" + last + ";{0}<1>", level).any());
+    EXPECT_EQ(level.ropes[0].masses.size(), longest);
+    EXPECT_TRUE(parseLevel("(2)[0]:" + std::to_string(longest) + ";{0}<1>", level).ropePoints);
 }

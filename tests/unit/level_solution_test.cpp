@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "level_test_folder.h"
-#include "play/level_solution.h"
+#include "devtools/level_solution.h"
 
 namespace {
 

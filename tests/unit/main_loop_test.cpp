@@ -1,17 +1,20 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <tuple>
 #include <vector>
 
-#include "app/main_loop.h"
+#include "app/input.h"
 #include "app/viewport.h"
-#include "unit/shell_state.h"
+#include "game/main_loop.h"
+#include "unit/fresh_shell.h"
+#include "unit/level_test_folder.h"
 
 namespace {
 
 /// A window system made of lists: scripted messages released after a given
 /// number of frames, and a record of every window made and frame shown.
-struct FakeShell {
+struct FakeWindow {
     struct Scripted {
         int afterFrames;
         WindowMessage message;
@@ -56,7 +59,7 @@ struct FakeShell {
         created.push_back({width, height, bits, fs});
         if (static_cast<int>(created.size()) - 1 == failCreationNumber) return false;
         fullscreen = fs;
-        recordClientSize(width, height);
+        recordDrawableSize(width, height);
         return true;
     }
     static void destroy() { ++destroyed; }
@@ -77,30 +80,37 @@ struct FakeShell {
     }
     static void swap() { frames.push_back({FakeClock::now, cameraOffset}); }
 
-    static ShellServices services()
+    static WindowServices services()
     {
-        ShellServices shell;
-        shell.createWindow = create;
-        shell.destroyWindow = destroy;
-        shell.peekMessage = peek;
-        shell.swapBuffers = swap;
-        return shell;
+        WindowServices window;
+        window.createWindow = create;
+        window.destroyWindow = destroy;
+        window.peekMessage = peek;
+        window.swapBuffers = swap;
+        return window;
     }
 };
 
+/// The game reads its data and writes its progress and logs in the working
+/// folder, so each test runs in a fresh temporary one.
 class MainLoopTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        resetShellState();
-        FakeShell::reset();
+        FakeWindow::reset();
         FakeClock::install(1000);
+        outside = std::filesystem::current_path();
+        std::filesystem::current_path(folder.root());
     }
     void TearDown() override
     {
+        std::filesystem::current_path(outside);
         FakeClock::uninstall();
-        resetShellState();
     }
+
+    FreshShell shell;
+    TestFolder folder;
+    std::filesystem::path outside;
 };
 
 WindowMessage keyDown(int vk) { return {MessageKind::KeyDown, static_cast<std::uint32_t>(vk)}; }
@@ -110,10 +120,10 @@ WindowMessage keyUp(int vk) { return {MessageKind::KeyUp, static_cast<std::uint3
 
 TEST_F(MainLoopTest, CameraKeysMoveOneTenthPerFrameAndOppositesCancel)
 {
-    inMainMenu = false;
+    shell->carryOut(ModeRequest::enterEditor());
     keys[kVkUp] = keys[kVkDown] = true;
     keys[kVkRight] = true;
-    updateFrame(1.0f);
+    shell->update(1.0f);
     EXPECT_NEAR(cameraOffset.y, 0.0f, 1e-6f);
     EXPECT_NEAR(cameraOffset.x, -1.2f, 1e-6f);
 
@@ -121,44 +131,43 @@ TEST_F(MainLoopTest, CameraKeysMoveOneTenthPerFrameAndOppositesCancel)
     keys[kVkRight] = false;
     keys[kVkLeft] = true;
     keys[kVkDown] = false;
-    updateFrame(0.0f);
+    shell->update(0.0f);
     EXPECT_NEAR(cameraOffset.x, -1.3f, 1e-6f);
     EXPECT_NEAR(cameraOffset.y, 0.1f, 1e-6f);
 
     // The main menu ignores the arrow keys.
-    inMainMenu = true;
-    updateFrame(1.0f);
+    shell->carryOut(ModeRequest::leave());
+    shell->update(1.0f);
     EXPECT_NEAR(cameraOffset.x, -1.3f, 1e-6f);
     EXPECT_NEAR(cameraOffset.y, 0.1f, 1e-6f);
 }
 
 TEST_F(MainLoopTest, FramesStartTenMillisecondsApartEachAWholeStep)
 {
-    inMainMenu = false;
+    shell->carryOut(ModeRequest::enterEditor());
     keys[kVkRight] = true;
-    FakeShell::closeAfterFrames = 4;
-    EXPECT_EQ(runGame(FakeShell::services()), 0);
+    FakeWindow::closeAfterFrames = 4;
+    EXPECT_EQ(runGame(*shell, FakeWindow::services()), 0);
 
-    ASSERT_EQ(FakeShell::frames.size(), 4u);
-    EXPECT_EQ(FakeShell::frames[0].tick, 1010u);
-    for (std::size_t i = 1; i < FakeShell::frames.size(); ++i) {
-        EXPECT_EQ(FakeShell::frames[i].tick - FakeShell::frames[i - 1].tick, 10u);
+    ASSERT_EQ(FakeWindow::frames.size(), 4u);
+    EXPECT_EQ(FakeWindow::frames[0].tick, 1010u);
+    for (std::size_t i = 1; i < FakeWindow::frames.size(); ++i) {
+        EXPECT_EQ(FakeWindow::frames[i].tick - FakeWindow::frames[i - 1].tick, 10u);
         // Each paced frame gets the frame time 1.0; the camera shows one step each.
-        EXPECT_NEAR(FakeShell::frames[i].camera.x - FakeShell::frames[i - 1].camera.x, 0.1f, 1e-5f);
+        EXPECT_NEAR(FakeWindow::frames[i].camera.x - FakeWindow::frames[i - 1].camera.x, 0.1f, 1e-5f);
     }
-    EXPECT_EQ(lastTick, FakeShell::frames.back().tick);
 }
 
 TEST_F(MainLoopTest, CloseRequestEndsTheLoopOnceWithExitCodeZero)
 {
-    FakeShell::closeAfterFrames = 2;
-    EXPECT_EQ(runGame(FakeShell::services()), 0);
-    EXPECT_TRUE(quitRequested);
-    EXPECT_EQ(FakeShell::frames.size(), 2u);
-    EXPECT_EQ(FakeShell::created.size(), 1u);
-    EXPECT_EQ(FakeShell::destroyed, 1);
+    FakeWindow::closeAfterFrames = 2;
+    EXPECT_EQ(runGame(*shell, FakeWindow::services()), 0);
+    EXPECT_TRUE(shell->quitRequested());
+    EXPECT_EQ(FakeWindow::frames.size(), 2u);
+    EXPECT_EQ(FakeWindow::created.size(), 1u);
+    EXPECT_EQ(FakeWindow::destroyed, 1);
 
-    const FakeShell::Created& first = FakeShell::created[0];
+    const FakeWindow::Created& first = FakeWindow::created[0];
     EXPECT_EQ(first.width, 800);
     EXPECT_EQ(first.height, 600);
     EXPECT_EQ(first.bits, 32);
@@ -168,82 +177,113 @@ TEST_F(MainLoopTest, CloseRequestEndsTheLoopOnceWithExitCodeZero)
 TEST_F(MainLoopTest, QuitCodeAndMenuQuitBothLeaveTheOrderlyWay)
 {
     // A posted quit ends the loop with its code.
-    FakeShell::script = {{1, {MessageKind::Other}}};
+    FakeWindow::script = {{1, {MessageKind::Other}}};
     postQuitMessage(7);
-    EXPECT_EQ(runGame(FakeShell::services()), 7);
-    EXPECT_EQ(FakeShell::frames.size(), 0u);  // taken before any frame
-    EXPECT_EQ(FakeShell::destroyed, 1);
+    EXPECT_EQ(runGame(*shell, FakeWindow::services()), 7);
+    EXPECT_EQ(FakeWindow::frames.size(), 0u);  // taken before any frame
+    EXPECT_EQ(FakeWindow::destroyed, 1);
 
-    // Setting quitRequested (the menu's quit) ends after the current pass.
-    resetShellState();
-    FakeShell::reset();
-    quitRequested = true;
-    EXPECT_EQ(runGame(FakeShell::services()), 0);
-    EXPECT_EQ(FakeShell::destroyed, 1);
+    // The menu's quit ends the loop after the current pass.
+    FakeWindow::reset();
+    FreshShell quitting;
+    quitting->carryOut(ModeRequest::quit());
+    EXPECT_EQ(runGame(*quitting, FakeWindow::services()), 0);
+    EXPECT_EQ(FakeWindow::destroyed, 1);
 }
 
 TEST_F(MainLoopTest, FirstWindowFailureEndsAtOnce)
 {
-    FakeShell::failCreationNumber = 0;
-    EXPECT_EQ(runGame(FakeShell::services()), 0);
-    EXPECT_EQ(FakeShell::peeks, 0);
-    EXPECT_EQ(FakeShell::destroyed, 0);
+    FakeWindow::failCreationNumber = 0;
+    EXPECT_EQ(runGame(*shell, FakeWindow::services()), 0);
+    EXPECT_EQ(FakeWindow::peeks, 0);
+    EXPECT_EQ(FakeWindow::destroyed, 0);
 }
 
 TEST_F(MainLoopTest, F1RecreatesTheWindowInTheOtherModeAndBack)
 {
-    FakeShell::script = {{1, keyDown(kVkF1)}, {2, keyDown(kVkF1)}};
-    FakeShell::closeAfterFrames = 4;
-    EXPECT_EQ(runGame(FakeShell::services()), 0);
+    FakeWindow::script = {{1, keyDown(kVkF1)}, {2, keyDown(kVkF1)}};
+    FakeWindow::closeAfterFrames = 4;
+    EXPECT_EQ(runGame(*shell, FakeWindow::services()), 0);
 
-    ASSERT_EQ(FakeShell::created.size(), 3u);
-    EXPECT_EQ(FakeShell::created[1].width, 1024);
-    EXPECT_EQ(FakeShell::created[1].height, 768);
-    EXPECT_EQ(FakeShell::created[1].bits, 32);
-    EXPECT_TRUE(FakeShell::created[1].fullscreen);
-    EXPECT_EQ(FakeShell::created[2].width, 800);
-    EXPECT_EQ(FakeShell::created[2].height, 600);
-    EXPECT_FALSE(FakeShell::created[2].fullscreen);
-    EXPECT_EQ(FakeShell::destroyed, 3);  // two toggles and the exit
+    // Both modes show the same logical picture; the window system scales it.
+    ASSERT_EQ(FakeWindow::created.size(), 3u);
+    EXPECT_EQ(FakeWindow::created[1].width, 800);
+    EXPECT_EQ(FakeWindow::created[1].height, 600);
+    EXPECT_EQ(FakeWindow::created[1].bits, 32);
+    EXPECT_TRUE(FakeWindow::created[1].fullscreen);
+    EXPECT_EQ(FakeWindow::created[2].width, 800);
+    EXPECT_EQ(FakeWindow::created[2].height, 600);
+    EXPECT_FALSE(FakeWindow::created[2].fullscreen);
+    EXPECT_EQ(FakeWindow::destroyed, 3);  // two toggles and the exit
     EXPECT_FALSE(keys[kVkF1]);           // the loop clears the flag itself
-    EXPECT_EQ(FakeShell::frames.size(), 4u);
+    EXPECT_EQ(FakeWindow::frames.size(), 4u);
+}
+
+TEST_F(MainLoopTest, F11AndAltEnterToggleOnceEachLikeF1)
+{
+    // F11; then Alt held with Enter; then Enter alone, which is no request.
+    FakeWindow::script = {{1, keyDown(kVkF1 + 10)},
+                         {2, keyDown(kVkMenu)},
+                         {2, keyDown(kVkReturn)},
+                         {3, keyUp(kVkMenu)},
+                         {3, keyDown(kVkReturn)}};
+    FakeWindow::closeAfterFrames = 5;
+    runGame(*shell, FakeWindow::services());
+    ASSERT_EQ(FakeWindow::created.size(), 3u);
+    EXPECT_TRUE(FakeWindow::created[1].fullscreen);
+    EXPECT_FALSE(FakeWindow::created[2].fullscreen);
+    EXPECT_FALSE(keys[kVkF1 + 10]);
+    EXPECT_TRUE(keys[kVkReturn]);  // Enter alone stays a key for the game
 }
 
 TEST_F(MainLoopTest, F1ReleasedBeforeTheQueueRunsEmptyDoesNotToggle)
 {
-    FakeShell::script = {{1, keyDown(kVkF1)}, {1, keyUp(kVkF1)}};
-    FakeShell::closeAfterFrames = 3;
-    runGame(FakeShell::services());
-    EXPECT_EQ(FakeShell::created.size(), 1u);
+    FakeWindow::script = {{1, keyDown(kVkF1)}, {1, keyUp(kVkF1)}};
+    FakeWindow::closeAfterFrames = 3;
+    runGame(*shell, FakeWindow::services());
+    EXPECT_EQ(FakeWindow::created.size(), 1u);
 }
 
 TEST_F(MainLoopTest, FailedRecreationEndsAtOnceWithoutFurtherFrames)
 {
-    FakeShell::script = {{1, keyDown(kVkF1)}};
-    FakeShell::failCreationNumber = 1;
-    EXPECT_EQ(runGame(FakeShell::services()), 0);
-    EXPECT_EQ(FakeShell::created.size(), 2u);
-    EXPECT_EQ(FakeShell::frames.size(), 2u);
-    EXPECT_EQ(FakeShell::destroyed, 1);  // the toggle's; nothing is torn down twice
+    FakeWindow::script = {{1, keyDown(kVkF1)}};
+    FakeWindow::failCreationNumber = 1;
+    EXPECT_EQ(runGame(*shell, FakeWindow::services()), 0);
+    EXPECT_EQ(FakeWindow::created.size(), 2u);
+    EXPECT_EQ(FakeWindow::frames.size(), 2u);
+    EXPECT_EQ(FakeWindow::destroyed, 1);  // the toggle's; nothing is torn down twice
 }
 
 TEST_F(MainLoopTest, MinimisedWindowSleepsAndStillTogglesOnF1)
 {
     const std::uint32_t minimised = packWords(0, 1);
     const std::uint32_t restored = packWords(1, 0);
-    FakeShell::script = {{1, {MessageKind::Activate, minimised}},
+    FakeWindow::script = {{1, {MessageKind::Activate, minimised}},
                          {1, keyDown(kVkF1)},
                          {1, {MessageKind::Activate, restored}, 10}};
-    FakeShell::closeAfterFrames = 3;
-    runGame(FakeShell::services());
+    FakeWindow::closeAfterFrames = 3;
+    runGame(*shell, FakeWindow::services());
 
     // The toggle happened while no frame ran.
-    ASSERT_EQ(FakeShell::created.size(), 2u);
-    ASSERT_EQ(FakeShell::frames.size(), 3u);
+    ASSERT_EQ(FakeWindow::created.size(), 2u);
+    ASSERT_EQ(FakeWindow::frames.size(), 3u);
     // Only 100 ms sleeps passed while minimised, and the first frame after
     // coming back starts at once: lastTick stood still, so no pacing wait.
-    const std::uint32_t gap = FakeShell::frames[1].tick - FakeShell::frames[0].tick;
+    const std::uint32_t gap = FakeWindow::frames[1].tick - FakeWindow::frames[0].tick;
     EXPECT_GT(gap, 0u);
     EXPECT_EQ(gap % kInactiveSleepMs, 0u);
-    EXPECT_EQ(FakeShell::frames[2].tick - FakeShell::frames[1].tick, 10u);
+    EXPECT_EQ(FakeWindow::frames[2].tick - FakeWindow::frames[1].tick, 10u);
+}
+
+TEST_F(MainLoopTest, KeyPressesReachTheEditorsFocusedFieldWhateverTheMode)
+{
+    // The loop hands every message to the shell after the window procedure;
+    // a field left focused keeps taking keys from the menu, as it always has.
+    shell->editor.inserts[kInsertSaveName].focused = true;
+    FakeWindow::script = {{1, keyDown('A')}, {1, keyDown(256)}, {1, keyDown('B')}};
+    FakeWindow::closeAfterFrames = 3;
+    runGame(*shell, FakeWindow::services());
+    EXPECT_EQ(shell->mode(), Mode::Menu);
+    EXPECT_EQ(shell->editor.inserts[kInsertSaveName].text, "AB");
+    EXPECT_TRUE(keys['A']);
 }

@@ -76,7 +76,7 @@ TEST_F(MenuCreditsTest, OnlyTheFirstScreenNamedCreditsGetsTheCredits)
     ASSERT_EQ(menus[0].textTemplates.size(), 1u);
     ASSERT_EQ(menus[1].textTemplates.size(), 1u) << "the name must match exactly";
 
-    resetGlobals();
+    menus.clear();
     readScreens("(0)[0]{1}<start>(0)[1]{1}<credits>(4)[1]:0;{3}<Dropped>"
                 "(0)[2]{1}<credits>(4)[2]:0;{3}<Second credits>");
     const std::vector<BTextShadow>& credits = menus[1].textTemplates;

@@ -18,7 +18,7 @@ const char* const kActionScreens =
     "(1)[0]:3;{0}<100>{1}<190>{2}<100>{3}<20>{5}<3>"
     "(1)[0]:4;{0}<100>{1}<220>{2}<100>{3}<20>{5}<9>{6}<1>";
 
-int activeScreen()
+int activeScreen(const std::vector<Menu>& menus)
 {
     int found = -1;
     for (std::size_t i = 0; i < menus.size(); ++i) {
@@ -33,18 +33,18 @@ int activeScreen()
 TEST_F(MenuScreenTest, OpenScreenMakesOneScreenActiveAndFallsBackToTheFirst)
 {
     readScreens(kActionScreens);
-    ASSERT_EQ(menuCount, 3);
+    ASSERT_EQ(static_cast<int>(menus.size()), 3);
 
     openScreen(2);
-    EXPECT_EQ(activeScreen(), 2);
-    EXPECT_EQ(currentTexture, &menus[2].texture);
+    EXPECT_EQ(activeScreen(menus), 2);
+    EXPECT_EQ(shell->game.currentTexture, &menus[2].texture);
     EXPECT_TRUE(menus[2].levelList.shown);
 
     openScreen(3);
-    EXPECT_EQ(activeScreen(), 0);
+    EXPECT_EQ(activeScreen(menus), 0);
     openScreen(-1);
-    EXPECT_EQ(activeScreen(), 0);
-    EXPECT_EQ(currentTexture, &menus[0].texture);
+    EXPECT_EQ(activeScreen(menus), 0);
+    EXPECT_EQ(shell->game.currentTexture, &menus[0].texture);
 
     // Texts are made afresh from the templates at every opening.
     ASSERT_EQ(menus[0].texts.size(), 2u);
@@ -63,27 +63,26 @@ TEST_F(MenuScreenTest, ButtonsOpenScreensEnterTheEditorQuitOrDoNothing)
     openScreen(0);
 
     clickAt(150, 110);  // action 0 with screen 2
-    EXPECT_EQ(activeScreen(), 2);
+    EXPECT_EQ(activeScreen(menus), 2);
 
     openScreen(0);
     clickAt(150, 140);  // action 0 with a screen that does not exist
-    EXPECT_EQ(activeScreen(), 0);
+    EXPECT_EQ(activeScreen(menus), 0);
 
     clickAt(150, 230);  // an unknown action
-    EXPECT_EQ(activeScreen(), 0);
-    EXPECT_TRUE(inMainMenu);
-    EXPECT_FALSE(quitRequested);
+    EXPECT_EQ(activeScreen(menus), 0);
+    EXPECT_EQ(shell->mode(), Mode::Menu);
+    EXPECT_FALSE(shell->quitRequested());
 
-    clickAt(150, 200);  // quit
-    EXPECT_TRUE(quitRequested);
-    EXPECT_TRUE(inMainMenu);
-
-    quitRequested = false;
     clickAt(150, 170);  // the editor
-    EXPECT_FALSE(inMainMenu);
-    EXPECT_TRUE(editor.active);
-    EXPECT_FALSE(quitRequested);
-    EXPECT_EQ(activeScreen(), 0) << "the screen stays as it was for the way back";
+    EXPECT_EQ(shell->mode(), Mode::Editor);
+    EXPECT_FALSE(shell->quitRequested());
+    EXPECT_EQ(activeScreen(menus), 0) << "the screen stays as it was for the way back";
+
+    shell->carryOut(ModeRequest::leave());
+    clickAt(150, 200);  // quit
+    EXPECT_TRUE(shell->quitRequested());
+    EXPECT_EQ(shell->mode(), Mode::Menu);
 }
 
 TEST_F(MenuScreenTest, HintLineTypesOutTheOldTextBeforeTypingInTheNew)
@@ -176,7 +175,7 @@ TEST_F(MenuScreenTest, MouseBallFollowsTheMouseAndTheBackgroundRunsOnlyWhenAsked
     running.balls.back().position = Vector2D(3.0f, 3.0f);
     running.balls.back().radius = 0.3f;
     running.balls.back().mass = 1.0f;
-    menus[1].update(10.0f);
+    menus[1].update(10.0f, shell->game);
     EXPECT_FLOAT_EQ(running.balls[1].position.y, 3.0f);
     runFrames(20);
     EXPECT_FLOAT_EQ(running.balls[0].position.x, -2.0f);
@@ -204,8 +203,8 @@ TEST_F(MenuScreenTest, ClosingScreenFadesAndTypesItsTextsOut)
 
 TEST_F(MenuScreenTest, LevelListStartsALevelOnceAndTheScreenWaitsUnchanged)
 {
-    game.levels.emplace_back("first");
-    game.levels.emplace_back("second");
+    shell->game.levels.emplace_back("first");
+    shell->game.levels.emplace_back("second");
     readScreens("(0)[0]{7}<1>(6)[0]{0}<300>{1}<100>{2}<200>{3}<300>"
                 "(4)[0]:0;{3}<Choose>");
     openScreen(0);
@@ -215,18 +214,16 @@ TEST_F(MenuScreenTest, LevelListStartsALevelOnceAndTheScreenWaitsUnchanged)
     // Row 0 spans y 111..122 (one row height below the top of the list).
     moveMouseTo(400, 116, true);
     updateAll();
-    EXPECT_FALSE(inMainMenu);
-    EXPECT_TRUE(playMenu.active);
+    EXPECT_EQ(shell->mode(), Mode::Play);
+    EXPECT_EQ(shell->play.levelNumber, 0);
     const float fadeBefore = menus[0].fade;
     const float revealBefore = menus[0].texts[0].reveal;
 
     // Back from play with the list open and the mouse still over the row.
-    playMenu.active = false;
-    inMainMenu = true;
+    shell->carryOut(ModeRequest::leave());
     moveMouseTo(400, 116, false);
     updateAll();
-    EXPECT_TRUE(inMainMenu);
-    EXPECT_FALSE(playMenu.active);
+    EXPECT_EQ(shell->mode(), Mode::Menu);
     EXPECT_TRUE(menus[0].active);
     EXPECT_FLOAT_EQ(menus[0].fade, fadeBefore);
     EXPECT_FLOAT_EQ(menus[0].texts[0].reveal, revealBefore);
@@ -234,7 +231,22 @@ TEST_F(MenuScreenTest, LevelListStartsALevelOnceAndTheScreenWaitsUnchanged)
     // Row 1 is locked until the first level is completed.
     moveMouseTo(400, 127, true);
     updateAll();
-    EXPECT_TRUE(inMainMenu);
+    EXPECT_EQ(shell->mode(), Mode::Menu);
+}
+
+TEST_F(MenuScreenTest, AScreenOpenedLateTypesItsHintInAtOnce)
+{
+    readScreens("(5)[0]{3}<First>(5)[1]{0}<400>{1}<550>{3}<Second>");
+    openScreen(0);
+    moveMouseTo(400, 400);
+    runFrames(120);  // screen 1 waits shut all this while
+
+    openScreen(1);
+    runFrames(2);
+    EXPECT_EQ(menus[1].hint.text, "Second");
+    EXPECT_FALSE(menus[1].hint.hiding);
+    runFrames(60);
+    EXPECT_FLOAT_EQ(menus[1].hint.reveal, 1.0f);
 }
 
 }  // namespace

@@ -33,7 +33,7 @@ TEST_F(MenuSetupTest, EverySectionAndFieldIsStoredWhereItBelongs)
 {
     readScreens(kTwoScreens);
     ASSERT_EQ(menus.size(), 2u);
-    EXPECT_EQ(menuCount, 2);
+    EXPECT_EQ(static_cast<int>(menus.size()), 2);
 
     const Menu& start = menus[0];
     EXPECT_EQ(start.pictureFile, "title.bmp");
@@ -182,22 +182,22 @@ TEST_F(MenuSetupTest, FileReaderUsesTheLevelReaderAndSurvivesMissingEmptyAndDama
     writeFile(folder / "menusetup.txt",
               "(0)[0]{1}<start>{2}<" + levelPath.string() + ">");
 
-    readMenuSetup((folder / "menusetup.txt").string());
-    ASSERT_EQ(menuCount, 1);
+    readMenuSetup(menus, (folder / "menusetup.txt").string());
+    ASSERT_EQ(static_cast<int>(menus.size()), 1);
     ASSERT_EQ(menus[0].simulation.balls.size(), 1u);
     EXPECT_FLOAT_EQ(menus[0].simulation.balls[0].position.x, -2.0f);
     EXPECT_TRUE(menus[0].simulation.noBackdrop);
 
-    resetGlobals();
-    readMenuSetup((folder / "no such file.txt").string());
+    menus.clear();
+    readMenuSetup(menus, (folder / "no such file.txt").string());
     EXPECT_TRUE(menus.empty());
-    EXPECT_EQ(menuCount, 0);
+    EXPECT_EQ(static_cast<int>(menus.size()), 0);
     openScreen(0);  // nothing to open, nothing to crash
     updateAll();
 
     writeFile(folder / "empty.txt", "");
-    readMenuSetup((folder / "empty.txt").string());
-    EXPECT_EQ(menuCount, 0);
+    readMenuSetup(menus, (folder / "empty.txt").string());
+    EXPECT_EQ(static_cast<int>(menus.size()), 0);
 
     // Huge and negative indices are dropped instead of growing lists without
     // bound; garbage around them changes nothing else.

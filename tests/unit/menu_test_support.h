@@ -5,44 +5,26 @@
 #include <string>
 #include <vector>
 
-#include "app/globals.h"
 #include "app/input.h"
-#include "editor/slide_menu.h"
+#include "fresh_shell.h"
 #include "level/game.h"
 #include "menu/menu.h"
 #include "menu/menu_setup.h"
-#include "play/play_menu.h"
 
-/// Puts the globals a main-menu screen reads and writes back to their start
-/// values around each test, so tests can drive screens through mouse alone.
+/// A fresh shell in the main menu, so tests can drive screens through the
+/// mouse alone.
 class MenuTest : public ::testing::Test {
 protected:
-    void SetUp() override { resetGlobals(); }
-    void TearDown() override { resetGlobals(); }
-
-    static void resetGlobals()
-    {
-        menus.clear();
-        menuCount = 0;
-        inMainMenu = true;
-        quitRequested = false;
-        windowWidth = 800;
-        windowHeight = 600;
-        cameraOffset = Vector2D(-1.3f, 0.0f);
-        mouse = MouseState{};
-        currentTexture = nullptr;
-        playMenu.active = false;
-        editor.active = false;
-        game.levels.clear();
-        game.completedLevels = 0;
-    }
+    FreshShell shell;
+    std::vector<Menu>& menus = shell->menu.screens;
 
     /// Reads a description with background levels that never load.
-    static void readScreens(const std::string& text)
+    void readScreens(const std::string& text)
     {
         parseMenuSetup(text, menus, [](Level&, const std::string&) { return false; });
-        menuCount = static_cast<int>(menus.size());
     }
+
+    void openScreen(int index) { shell->menu.open(index, shell->game); }
 
     static void moveMouseTo(int x, int y, bool leftDown = false)
     {
@@ -51,21 +33,18 @@ protected:
         mouse.leftDown = leftDown;
     }
 
-    /// One frame of the main menu: every screen updated in index order.
-    static void updateAll(float dt = 1.0f)
-    {
-        for (Menu& screen : menus)
-            screen.update(dt);
-    }
+    /// One frame of the shell: in the main menu, every screen updated in
+    /// index order.
+    void updateAll(float dt = 1.0f) { shell->update(dt); }
 
-    static void runFrames(int count)
+    void runFrames(int count)
     {
         for (int i = 0; i < count; ++i)
             updateAll();
     }
 
     /// Presses and releases the left button over (x, y), one frame each.
-    static void clickAt(int x, int y)
+    void clickAt(int x, int y)
     {
         moveMouseTo(x, y, true);
         updateAll();

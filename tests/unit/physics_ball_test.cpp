@@ -2,6 +2,7 @@
 
 #include "physics/ball.h"
 #include "physics/simulation.h"
+#include "ui/ball_mesh.h"
 
 TEST(BallIntegration, HeldBallStaysPutWithZeroVelocityAndForce)
 {
@@ -64,17 +65,17 @@ TEST(BallIntegration, MasslessBallIsNeverAcceleratedButKeepsItsLimitedSpeed)
     EXPECT_EQ(b.position.y, 0.0f);
 }
 
-TEST(BallModel, NewBallHasTwentySegmentFanTexturedByTheBallTexture)
+TEST(BallMesh, EveryBallIsDrawnWithOneTwentySegmentFan)
 {
     Ball b;
     EXPECT_EQ(b.mass, 1.0f);
     EXPECT_FALSE(b.held);
     EXPECT_FALSE(b.selected);
-    const BallModel& m = b.model;
+    const BallMesh& m = ballMesh();
+    EXPECT_EQ(&m, &ballMesh()) << "built once, shared by every ball";
     ASSERT_EQ(m.vertices.size(), 20u);
     ASSERT_EQ(m.texCoords.size(), 20u);
     ASSERT_EQ(m.polygons.size(), 18u);
-    EXPECT_EQ(m.texture, &ballTexture);
 
     EXPECT_EQ(m.vertices[0].x, 1.0f);
     EXPECT_EQ(m.vertices[0].y, 0.0f);
@@ -86,7 +87,7 @@ TEST(BallModel, NewBallHasTwentySegmentFanTexturedByTheBallTexture)
     EXPECT_FLOAT_EQ(m.texCoords[10].x, 0.0f);
 
     for (int i = 0; i < 18; ++i) {
-        const BallModel::Polygon& p = m.polygons[i];
+        const BallMesh::Polygon& p = m.polygons[i];
         EXPECT_EQ(p.vertexIndex[0], 0);
         EXPECT_EQ(p.vertexIndex[1], i + 1);
         EXPECT_EQ(p.vertexIndex[2], i + 2);
@@ -96,14 +97,7 @@ TEST(BallModel, NewBallHasTwentySegmentFanTexturedByTheBallTexture)
         EXPECT_GT(e1.x * e2.y - e1.y * e2.x, 0.0f) << "triangle " << i << " is not counter-clockwise";
     }
 
-    // The mesh follows the texture name it refers to, not a copy of it.
-    const unsigned int saved = ballTexture;
-    ballTexture = 7;
-    EXPECT_EQ(*b.model.texture, 7u);
-    ballTexture = saved;
-
-    BallModel empty;
-    empty.build(0, ballTexture);
+    BallMesh empty;
+    empty.build(0);
     EXPECT_TRUE(empty.vertices.empty());
-    EXPECT_EQ(empty.texture, nullptr);
 }

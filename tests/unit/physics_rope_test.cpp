@@ -93,15 +93,15 @@ TEST(AddRope, HostileSpansAddNothingInsteadOfStalling)
 }
 
 namespace {
-// Two pinned points joined by one spring of rest length 0.25.
-Rope twoPointRope(float gap)
+// Two pinned points joined by one spring of the given rest length.
+Rope twoPointRope(float gap, float rest = 0.25f)
 {
     Rope r;
     r.masses.resize(2);
     r.masses[0].fixed = r.masses[1].fixed = true;
     r.masses[1].position = {gap, 0.0f};
     Spring s;
-    s.restLength = 0.25f;
+    s.restLength = rest;
     s.first = 0;
     s.second = 1;
     r.springs.push_back(s);
@@ -111,17 +111,20 @@ Rope twoPointRope(float gap)
 
 TEST(Snapping, RopeSnapsOnceBeyondThreeTimesRestLength)
 {
-    Rope exact = twoPointRope(0.75f);
+    // 0.1 is not exact in binary: three times it is 0.3f in 32-bit float
+    // arithmetic, but a little less than 0.3f in double. The limit is the
+    // float product, so a gap of exactly 0.3f holds.
+    Rope exact = twoPointRope(0.3f, 0.1f);
     exact.simulate(1.0f);
     EXPECT_TRUE(exact.springs[0].active);
     EXPECT_FALSE(exact.broken);
 
-    Rope beyond = twoPointRope(0.7501f);
+    Rope beyond = twoPointRope(std::nextafter(0.3f, 1.0f), 0.1f);
     beyond.solveSpring(0);
     EXPECT_FALSE(beyond.springs[0].active);
     EXPECT_TRUE(beyond.broken);
     // The snapping spring still acts in that call.
-    EXPECT_GT(beyond.masses[0].force.x, 0.5f);
+    EXPECT_GT(beyond.masses[0].force.x, 0.15f);
     // Once snapped it no longer acts.
     beyond.masses[0].force = {};
     beyond.solveSpring(0);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 #include <vector>
 
 #include "physics/constants.h"
@@ -96,7 +97,7 @@ TEST(WorldStep, FreeBallFallsAndComesToRestOnTheBottomWall)
     EXPECT_FLOAT_EQ(sim.balls[0].position.y, 0.99f);
 
     // The play mode's step: a third of a frame at half speed.
-    const float playStep = (1.0f / static_cast<float>(subSteps)) * kPlayTimeScale;
+    const float playStep = (1.0f / static_cast<float>(kSubSteps)) * kPlayTimeScale;
     float lowest = 1.0f;
     for (int i = 0; i < 6000; ++i) {
         sim.step(playStep);
@@ -183,4 +184,65 @@ TEST(WorldStep, SameWorldSteppedTwiceGivesBitIdenticalPositions)
     EXPECT_EQ(bitsA, bitsB);
     // And the world did not blow up on the way.
     forEachFloat(a, [](float v) { EXPECT_TRUE(std::isfinite(v)); });
+}
+
+TEST(WorldSettings, GravityAndSpeedCapAreTheWorldsOwn)
+{
+    // Two worlds with one free ball each; only their settings differ.
+    auto fall = [](Vector2D gravity, float cap, Vector2D start) {
+        Simulation world;
+        world.size = {100.0f, 100.0f};
+        world.gravity = gravity;
+        world.maxBallSpeed = cap;
+        Ball& ball = world.balls.emplace_back();
+        ball.velocity = start;
+        for (int i = 0; i < 30; ++i) world.step(1.0f);
+        return world.balls[0];
+    };
+    const Ball still = fall({0.0f, 0.0f}, kMaxBallSpeed, {});
+    EXPECT_EQ(still.position.y, 0.0f) << "no gravity, no fall";
+    const Ball sideways = fall({0.01f, 0.0f}, kMaxBallSpeed, {});
+    EXPECT_GT(sideways.position.x, 0.0f);
+    EXPECT_EQ(sideways.position.y, 0.0f);
+
+    // The cap clips what the ball carries into a step: a fast start is held
+    // to the world's own box.
+    const Ball slow = fall({0.0f, 0.0f}, 0.05f, {1.0f, 0.0f});
+    const Ball fast = fall({0.0f, 0.0f}, kMaxBallSpeed, {1.0f, 0.0f});
+    EXPECT_LT(slow.position.x, 30 * 0.05f + 1.0f);
+    EXPECT_GT(fast.position.x, 30 * 0.05f + 1.0f);
+
+    Simulation fresh;
+    EXPECT_EQ(fresh.gravity.y, kGravity.y);
+    EXPECT_EQ(fresh.maxBallSpeed, kMaxBallSpeed);
+    EXPECT_EQ(fresh.subSteps, kSubSteps);
+}
+
+// A hostile level can hold a body that is not a number or lies at infinity.
+// Its distance to anything is NaN or infinite, which must count as no
+// contact, so it never spreads to the balls and rope points around it.
+TEST(WorldStep, ANaNBallAndAnInfiniteBallLeaveEveryOtherBodyFinite)
+{
+    Simulation sim = busyWorld();
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+    // Both sit over the first rope and near the other balls.
+    Ball& lost = sim.balls.emplace_back();
+    lost.position = {0.0f, nan};
+    lost.radius = 0.4f;
+    Ball& far = sim.balls.emplace_back();
+    far.position = {inf, 0.4f};
+    far.velocity = {-inf, 0.0f};
+    far.radius = 0.4f;
+    for (int i = 0; i < 10000; ++i) sim.step(1.0f / 3.0f);
+
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_TRUE(std::isfinite(sim.balls[i].position.x) && std::isfinite(sim.balls[i].position.y)) << i;
+        EXPECT_TRUE(std::isfinite(sim.balls[i].velocity.x) && std::isfinite(sim.balls[i].velocity.y)) << i;
+    }
+    for (const Rope& r : sim.ropes)
+        for (const Mass& m : r.masses) {
+            ASSERT_TRUE(std::isfinite(m.position.x) && std::isfinite(m.position.y));
+            ASSERT_TRUE(std::isfinite(m.velocity.x) && std::isfinite(m.velocity.y));
+        }
 }

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "play/level_check.h"
+#include "devtools/level_check.h"
 
 namespace {
 

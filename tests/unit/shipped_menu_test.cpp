@@ -1,11 +1,14 @@
-// The shipped main menu must hold what the shipped game needs: a level list
-// tall enough that every shipped level has a row the mouse can reach.
+// The shipped main menu must hold what the shipped game needs: every screen
+// reachable and complete, and a level list tall enough for every level.
+#include <filesystem>
+#include <set>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "level/list_file.h"
+#include "level/record_scanner.h"
 #include "level/text_file.h"
 #include "menu/menu_setup.h"
 
@@ -13,19 +16,30 @@ namespace {
 
 const std::string kSourceDir = TANGLOOP_SOURCE_DIR;
 
+std::string shippedMenuText()
+{
+    std::string text;
+    EXPECT_TRUE(readWholeFile(kSourceDir + "/data/menusetup.txt", text));
+    return text;
+}
+
+std::vector<Menu> shippedScreens()
+{
+    std::vector<Menu> screens;
+    parseMenuSetup(shippedMenuText(), screens, [](Level&, const std::string&) { return true; });
+    return screens;
+}
+
 }  // namespace
 
 TEST(ShippedMenu, TheLevelListShowsEveryShippedLevelOrScrollsToIt)
 {
-    std::string levelsText, menuText;
+    std::string levelsText;
     ASSERT_TRUE(readWholeFile(kSourceDir + "/data/levels.txt", levelsText));
-    ASSERT_TRUE(readWholeFile(kSourceDir + "/data/menusetup.txt", menuText));
     const std::size_t levels = parseListEntries(levelsText).size();
 
-    std::vector<Menu> screens;
-    parseMenuSetup(menuText, screens, [](Level&, const std::string&) { return true; });
     int lists = 0;
-    for (const Menu& screen : screens) {
+    for (const Menu& screen : shippedScreens()) {
         if (!screen.hasLevelList) continue;
         ++lists;
         const LevelList& list = screen.levelList;
@@ -44,4 +58,50 @@ TEST(ShippedMenu, TheLevelListShowsEveryShippedLevelOrScrollsToIt)
         }
     }
     EXPECT_EQ(lists, 1);
+}
+
+TEST(ShippedMenu, EveryScreenHasAHintLineAndButtonsThatLeadSomewhere)
+{
+    // A screen without a hint record draws its hints at the window's corner.
+    std::set<int> hinted;
+    scanRecords(shippedMenuText(), [&](const RecordPosition& at, std::string_view) {
+        if (at.section == 5) hinted.insert(at.index);
+    });
+    const std::vector<Menu> screens = shippedScreens();
+    ASSERT_GE(screens.size(), 4u);
+
+    std::set<int> opened = {0};
+    int credits = 0;
+    for (std::size_t i = 0; i < screens.size(); ++i) {
+        const Menu& screen = screens[i];
+        SCOPED_TRACE("screen " + std::to_string(i) + " (" + screen.name + ")");
+        EXPECT_TRUE(hinted.count(static_cast<int>(i))) << "no hint line record";
+        EXPECT_FALSE(screen.defaultHint.empty());
+        EXPECT_GT(screen.hint.position.y, 0.0f);
+        EXPECT_LT(screen.hint.position.y + 15.0f, 600.0f);
+        EXPECT_FALSE(screen.pictureFile.empty());
+        if (!screen.levelFile.empty())
+            EXPECT_TRUE(std::filesystem::exists(kSourceDir + "/data/" + screen.levelFile))
+                << screen.levelFile;
+        if (screen.name == "credits") ++credits;
+
+        EXPECT_FALSE(screen.buttons.empty()) << "a screen with no way out";
+        for (const Button& button : screen.buttons) {
+            SCOPED_TRACE(button.label);
+            EXPECT_FALSE(button.label.empty());
+            EXPECT_FALSE(button.hint.empty());
+            EXPECT_GE(button.position.x, 0.0f);
+            EXPECT_GE(button.position.y, 0.0f);
+            EXPECT_LE(button.position.x + button.size.x, 800.0f);
+            EXPECT_LE(button.position.y + button.size.y, 600.0f);
+            EXPECT_TRUE(button.action == 0 || button.action == 2 || button.action == 3);
+            if (button.action == 0) {
+                EXPECT_GE(button.actionParam, 0);
+                EXPECT_LT(button.actionParam, static_cast<int>(screens.size()));
+                opened.insert(button.actionParam);
+            }
+        }
+    }
+    EXPECT_EQ(credits, 1);
+    EXPECT_EQ(opened.size(), screens.size()) << "a screen no button opens";
 }

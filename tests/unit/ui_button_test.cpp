@@ -19,7 +19,7 @@ protected:
     void step(int x, int y, bool leftDown)
     {
         moveMouse(x, y, leftDown);
-        button.update();
+        button.update(pageHolders);
     }
 };
 
@@ -86,11 +86,11 @@ TEST_F(ButtonTest, ButtonNamingNoHolderIsNeverUpdatedUnlessAlwaysVisible)
         step(120, 110, true);
         EXPECT_FALSE(button.hover) << "holder " << index;
     }
-    EXPECT_FALSE(onShownPage(false, 1, 0));
-    EXPECT_FALSE(onShownPage(false, -1, 0));
-    EXPECT_TRUE(onShownPage(true, -1, 0));
-    EXPECT_TRUE(onShownPage(false, 0, 0));
-    EXPECT_FALSE(onShownPage(false, 0, 1));
+    EXPECT_FALSE(onShownPage(false, 1, 0, pageHolders));
+    EXPECT_FALSE(onShownPage(false, -1, 0, pageHolders));
+    EXPECT_TRUE(onShownPage(true, -1, 0, pageHolders));
+    EXPECT_TRUE(onShownPage(false, 0, 0, pageHolders));
+    EXPECT_FALSE(onShownPage(false, 0, 1, pageHolders));
 }
 
 } // namespace

@@ -9,26 +9,26 @@ namespace {
 TEST(GlyphTable, CellsFollowCharacterCodesInBothHalvesOfThePicture)
 {
     buildGlyphTable();
-    EXPECT_FLOAT_EQ(glyphCoords[0].u, 0.0f);
-    EXPECT_FLOAT_EQ(glyphCoords[0].v, 1.0f);
+    EXPECT_FLOAT_EQ(glyphCoord(0).u, 0.0f);
+    EXPECT_FLOAT_EQ(glyphCoord(0).v, 1.0f);
 
     const int a = 'A';  // row 4, column 1
-    EXPECT_FLOAT_EQ(glyphCoords[a].u, 0.0625f);
-    EXPECT_FLOAT_EQ(glyphCoords[a].v, 1.0f - 4 * 0.03125f);
-    EXPECT_FLOAT_EQ(glyphCoords[kGlyphCellBase + a].u, 0.0625f);
-    EXPECT_FLOAT_EQ(glyphCoords[kGlyphCellBase + a].v, 1.0f - 20 * 0.03125f);
+    EXPECT_FLOAT_EQ(glyphCoord(a).u, 0.0625f);
+    EXPECT_FLOAT_EQ(glyphCoord(a).v, 1.0f - 4 * 0.03125f);
+    EXPECT_FLOAT_EQ(glyphCoord(kGlyphCellBase + a).u, 0.0625f);
+    EXPECT_FLOAT_EQ(glyphCoord(kGlyphCellBase + a).v, 1.0f - 20 * 0.03125f);
 
     // Codes above 127 fall in rows 8-15 of the masks and 24-31 of the glyphs.
     const int e = 0xE9;
-    EXPECT_FLOAT_EQ(glyphCoords[e].u, 9 * 0.0625f);
-    EXPECT_FLOAT_EQ(glyphCoords[e].v, 1.0f - 14 * 0.03125f);
-    EXPECT_FLOAT_EQ(glyphCoords[kGlyphCellBase + e].v, 1.0f - 30 * 0.03125f);
-    EXPECT_FLOAT_EQ(glyphCoords[511].u, 15 * 0.0625f);
-    EXPECT_FLOAT_EQ(glyphCoords[511].v, 1.0f - 31 * 0.03125f);
+    EXPECT_FLOAT_EQ(glyphCoord(e).u, 9 * 0.0625f);
+    EXPECT_FLOAT_EQ(glyphCoord(e).v, 1.0f - 14 * 0.03125f);
+    EXPECT_FLOAT_EQ(glyphCoord(kGlyphCellBase + e).v, 1.0f - 30 * 0.03125f);
+    EXPECT_FLOAT_EQ(glyphCoord(511).u, 15 * 0.0625f);
+    EXPECT_FLOAT_EQ(glyphCoord(511).v, 1.0f - 31 * 0.03125f);
 
     // The last row's cells end exactly at the bottom of the picture.
-    const float cellHeight = font.cellSize * 0.00390625f * 0.5f;
-    EXPECT_FLOAT_EQ(glyphCoords[511].v - cellHeight, 0.0f);
+    const float cellHeight = kFontCellSize * 0.00390625f * 0.5f;
+    EXPECT_FLOAT_EQ(glyphCoord(511).v - cellHeight, 0.0f);
 }
 
 } // namespace

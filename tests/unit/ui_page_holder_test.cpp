@@ -1,7 +1,7 @@
 #include "ui/page_holder.h"
 
 #include "ui/button.h"
-#include "ui/slide.h"
+#include "ui/slider.h"
 #include "ui_test_support.h"
 
 namespace {
@@ -107,10 +107,10 @@ TEST_F(PageHolderTest, PressRightOfTheLastTabAfterEnteringThereSelectsNoPage)
     EXPECT_EQ(strip().currentPage, -1);
 
     moveMouse(20, 110, true);
-    button.update();
+    button.update(pageHolders);
     EXPECT_FALSE(button.hover);
     moveMouse(20, 205, true);
-    slide.update();
+    slide.update(pageHolders);
     EXPECT_TRUE(slide.changed);  // not updated at all
     EXPECT_FLOAT_EQ(slide.value, 50.0f);
 

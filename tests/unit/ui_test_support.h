@@ -2,16 +2,18 @@
 
 #include <gtest/gtest.h>
 
-#include "app/globals.h"
 #include "app/input.h"
+#include "fresh_shell.h"
 #include "ui/page_holder.h"
 
-/// Widget tests drive the global mouse and tab strips; this fixture puts them
-/// back the way a fresh process has them, before and after every test.
+/// Widget tests drive the global mouse and a list of tab strips of their
+/// own, as an owner of widgets would; the app globals are reset around them.
 class UiTest : public ::testing::Test {
 protected:
-    void SetUp() override { reset(); }
-    void TearDown() override { reset(); }
+    void SetUp() override { resetAppGlobals(); }
+    void TearDown() override { resetAppGlobals(); }
+
+    std::vector<PageHolder> pageHolders;
 
     static void moveMouse(int x, int y, bool leftDown)
     {
@@ -22,7 +24,7 @@ protected:
 
     /// One holder whose strip covers nothing the tests click, with the
     /// given number of pages and page 0 current.
-    static PageHolder& addHolder(int pageCount)
+    PageHolder& addHolder(int pageCount)
     {
         pageHolders.emplace_back();
         PageHolder& holder = pageHolders.back();
@@ -32,12 +34,4 @@ protected:
         return holder;
     }
 
-private:
-    static void reset()
-    {
-        mouse = MouseState{};
-        pageHolders.clear();
-        windowWidth = 800;
-        windowHeight = 600;
-    }
 };

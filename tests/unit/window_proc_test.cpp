@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "app/input.h"
 #include "app/viewport.h"
-#include "unit/shell_state.h"
+#include "unit/fresh_shell.h"
 
 namespace {
 
@@ -9,8 +10,8 @@ constexpr float kHalfWidth = 160.0f / 29.0f;  // visible half-width in world uni
 
 class WindowProcTest : public ::testing::Test {
 protected:
-    void SetUp() override { resetShellState(); }
-    void TearDown() override { resetShellState(); }
+    void SetUp() override { resetAppGlobals(); }
+    void TearDown() override { resetAppGlobals(); }
 
     static void moveMouse(int x, int y)
     {
@@ -129,16 +130,21 @@ TEST_F(WindowProcTest, CloseRequestPostsOneQuitWithCodeZero)
     EXPECT_FALSE(takeQuitMessage(quit));
 }
 
-TEST_F(WindowProcTest, ResizeRecordsTheSizeAndTreatsZeroHeightAsOne)
+TEST_F(WindowProcTest, ResizeKeepsTheLogicalSizeForTheGame)
 {
-    ClientSize size = recordClientSize(1024, 768);
-    EXPECT_EQ(size.width, 1024);
-    EXPECT_EQ(size.height, 768);
-    EXPECT_EQ(windowWidth, 1024);
-    EXPECT_EQ(windowHeight, 768);
+    // Whatever the drawable, the game lays out and maps the mouse for 800 x 600.
+    PictureRect rect = recordDrawableSize(1920, 1080);
+    EXPECT_EQ(windowWidth, 800);
+    EXPECT_EQ(windowHeight, 600);
+    EXPECT_EQ(rect.width, 1440);
+    EXPECT_EQ(rect.x, 240);
 
-    size = recordClientSize(640, 0);
-    EXPECT_EQ(size.height, 1);
-    EXPECT_EQ(windowWidth, 640);
-    EXPECT_EQ(windowHeight, 1);
+    // A minimised window's empty drawable leaves nothing to draw into and no
+    // division by zero for the projection.
+    rect = recordDrawableSize(640, 0);
+    EXPECT_EQ(rect.width, 0);
+    EXPECT_EQ(rect.height, 0);
+    EXPECT_EQ(windowHeight, 600);
+    moveMouse(400, 300);
+    EXPECT_NEAR(mouse.world.x, cameraOffset.x, 1e-5f);
 }

@@ -23,24 +23,6 @@ void vignette(Canvas& c, float strength)
     }
 }
 
-/// A dock point as the game draws it: a small green square, here with a glow.
-void dock(Canvas& c, float x, float y, float opacity)
-{
-    c.disc(x, y, 5.0f, Color{0.3f, 1.0f, 0.4f}, 0.15f * opacity);
-    for (int dy = -2; dy <= 2; ++dy) {
-        for (int dx = -2; dx <= 2; ++dx) c.blend(int(x) + dx, int(y) + dy, {0.3f, 0.9f, 0.3f}, opacity);
-    }
-}
-
-/// A lit ball in the hand of the ball picture, flattened to a disc with a highlight.
-void ball(Canvas& c, float x, float y, float r, Color tone, float opacity)
-{
-    c.disc(x + r * 0.15f, y + r * 0.2f, r, Color{0, 0, 0}, 0.35f * opacity);  // shadow
-    c.disc(x, y, r, scale(tone, 0.7f), opacity);
-    c.disc(x - r * 0.15f, y - r * 0.15f, r * 0.75f, tone, opacity);
-    c.disc(x - r * 0.35f, y - r * 0.35f, r * 0.25f, Color{1, 1, 1}, 0.7f * opacity);
-}
-
 Canvas title()
 {
     Canvas c = paintSquare(kSide, [](float u, float v) {
@@ -48,16 +30,17 @@ Canvas title()
         const float haze = tiledFractal(u, v, 3, 4, 301);
         return mix(mix(top, low, v), Color{0.20f, 0.38f, 0.48f}, 0.35f * haze);
     });
-    // Ropes strung between dock points, the game's own picture of itself.
-    const Color rope{0.35f, 0.55f, 1.0f};
-    const float docks[][2] = {{18, 70}, {96, 52}, {170, 78}, {238, 60}, {40, 200}, {128, 186}, {220, 206}};
-    drawRope(c, 18, 70, 96, 52, 26, 2.0f, rope, 0.75f);
-    drawRope(c, 96, 52, 170, 78, 34, 2.0f, rope, 0.75f);
-    drawRope(c, 170, 78, 238, 60, 20, 2.0f, rope, 0.75f);
-    drawRope(c, 40, 200, 128, 186, 18, 2.0f, rope, 0.6f);
-    drawRope(c, 128, 186, 220, 206, 24, 2.0f, rope, 0.6f);
-    for (const auto& d : docks) dock(c, d[0], d[1], 0.9f);
-    ball(c, 128, 120, 13, Color{0.95f, 0.85f, 0.35f}, 0.9f);
+    // Far hills under a night haze: scenery only. The ropes and the ball
+    // the title talks about are the live background level's.
+    auto ridge = [](float x, float base, float height, float seed) {
+        return base - height * (0.5f + 0.5f * std::sin(x * 0.021f + seed)) - 0.35f * height * std::sin(x * 0.057f + 2 * seed);
+    };
+    const Color far{0.12f, 0.16f, 0.30f}, near{0.07f, 0.09f, 0.20f};
+    for (int x = 0; x < kSide; ++x) {
+        const float farTop = ridge(x + 0.5f, 226, 26, 1.3f), nearTop = ridge(x + 0.5f, 246, 18, 4.1f);
+        for (int y = static_cast<int>(farTop); y < kSide; ++y) c.at(x, y) = mix(c.at(x, y), far, 0.8f);
+        for (int y = static_cast<int>(nearTop); y < kSide; ++y) c.at(x, y) = near;
+    }
     vignette(c, 0.55f);
     return c;
 }
@@ -77,14 +60,6 @@ Canvas levels()
         col = mix(col, Color{0.55f, 0.72f, 0.92f}, 0.12f * fine + 0.25f * coarse);
         return col;
     });
-    // A sketched level in the corner: a ramp, a rope and the exit square.
-    const Color chalk{0.85f, 0.92f, 1.0f};
-    c.line(20, 230, 90, 200, 1.5f, chalk, 0.35f);
-    drawRope(c, 90, 200, 170, 206, 16, 1.5f, chalk, 0.35f);
-    for (float s : {-8.0f, 8.0f}) {
-        c.line(214 - 8, 200 + s, 214 + 8, 200 + s, 1.5f, chalk, 0.35f);
-        c.line(214 + s, 200 - 8, 214 + s, 200 + 8, 1.5f, chalk, 0.35f);
-    }
     vignette(c, 0.4f);
     return c;
 }
@@ -97,15 +72,6 @@ Canvas howto()
         const float smudge = smoothstep(0.45f, 0.8f, tiledFractal(u, v, 3, 4, 501));
         return mix(board, Color{0.24f, 0.34f, 0.28f}, smudge * 0.5f);
     });
-    // Chalk: two docks, the rope the player drags between them, the ball on it.
-    const Color chalk{0.92f, 0.94f, 0.88f};
-    drawRope(c, 40, 150, 216, 150, 30, 2.0f, chalk, 0.45f);
-    c.disc(40, 150, 4, chalk, 0.6f);
-    c.disc(216, 150, 4, chalk, 0.6f);
-    c.disc(128, 158, 11, chalk, 0.25f);
-    c.line(128, 110, 128, 134, 1.5f, chalk, 0.4f);  // falling in
-    c.line(128, 134, 122, 127, 1.5f, chalk, 0.4f);
-    c.line(128, 134, 134, 127, 1.5f, chalk, 0.4f);
     // Wooden frame.
     for (int y = 0; y < kSide; ++y) {
         for (int x = 0; x < kSide; ++x) {
@@ -133,7 +99,7 @@ Canvas credits()
         const float x = hash01(i, 0, 611) * kSide, y = hash01(i, 1, 611) * kSide * 0.5f;
         c.disc(x, y, 0.6f + hash01(i, 2, 611), Color{1, 0.95f, 0.85f}, 0.4f + 0.5f * (1 - y / 128));
     }
-    // Rolling hills with a rope bridge between two posts.
+    // Rolling hills at dusk.
     auto hillY = [](float x) {
         const float a = (x - 60) / 38, b = (x - 200) / 42;
         return 228 - 34 * std::exp(-a * a) - 42 * std::exp(-b * b) + 2 * std::sin(x * 0.2f);
@@ -144,11 +110,6 @@ Canvas credits()
         for (int y = static_cast<int>(hill); y < kSide; ++y) c.at(x, y) = dusk;
         c.blend(x, static_cast<int>(hill) - 1, dusk, 1 - (hill - std::floor(hill)));
     }
-    const float left = 78, right = 176;
-    const float leftTop = hillY(left) - 14, rightTop = hillY(right) - 14;
-    c.line(left, hillY(left) + 2, left, leftTop, 2.0f, dusk, 1.0f);
-    c.line(right, hillY(right) + 2, right, rightTop, 2.0f, dusk, 1.0f);
-    drawRope(c, left, leftTop, right, rightTop, 18, 1.5f, dusk, 1.0f);
     return c;
 }
 

@@ -1,0 +1,20 @@
+#include "app/fullscreen_keys.h"
+
+#include "app/input.h"
+
+namespace {
+constexpr int kVkF11 = kVkF1 + 10;
+}
+
+bool fullscreenRequested()
+{
+    return keys[kVkF1] || keys[kVkF11] || (keys[kVkMenu] && keys[kVkReturn]);
+}
+
+void clearFullscreenRequest()
+{
+    // Alt stays down until its release; Enter is what repeats the request.
+    keys[kVkF1] = false;
+    keys[kVkF11] = false;
+    if (keys[kVkMenu]) keys[kVkReturn] = false;
+}

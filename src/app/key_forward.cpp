@@ -1,8 +1,0 @@
-#include "app/key_forward.h"
-
-#include "editor/slide_menu.h"
-
-void forwardKeyToEditor(int virtualKey)
-{
-    editor.editorKeyDown(virtualKey);
-}

@@ -1,0 +1,3 @@
+#include "app/window_placement.h"
+
+constinit WindowPlacement windowPlacement;

@@ -1,0 +1,167 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/mode_request.h"
+#include "physics/simulation.h"
+#include "physics/vector2d.h"
+#include "ui/button.h"
+#include "ui/text_field.h"
+#include "ui/page_holder.h"
+#include "ui/slider.h"
+
+struct Game;
+struct WorldTextures;
+
+/// The editor's buttons by index. A tool button's index is the tool's
+/// identity: `SlideMenu::tool` holds it, so this order must never change.
+enum EditorButton : int {
+    kButtonVertex = 0,
+    kButtonRope = 1,
+    kButtonBall = 2,
+    kButtonSave = 3,
+    kButtonApplyTheme = 4,
+    kButtonSelect = 5,
+    kButtonUnselect = 6,
+    kButtonDock = 7,
+    kButtonUndock = 8,
+    kButtonMove = 9,
+    kButtonRemove = 10,
+    kButtonInv = 11,
+    kButtonNext = 12,
+    kButtonPrev = 13,
+    kButtonLoad = 14,
+    kButtonBack = 15,
+    kButtonDockPoint = 16,
+    kButtonAll = 17,
+    kButtonNone = 18,
+    kButtonExitPoint = 19,
+    kButtonLine = 20,
+    kEditorButtonCount = 21,
+};
+
+/// The editor's text fields by index, all on page Misc.
+enum EditorInsert : int {
+    kInsertTheme = 0,
+    kInsertSaveName = 1,
+    kInsertLoadName = 2,
+    kEditorInsertCount = 3,
+};
+
+/// The editor's sliders by index.
+enum EditorSlide : int {
+    kSlideXSize = 0,
+    kSlideYSize = 1,
+    kSlideLength = 2,
+    kEditorSlideCount = 3,
+};
+
+/// Pages of the editor's tab strip (its page holder 0).
+enum EditorPage : int {
+    kPageEdit = 0,
+    kPageRope = 1,
+    kPageMisc = 2,
+};
+
+/// Width in pixels of the fully open panel, and how much it grows per frame.
+constexpr int kPanelOpenWidth = 200;
+constexpr int kPanelGrowth = 20;
+
+/// What a button of the editor is: an action, or a tool that makes new
+/// elements (and starts from a clean selection) or works on the selection.
+enum class ToolKind { NotATool, Creating, Selecting };
+ToolKind toolKind(int buttonIndex);
+
+/// True for the indices of the tool buttons (the ones that set `tool`).
+inline bool isToolButton(int index) { return toolKind(index) != ToolKind::NotATool; }
+
+/// The level editor: the edited world, a panel that slides in from the left
+/// with three tabbed pages of widgets, and the mouse gesture in progress.
+/// The shell owns the one of the game and runs it while in the editor.
+class SlideMenu {
+public:
+    unsigned panelTexture = 0;    ///< GL texture of "slidemenu.bmp"
+    int panelWidth = 0;           ///< pixels; 0 on entry, grows to 200
+    int panelHeight = 600;        ///< pixels; never changes
+    bool mouseOverPanel = false;  ///< recomputed each frame
+    int tool = kButtonVertex;     ///< index of the selected tool button
+    std::string themeStatus;      ///< result of the last Apply theme
+    std::string loadStatus;       ///< result of the last Load
+    std::string saveStatus;       ///< result of the last Save
+    std::string themeName;        ///< theme written into saved files
+    Vector2D dragStart;           ///< world position where the gesture began
+    Vector2D dragCurrent;         ///< latest world position of the gesture
+    Vector2D dragApplied;         ///< displacement the Move tool has applied
+    bool dragging = false;        ///< a gesture that began outside the panel runs
+    Simulation world;             ///< the level being edited
+    std::vector<Button> buttons;
+    std::vector<Insert> inserts;
+    std::vector<Slide> slides;
+    /// The editor's tab strip, holder 0 of its widgets.
+    std::vector<PageHolder> pageHolders;
+
+    /// Builds the widgets and the tab strip. Themes are looked up, and made
+    /// current, in `game`.
+    explicit SlideMenu(Game& game);
+
+    /// Shows the editor with its panel closed. Everything else (world, tool,
+    /// page, field texts, statuses) stays as the editor was left.
+    void enterEditor();
+
+    /// One editor frame; dt is the frame time in 10 ms units (0 or 1).
+    /// Reads only `mouse`, `keys` and the world; never calls GL. Returns
+    /// "leave" after Back (the rest of the frame, the gesture, still runs).
+    ModeRequest update(float dt);
+
+    /// Draws the world, the panel, its widgets and the gesture guide.
+    /// Needs a current GL context.
+    void draw(const WorldTextures& textures);
+
+    /// Types one virtual key into every focused text field and clears that
+    /// field's status. Called for every key press, active or not.
+    void editorKeyDown(int code);
+
+    // Tools and actions on the edited world.
+
+    /// Sets every selection mark (rope masses, balls, dock points, triangle
+    /// corners, line ends) to value. Ropes' own flags and the exit are untouched.
+    void selectAll(bool value);
+    /// Flips every selection mark that selectAll sets.
+    void invertSelection();
+    /// Pins (true) or frees (false) every selected rope mass and ball.
+    void setHeld(bool value);
+    /// Deletes whole ropes, balls, lines, triangles and dock points that
+    /// carry a selection mark.
+    void removeSelected();
+    /// Moves the ropes' own selection by step (+1 Next, -1 Prev), wrapping,
+    /// and shows the selected rope's rest length on the Length slider.
+    void stepRopeSelection(int step);
+    /// Gives every spring of each selected rope this rest length (world units).
+    void setRopeLength(float length);
+    /// Recomputes every triangle's texture coordinates from `world`.size.
+    void updateTextureCoordinates();
+
+    // Files and themes, each reading its text field and setting its status.
+
+    void saveLevel();
+    void loadLevel();
+    void applyThemeFromField();
+
+private:
+    Game& game_;
+
+    void addButton(const char* label, Vector2D position, Vector2D size, int page);
+    void addInsert(const char* label, Vector2D position);
+    void addSlide(const char* label, Vector2D position, int width, int page, float value);
+    void updateWidgets();
+    void applySliderEffects();
+    ModeRequest runButtonActions();
+
+    void updateGesture();
+    void beginGesture();
+    void advanceGesture();
+    void endGesture();
+    void placeVertexCornerAtEnd();
+    void markInRectangle(bool value);
+};

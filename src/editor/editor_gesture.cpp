@@ -1,0 +1,159 @@
+// The mouse gesture on the edited world: it begins with a press outside the
+// panel, advances every frame the mouse stays outside, and ends wherever the
+// button is released (also over the panel).
+#include <algorithm>
+
+#include "app/input.h"
+#include "editor/selectable_points.h"
+#include "editor/editor.h"
+#include "level/build_simulation.h"
+#include "physics/rope.h"
+
+namespace {
+
+/// Index of the first corner of the triangle that is not placed yet, or -1.
+int firstUnplacedCorner(const Vertex& triangle)
+{
+    for (int k = 0; k < 3; ++k)
+        if (!triangle.placed[k]) return k;
+    return -1;
+}
+
+}  // namespace
+
+void SlideMenu::updateGesture()
+{
+    if (mouse.leftDown && !mouseOverPanel) {
+        if (!dragging) beginGesture();
+        advanceGesture();
+    }
+    if (!mouse.leftDown && dragging) {
+        dragging = false;
+        endGesture();
+    }
+}
+
+void SlideMenu::beginGesture()
+{
+    // Creating tools start from a clean selection so that what they make is
+    // the only thing marked; Select, Unselect and Move work on the selection.
+    if (toolKind(tool) == ToolKind::Creating) selectAll(false);
+    dragStart = mouse.world;
+    dragging = true;
+
+    switch (tool) {
+    case kButtonLine:
+        // New lines start with both ends unmarked.
+        world.lines.emplace_back();
+        world.lines.back().ends[0] = dragStart;
+        break;
+    case kButtonVertex: {
+        // An unfinished triangle is continued, also after other tools.
+        if (world.vertices.empty() || firstUnplacedCorner(world.vertices.back()) < 0)
+            world.vertices.emplace_back();
+        Vertex& triangle = world.vertices.back();
+        for (bool& mark : triangle.selected) mark = true;
+        break;
+    }
+    case kButtonBall: {
+        world.balls.emplace_back();
+        Ball& ball = world.balls.back();
+        ball.held = true;
+        ball.mass = 3.0f;
+        ball.selected = true;
+        break;
+    }
+    case kButtonDockPoint:
+        // New dock points start unmarked, like the ends of a new line.
+        world.dockPoints.emplace_back();
+        world.dockPoints.back().position = Vector2D(0, 0);
+        world.dockPoints.back().selected = false;
+        break;
+    case kButtonExitPoint:
+        world.exitPosition = dragStart;
+        break;
+    default:
+        break;
+    }
+    dragApplied = Vector2D(0, 0);
+}
+
+void SlideMenu::advanceGesture()
+{
+    dragCurrent = mouse.world;
+
+    // The guards below only matter for elements removed mid-gesture; the
+    // tool itself cannot change while the button is held outside the panel.
+    if (tool == kButtonVertex && !world.vertices.empty()) {
+        Vertex& triangle = world.vertices.back();
+        int corner = firstUnplacedCorner(triangle);
+        if (corner >= 0) triangle.corners[corner] = dragCurrent;
+    }
+    if (tool == kButtonBall && !world.balls.empty()) {
+        Ball& ball = world.balls.back();
+        ball.position = dragStart;
+        ball.radius = distance(dragStart, dragCurrent);
+        ball.velocity = Vector2D(0, 0);
+        ball.force = Vector2D(0, 0);
+    }
+    if (tool == kButtonLine && !world.lines.empty()) world.lines.back().ends[1] = dragCurrent;
+    if (tool == kButtonMove) {
+        // Only the part of the drag not yet applied moves the selection, so a
+        // drag moves everything once by its total length.
+        Vector2D step = (dragCurrent - dragStart) - dragApplied;
+        forEachSelectablePoint(world, [step](Vector2D& point, bool& mark) {
+            if (mark) point += step;
+        });
+    }
+    if (tool == kButtonDockPoint && !world.dockPoints.empty())
+        world.dockPoints.back().position = dragCurrent;
+    if (tool == kButtonExitPoint) world.exitRadius = distance(dragStart, dragCurrent);
+    dragApplied = dragCurrent - dragStart;
+}
+
+void SlideMenu::endGesture()
+{
+    switch (tool) {
+    case kButtonVertex:
+        placeVertexCornerAtEnd();
+        break;
+    case kButtonRope:
+        // addRope builds nothing for 0.1 world units or less; its inner
+        // masses come out fixed and selected, its ends unselected.
+        addRope(dragStart, dragCurrent, world);
+        break;
+    case kButtonSelect:
+        markInRectangle(true);
+        break;
+    case kButtonUnselect:
+        markInRectangle(false);
+        break;
+    default:
+        // Move, Dock point, Exit point, Ball and Line acted frame by frame.
+        break;
+    }
+}
+
+void SlideMenu::placeVertexCornerAtEnd()
+{
+    // The tool can become Vertex by releasing over its button during another
+    // gesture; with no triangle, or none waiting for a corner, nothing happens.
+    if (world.vertices.empty()) return;
+    Vertex& triangle = world.vertices.back();
+    int corner = firstUnplacedCorner(triangle);
+    if (corner < 0) return;
+    triangle.placed[corner] = true;
+    if (corner == 2) computeTexCoords(triangle, world.size);
+}
+
+void SlideMenu::markInRectangle(bool value)
+{
+    const float left = std::min(dragStart.x, dragCurrent.x);
+    const float right = std::max(dragStart.x, dragCurrent.x);
+    const float bottom = std::min(dragStart.y, dragCurrent.y);
+    const float top = std::max(dragStart.y, dragCurrent.y);
+    forEachSelectablePoint(world, [&](Vector2D& point, bool& mark) {
+        if (point.x >= left && point.x <= right && point.y >= bottom && point.y <= top)
+            mark = value;
+    });
+}

@@ -1,0 +1,62 @@
+// The entry point: the command line, the platform's services and folders,
+// then the game's whole life.
+#include <iostream>
+
+#include "app/command_line.h"
+#include "app/game_paths.h"
+#include "app/game_window.h"
+#include "app/globals.h"
+#include "app/platform.h"
+#include "game/main_loop.h"
+
+int main(int argc, char** argv)
+{
+    // The command line is answered before anything else, and a bad one
+    // before any window opens.
+    const CommandLine line = parseCommandLine(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc));
+    switch (line.action) {
+    case CommandLine::Action::Help: std::cout << usageText(); return 0;
+    case CommandLine::Action::Version: std::cout << versionText(); return 0;
+    case CommandLine::Action::Error:
+        std::cerr << "tangloop: " << line.error << "\n" << usageText();
+        return 2;
+    case CommandLine::Action::Run: break;
+    }
+    if (!line.files.empty()) {
+        std::cerr << "tangloop: unexpected argument " << line.files.front() << "\n" << usageText();
+        return 2;
+    }
+
+    installPlatformServices();
+    nameApplication();
+    if (!startUpPaths(line.dataDir, line.userDir)) {
+        shutdownPlatform();
+        return 1;
+    }
+
+    // The window as the player left it, unless the command line says otherwise.
+    const std::string settingsPath = joinPath(gamePaths().configDir, kSettingsFileName);
+    const Settings stored = loadSettings(settingsPath);
+    applyDisplaySettings(stored, line.display);
+    const bool fullscreenAtStart = fullscreen;
+
+    WindowServices window;
+    // The first window brings what start-up has to tell the player.
+    window.createWindow = [](const char* title, int width, int height, int bits, bool fullscreenWanted) {
+        const bool made = createGameWindow(title, width, height, bits, fullscreenWanted);
+        if (made) showStartUpNotice();
+        return made;
+    };
+    window.destroyWindow = destroyGameWindow;
+    window.peekMessage = peekWindowMessage;
+    window.swapBuffers = swapGameBuffers;
+    const int exitCode = runGame(window);
+
+    // Written only when something changed, so a player who never resizes
+    // gets no new file.
+    const Settings kept = displaySettingsToKeep(stored, fullscreenAtStart);
+    if (formatSettings(kept) != formatSettings(stored)) saveSettings(settingsPath, kept);
+
+    shutdownPlatform();
+    return exitCode;
+}

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "app/mode_request.h"
+#include "app/window_proc.h"
+#include "editor/editor.h"
+#include "level/game.h"
+#include "menu/main_menu.h"
+#include "play/play_mode.h"
+#include "ui/world_draw.h"
+
+/// What the game is showing: the one thing that decides which part is
+/// updated and drawn each frame.
+enum class Mode { Menu, Play, Editor };
+
+/// The owner of the game's state: the game data (level and theme lists,
+/// progress), the main menu's screens, the play mode, the editor with its
+/// tab strip, and the textures loaded for them. The main loop holds one; a
+/// tool or test may make its own. Parts ask for mode changes by returning a
+/// ModeRequest from their update; the shell alone carries them out.
+class Shell {
+public:
+    Game game;
+    MainMenu menu;
+    PlayMenu play{game};
+    SlideMenu editor{game};
+    unsigned int ballTexture = 0;  ///< the ball picture of the current window
+
+    Mode mode() const { return mode_; }
+    /// A quit was asked for (the menu's Quit, or the window's close request).
+    bool quitRequested() const { return quit_; }
+
+    /// One-time set-up after the first window exists, in this order: the
+    /// themes (the first made current), the font's glyph table, the menu
+    /// screens and their pictures, screen 0 opened, the level list, the
+    /// progress. Reads from the working folder.
+    void start();
+
+    /// Loads the textures the shell owns, in their fixed order (editor panel,
+    /// play panel, ball, every menu screen's picture, font, every theme's). Needs a current
+    /// GL context; runs after every new window, so they are made anew after
+    /// each full-screen toggle. A missing picture leaves texture 0.
+    void loadTextures();
+
+    /// One frame of the current mode, dt in 10 ms units (0 or 1), then the
+    /// request it made carried out. Outside the menu the arrow keys move the
+    /// camera first. No GL.
+    void update(float dt);
+
+    /// Draws the current mode into the back buffer. Needs a current GL context.
+    void draw();
+
+    /// What the game itself does with a window message once the window
+    /// procedure has recorded it: every key press goes to the editor's text
+    /// fields (they decide whether to take it, whatever the mode); a restored
+    /// window drops the overlay projection; the quit message ends the game.
+    void handleMessage(const WindowMessage& message);
+
+    /// Carries out a request of a screen or mode.
+    void carryOut(const ModeRequest& request);
+
+    /// Plays the level in `file` (used as given), titled `title`, as row `row`
+    /// of the level list (for the progress rule), seen from the current
+    /// camera. Returns whether the file could be read; an unreadable file
+    /// plays as an empty level.
+    bool playLevelFile(const std::string& file, const std::string& title, int row);
+
+    /// Writes the progress file.
+    void saveProgress() const;
+
+    /// The pictures worlds are drawn with now.
+    WorldTextures worldTextures() const { return {game.currentTexture, ballTexture}; }
+
+private:
+    Mode mode_ = Mode::Menu;
+    bool quit_ = false;
+
+    void startListedLevel(int row);
+};
+
+/// Arrow keys move the camera by 0.1 world units per call, not scaled by the
+/// frame time; opposite keys cancel. Once per frame outside the menu.
+void moveCameraByKeys();

@@ -1,0 +1,222 @@
+#include "menu/level_list.h"
+
+#include <GL/gl.h>
+
+#include <algorithm>
+
+#include "app/input.h"
+#include "level/game.h"
+#include "ui/overlay.h"
+#include "ui/widget_input.h"
+
+void LevelList::build(const Game& game)
+{
+    for (std::size_t i = 0; i < game.levels.size(); ++i) {
+        items.emplace_back();
+        BText& item = items.back();
+        item.text = game.levels[i].name;
+        item.alignment = 1;
+        item.maxSize = 11.0f;
+        item.hide();
+    }
+    built = true;
+    scrollToRow(game.completedLevels);
+    shownCompleted_ = game.completedLevels;
+    // The rows type themselves in from the top of the view down.
+    for (std::size_t i = 0; i < items.size(); ++i)
+        items[i].delay = 30 + 4 * std::max(0, static_cast<int>(i) - firstRow);
+    placeItems();
+}
+
+void LevelList::placeItems()
+{
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const int slot = static_cast<int>(i) - firstRow;
+        items[i].position = Vector2D(position.x + size.x * 0.5f,
+                                     position.y + static_cast<float>(rowHeight * (slot + 1) + rowHeight / 2));
+    }
+}
+
+void LevelList::update(const Game& game)
+{
+    if (!built) build(game);
+    for (BText& item : items) item.update();
+    if (!shown) return;
+
+    hoverIndex = -1;
+    selectedIndex = -1;
+    // On opening, and back from a finished level, the list shows the next
+    // level to play.
+    if (shownCompleted_ != game.completedLevels) {
+        scrollToRow(game.completedLevels);
+        shownCompleted_ = game.completedLevels;
+    }
+    const float x = static_cast<float>(mouse.x);
+    const float y = static_cast<float>(mouse.y);
+    scrollByInput();
+    scrollByBar(x, y);
+    if (!mouseInside(position, size.x, size.y) || barPressed_) return;
+    const int end = std::min(static_cast<int>(items.size()), firstRow + visibleRows());
+    for (int row = firstRow; row < end; ++row) {
+        const int slot = row - firstRow;
+        const float top = static_cast<float>(static_cast<int>(static_cast<float>(slot * rowHeight) + position.y +
+                                                              static_cast<float>(rowHeight)));
+        if (top <= y && y <= top + static_cast<float>(rowHeight) && row <= game.completedLevels) {
+            hoverIndex = row;
+            if (mouse.leftDown) selectedIndex = row;
+        }
+    }
+}
+
+LevelList::Mark LevelList::markOf(int row, int completedLevels)
+{
+    if (row < completedLevels) return Mark::Tick;
+    if (row > completedLevels) return Mark::Cross;
+    return Mark::None;
+}
+
+void LevelList::show()
+{
+    for (BText& item : items) item.show();
+    shown = true;
+    shownCompleted_ = -1;  // the next update brings the next level into view
+}
+
+void LevelList::hide()
+{
+    for (BText& item : items) item.hide();
+    shown = false;
+}
+
+namespace {
+
+void drawTick()
+{
+    glBegin(GL_LINE_STRIP);
+    glVertex2f(-5.0f, 0.0f);
+    glVertex2f(0.0f, 5.0f);
+    glVertex2f(5.0f, -5.0f);
+    glEnd();
+}
+
+void drawCross()
+{
+    glBegin(GL_LINES);
+    glVertex2f(-4.0f, -4.0f);
+    glVertex2f(4.0f, 4.0f);
+    glVertex2f(-4.0f, 4.0f);
+    glVertex2f(4.0f, -4.0f);
+    glEnd();
+}
+
+/// A small padlock centred on the current position, 8 pixels wide.
+void drawPadlock()
+{
+    glBegin(GL_LINE_LOOP);  // body
+    glVertex2f(-4.0f, -1.0f);
+    glVertex2f(4.0f, -1.0f);
+    glVertex2f(4.0f, 4.0f);
+    glVertex2f(-4.0f, 4.0f);
+    glEnd();
+    glBegin(GL_LINE_STRIP);  // shackle
+    glVertex2f(-2.5f, -1.0f);
+    glVertex2f(-2.5f, -3.5f);
+    glVertex2f(-1.0f, -4.5f);
+    glVertex2f(1.0f, -4.5f);
+    glVertex2f(2.5f, -3.5f);
+    glVertex2f(2.5f, -1.0f);
+    glEnd();
+}
+
+/// The track in the list's blue, the thumb filled in white.
+void drawScrollBar(const LevelList::Bar& bar)
+{
+    beginOverlay();
+    placeAt(bar.left, bar.top);
+    glDisable(GL_TEXTURE_2D);
+    glColor3f(0.0f, 0.0f, 1.0f);
+    drawOutlineRect(bar.width, bar.height);
+    glColor3f(1.0f, 1.0f, 1.0f);
+    const float top = bar.thumbTop - bar.top;
+    glBegin(GL_QUADS);
+    glVertex2f(2.0f, top + 2.0f);
+    glVertex2f(bar.width - 2.0f, top + 2.0f);
+    glVertex2f(bar.width - 2.0f, top + bar.thumbHeight - 2.0f);
+    glVertex2f(2.0f, top + bar.thumbHeight - 2.0f);
+    glEnd();
+}
+
+}  // namespace
+
+// Between the outline on the left and the marks on the right.
+static constexpr float kRowInset = 3.0f;
+static constexpr float kMarkColumn = 22.0f;
+
+void LevelList::drawRowLook(int row) const
+{
+    // The row under the pointer is lit behind its name.
+    if (row != hoverIndex) return;
+    beginOverlay();
+    placeAt(position.x + kRowInset, position.y + static_cast<float>(rowHeight * (row - firstRow + 1)));
+    glDisable(GL_TEXTURE_2D);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+    glColor4f(1.0f, 1.0f, 1.0f, 0.22f);
+    glBegin(GL_QUADS);
+    glVertex2f(0.0f, 0.0f);
+    glVertex2f(size.x - 2.0f * kRowInset, 0.0f);
+    glVertex2f(size.x - 2.0f * kRowInset, static_cast<float>(rowHeight));
+    glVertex2f(0.0f, static_cast<float>(rowHeight));
+    glEnd();
+}
+
+void LevelList::drawLockedShade(int row) const
+{
+    // A locked row is dimmed and carries a padlock, so that its cross reads
+    // as "not yet" rather than "failed".
+    const float top = position.y + static_cast<float>(rowHeight * (row - firstRow + 1));
+    beginOverlay();
+    drawShadeRect(position.x + kRowInset, top, size.x - kRowInset - kMarkColumn, static_cast<float>(rowHeight), 0.45f);
+    placeAt(position.x + 12.0f, top + static_cast<float>(rowHeight) * 0.5f);
+    glColor3f(0.8f, 0.8f, 0.8f);
+    glLineWidth(1.0f);
+    drawPadlock();
+    glLineWidth(2.0f);
+}
+
+void LevelList::draw(const Game& game) const
+{
+    if (shown) {
+        beginOverlay();
+        placeAt(position.x, position.y);
+        glColor3f(0.0f, 0.0f, 1.0f);
+        drawOutlineRect(size.x, size.y);
+    }
+    const int end = std::min(static_cast<int>(items.size()), firstRow + visibleRows());
+    for (int row = firstRow; row < end; ++row) {
+        const int slot = row - firstRow;
+        if (shown) drawRowLook(row);
+        items[static_cast<std::size_t>(row)].draw();
+        if (!shown) continue;
+        if (markOf(row, game.completedLevels) == Mark::Cross) drawLockedShade(row);
+        beginOverlay();
+        placeAt(position.x + size.x - 10.0f, static_cast<float>(rowHeight) * (static_cast<float>(slot) + 1.5f) + position.y);
+        // The item texts leave the font texture on; the marks are plain lines.
+        glDisable(GL_TEXTURE_2D);
+        glColor3f(1.0f, 1.0f, 1.0f);
+        if (markOf(row, game.completedLevels) == Mark::Tick) drawTick();
+        if (markOf(row, game.completedLevels) == Mark::Cross) drawCross();
+        if (row == hoverIndex) {
+            placeAt(position.x, position.y);
+            glLineWidth(1.0f);
+            glBegin(GL_LINES);
+            glVertex2f(0.0f, static_cast<float>(rowHeight * (slot + 1)));
+            glVertex2f(size.x, static_cast<float>(rowHeight * (slot + 1)));
+            glVertex2f(0.0f, static_cast<float>(rowHeight * (slot + 2)));
+            glVertex2f(size.x, static_cast<float>(rowHeight * (slot + 2)));
+            glEnd();
+            glLineWidth(2.0f);
+        }
+    }
+    if (shown && scrolls()) drawScrollBar(scrollBar());
+}

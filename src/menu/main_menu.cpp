@@ -1,0 +1,51 @@
+#include "menu/main_menu.h"
+
+#include "level/game.h"
+#include "menu/menu_setup.h"
+
+void MainMenu::read(const std::string& fileName)
+{
+    readMenuSetup(screens, fileName);
+}
+
+void MainMenu::loadPictures()
+{
+    loadMenuPictures(screens);
+}
+
+void MainMenu::open(int index, Game& game)
+{
+    if (screens.empty())
+        return;
+    if (index < 0 || index >= static_cast<int>(screens.size()))
+        index = 0;
+    for (Menu& screen : screens)
+        screen.active = false;
+
+    Menu& screen = screens[static_cast<std::size_t>(index)];
+    game.currentTexture = &screen.texture;
+    screen.active = true;
+    screen.texts.clear();
+    for (const BTextShadow& shadow : screen.textTemplates)
+        appendBText(screen.texts, shadow);
+    screen.levelList.show();
+}
+
+ModeRequest MainMenu::update(float dt, Game& game)
+{
+    ModeRequest handedOn;
+    for (Menu& screen : screens) {
+        const ModeRequest request = screen.update(dt, game);
+        if (request.kind == ModeRequest::Kind::OpenScreen)
+            open(request.index, game);
+        else if (request.any())
+            handedOn = request;
+    }
+    return handedOn;
+}
+
+void MainMenu::draw(const Game& game, const WorldTextures& textures) const
+{
+    for (const Menu& screen : screens)
+        screen.draw(game, textures);
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/mode_request.h"
+#include "menu/menu.h"
+
+struct Game;
+struct WorldTextures;
+
+/// The main menu: its screens, of which one is open while the others fade
+/// out. Opening a screen is its own business; what else a screen asks for
+/// (a level, the editor, quit) it hands on to the shell.
+class MainMenu {
+public:
+    /// The screens in the order of their indices in "menusetup.txt". Filled
+    /// once at start-up and never resized afterwards: the game's current
+    /// texture may point into it.
+    std::vector<Menu> screens;
+
+    /// Reads the menu description (see readMenuSetup).
+    void read(const std::string& fileName = "menusetup.txt");
+
+    /// Loads every screen's picture; needs a current GL context.
+    void loadPictures();
+
+    /// Makes screen index the open one: an index outside the screens opens
+    /// screen 0; does nothing while there are no screens. The screen's picture
+    /// becomes the game's current texture, its texts are made afresh from its
+    /// templates and its level list opens.
+    void open(int index, Game& game);
+
+    /// One frame of every screen in index order. A screen asking for another
+    /// screen opens it at once, before the next screen updates; any other
+    /// request (the last, should there be several) is returned for the shell.
+    ModeRequest update(float dt, Game& game);
+
+    /// Draws every screen that is open or still fading out. GL only.
+    void draw(const Game& game, const WorldTextures& textures) const;
+};

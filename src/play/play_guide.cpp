@@ -1,0 +1,183 @@
+// What the play mode tells and offers the player around the panel: the view
+// that frames the level (and Home back to it), the level's introduction, the
+// outcome of a try, "Level complete" with "Next level", and the shortcut keys
+// (Space tries, R returns, Esc leaves) that stand in for panel buttons.
+#include <GL/gl.h>
+
+#include "app/globals.h"
+#include "app/input.h"
+#include "level/game.h"
+#include "level/progress.h"
+#include "play/play_mode.h"
+#include "play/start_view.h"
+#include "ui/overlay.h"
+
+namespace {
+
+constexpr int kVkR = kVkA + ('R' - 'A');
+/// Steps per frame of the band behind the introduction, in and out.
+constexpr float kIntroShadeIn = 0.05f;
+constexpr float kIntroShadeOut = 0.02f;
+/// How dark the band behind the introduction gets, as a share of the scene.
+constexpr float kIntroDarkening = 0.55f;
+/// The band reaches this far below the introduction's last line; the whole
+/// introduction moves down this far when it would cover the ball.
+constexpr float kIntroBandBelow = 18.0f;
+constexpr float kIntroLowShift = 290.0f;
+const Vector2D kCompleteTitlePosition{500.0f, 75.0f};
+constexpr float kOutcomeX = 500.0f;
+constexpr float kOutcomeTop = 548.0f;
+constexpr float kOutcomeLineSpacing = 22.0f;
+
+const char* const kRestingLine = "The ball has come to rest.";
+const char* const kLeftLine = "The ball has left the play area.";
+const char* const kTryAgainLine = "\"Return\" puts it back, or press R.";
+
+BText makeCentredText(const std::string& text, Vector2D position, float maxSize)
+{
+    BText made;
+    made.text = text;
+    made.position = position;
+    made.alignment = 1;
+    made.maxSize = maxSize;
+    return made;
+}
+
+bool anyArrowDown()
+{
+    return keys[kVkLeft] || keys[kVkRight] || keys[kVkUp] || keys[kVkDown];
+}
+
+}  // namespace
+
+bool PlayMenu::hasNextLevel() const
+{
+    return levelNumber >= 0 && levelNumber + 1 < static_cast<int>(game_.levels.size());
+}
+
+bool PlayMenu::introCoversBall() const
+{
+    // The introduction stands where the completion texts do, near the top;
+    // when the start view shows the ball up there, it moves down.
+    if (world.balls.empty()) return false;
+    const float pixelsPerUnit = static_cast<float>(windowWidth) / (2.0f * 160.0f / 29.0f);
+    const float ballY = static_cast<float>(windowHeight) * 0.5f + (startCamera.y - world.balls[0].position.y) * pixelsPerUnit;
+    const float ballTop = ballY - world.balls[0].radius * pixelsPerUnit;
+    const float introBottom = introTexts.empty() ? 0.0f : introTexts.back().position.y + kIntroBandBelow;
+    return ballTop < introBottom;
+}
+
+void PlayMenu::prepareGuide()
+{
+    startCamera = startView(world, windowWidth, windowHeight);
+    viewPending = true;
+    introTexts = descriptionTexts;
+    if (introCoversBall()) {
+        for (BText& text : introTexts) text.position.y += kIntroLowShift;
+    }
+    introShown = !introTexts.empty();
+    introArmed = false;
+    introShade = 0.0f;
+    tryWatch.reset();
+    outcomeTexts.clear();
+    completeTitle = makeCentredText("Level complete", kCompleteTitlePosition, 24.0f);
+}
+
+void PlayMenu::applyStartView()
+{
+    // The menu screens put their own camera back after a level starts, so
+    // the start view is applied at the play mode's first update.
+    if (viewPending) {
+        cameraOffset = startCamera;
+        viewPending = false;
+    } else if (placing && anyArrowDown()) {
+        cameraOffset = clampView(cameraOffset, startCamera, world, windowWidth, windowHeight);
+    }
+}
+
+void PlayMenu::applyKeys()
+{
+    // Each key stands in for a click of its button, so it goes exactly where
+    // the click would.
+    if (keysPressed[kVkSpace] && placing) buttons[kTryOrReturn].clicked = true;
+    if (keysPressed[kVkR] && !placing) buttons[kTryOrReturn].clicked = true;
+    if (keysPressed[kVkEscape]) buttons[kExitLevel].clicked = true;
+    if (keysPressed[kVkHome]) cameraOffset = startCamera;
+}
+
+void PlayMenu::updateIntro()
+{
+    for (BText& text : introTexts) text.update();
+    if (introShown) {
+        introShade = std::min(introShade + kIntroShadeIn, 1.0f);
+        // The press on the level list is still held when the level starts;
+        // only a new press, or any key, puts the introduction away.
+        if (!mouse.leftDown) introArmed = true;
+        bool anyKey = false;
+        for (bool pressed : keysPressed) anyKey = anyKey || pressed;
+        if ((introArmed && mouse.leftDown) || anyKey || completed) {
+            introShown = false;
+            for (BText& text : introTexts) text.hide();
+        }
+    } else {
+        introShade = std::max(introShade - kIntroShadeOut, 0.0f);
+    }
+}
+
+void PlayMenu::updateOutcome()
+{
+    for (BText& text : outcomeTexts) text.update();
+    if (placing || completed) {
+        if (tryWatch.started || tryWatch.outcome != TryOutcome::Running) {
+            tryWatch.reset();
+            for (BText& text : outcomeTexts) text.hide();
+        }
+        return;
+    }
+    const TryOutcome before = tryWatch.outcome;
+    const TryOutcome now = tryWatch.update(world);
+    if (now == before) return;
+    if (now == TryOutcome::Running) {
+        for (BText& text : outcomeTexts) text.hide();
+        return;
+    }
+    outcomeTexts.clear();
+    const char* line = now == TryOutcome::Resting ? kRestingLine : kLeftLine;
+    outcomeTexts.push_back(makeCentredText(line, Vector2D(kOutcomeX, kOutcomeTop), 13.0f));
+    outcomeTexts.push_back(makeCentredText(kTryAgainLine, Vector2D(kOutcomeX, kOutcomeTop + kOutcomeLineSpacing), 13.0f));
+}
+
+ModeRequest PlayMenu::updateCompletionExtras()
+{
+    completeTitle.update();
+    if (!hasNextLevel()) return ModeRequest::none();
+    nextButton.update();
+    if (!nextButton.clicked) return ModeRequest::none();
+    // As "Return To Menu" would, then straight on: finishing this level is
+    // what opened the next one.
+    recordCompletion(game_, levelNumber);
+    return ModeRequest::startLevel(levelNumber + 1);
+}
+
+void PlayMenu::drawGuide() const
+{
+    beginOverlay();
+    if (introShade > 0.0f && !introTexts.empty()) {
+        const float bottom = introTexts.back().position.y + kIntroBandBelow;
+        const float top = introTexts.front().position.y - 25.0f;
+        drawShadeRect(kPlayPanelWidth + 20.0f, top, 800.0f - kPlayPanelWidth - 40.0f, bottom - top,
+                      1.0f - kIntroDarkening * introShade);
+    }
+    for (const BText& text : introTexts) text.draw();
+    if (!outcomeTexts.empty() && outcomeTexts[0].reveal > 0.0f) {
+        // A dark band that comes and goes with the line, so it reads on any picture.
+        beginOverlay();
+        drawShadeRect(kPlayPanelWidth + 20.0f, kOutcomeTop - 16.0f, 800.0f - kPlayPanelWidth - 40.0f,
+                      kOutcomeLineSpacing + 30.0f, 1.0f - kIntroDarkening * outcomeTexts[0].reveal);
+    }
+    for (const BText& text : outcomeTexts) text.draw();
+    if (fade == 1.0f) {
+        completeTitle.draw();
+        if (hasNextLevel()) nextButton.draw();
+    }
+}

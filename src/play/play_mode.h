@@ -1,0 +1,141 @@
+#pragma once
+
+#include <vector>
+
+#include "app/mode_request.h"
+#include "level/level.h"
+#include "physics/simulation.h"
+#include "physics/vector2d.h"
+#include "play/try_watch.h"
+#include "ui/btext.h"
+#include "ui/button.h"
+#include "ui/slider.h"
+
+/// Index of each button of the play panel in PlayMenu::buttons.
+enum PlayButton : int {
+    kSelectNextRope = 0,
+    kSelectPrevRope = 1,
+    kExitLevel = 2,
+    kTryOrReturn = 3,
+    kRemoveRope = 4,
+};
+
+/// Rope picking distance in the play mode, world units.
+inline constexpr float kPickRadius = 0.1f;
+/// The rope-length slider shows a rest length times this.
+inline constexpr float kSliderPerRestLength = 150.0f;
+/// Fade to black after completion, per frame.
+inline constexpr float kFadeStep = 0.01f;
+/// Label of the start button while placing, and while a try runs.
+inline const char* const kTryLabel = "Try it out";
+inline const char* const kReturnLabel = "Return";
+
+struct Game;
+struct WorldTextures;
+
+/// The play mode: the level being played, its side panel, rope placing,
+/// tries and the completion sequence. The shell owns the one of the game and
+/// runs it while the game is in play mode.
+class PlayMenu {
+public:
+    Vector2D panelPosition;            ///< top-left corner of the side panel, overlay pixels
+    Vector2D panelSize{200.0f, 600.0f};
+    Vector2D savedCamera;              ///< cameraOffset when the current try began
+    Vector2D savedBallPosition;        ///< ball 0's position when the current try began
+    Level level;                       ///< the level as loaded
+    bool placing = true;               ///< no try running: ball 0 held, ropes editable
+    bool mouseOverPanel = false;       ///< the pointer is over the side panel this frame
+    bool dragging = false;             ///< a rope drag that began on a dock point
+    bool completed = false;            ///< a ball reached the exit during a try
+    float fade = 0.0f;                 ///< 0 to 1, the fade to black after completion
+    Vector2D dragStart;                ///< world position of the dock point the drag began on
+    Vector2D dragEnd;                  ///< world position the drag currently ends at
+    unsigned int panelTexture = 0;     ///< picture of the side panel, set with every window
+    std::vector<Button> buttons;       ///< indexed by PlayButton
+    std::vector<Slide> slides;         ///< [0]: rope length
+    Button returnButton;               ///< "Return To Menu", shown once the fade is full
+    Simulation world;                  ///< the running level
+    int levelRopeCount = 0;            ///< ropes below this index are the level's own
+    int hoverDock = -1;                ///< dock point under the mouse, or -1
+    std::vector<BText> descriptionTexts; ///< name and description, shown after completion
+    int levelNumber = 0;               ///< row of the level in game.levels
+
+    // What the player is told and can do besides the panel: the start view,
+    // the level's introduction, the outcome of a try, the completion title,
+    // "Next level" and the shortcut keys.
+    Vector2D startCamera;              ///< the view that frames the level, Home returns to it
+    bool viewPending = false;          ///< startCamera still to be applied (the menu moves the camera last)
+    std::vector<BText> introTexts;     ///< name and description over the scene at the start
+    bool introShown = false;           ///< the introduction is up, until a press or a key
+    bool introArmed = false;           ///< the press that started the level has been let go
+    float introShade = 0.0f;           ///< 0 to 1, the darkened band behind the introduction
+    TryWatch tryWatch;                 ///< rest and leave detection of the running try
+    std::vector<BText> outcomeTexts;   ///< what became of the try and how to try again
+    BText completeTitle;               ///< "Level complete", with the completion texts
+    Button nextButton;                 ///< "Next level", when the list has one after this
+
+    /// Whether a level follows this one in game.levels.
+    bool hasNextLevel() const;
+
+    /// Makes the panel's buttons and slider. Progress is recorded in `game`,
+    /// and a level's theme made current there.
+    explicit PlayMenu(Game& game);
+
+    /// One frame with frame time dt (0 or 1): fade, the completion screen,
+    /// the world's sub-steps, the panel, then rope placing or the exit test.
+    /// Reads mouse; no GL. Returns "leave" once the player has left the level
+    /// (the rest of the frame still runs).
+    ModeRequest update(float dt);
+
+    /// Camera follow during a try, the world, the drag line, the fade and the
+    /// panel. GL only.
+    void draw(const WorldTextures& textures);
+
+    /// The game this play mode records progress in.
+    Game& game() { return game_; }
+
+    /// The play mode's part of a level start, after world is built: counts
+    /// the level's ropes, adds a substitute ball when there is none, holds
+    /// ball 0 and starts placing.
+    void prepareLevel();
+
+    /// Sets every spring of every selected rope to rest length `length`.
+    void setRopeLength(float length);
+
+    /// Moves the selection to the next (+1) or previous (-1) player rope,
+    /// wrapping around, and shows its length on the slider.
+    void stepRopeSelection(int step);
+
+    /// Removes the first selected player rope; nothing stays selected.
+    void removeSelectedRope();
+
+    /// Selects player rope `index` alone and shows its length on the slider;
+    /// indices outside the player's ropes are ignored.
+    void selectRope(int index);
+
+private:
+    Game& game_;
+
+    void prepareGuide();
+    bool introCoversBall() const;
+    void applyStartView();
+    void updateIntro();
+    void applyKeys();
+    void updateOutcome();
+    ModeRequest updateCompletionExtras();
+    void drawGuide() const;
+    void stepWorld(float dt);
+    void updatePanelActions();
+    void leaveLevel();
+    void startTry();
+    void endTry();
+    void restoreLevelRopes();
+    void restoreBalls();
+    void placeRopes();
+    void updateHover();
+    void finishNewRope();
+    void testExit();
+    void followWithCamera();
+    void drawDragLine() const;
+    void drawPanel() const;
+};

@@ -1,0 +1,125 @@
+#include "play/start_view.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+// The visible half-width in world units, whatever the window (as the mouse maps it).
+constexpr float kHalfWidth = 160.0f / 29.0f;
+// Room kept around ball 0 beyond its radius (it starts near the panel in
+// many levels, and every unit there is one less towards the exit).
+constexpr float kBallEdgePad = 0.1f;
+
+struct Framed {
+    Vector2D position;
+    float pad;
+};
+
+/// Ball 0 and the dock points: what the player must see to place ropes.
+std::vector<Framed> essentialPoints(const Simulation& world, float pad)
+{
+    std::vector<Framed> points;
+    if (!world.balls.empty()) points.push_back({world.balls[0].position, world.balls[0].radius + std::min(pad, kBallEdgePad)});
+    for (const DockPoint& dock : world.dockPoints) points.push_back({dock.position, pad});
+    return points;
+}
+
+/// Moves `value` into [low, high]; for an empty range (low > high) to its middle.
+float fitInto(float value, float low, float high)
+{
+    if (low > high) return (low + high) * 0.5f;
+    return std::clamp(value, low, high);
+}
+
+/// The camera coordinate range along one axis that shows every framed point,
+/// given the view's extent below (positive) and above the camera.
+void cameraRange(const std::vector<Framed>& points, bool alongX, float below, float above, float& low, float& high)
+{
+    low = -1e30f;
+    high = 1e30f;
+    for (const Framed& point : points) {
+        const float at = alongX ? point.position.x : point.position.y;
+        low = std::max(low, at + point.pad - above);
+        high = std::min(high, at - point.pad + below);
+    }
+}
+
+/// The camera along one axis: at `anchor` if that shows everything; else
+/// as near as it can be while showing ball 0 and the dock points, moved
+/// towards the exit; with less room to spare when even they do not fit.
+float frameAxis(const Simulation& world, bool alongX, float below, float above, float anchor)
+{
+    std::vector<Framed> exit{{world.exitPosition, world.exitRadius + kStartViewPad}};
+    float exitLow, exitHigh;
+    cameraRange(exit, alongX, below, above, exitLow, exitHigh);
+    const float towardsExit = fitInto(anchor, exitLow, exitHigh);
+
+    float low, high;
+    cameraRange(essentialPoints(world, kStartViewPad), alongX, below, above, low, high);
+    const float withExitLow = std::max(low, exitLow), withExitHigh = std::min(high, exitHigh);
+    if (withExitLow <= withExitHigh) return fitInto(anchor, withExitLow, withExitHigh);
+    // Less room around the dock points leaves more for the exit: enough, if
+    // it can be had, for the exit's centre.
+    for (float pad : {kStartViewPad * 0.5f, kStartViewPad / 6.0f}) {
+        std::vector<Framed> points = essentialPoints(world, pad);
+        points.push_back({world.exitPosition, 0.0f});
+        cameraRange(points, alongX, below, above, low, high);
+        if (low <= high) return fitInto(towardsExit, low, high);
+    }
+    cameraRange(essentialPoints(world, 0.0f), alongX, below, above, low, high);
+    if (low <= high) return fitInto(towardsExit, low, high);
+    // Too far apart to be seen together: their middle.
+    cameraRange(essentialPoints(world, 0.0f), alongX, below, above, low, high);
+    return (low + high) * 0.5f;
+}
+
+}  // namespace
+
+ViewRect visibleRightOfPanel(const Vector2D& camera, int width, int height)
+{
+    const float w = static_cast<float>(std::max(width, 1));
+    const float h = static_cast<float>(std::max(height, 1));
+    const float unitsPerPixel = 2.0f * kHalfWidth / w;
+    const float halfHeight = kHalfWidth * h / w;
+    ViewRect rect;
+    rect.left = camera.x - kHalfWidth + kPlayPanelWidth * unitsPerPixel;
+    rect.right = camera.x + kHalfWidth;
+    rect.bottom = camera.y - halfHeight;
+    rect.top = camera.y + halfHeight;
+    return rect;
+}
+
+Vector2D startView(const Simulation& world, int width, int height)
+{
+    const ViewRect atOrigin = visibleRightOfPanel(Vector2D(), width, height);
+    const Vector2D anchor = world.balls.empty() ? world.exitPosition : world.balls[0].position;
+    Vector2D camera(frameAxis(world, true, -atOrigin.left, atOrigin.right, anchor.x),
+                    frameAxis(world, false, -atOrigin.bottom, atOrigin.top, anchor.y));
+
+    // Whatever else, ball 0 itself stays in view.
+    if (!world.balls.empty()) {
+        const Ball& ball = world.balls[0];
+        const float pad = ball.radius + kBallEdgePad;
+        camera.x = fitInto(camera.x, ball.position.x + pad - atOrigin.right, ball.position.x - pad - atOrigin.left);
+        camera.y = fitInto(camera.y, ball.position.y + pad - atOrigin.top, ball.position.y - pad - atOrigin.bottom);
+    }
+    return camera;
+}
+
+Vector2D clampView(const Vector2D& camera, const Vector2D& start, const Simulation& world, int width, int height)
+{
+    const ViewRect atOrigin = visibleRightOfPanel(Vector2D(), width, height);
+    const float edgeX = world.size.x + kViewMargin;
+    const float edgeY = world.size.y + kViewMargin;
+    // The view's left edge may not pass the area's left edge, nor its right
+    // edge the area's right edge. For an area narrower than the view the two
+    // bounds swap and the area stays inside the view instead.
+    const float aX = -edgeX - atOrigin.left;
+    const float bX = edgeX - atOrigin.right;
+    const float aY = -edgeY - atOrigin.bottom;
+    const float bY = edgeY - atOrigin.top;
+    const float lowX = std::min({aX, bX, start.x}), highX = std::max({aX, bX, start.x});
+    const float lowY = std::min({aY, bY, start.y}), highY = std::max({aY, bY, start.y});
+    return Vector2D(std::clamp(camera.x, lowX, highX), std::clamp(camera.y, lowY, highY));
+}

@@ -1,0 +1,259 @@
+// Drawing of a running world, back to front (depth testing is off, so what
+// comes later covers what came earlier).
+#include <GL/gl.h>
+
+#include "ui/world_draw.h"
+
+#include <cmath>
+
+#include "app/globals.h"
+#include "physics/simulation.h"
+#include "ui/ball_mesh.h"
+#include "ui/overlay.h"
+
+namespace {
+
+// The background covers this fixed overlay area whatever the window size.
+constexpr float kBackdropWidth = 800.0f;
+constexpr float kBackdropHeight = 600.0f;
+// World units the camera moves for the background and the triangle texture
+// to slide by one picture width: the triangles slide twice as fast.
+constexpr float kBackdropTravel = 50.0f;
+constexpr float kTriangleTravel = 25.0f;
+constexpr float kElementLineWidth = 2.0f;
+constexpr float kFieldShade = 0.5f;
+constexpr float kDockHalfSize = 0.03f;
+constexpr float kDockInnerRing = 0.07f;
+constexpr float kDockOuterRing = 0.1f;
+constexpr int kDockRingSegments = 20;
+
+void yellow() { glColor3f(1.0f, 1.0f, 0.0f); }
+
+void drawBackdrop(const unsigned int* currentTexture)
+{
+    beginOverlay();
+    placeAt(0.0f, 0.0f);
+    glEnable(GL_TEXTURE_2D);
+    if (currentTexture) glBindTexture(GL_TEXTURE_2D, *currentTexture);
+    glColor3f(1.0f, 1.0f, 1.0f);
+    // Texture y grows upwards on screen; the texture repeats as it slides.
+    const Vector2D o = cameraOffset / kBackdropTravel;
+    glBegin(GL_QUADS);
+    glTexCoord2f(o.x, o.y);
+    glVertex2f(0.0f, kBackdropHeight);
+    glTexCoord2f(o.x + 1.0f, o.y);
+    glVertex2f(kBackdropWidth, kBackdropHeight);
+    glTexCoord2f(o.x + 1.0f, o.y + 1.0f);
+    glVertex2f(kBackdropWidth, 0.0f);
+    glTexCoord2f(o.x, o.y + 1.0f);
+    glVertex2f(0.0f, 0.0f);
+    glEnd();
+    glDisable(GL_TEXTURE_2D);
+}
+
+void drawFrame(float w, float h)
+{
+    glColor3f(0.0f, 0.0f, 0.0f);
+    placeAt(0.0f, 0.0f);
+    glBegin(GL_LINE_LOOP);
+    glVertex2f(w, h);
+    glVertex2f(w, -h);
+    glVertex2f(-w, -h);
+    glVertex2f(-w, h);
+    glEnd();
+    glLineWidth(kElementLineWidth);
+}
+
+// The play area darkened to half, then a faint green added on top.
+void drawField(float w, float h)
+{
+    glEnable(GL_BLEND);
+    drawShadeRect(-w, -h, 2.0f * w, 2.0f * h, kFieldShade);
+    placeAt(0.0f, 0.0f);
+    glBegin(GL_QUADS);
+    glColor3f(0.0f, 0.2f, 0.0f);
+    glVertex2f(w, h);
+    glVertex2f(-w, h);
+    glColor3f(0.1f, 0.2f, 0.1f);
+    glVertex2f(-w, -h);
+    glVertex2f(w, -h);
+    glEnd();
+    glDisable(GL_BLEND);
+}
+
+// Textured with whatever texture is bound (the theme's, or a menu screen's
+// picture); red outlines when there is no current texture at all.
+void drawTriangle(const Vertex& triangle, const unsigned int* currentTexture)
+{
+    if (currentTexture) {
+        glEnable(GL_TEXTURE_2D);
+        glBegin(GL_TRIANGLES);
+        glColor3f(1.0f, 1.0f, 1.0f);
+    } else {
+        glBegin(GL_LINE_LOOP);
+        glColor3f(1.0f, 0.0f, 0.0f);
+    }
+    const Vector2D slide = cameraOffset / kTriangleTravel;
+    for (int k = 0; k < 3; ++k) {
+        if (!triangle.placed[k]) continue;
+        const Vector2D t = triangle.texCoords[k] + slide;
+        glTexCoord2f(t.x, t.y);
+        glVertex2f(triangle.corners[k].x, triangle.corners[k].y);
+    }
+    glEnd();
+    glDisable(GL_TEXTURE_2D);
+
+    yellow();
+    glBegin(GL_POINTS);
+    for (int k = 0; k < 3; ++k)
+        if (triangle.placed[k] && triangle.selected[k]) glVertex2f(triangle.corners[k].x, triangle.corners[k].y);
+    glEnd();
+}
+
+void drawExit(Vector2D position, float r)
+{
+    placeAt(position.x, position.y);
+    glColor3f(1.0f, 1.0f, 1.0f);
+    glBegin(GL_LINE_LOOP);
+    glVertex2f(r, r);
+    glVertex2f(-r, r);
+    glVertex2f(-r, -r);
+    glVertex2f(r, -r);
+    glEnd();
+}
+
+void drawLine(const Line& line)
+{
+    endOverlay();
+    placeAt(0.0f, 0.0f);
+    glColor3f(0.0f, 0.0f, 0.0f);
+    glBegin(GL_LINES);
+    glVertex2f(line.ends[0].x, line.ends[0].y);
+    glVertex2f(line.ends[1].x, line.ends[1].y);
+    glEnd();
+    yellow();
+    glBegin(GL_POINTS);
+    for (int k = 0; k < 2; ++k)
+        if (line.selected[k]) glVertex2f(line.ends[k].x, line.ends[k].y);
+    glEnd();
+}
+
+void drawRope(const Rope& rope)
+{
+    if (rope.selected) {
+        yellow();
+    } else if (rope.hovered) {
+        glColor3f(0.5f, 0.5f, 0.0f);
+    } else {
+        glColor3f(0.0f, 0.0f, 1.0f);
+    }
+    endOverlay();
+    placeAt(0.0f, 0.0f);
+    glDisable(GL_BLEND);
+    // Snapped springs are skipped, leaving a gap.
+    const int count = static_cast<int>(rope.masses.size());
+    glBegin(GL_LINES);
+    for (const Spring& spring : rope.springs) {
+        if (!spring.active) continue;
+        if (spring.first < 0 || spring.first >= count || spring.second < 0 || spring.second >= count) continue;
+        const Vector2D& a = rope.masses[spring.first].position;
+        const Vector2D& b = rope.masses[spring.second].position;
+        glVertex2f(a.x, a.y);
+        glVertex2f(b.x, b.y);
+    }
+    glEnd();
+    yellow();
+    glBegin(GL_POINTS);
+    for (const Mass& m : rope.masses)
+        if (m.selected) glVertex2f(m.position.x, m.position.y);
+    glEnd();
+}
+
+void drawBall(const Ball& ball, Vector2D areaSize, const WorldTextures& textures)
+{
+    endOverlay();
+    placeAt(ball.position.x, ball.position.y);
+    glScalef(ball.radius, ball.radius, ball.radius);
+    if (ball.selected) {
+        yellow();
+    } else {
+        glColor3f(1.0f, 1.0f, 1.0f);
+    }
+    ballMesh().draw(textures.ball, textures.scene, ball.position, areaSize);
+}
+
+void circle(float radius)
+{
+    glBegin(GL_LINE_LOOP);
+    for (int i = 0; i < kDockRingSegments; ++i) {
+        const double angle = 2.0 * 3.14159265358979 * i / kDockRingSegments;
+        glVertex2f(radius * static_cast<float>(std::cos(angle)), radius * static_cast<float>(std::sin(angle)));
+    }
+    glEnd();
+}
+
+/// Rings around a dock point's square, so that it is seen on every theme: a
+/// dark one, read on light pictures, inside a light one, read on dark ones.
+/// A dock point the pointer is on (its mark) gets a wide yellow ring instead.
+/// Drawn opaque; the blending state of the square is given back after.
+void drawDockRing(bool marked)
+{
+    const bool blending = glIsEnabled(GL_BLEND);
+    if (blending) glDisable(GL_BLEND);
+    glColor3f(0.0f, 0.0f, 0.0f);
+    glLineWidth(2.0f);
+    circle(kDockInnerRing);
+    if (marked) {
+        yellow();
+        glLineWidth(3.0f);
+        circle(kDockOuterRing + 0.02f);
+    } else {
+        glColor3f(0.95f, 0.95f, 0.85f);
+        glLineWidth(1.5f);
+        circle(kDockOuterRing);
+    }
+    glLineWidth(kElementLineWidth);
+    if (blending) glEnable(GL_BLEND);
+}
+
+void drawDockPoint(const DockPoint& dock)
+{
+    endOverlay();
+    placeAt(dock.position.x, dock.position.y);
+    if (dock.selected) {
+        yellow();
+    } else {
+        glColor3f(0.0f, 1.0f, 0.0f);
+    }
+    if (glIsEnabled(GL_TEXTURE_2D)) glDisable(GL_TEXTURE_2D);
+    glBegin(GL_QUADS);
+    glVertex2f(kDockHalfSize, kDockHalfSize);
+    glVertex2f(-kDockHalfSize, kDockHalfSize);
+    glVertex2f(-kDockHalfSize, -kDockHalfSize);
+    glVertex2f(kDockHalfSize, -kDockHalfSize);
+    glEnd();
+    drawDockRing(dock.selected);
+}
+
+} // namespace
+
+void drawWorld(const Simulation& world, const WorldTextures& textures)
+{
+    if (glIsEnabled(GL_BLEND)) glDisable(GL_BLEND);
+    if (!world.noBackdrop) drawBackdrop(textures.scene);
+    endOverlay();
+
+    const float w = world.size.x;
+    const float h = world.size.y;
+    drawFrame(w, h);
+    if (!world.noBackdrop) drawField(w, h);
+
+    placeAt(0.0f, 0.0f);
+    glColor3f(0.0f, 0.0f, 0.0f);
+    for (const Vertex& triangle : world.vertices) drawTriangle(triangle, textures.scene);
+    drawExit(world.exitPosition, world.exitRadius);
+    for (const Line& line : world.lines) drawLine(line);
+    for (const Rope& rope : world.ropes) drawRope(rope);
+    for (const Ball& ball : world.balls) drawBall(ball, world.size, textures);
+    for (const DockPoint& dock : world.dockPoints) drawDockPoint(dock);
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+struct Simulation;
+
+/// The pictures a world is drawn with.
+struct WorldTextures {
+    /// Background and triangles (the current theme's, or the shown main-menu
+    /// screen's picture); null draws the triangles as red outlines.
+    const unsigned int* scene = nullptr;
+    unsigned int ball = 0;  ///< the ball picture; 0 for none
+};
+
+/// Draws a running world in the current camera, back to front: background
+/// and dimmed field (unless world.noBackdrop), frame, triangles, exit, lines,
+/// ropes, balls and dock points. GL only, once per frame.
+void drawWorld(const Simulation& world, const WorldTextures& textures);

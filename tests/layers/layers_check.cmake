@@ -1,0 +1,57 @@
+# Fails when an include runs against the layers of src/:
+#   physics <- level <- app <- ui <- play, menu, editor <- game <- devtools
+# A folder may include its own headers and those of any folder to its left;
+# play, menu and editor stand side by side and include none of each other.
+# SDL belongs to the platform files (src/app/platform*) alone, and neither the
+# physics nor the level folder draws (no GL).
+# Run: cmake -DSOURCE_DIR=<repository> -P tests/layers/layers_check.cmake
+
+set(rank_physics 0)
+set(rank_level 1)
+set(rank_app 2)
+set(rank_ui 3)
+set(rank_play 4)
+set(rank_menu 4)
+set(rank_editor 4)
+set(rank_game 5)
+set(rank_devtools 6)
+
+file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/src/*.h ${SOURCE_DIR}/src/*.cpp)
+set(faults "")
+foreach(source ${sources})
+  string(REGEX MATCH "^src/([a-z_]+)/" _ ${source})
+  set(folder ${CMAKE_MATCH_1})
+  if(NOT DEFINED rank_${folder})
+    list(APPEND faults "${source}: folder ${folder} has no place in the layers")
+    continue()
+  endif()
+  file(STRINGS ${SOURCE_DIR}/${source} includes REGEX "^[ \t]*#[ \t]*include")
+  foreach(line ${includes})
+    if(line MATCHES "#[ \t]*include[ \t]*\"([a-z_]+)/")
+      set(target ${CMAKE_MATCH_1})
+      if(NOT DEFINED rank_${target})
+        continue()  # not a folder of src/ (a test or tool header)
+      endif()
+      if(NOT target STREQUAL folder)
+        if(rank_${target} GREATER rank_${folder})
+          list(APPEND faults "${source}: ${folder} includes ${target}, a layer above it: ${line}")
+        elseif(rank_${target} EQUAL rank_${folder})
+          list(APPEND faults "${source}: ${folder} includes ${target}, which stands beside it: ${line}")
+        endif()
+      endif()
+    endif()
+    if(line MATCHES "SDL" AND NOT source MATCHES "^src/app/platform[^/]*$")
+      list(APPEND faults "${source}: SDL outside the platform files: ${line}")
+    endif()
+    if(line MATCHES "<GL/" AND (folder STREQUAL "physics" OR folder STREQUAL "level"))
+      list(APPEND faults "${source}: GL in the ${folder} folder: ${line}")
+    endif()
+  endforeach()
+endforeach()
+
+list(LENGTH sources checked)
+if(faults)
+  list(JOIN faults "\n" report)
+  message(FATAL_ERROR "Includes against the layers:\n${report}")
+endif()
+message(STATUS "layers: ${checked} files, every include in order")

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <memory>
+
+#include "app/clock.h"
+#include "app/globals.h"
+#include "app/window_proc.h"
+#include "game/shell.h"
+
+/// Puts the app layer's globals (keys, mouse, window, camera) back to their
+/// start values and drops a posted quit, so that tests do not see each
+/// other's input or view. Everything else a test touches lives in a shell
+/// or a part it made itself.
+inline void resetAppGlobals()
+{
+    std::fill(std::begin(keys), std::end(keys), false);
+    mouse = MouseState{};
+    cameraOffset = kStartCamera;
+    windowActive = true;
+    fullscreen = false;
+    windowWidth = 800;
+    windowHeight = 600;
+    WindowMessage pending;
+    while (takeQuitMessage(pending)) {
+    }
+}
+
+/// The one way tests get the game's state: a fresh shell of their own (on the
+/// heap, it holds whole worlds), with the app globals reset around it.
+struct FreshShell {
+    FreshShell() { resetAppGlobals(); }
+    ~FreshShell() { resetAppGlobals(); }
+    FreshShell(const FreshShell&) = delete;
+    FreshShell& operator=(const FreshShell&) = delete;
+
+    Shell& operator*() { return *shell; }
+    Shell* operator->() { return shell.get(); }
+
+    std::unique_ptr<Shell> shell = std::make_unique<Shell>();
+};
+
+/// A clock that only moves when the game sleeps or the test says so.
+struct FakeClock {
+    static inline std::uint32_t now = 0;
+    static inline std::uint32_t slept = 0;
+    static std::uint32_t ticks() { return now; }
+    static void sleep(std::uint32_t ms)
+    {
+        now += ms;
+        slept += ms;
+    }
+    static void install(std::uint32_t start)
+    {
+        now = start;
+        slept = 0;
+        setTickSource(ticks);
+        setSleepSink(sleep);
+    }
+    static void uninstall()
+    {
+        setTickSource(nullptr);
+        setSleepSink(nullptr);
+    }
+};

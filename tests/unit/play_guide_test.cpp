@@ -1,0 +1,318 @@
+// What a player is shown and can do around the panel: the view a level opens
+// on, the end of a try without the exit, and the shortcut keys.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <memory>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/globals.h"
+#include "app/input.h"
+#include "app/window_proc.h"
+#include "editor_fixture.h"
+#include "level/build_simulation.h"
+#include "level/game.h"
+#include "menu_test_support.h"
+#include "play/play_mode.h"
+#include "play/start_view.h"
+#include "play/try_watch.h"
+#include "play_test_support.h"
+#include "unit/fresh_shell.h"
+
+namespace {
+
+bool same(const Vector2D& a, const Vector2D& b) { return a.x == b.x && a.y == b.y; }
+
+const std::string kData = std::string(TANGLOOP_SOURCE_DIR) + "/data";
+
+std::vector<std::string> shippedLevelNames()
+{
+    std::ifstream in(kData + "/levels.txt");
+    std::stringstream text;
+    text << in.rdbuf();
+    const std::string all = text.str();
+    std::vector<std::string> names;
+    const std::regex entry("<([^>]*)>");
+    for (auto it = std::sregex_iterator(all.begin(), all.end(), entry); it != std::sregex_iterator(); ++it)
+        names.push_back((*it)[1]);
+    return names;
+}
+
+Simulation shippedWorld(const std::string& name)
+{
+    Level level;
+    EXPECT_TRUE(level.load(kData + "/levels/" + name + ".txt")) << name;
+    Simulation world;
+    buildSimulation(level, world);
+    return world;
+}
+
+/// Whether the whole ball, every dock point and the exit's centre can be
+/// seen at once right of the panel at all, whatever the camera.
+bool fitsAtOnce(const Simulation& world, const ViewRect& view)
+{
+    const Ball& ball = world.balls[0];
+    float left = std::min(world.exitPosition.x, ball.position.x - ball.radius);
+    float right = std::max(world.exitPosition.x, ball.position.x + ball.radius);
+    float bottom = std::min(world.exitPosition.y, ball.position.y - ball.radius);
+    float top = std::max(world.exitPosition.y, ball.position.y + ball.radius);
+    for (const DockPoint& dock : world.dockPoints) {
+        left = std::min(left, dock.position.x);
+        right = std::max(right, dock.position.x);
+        bottom = std::min(bottom, dock.position.y);
+        top = std::max(top, dock.position.y);
+    }
+    return right - left <= view.right - view.left && top - bottom <= view.top - view.bottom;
+}
+
+}  // namespace
+
+TEST(StartView, FramesBallDocksAndExitRightOfThePanelOnEveryShippedLevel)
+{
+    const std::vector<std::string> names = shippedLevelNames();
+    ASSERT_GE(names.size(), 3u);
+    int firstThreeSeenWhole = 0;
+    for (const auto& [width, height] : {std::pair{800, 600}, std::pair{1024, 768}}) {
+        for (const std::string& name : names) {
+            const Simulation world = shippedWorld(name);
+            ASSERT_FALSE(world.balls.empty()) << name;
+            const Vector2D camera = startView(world, width, height);
+            const ViewRect view = visibleRightOfPanel(camera, width, height);
+            const Ball& ball = world.balls[0];
+            SCOPED_TRACE(name + " at " + std::to_string(width) + ", camera " + std::to_string(camera.x) + " " +
+                         std::to_string(camera.y));
+            // The ball is always seen, clear of the panel.
+            EXPECT_TRUE(view.contains(ball.position, ball.radius));
+            if (!fitsAtOnce(world, visibleRightOfPanel(Vector2D(), width, height))) continue;
+            if (name == names[0] || name == names[1] || name == names[2]) ++firstThreeSeenWhole;
+            // It fits: every dock point is seen, and the exit, at worst
+            // cut by the window's edge through its middle.
+            for (const DockPoint& dock : world.dockPoints) EXPECT_TRUE(view.contains(dock.position, 0.0f));
+            EXPECT_TRUE(view.contains(world.exitPosition, 0.0f));
+            // The camera stays on the ball when that already shows it all.
+            const ViewRect atBall = visibleRightOfPanel(ball.position, width, height);
+            bool allAtBall = atBall.contains(ball.position, ball.radius + 0.1f) &&
+                             atBall.contains(world.exitPosition, world.exitRadius + kStartViewPad);
+            for (const DockPoint& dock : world.dockPoints) allAtBall = allAtBall && atBall.contains(dock.position, kStartViewPad);
+            if (allAtBall) EXPECT_TRUE(same(camera, ball.position));
+        }
+    }
+    // Only long levels, which tell the player to look ahead, may be too big;
+    // the first ones a player meets never are.
+    EXPECT_EQ(firstThreeSeenWhole, 6);
+}
+
+TEST(StartView, ArrowKeysStopAtThePlayAreaEdgeButNeverJumpFromTheStart)
+{
+    Simulation world;
+    world.size = Vector2D(7.0f, 4.0f);
+    const Vector2D start(0.0f, 0.0f);
+    // Far to the right: the view's right edge stops at the wall plus the margin.
+    const Vector2D right = clampView(Vector2D(50.0f, 0.0f), start, world, 800, 600);
+    EXPECT_NEAR(visibleRightOfPanel(right, 800, 600).right, 7.0f + kViewMargin, 1e-4f);
+    // Far left: the view's left edge, right of the panel, stops there.
+    const Vector2D left = clampView(Vector2D(-50.0f, 0.0f), start, world, 800, 600);
+    EXPECT_NEAR(visibleRightOfPanel(left, 800, 600).left, -7.0f - kViewMargin, 1e-4f);
+    // A small area stays whole in view instead of pinning the camera.
+    world.size = Vector2D(1.0f, 1.0f);
+    const Vector2D small = clampView(Vector2D(0.0f, 40.0f), start, world, 800, 600);
+    EXPECT_NEAR(visibleRightOfPanel(small, 800, 600).bottom, -1.0f - kViewMargin, 1e-4f);
+    // A start view outside the range is kept, not snapped away.
+    const Vector2D farStart(30.0f, 0.0f);
+    EXPECT_TRUE(same(clampView(farStart, farStart, world, 800, 600), farStart));
+}
+
+TEST(TryWatch, RestsAfterTwoStillSecondsAndNoticesABallLeavingTheArea)
+{
+    Simulation world;
+    world.size = Vector2D(3.0f, 2.0f);
+    world.balls.resize(1);
+    world.balls[0].radius = 0.3f;
+    TryWatch watch;
+    for (int frame = 0; frame < TryWatch::kRestFrames; ++frame) EXPECT_EQ(watch.update(world), TryOutcome::Running);
+    EXPECT_EQ(watch.update(world), TryOutcome::Resting);
+    // Set moving again, it runs on; a slow creep below the step counts as rest.
+    world.balls[0].position.x += 0.1f;
+    EXPECT_EQ(watch.update(world), TryOutcome::Running);
+    for (int frame = 0; frame <= TryWatch::kRestFrames; ++frame) {
+        world.balls[0].position.x += TryWatch::kRestDistance * 0.5f;
+        watch.update(world);
+    }
+    EXPECT_EQ(watch.outcome, TryOutcome::Resting);
+
+    // Inside the wall by less than a radius is still inside; beyond, it has left for good.
+    watch.reset();
+    world.balls[0].position = Vector2D(0.0f, -2.2f);
+    EXPECT_EQ(watch.update(world), TryOutcome::Running);
+    world.balls[0].position = Vector2D(0.0f, -2.4f);
+    EXPECT_EQ(watch.update(world), TryOutcome::LeftArea);
+    world.balls[0].position = Vector2D();
+    EXPECT_EQ(watch.update(world), TryOutcome::LeftArea);
+}
+
+namespace {
+
+/// A level in play in a fresh shell, so that the keys' mode changes are
+/// carried out as in the game. Two levels in the list; the first is played.
+class PlayKeysTest : public ::testing::Test {
+protected:
+    ScratchFolder folder;
+    FreshShell shell;
+    PlayMenu& play = shell->play;
+    Game& game = shell->game;
+
+    void SetUp() override
+    {
+        clearKeyPresses();
+        game.configFile = folder.file("config.txt");
+        for (const char* name : {"First", "Second"}) {
+            game.levels.emplace_back();
+            game.levels.back().name = name;
+        }
+        writeText(folder.file("first.txt"), "(0){0}<3>{1}<2>{2}<Hang a rope.>(5){0}<2>{1}<-1.5>{2}<0.3>"
+                                            "(1)[0]{0}<-1>{1}<1>{2}<0.3>{3}<1>{4}<1>");
+        ASSERT_TRUE(shell->playLevelFile(folder.file("first.txt"), "First", 0));
+        mouse.x = 600;
+        mouse.y = 300;
+    }
+    void TearDown() override { clearKeyPresses(); }
+
+    /// One shell frame in which `key` has just been pressed (0 for none).
+    void frame(int key = 0, float dt = 0.0f)
+    {
+        if (key) keysPressed[key] = true;
+        shell->update(dt);
+        clearKeyPresses();
+    }
+};
+
+}  // namespace
+
+TEST_F(PlayKeysTest, SpaceTriesRReturnsHomeReframesAndEscLeaves)
+{
+    frame();
+    EXPECT_TRUE(same(cameraOffset, play.startCamera));
+    EXPECT_TRUE(play.introShown);
+
+    // R while placing and Space during a try do nothing.
+    frame('R');
+    EXPECT_TRUE(play.placing);
+    frame(kVkSpace);
+    EXPECT_FALSE(play.placing);
+    EXPECT_FALSE(play.introShown);  // any key puts the introduction away
+    EXPECT_EQ(play.buttons[kTryOrReturn].label, kReturnLabel);
+    frame(kVkSpace);
+    EXPECT_FALSE(play.placing);
+    frame('R');
+    EXPECT_TRUE(play.placing);
+    EXPECT_TRUE(same(play.world.balls[0].position, Vector2D(-1.0f, 1.0f)));
+
+    cameraOffset = Vector2D(40.0f, 40.0f);
+    frame(kVkHome);
+    EXPECT_TRUE(same(cameraOffset, play.startCamera));
+
+    // This area is narrower than the view: the arrow keys stop before its
+    // far wall would leave the view.
+    keys[kVkRight] = true;
+    for (int i = 0; i < 500; ++i) frame();
+    keys[kVkRight] = false;
+    EXPECT_LE(visibleRightOfPanel(cameraOffset, 800, 600).left, -3.0f);
+
+    frame(kVkEscape);
+    EXPECT_EQ(shell->mode(), Mode::Menu);
+    EXPECT_EQ(game.completedLevels, 0);
+}
+
+TEST_F(PlayKeysTest, TheIntroWaitsForANewPressAndTheOutcomeLineForTheBallToStop)
+{
+    // The press that chose the level is still held: the introduction stays.
+    mouse.leftDown = true;
+    frame();
+    EXPECT_TRUE(play.introShown);
+    mouse.leftDown = false;
+    frame();
+    mouse.leftDown = true;
+    frame();
+    EXPECT_FALSE(play.introShown);
+    mouse.leftDown = false;
+
+    // A try whose ball falls onto the floor and stays: the line says so.
+    frame(kVkSpace);
+    for (int i = 0; i < 3000 && play.tryWatch.outcome == TryOutcome::Running; ++i) frame(0, 1.0f);
+    EXPECT_EQ(play.tryWatch.outcome, TryOutcome::Resting);
+    ASSERT_EQ(play.outcomeTexts.size(), 2u);
+    EXPECT_NE(play.outcomeTexts[1].text.find("press R"), std::string::npos);
+    frame('R');
+    EXPECT_TRUE(play.outcomeTexts[0].hiding);
+    EXPECT_EQ(play.tryWatch.outcome, TryOutcome::Running);
+}
+
+TEST_F(PlayKeysTest, NextLevelCountsThisOneAndStartsTheNext)
+{
+    play.completed = true;
+    play.fade = 1.0f;
+    EXPECT_TRUE(play.hasNextLevel());
+    mouse.x = 500;
+    mouse.y = 455;  // on "Next level"
+    mouse.leftDown = true;
+    frame();
+    mouse.leftDown = false;
+    frame();
+    EXPECT_EQ(game.completedLevels, 1);
+    EXPECT_EQ(shell->mode(), Mode::Play);
+    EXPECT_EQ(play.levelNumber, 1);
+    EXPECT_FALSE(play.completed);
+    EXPECT_EQ(play.descriptionTexts.front().text, "Second:");
+    // The last level has no next one to offer.
+    EXPECT_FALSE(play.hasNextLevel());
+}
+
+TEST_F(EditorTest, EscIsBackAndLeavesNoFieldTakingKeys)
+{
+    std::fill(std::begin(keysPressed), std::end(keysPressed), false);
+    ed->inserts[kInsertSaveName].text = "ab";
+    ed->inserts[kInsertSaveName].focused = true;
+    keysPressed[kVkEscape] = true;
+    ed->editorKeyDown(kVkEscape);  // the window procedure hands every key to the fields
+    worldFrame(Vector2D(), false);
+    clearKeyPresses();
+    EXPECT_EQ(shell->mode(), Mode::Menu);
+    EXPECT_EQ(ed->inserts[kInsertSaveName].text, "ab");
+    EXPECT_FALSE(ed->inserts[kInsertSaveName].focused);
+}
+
+TEST_F(MenuTest, EscPressesTheScreensBackButtonOnlyWhereThereIsOne)
+{
+    readScreens("(0)[0]{1}<title>(1)[0]:0;{0}<300>{1}<300>{2}<200>{3}<20>{4}<Play>{5}<0>{6}<1>"
+                "(0)[1]{1}<levels>(1)[1]:0;{0}<300>{1}<500>{2}<200>{3}<20>{4}<Back>{5}<0>{6}<0>");
+    openScreen(1);
+    keysPressed[kVkEscape] = true;
+    updateAll(0.0f);
+    clearKeyPresses();
+    EXPECT_TRUE(menus[0].active);
+    // On the title, with no Back, Esc does nothing.
+    keysPressed[kVkEscape] = true;
+    updateAll(0.0f);
+    clearKeyPresses();
+    EXPECT_TRUE(menus[0].active);
+    EXPECT_FALSE(shell->quitRequested());
+}
+
+TEST(KeyPresses, APressCountsOnceHoweverLongTheKeyRepeats)
+{
+    resetAppGlobals();
+    clearKeyPresses();
+    windowProc(WindowMessage{MessageKind::KeyDown, kVkSpace, 0});
+    EXPECT_TRUE(keysPressed[kVkSpace]);
+    clearKeyPresses();
+    windowProc(WindowMessage{MessageKind::KeyDown, kVkSpace, 0});  // a repeat
+    EXPECT_FALSE(keysPressed[kVkSpace]);
+    windowProc(WindowMessage{MessageKind::KeyUp, kVkSpace, 0});
+    windowProc(WindowMessage{MessageKind::KeyDown, kVkSpace, 0});
+    EXPECT_TRUE(keysPressed[kVkSpace]);
+    clearKeyPresses();
+    resetAppGlobals();
+}
