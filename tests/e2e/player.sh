@@ -368,10 +368,11 @@ play_level() {
         docks+=("${pair%-*}" "${pair#*-}")
     done
     [ "${#docks[@]}" -gt 0 ] || fail "the solution of $name hangs no rope"
-    bring_into_view "$level" "${docks[@]}"
 
     for rope in $(solution_ropes "$solution"); do
         pair=${rope%@*}
+        # A level wider than the window shows the two ends of each rope in turn.
+        bring_into_view "$level" "${pair%-*}" "${pair#*-}"
         local from to
         from=$(dock_pixel "$level" "${pair%-*}" "$(camera_x)" "$(camera_y)")
         to=$(dock_pixel "$level" "${pair#*-}" "$(camera_x)" "$(camera_y)")
