@@ -82,6 +82,13 @@ int main(int argc, char** argv)
         return 1;
     }
     ok = save(font, out / "label.bmp") && ok;
+    // The same letters at twice the size, for windows that magnify the picture.
+    picgen::Canvas largeFont(512, 1024);
+    if (!picgen::renderFontSheet(fontPath, largeFont, error)) {
+        std::fprintf(stderr, "picgen: %s\n", error.c_str());
+        return 1;
+    }
+    ok = save(largeFont, out / "label2x.bmp") && ok;
     ok = save(picgen::makeBallPicture(), out / "ball.bmp") && ok;
     ok = save(picgen::makePanelPicture(), out / "slidemenu.bmp") && ok;
     for (const picgen::ThemePicture& theme : picgen::makeThemePictures()) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -113,6 +114,50 @@ TEST_F(FontSheet, EmptyCellsAndCellEdgesLeaveTheFrameAlone)
                 ASSERT_EQ(mask(code, x, y), 255) << "code " << code;
                 ASSERT_EQ(glyph(code, x, y), 0) << "code " << code;
             }
+        }
+    }
+}
+
+TEST_F(FontSheet, TheLargeSheetHoldsTheSameLettersAtTwiceTheSize)
+{
+    picgen::Canvas canvas(512, 1024);
+    std::string error;
+    ASSERT_TRUE(picgen::renderFontSheet(PICGEN_FONT, canvas, error)) << error;
+    const RGBImage large = roundTrip(canvas);
+    ASSERT_EQ(large.width, 512);
+    ASSERT_EQ(large.height, 1024);
+    const auto largeGlyph = [&](int code, int x, int y) {
+        return greyAt(large, code % 16 * 32 + x, (16 + code / 16) * 32 + y);
+    };
+    const auto largeMask = [&](int code, int x, int y) { return greyAt(large, code % 16 * 32 + x, code / 16 * 32 + y); };
+    // Drawn over the same cell, each letter covers the same place as in the
+    // everyday sheet: a text switching sheets keeps its shape and baseline.
+    for (int code = 0; code < 256; ++code) {
+        int small[4] = {16, 16, -1, -1}, big[4] = {32, 32, -1, -1};  // left, top, right, bottom
+        for (int y = 0; y < 32; ++y) {
+            for (int x = 0; x < 32; ++x) {
+                if (y < 16 && x < 16 && glyph(code, x, y) > 128) {
+                    small[0] = std::min(small[0], x), small[1] = std::min(small[1], y);
+                    small[2] = std::max(small[2], x), small[3] = std::max(small[3], y);
+                }
+                if (largeGlyph(code, x, y) > 128) {
+                    big[0] = std::min(big[0], x), big[1] = std::min(big[1], y);
+                    big[2] = std::max(big[2], x), big[3] = std::max(big[3], y);
+                }
+                // The outer two rings stay clean for the filter, as in the small sheet.
+                if (x < 2 || y < 2 || x > 29 || y > 29) {
+                    ASSERT_EQ(largeMask(code, x, y), 255) << "code " << code;
+                    ASSERT_EQ(largeGlyph(code, x, y), 0) << "code " << code;
+                }
+            }
+        }
+        ASSERT_EQ(small[2] < 0, big[2] < 0) << "ink in one sheet only, code " << code;
+        if (small[2] < 0) continue;
+        // Compared as pixel edges: a right or bottom pixel ends one further on.
+        // Hinting places a stem up to two small pixels apart at the two sizes.
+        for (int side = 0; side < 4; ++side) {
+            const int past = side >= 2 ? 1 : 0;
+            EXPECT_NEAR((big[side] + past) / 2.0, small[side] + past, 2.0) << "code " << code << " side " << side;
         }
     }
 }

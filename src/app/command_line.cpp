@@ -11,6 +11,8 @@ const std::vector<OptionSpec> kOptions = {
      [](CommandLine& line, const std::string& dir) { line.dataDir = dir; }},
     {"--user-dir", "DIR", "keep progress, saved levels, logs and settings in DIR (also TANGLOOP_USER_DIR)",
      [](CommandLine& line, const std::string& dir) { line.userDir = dir; }},
+    {"--edit", "FILE", "open the level FILE in the editor (a FILE alone is played)",
+     [](CommandLine& line, const std::string& file) { line.editFile = file; }},
     {"--fullscreen", nullptr, "start in full screen, for this run only",
      [](CommandLine& line, const std::string&) { parseDisplayOption("--fullscreen", line.display); }},
     {"--window", nullptr, "start in a window, for this run only",
@@ -77,7 +79,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments)
 
 std::string usageText()
 {
-    std::string text = "Usage: tangloop [OPTION]...\nA 2D physics puzzle game with a level editor.\n\n";
+    std::string text = "Usage: tangloop [OPTION]... [FILE]\nA 2D physics puzzle game with a level editor.\n\n";
     for (const OptionSpec& option : kOptions) {
         std::string left = std::string("  ") + option.name;
         if (option.argument) left += std::string(" ") + option.argument;

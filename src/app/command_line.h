@@ -13,6 +13,7 @@ struct CommandLine {
     std::string dataDir;        ///< --data-dir
     std::string userDir;        ///< --user-dir
     DisplayOptions display;     ///< --fullscreen or --window, for this run
+    std::string editFile;       ///< --edit: a level file to open in the editor
     std::vector<std::string> files;  ///< words that are not options
 };
 

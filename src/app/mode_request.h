@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 /// What a main-menu screen, the play mode or the editor asks of the shell at
 /// the end of its update. The asker changes nothing outside itself; the shell
 /// carries the request out once the update is over. A new kind of request is
@@ -12,17 +14,26 @@ struct ModeRequest {
         EnterEditor,  ///< leave the main menu for the editor
         Leave,        ///< leave the play mode or the editor for the main menu
         Quit,         ///< end the game the orderly way
+        PlayEdited,   ///< play a copy of the editor's level, then come back to the editor
+        PlayFile,     ///< play the level in `file` outside the level list
     };
 
     Kind kind = Kind::None;
     int index = -1;  ///< OpenScreen: screen index; StartLevel: row of the level list
+    std::string file;   ///< PlayFile: the level file, folder included
+    std::string title;  ///< PlayFile: the name shown when the level is finished
 
     static ModeRequest none() { return {}; }
-    static ModeRequest openScreen(int screen) { return {Kind::OpenScreen, screen}; }
-    static ModeRequest startLevel(int row) { return {Kind::StartLevel, row}; }
-    static ModeRequest enterEditor() { return {Kind::EnterEditor}; }
-    static ModeRequest leave() { return {Kind::Leave}; }
-    static ModeRequest quit() { return {Kind::Quit}; }
+    static ModeRequest openScreen(int screen) { return {Kind::OpenScreen, screen, {}, {}}; }
+    static ModeRequest startLevel(int row) { return {Kind::StartLevel, row, {}, {}}; }
+    static ModeRequest enterEditor() { return {Kind::EnterEditor, -1, {}, {}}; }
+    static ModeRequest leave() { return {Kind::Leave, -1, {}, {}}; }
+    static ModeRequest quit() { return {Kind::Quit, -1, {}, {}}; }
+    static ModeRequest playEdited() { return {Kind::PlayEdited, -1, {}, {}}; }
+    static ModeRequest playFile(const std::string& path, const std::string& title)
+    {
+        return {Kind::PlayFile, -1, path, title};
+    }
 
     bool any() const { return kind != Kind::None; }
 };

@@ -52,7 +52,7 @@ WindowMessage EventTable::fromWindowEvent(const SDL_WindowEvent& event, const Wi
         // on a high-density display.
         return message(MessageKind::Size, 0, packWords(word(geometry.drawableWidth), word(geometry.drawableHeight)));
     case SDL_WINDOWEVENT_CLOSE:
-        return message(MessageKind::Close);
+        return message(MessageKind::Close, kClosedByPlayer);
     default:
         return message(MessageKind::Other);
     }

@@ -94,6 +94,9 @@ void installPlatformServices()
     // request even while no SDL subsystem is running (between the windows of
     // a full-screen toggle, for instance).
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // The window's close box arrives on its own, so that the game may ask
+    // before it closes; otherwise SDL adds a quit that cannot be refused.
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     catchTerminationSignals();
     // Under a file-size limit a save that grows too big must fail and say
     // so, not end the game and lose the progress with it.

@@ -36,6 +36,12 @@ void drawableSize(int& width, int& height)
     height = gDrawableHeight;
 }
 
+float pictureScale()
+{
+    if (gPicture.width <= 0) return 1.0f;
+    return static_cast<float>(gPicture.width) / static_cast<float>(kLogicalWidth);
+}
+
 void resizeViewport(int width, int height)
 {
     const PictureRect rect = recordDrawableSize(width, height);

@@ -10,6 +10,10 @@ PictureRect recordDrawableSize(int width, int height);
 /// The drawable size recorded last (0 x 0 before any window).
 void drawableSize(int& width, int& height);
 
+/// How many drawable pixels the picture gives each logical pixel (1 before
+/// any window).
+float pictureScale();
+
 /// Records the drawable size (pixels), points the viewport at the picture's
 /// place in it (scissored there, so a clear leaves the bars alone) and sets
 /// the world's perspective projection for the logical picture (45 degrees

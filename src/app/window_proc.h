@@ -4,9 +4,13 @@
 
 /// The window messages the game handles. The platform layer turns each of its
 /// events into one of these; game code never sees the window system's types.
+/// wParam of a Close message that came from the player closing the window,
+/// not from a signal or the session ending; only such a close may be refused.
+constexpr std::uint32_t kClosedByPlayer = 1;
+
 enum class MessageKind {
     Activate,     ///< wParam: low word active state, high word non-zero when minimised
-    Close,        ///< the window's close request
+    Close,        ///< a request to end: wParam kClosedByPlayer for the window's own close box
     KeyDown,      ///< wParam: virtual-key code
     KeyUp,        ///< wParam: virtual-key code
     Size,         ///< lParam: low word drawable width, high word drawable height, pixels

@@ -55,6 +55,7 @@ SlideMenu::SlideMenu(Game& game) : game_(game)
     addButton("None", {130, 250}, {50, 20}, kPageEdit);
     addButton("Exit point", {10, 190}, {100, 20}, kPageEdit);
     addButton("Line", {100, 100}, {80, 20}, kPageEdit);
+    addButton("Play it (F12)", {10, 500}, {180, 20}, kPageMisc);
 
     addInsert("Theme:", {10, 400});
     addInsert("Filename (save):", {10, 280});
@@ -131,7 +132,13 @@ ModeRequest SlideMenu::update(float dt)
     applySliderEffects();
     const ModeRequest request = runButtonActions();
     updateGesture();
-    return request;
+    finishChange();
+    if (request.any()) return request;
+    if (playWanted) {
+        playWanted = false;
+        return ModeRequest::playEdited();
+    }
+    return ModeRequest::none();
 }
 
 void SlideMenu::updateWidgets()
@@ -152,6 +159,10 @@ void SlideMenu::updateWidgets()
 
 void SlideMenu::applySliderEffects()
 {
+    // A slider's change flag starts out set; only one under the mouse is
+    // being moved by the author.
+    for (const Slide& slide : slides)
+        if (slide.changed && slide.hover) beginChange();
     if (slides[kSlideXSize].takeChange()) {
         world.size.x = 0.1f * slides[kSlideXSize].value;
         updateTextureCoordinates();
@@ -165,10 +176,18 @@ void SlideMenu::applySliderEffects()
 
 ModeRequest SlideMenu::runButtonActions()
 {
+    // Every action but Save, Back and Play it may change the world. Load
+    // opens its change itself, once the author has let go of unsaved work.
+    for (int i = 0; i < static_cast<int>(buttons.size()); ++i)
+        if (buttons[i].clicked && !isToolButton(i) && i != kButtonSave && i != kButtonBack &&
+            i != kButtonPlayIt && i != kButtonLoad)
+            beginChange();
+
     // Fixed order: a frame can carry at most one click, but the order is
     // what decides if it ever carries more.
     if (buttons[kButtonSave].clicked) saveLevel();
-    if (buttons[kButtonLoad].clicked) loadLevel();
+    if (buttons[kButtonLoad].clicked && mayDiscardChanges("Load " + inserts[kInsertLoadName].text + " anyway?"))
+        loadLevel();
     if (buttons[kButtonDock].clicked) setHeld(true);
     if (buttons[kButtonUndock].clicked) setHeld(false);
     if (buttons[kButtonRemove].clicked) removeSelected();
@@ -178,8 +197,10 @@ ModeRequest SlideMenu::runButtonActions()
     if (buttons[kButtonAll].clicked) selectAll(true);
     if (buttons[kButtonNone].clicked) selectAll(false);
     if (buttons[kButtonApplyTheme].clicked) applyThemeFromField();
+    if (buttons[kButtonPlayIt].clicked) playWanted = true;
     // The menu takes over from the next frame; this frame's gesture step
     // still runs.
-    if (buttons[kButtonBack].clicked) return ModeRequest::leave();
+    if (buttons[kButtonBack].clicked && mayDiscardChanges("Leave the editor anyway?"))
+        return ModeRequest::leave();
     return ModeRequest::none();
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/mode_request.h"
+#include "editor/edit_history.h"
 #include "physics/simulation.h"
 #include "physics/vector2d.h"
 #include "ui/button.h"
@@ -38,7 +39,8 @@ enum EditorButton : int {
     kButtonNone = 18,
     kButtonExitPoint = 19,
     kButtonLine = 20,
-    kEditorButtonCount = 21,
+    kButtonPlayIt = 21,
+    kEditorButtonCount = 22,
 };
 
 /// The editor's text fields by index, all on page Misc.
@@ -100,6 +102,7 @@ public:
     std::vector<Slide> slides;
     /// The editor's tab strip, holder 0 of its widgets.
     std::vector<PageHolder> pageHolders;
+    bool playWanted = false;      ///< F12 or "Play it": play the edited level next
 
     /// Builds the widgets and the tab strip. Themes are looked up, and made
     /// current, in `game`.
@@ -146,7 +149,36 @@ public:
 
     void saveLevel();
     void loadLevel();
+    /// Opens the level file at path (used as given) as the level being
+    /// edited, as saved: nothing to undo, no unsaved changes, and its name in
+    /// the Save field. Returns false, changing nothing, when it cannot be read.
+    bool openFile(const std::string& path);
     void applyThemeFromField();
+    /// True when nothing unsaved would be lost, or the author answers Yes to
+    /// question (asked after a line saying that changes are not saved).
+    bool mayDiscardChanges(const std::string& question) const;
+
+    // Undo and redo (Ctrl+Z; Ctrl+Y or Ctrl+Shift+Z). Each tool gesture,
+    // slider drag and action button that changes the world is one step.
+
+    /// Carries out a key that is a command in the editor: Ctrl+Z, Ctrl+Y,
+    /// Ctrl+Shift+Z, and F12 (play the level). Returns whether it was one (any
+    /// key with Ctrl held is). The shell calls it while the editor is shown.
+    bool commandKey(int code);
+    /// Goes back one step; does nothing while the mouse button is held.
+    void undo();
+    /// Goes forward one undone step; does nothing while the button is held.
+    void redo();
+    /// The world, its theme or its sizes differ from the last save or load.
+    bool hasUnsavedChanges() const;
+
+    /// The editor's whole state as bytes, as undo keeps it: the world bit for
+    /// bit, the theme name a save writes, the theme shown and the sliders.
+    std::string captureState() const;
+    /// Puts back a state captureState made.
+    void restoreState(const std::string& state);
+
+    EditHistory history;
 
 private:
     Game& game_;
@@ -164,4 +196,20 @@ private:
     void endGesture();
     void placeVertexCornerAtEnd();
     void markInRectangle(bool value);
+
+    void beginChange();
+    void finishChange();
+
+    bool isWorldFile(const std::string& path) const;
+
+    std::string worldFile;       ///< the file last loaded or saved; empty for none
+    std::string changeBefore;    ///< the state before the change being made
+    bool changeOpen = false;     ///< a change has begun and not yet been kept
+    bool loadedInChange = false; ///< the open change loaded a file
+    unsigned savedState = 0;     ///< history state last saved or loaded
 };
+
+/// The files Load tries for a typed name, in order: the name + ".txt" in the
+/// player's folder, in the working folder, and, for a bare name, in the
+/// shipped levels folder.
+std::vector<std::string> levelLoadPaths(const std::string& name);

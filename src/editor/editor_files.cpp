@@ -1,46 +1,120 @@
 // The Misc page: saving, loading and theming by the names typed into the
 // editor's text fields, and the typing itself.
+#include <filesystem>
+#include <system_error>
+
 #include "app/game_paths.h"
 #include "app/input.h"
+#include "app/message_box.h"
 #include "editor/editor.h"
 #include "level/game.h"
 #include "level/level.h"
 #include "level/build_simulation.h"
+#include "level/atomic_file.h"
+#include "level/text_file.h"
 #include "level/level_writer.h"
+
+namespace {
+
+bool askYesNo(const std::string& question)
+{
+    return showMessage(question, "Tangloop", MessageIcon::Exclamation, MessageButtons::YesNo) ==
+           MessageAnswer::Yes;
+}
+
+}  // namespace
+
+std::vector<std::string> levelLoadPaths(const std::string& name)
+{
+    // Where the editor saves first, then the working folder, then the
+    // shipped levels, so that a level of the game opens by its name.
+    std::vector<std::string> paths{joinPath(gamePaths().userDir, name + ".txt")};
+    if (paths.front() != name + ".txt") paths.push_back(name + ".txt");
+    if (name.find('/') == std::string::npos)
+        paths.push_back(joinPath(gamePaths().dataDir, "levels/" + name + ".txt"));
+    return paths;
+}
 
 void SlideMenu::saveLevel()
 {
-    // The writer picks the name actually used ("output.txt", ".TXT" added)
-    // and replaces the old file only once the new one is complete, so a
-    // failed save leaves the previous file as it was.
+    // The writer picks the name actually used ("output.txt", ".TXT" added,
+    // an existing file's own spelling) and replaces the old file only once
+    // the new one is complete, so a failed save leaves it as it was.
     // Saves go to the player's folder, never into installed data.
     const std::string& folder = gamePaths().userDir;
-    LevelSaveResult result;
-    if (folder.empty())
-        result.fileName = levelSaveName(inserts[kInsertSaveName].text);
-    else
-        result = saveLevelFile(world, themeName, inserts[kInsertSaveName].text, folder);
-    if (result.written)
+    const std::string& typed = inserts[kInsertSaveName].text;
+    if (folder.empty()) {
+        saveStatus = "Unable to save " + levelSaveName(typed);
+        return;
+    }
+    const std::optional<std::string> existing = findFileIgnoringCase(joinPath(folder, levelSaveName(typed)));
+    if (existing && !isWorldFile(*existing) &&
+        !askYesNo(levelSaveName(typed) + " already exists and is not the level being edited.\n"
+                                         "Save over it?")) {
+        saveStatus = "Not saved";
+        return;
+    }
+    const LevelSaveResult result = saveLevelFile(world, themeName, typed, folder);
+    if (result.written) {
         saveStatus = "Saved: " + result.fileName;
-    else
+        worldFile = joinPath(folder, result.fileName);
+        if (!changeOpen) savedState = history.currentState();
+    } else {
         saveStatus = "Unable to save " + result.fileName;
+    }
 }
 
 void SlideMenu::loadLevel()
 {
     // Read into a scratch level so that a file that cannot be opened leaves
     // the edited world untouched.
+    beginChange();
     const std::string& name = inserts[kInsertLoadName].text;
-    Level level;
-    level.name = name;
-    if (!level.load(findGameFile(name + ".txt"))) {
-        loadStatus = "Unable to load";
+    for (const std::string& path : levelLoadPaths(name)) {
+        Level level;
+        level.name = name;
+        if (!level.load(path)) continue;
+        buildSimulation(level, world);
+        applyLevelTheme(game_, level);
+        selectAll(false);
+        loadedInChange = true;
+        worldFile = findFileIgnoringCase(path).value_or(path);
+        loadStatus = "Level loaded";
         return;
     }
+    loadStatus = "Unable to load";
+}
+
+bool SlideMenu::openFile(const std::string& path)
+{
+    Level level;
+    if (!level.load(path)) return false;
     buildSimulation(level, world);
     applyLevelTheme(game_, level);
     selectAll(false);
+    history.clear();
+    changeOpen = false;
+    savedState = history.currentState();
+    worldFile = findFileIgnoringCase(path).value_or(path);
+    std::string name = std::filesystem::path(path).filename().string();
+    if (name.size() > 4 && (name.ends_with(".TXT") || name.ends_with(".txt")))
+        name.resize(name.size() - 4);
+    inserts[kInsertSaveName].text = name;
     loadStatus = "Level loaded";
+    return true;
+}
+
+bool SlideMenu::isWorldFile(const std::string& path) const
+{
+    // The loaded name may differ in letter case from the file on disk.
+    std::error_code error;
+    return !worldFile.empty() && std::filesystem::equivalent(path, worldFile, error);
+}
+
+bool SlideMenu::mayDiscardChanges(const std::string& question) const
+{
+    return !hasUnsavedChanges() ||
+           askYesNo("The level has changes that are not saved.\n" + question);
 }
 
 void SlideMenu::applyThemeFromField()
@@ -54,6 +128,8 @@ void SlideMenu::editorKeyDown(int code)
 {
     // Enter and the arrows belong to the camera, not to the fields.
     if (code == kVkReturn || (code >= kVkLeft && code <= kVkDown)) return;
+    // With Ctrl held a key is a command, never text; F12 is a command too.
+    if (keys[kVkControl] || code == kVkF12) return;
 
     std::string* statuses[kEditorInsertCount] = {&themeStatus, &saveStatus, &loadStatus};
     for (int i = 0; i < static_cast<int>(inserts.size()); ++i) {

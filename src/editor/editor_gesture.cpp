@@ -35,6 +35,7 @@ void SlideMenu::updateGesture()
 
 void SlideMenu::beginGesture()
 {
+    beginChange();
     // Creating tools start from a clean selection so that what they make is
     // the only thing marked; Select, Unselect and Move work on the selection.
     if (toolKind(tool) == ToolKind::Creating) selectAll(false);

@@ -7,7 +7,11 @@
 #include "app/game_window.h"
 #include "app/globals.h"
 #include "app/platform.h"
+#include "game/level_arguments.h"
 #include "game/main_loop.h"
+#include "game/shell.h"
+
+#include <memory>
 
 int main(int argc, char** argv)
 {
@@ -22,9 +26,15 @@ int main(int argc, char** argv)
         return 2;
     case CommandLine::Action::Run: break;
     }
-    if (!line.files.empty()) {
-        std::cerr << "tangloop: unexpected argument " << line.files.front() << "\n" << usageText();
+    const LevelArguments level = levelArguments(line);
+    if (!level.error.empty()) {
+        std::cerr << "tangloop: " << level.error << "\n" << usageText();
         return 2;
+    }
+    // A level file named on the command line is checked before any window.
+    if (const std::string problem = levelArgumentsProblem(level); !problem.empty()) {
+        std::cerr << problem << "\n";
+        return 1;
     }
 
     installPlatformServices();
@@ -50,7 +60,10 @@ int main(int argc, char** argv)
     window.destroyWindow = destroyGameWindow;
     window.peekMessage = peekWindowMessage;
     window.swapBuffers = swapGameBuffers;
-    const int exitCode = runGame(window);
+    // The shell holds whole worlds and widget lists; keep it off the stack.
+    auto shell = std::make_unique<Shell>();
+    applyLevelArguments(level, *shell);
+    const int exitCode = runGame(*shell, window);
 
     // Written only when something changed, so a player who never resizes
     // gets no new file.

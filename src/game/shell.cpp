@@ -2,11 +2,14 @@
 
 #include <GL/gl.h>
 
+#include <filesystem>
+
 #include "app/game_paths.h"
 #include "app/globals.h"
 #include "app/input.h"
 #include "app/texture.h"
 #include "app/viewport.h"
+#include "level/level_writer.h"
 #include "level/list_file.h"
 #include "level/progress.h"
 #include "play/start_level.h"
@@ -42,6 +45,11 @@ void Shell::start()
     menu.open(0, game);  // nothing without screens
     scanLevels(game, stateFilePath(kLevelsLog));
     readProgress(game);
+    if (startFile.empty()) return;
+    if (startInEditor)
+        editLevelFile(startFile);
+    else
+        playLevelFile(startFile, levelTitleOf(startFile), -1);
 }
 
 void Shell::loadTextures()
@@ -52,6 +60,7 @@ void Shell::loadTextures()
     // At the very first window there are no screens yet.
     menu.loadPictures();
     setFontTexture(loadTexture("label.bmp"));
+    setLargeFontTexture(loadTexture("label2x.bmp"));
     // The themes' pictures too: after a full-screen toggle their old names
     // would show nothing, or some other picture of the new context.
     reloadThemePictures(game, [](const std::string& path) { return static_cast<unsigned int>(loadTexture(path)); });
@@ -77,6 +86,7 @@ void Shell::update(float dt)
 void Shell::draw()
 {
     clearPictureBars();
+    chooseFontForScale(pictureScale());
     // The clear colour set below takes effect at the next frame's clear.
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     if (mode_ == Mode::Menu) {
@@ -95,11 +105,21 @@ void Shell::handleMessage(const WindowMessage& message)
 {
     switch (message.kind) {
     case MessageKind::KeyDown:
-        if (message.wParam < 256) editor.editorKeyDown(static_cast<int>(message.wParam));
+        if (message.wParam >= 256) break;
+        if (mode_ == Mode::Editor && editor.commandKey(static_cast<int>(message.wParam))) break;
+        editor.editorKeyDown(static_cast<int>(message.wParam));
         break;
     case MessageKind::Activate:
         // The overlay projection must not stay pushed across a switch away.
         if (highWord(message.wParam) == 0) endOverlay();
+        break;
+    case MessageKind::Close:
+        // The window procedure has posted the quit already; a player who
+        // answers No to losing the editor's work takes it back.
+        if (message.wParam == kClosedByPlayer && !editor.mayDiscardChanges("Close the game anyway?")) {
+            WindowMessage dropped;
+            takeQuitMessage(dropped);
+        }
         break;
     case MessageKind::Quit:
         quit_ = true;
@@ -125,7 +145,22 @@ void Shell::carryOut(const ModeRequest& request)
         mode_ = Mode::Editor;
         break;
     case ModeRequest::Kind::Leave:
+        if (mode_ == Mode::Play && afterPlay_ == Mode::Editor) {
+            // The test may have shown another theme (a level naming none
+            // is played on the first); the editor shows what it showed.
+            cameraOffset = editorCamera_;
+            if (game.currentThemeName != editorTheme_) applyTheme(game, editorTheme_);
+            mode_ = Mode::Editor;
+            afterPlay_ = Mode::Menu;
+            break;
+        }
         mode_ = Mode::Menu;
+        break;
+    case ModeRequest::Kind::PlayEdited:
+        playEditedLevel();
+        break;
+    case ModeRequest::Kind::PlayFile:
+        playLevelFile(request.file, request.title, -1);
         break;
     case ModeRequest::Kind::Quit:
         quit_ = true;
@@ -146,6 +181,33 @@ bool Shell::playLevelFile(const std::string& file, const std::string& title, int
 {
     const bool loaded = startLevelFile(play, file, title, row);
     mode_ = Mode::Play;
+    afterPlay_ = Mode::Menu;
+    return loaded;
+}
+
+void Shell::playEditedLevel()
+{
+    // The play mode gets its own world from the saved text, so nothing the
+    // test does (ropes, a try) reaches the editor's world. Row -1: finishing
+    // it counts for nothing.
+    editorCamera_ = cameraOffset;
+    editorTheme_ = game.currentThemeName;
+    startLevelText(play, formatLevel(editor.world, editor.themeName), "Your level", -1);
+    mode_ = Mode::Play;
+    afterPlay_ = Mode::Editor;
+}
+
+std::string levelTitleOf(const std::string& file)
+{
+    std::string name = std::filesystem::path(file).filename().string();
+    if (name.size() > 4 && (name.ends_with(".TXT") || name.ends_with(".txt"))) name.resize(name.size() - 4);
+    return name;
+}
+
+bool Shell::editLevelFile(const std::string& file)
+{
+    const bool loaded = editor.openFile(file);
+    carryOut(ModeRequest::enterEditor());
     return loaded;
 }
 

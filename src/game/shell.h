@@ -70,12 +70,32 @@ public:
     /// The pictures worlds are drawn with now.
     WorldTextures worldTextures() const { return {game.currentTexture, ballTexture}; }
 
+    /// A level file to open at the end of start(): played (leaving it goes to
+    /// the main menu) or, with startInEditor, opened in the editor.
+    std::string startFile;
+    bool startInEditor = false;
+
+    /// Plays a copy of the editor's level as a player would have it, read
+    /// back from the text a save would write; leaving the play mode comes
+    /// back to the editor, whose world and view are left exactly as they were.
+    void playEditedLevel();
+
+    /// Opens the level in `file` in the editor, as a Load of it would, and
+    /// shows the editor. Returns whether the file could be read.
+    bool editLevelFile(const std::string& file);
+
 private:
     Mode mode_ = Mode::Menu;
+    Mode afterPlay_ = Mode::Menu;  ///< where leaving the play mode goes
+    Vector2D editorCamera_;        ///< the editor's view while its level is played
+    std::string editorTheme_;      ///< the theme the editor showed before that
     bool quit_ = false;
 
     void startListedLevel(int row);
 };
+
+/// The name a level file is shown by: its file name without ".TXT" or ".txt".
+std::string levelTitleOf(const std::string& file);
 
 /// Arrow keys move the camera by 0.1 world units per call, not scaled by the
 /// frame time; opposite keys cancel. Once per frame outside the menu.

@@ -9,18 +9,50 @@
 #include "ui/overlay.h"
 #include "ui/widget_input.h"
 
+namespace {
+
+std::vector<std::string> rowNames(const LevelList& list, const Game& game)
+{
+    std::vector<std::string> names;
+    if (list.authorLevels) {
+        for (const AuthorLevel& level : list.authored)
+            names.push_back(level.readable ? level.name : level.name + " (unreadable)");
+    } else {
+        for (const Level& level : game.levels) names.push_back(level.name);
+    }
+    return names;
+}
+
+}  // namespace
+
+void LevelList::rescan(const std::string& folder)
+{
+    authored = scanAuthorLevels(folder);
+    items.clear();
+    built = false;
+}
+
+bool LevelList::rowOpen(int row, const Game& game) const
+{
+    if (!authorLevels) return row <= game.completedLevels;
+    return row < static_cast<int>(authored.size()) && authored[static_cast<std::size_t>(row)].readable;
+}
+
 void LevelList::build(const Game& game)
 {
-    for (std::size_t i = 0; i < game.levels.size(); ++i) {
+    const std::vector<std::string> names = rowNames(*this, game);
+    for (std::size_t i = 0; i < names.size(); ++i) {
         items.emplace_back();
         BText& item = items.back();
-        item.text = game.levels[i].name;
+        item.text = names[i];
         item.alignment = 1;
         item.maxSize = 11.0f;
         item.hide();
+        // The author's list is rebuilt as its screen opens: its rows type in at once.
+        if (authorLevels && shown) item.show();
     }
     built = true;
-    scrollToRow(game.completedLevels);
+    scrollToRow(nextRow(game));
     shownCompleted_ = game.completedLevels;
     // The rows type themselves in from the top of the view down.
     for (std::size_t i = 0; i < items.size(); ++i)
@@ -48,7 +80,7 @@ void LevelList::update(const Game& game)
     // On opening, and back from a finished level, the list shows the next
     // level to play.
     if (shownCompleted_ != game.completedLevels) {
-        scrollToRow(game.completedLevels);
+        scrollToRow(nextRow(game));
         shownCompleted_ = game.completedLevels;
     }
     const float x = static_cast<float>(mouse.x);
@@ -61,7 +93,7 @@ void LevelList::update(const Game& game)
         const int slot = row - firstRow;
         const float top = static_cast<float>(static_cast<int>(static_cast<float>(slot * rowHeight) + position.y +
                                                               static_cast<float>(rowHeight)));
-        if (top <= y && y <= top + static_cast<float>(rowHeight) && row <= game.completedLevels) {
+        if (top <= y && y <= top + static_cast<float>(rowHeight) && rowOpen(row, game)) {
             hoverIndex = row;
             if (mouse.leftDown) selectedIndex = row;
         }
@@ -198,14 +230,16 @@ void LevelList::draw(const Game& game) const
         if (shown) drawRowLook(row);
         items[static_cast<std::size_t>(row)].draw();
         if (!shown) continue;
-        if (markOf(row, game.completedLevels) == Mark::Cross) drawLockedShade(row);
+        // The author's own levels are all open and count for nothing.
+        const Mark mark = authorLevels ? Mark::None : markOf(row, game.completedLevels);
+        if (mark == Mark::Cross) drawLockedShade(row);
         beginOverlay();
         placeAt(position.x + size.x - 10.0f, static_cast<float>(rowHeight) * (static_cast<float>(slot) + 1.5f) + position.y);
         // The item texts leave the font texture on; the marks are plain lines.
         glDisable(GL_TEXTURE_2D);
         glColor3f(1.0f, 1.0f, 1.0f);
-        if (markOf(row, game.completedLevels) == Mark::Tick) drawTick();
-        if (markOf(row, game.completedLevels) == Mark::Cross) drawCross();
+        if (mark == Mark::Tick) drawTick();
+        if (mark == Mark::Cross) drawCross();
         if (row == hoverIndex) {
             placeAt(position.x, position.y);
             glLineWidth(1.0f);

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
+#include "level/author_levels.h"
 #include "physics/vector2d.h"
 #include "ui/btext.h"
 
@@ -22,6 +24,15 @@ struct LevelList {
     bool built = false;         ///< items made from the level names
     bool shown = true;          ///< open: outline, marks and hit tests active
     int firstRow = 0;           ///< row shown at the top of the rectangle
+    /// The list shows the levels the author saved (`authored`) instead of
+    /// the game's: every readable row is open, none carries a mark, and
+    /// playing one counts for nothing.
+    bool authorLevels = false;
+    std::vector<AuthorLevel> authored;
+
+    /// Reads the author's levels afresh from folder and rebuilds the rows at
+    /// the next update. Only for a list of the author's levels.
+    void rescan(const std::string& folder);
 
     /// Once per frame while the owning screen has a list: builds the items
     /// on the first call, steps their reveal, and while shown finds the row
@@ -59,6 +70,10 @@ struct LevelList {
 private:
     void build(const Game& game);
     void placeItems();
+    bool rowOpen(int row, const Game& game) const;
+    /// The row to bring into view: the next level to play, or the top of
+    /// the author's own list.
+    int nextRow(const Game& game) const { return authorLevels ? 0 : game.completedLevels; }
     void drawRowLook(int row) const;
     void drawLockedShade(int row) const;
     void scrollByInput();

@@ -1,5 +1,6 @@
 #include "menu/main_menu.h"
 
+#include "app/game_paths.h"
 #include "level/game.h"
 #include "menu/menu_setup.h"
 
@@ -28,6 +29,8 @@ void MainMenu::open(int index, Game& game)
     screen.texts.clear();
     for (const BTextShadow& shadow : screen.textTemplates)
         appendBText(screen.texts, shadow);
+    // The author may have saved levels since the list was last shown.
+    if (screen.levelList.authorLevels) screen.levelList.rescan(gamePaths().userDir);
     screen.levelList.show();
 }
 

@@ -40,8 +40,11 @@ ModeRequest Menu::update(float dt, const Game& game)
     // The list resets its selection at every update while open, so coming
     // back from play with the list open does not start the level again.
     const int selected = levelList.selectedIndex;
-    if (selected >= 0 && selected < static_cast<int>(levelList.items.size()))
-        return ModeRequest::startLevel(selected);
+    if (selected >= 0 && selected < static_cast<int>(levelList.items.size())) {
+        if (!levelList.authorLevels) return ModeRequest::startLevel(selected);
+        const AuthorLevel& level = levelList.authored[static_cast<std::size_t>(selected)];
+        return ModeRequest::playFile(level.path, level.name);
+    }
 
     if (!active) {
         close();

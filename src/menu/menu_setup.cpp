@@ -102,6 +102,7 @@ void storeLevelListField(LevelList& list, int field, float number)
     case 1: list.position.y = number; break;
     case 2: list.size.x = number; break;
     case 3: list.size.y = number; break;
+    case 4: list.authorLevels = isFlagSet(number); break;
     default: break;
     }
 }

@@ -20,10 +20,14 @@ constexpr float kIntroShadeIn = 0.05f;
 constexpr float kIntroShadeOut = 0.02f;
 /// How dark the band behind the introduction gets, as a share of the scene.
 constexpr float kIntroDarkening = 0.55f;
-/// The band reaches this far below the introduction's last line; the whole
-/// introduction moves down this far when it would cover the ball.
+/// The band behind the introduction: how far it reaches above the first
+/// line and below the last, and its room left and right of the scene.
+constexpr float kIntroBandAbove = 25.0f;
 constexpr float kIntroBandBelow = 18.0f;
-constexpr float kIntroLowShift = 290.0f;
+constexpr float kIntroBandLeft = kPlayPanelWidth + 20.0f;
+constexpr float kIntroBandRight = 20.0f;
+/// Steps in which the introduction moves down, off what it would hide.
+constexpr float kIntroShiftStep = 10.0f;
 const Vector2D kCompleteTitlePosition{500.0f, 75.0f};
 constexpr float kOutcomeX = 500.0f;
 constexpr float kOutcomeTop = 548.0f;
@@ -55,16 +59,39 @@ bool PlayMenu::hasNextLevel() const
     return levelNumber >= 0 && levelNumber + 1 < static_cast<int>(game_.levels.size());
 }
 
-bool PlayMenu::introCoversBall() const
+float PlayMenu::introShift() const
 {
-    // The introduction stands where the completion texts do, near the top;
-    // when the start view shows the ball up there, it moves down.
-    if (world.balls.empty()) return false;
-    const float pixelsPerUnit = static_cast<float>(windowWidth) / (2.0f * 160.0f / 29.0f);
-    const float ballY = static_cast<float>(windowHeight) * 0.5f + (startCamera.y - world.balls[0].position.y) * pixelsPerUnit;
-    const float ballTop = ballY - world.balls[0].radius * pixelsPerUnit;
-    const float introBottom = introTexts.empty() ? 0.0f : introTexts.back().position.y + kIntroBandBelow;
-    return ballTop < introBottom;
+    // The introduction stands where the completion texts do, near the top,
+    // unless something the player needs to see is under it there: then it
+    // goes where it hides the least: the player's ball above all, then the
+    // exit and the other balls, then dock points; nearer the top when that is as good.
+    if (introTexts.empty()) return 0.0f;
+    const float pixelsPerUnit = 800.0f / (2.0f * 160.0f / 29.0f);
+    auto onScreen = [&](const Vector2D& at) {
+        return Vector2D(400.0f + (at.x - startCamera.x) * pixelsPerUnit, 300.0f - (at.y - startCamera.y) * pixelsPerUnit);
+    };
+    const float top = introTexts.front().position.y - kIntroBandAbove;
+    const float bottom = introTexts.back().position.y + kIntroBandBelow;
+    float best = 0.0f;
+    int bestCost = -1;
+    for (float shift = 0.0f; bottom + shift <= 600.0f; shift += kIntroShiftStep) {
+        auto covered = [&](const Vector2D& at, float radius) {
+            const Vector2D p = onScreen(at);
+            const float r = radius * pixelsPerUnit;
+            return p.x + r > kIntroBandLeft && p.x - r < 800.0f - kIntroBandRight && p.y + r > top + shift &&
+                   p.y - r < bottom + shift;
+        };
+        int cost = 0;
+        for (std::size_t i = 0; i < world.balls.size(); ++i)
+            if (covered(world.balls[i].position, world.balls[i].radius)) cost += i == 0 ? 1000 : 10;
+        if (covered(world.exitPosition, world.exitRadius)) cost += 10;
+        for (const DockPoint& dock : world.dockPoints) cost += covered(dock.position, 0.1f) ? 1 : 0;
+        if (bestCost < 0 || cost < bestCost) {
+            best = shift;
+            bestCost = cost;
+        }
+    }
+    return best;
 }
 
 void PlayMenu::prepareGuide()
@@ -72,9 +99,8 @@ void PlayMenu::prepareGuide()
     startCamera = startView(world, windowWidth, windowHeight);
     viewPending = true;
     introTexts = descriptionTexts;
-    if (introCoversBall()) {
-        for (BText& text : introTexts) text.position.y += kIntroLowShift;
-    }
+    const float shift = introShift();
+    for (BText& text : introTexts) text.position.y += shift;
     introShown = !introTexts.empty();
     introArmed = false;
     introShade = 0.0f;
@@ -164,8 +190,8 @@ void PlayMenu::drawGuide() const
     beginOverlay();
     if (introShade > 0.0f && !introTexts.empty()) {
         const float bottom = introTexts.back().position.y + kIntroBandBelow;
-        const float top = introTexts.front().position.y - 25.0f;
-        drawShadeRect(kPlayPanelWidth + 20.0f, top, 800.0f - kPlayPanelWidth - 40.0f, bottom - top,
+        const float top = introTexts.front().position.y - kIntroBandAbove;
+        drawShadeRect(kIntroBandLeft, top, 800.0f - kIntroBandLeft - kIntroBandRight, bottom - top,
                       1.0f - kIntroDarkening * introShade);
     }
     for (const BText& text : introTexts) text.draw();

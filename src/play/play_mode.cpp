@@ -138,6 +138,10 @@ void PlayMenu::startTry()
     savedBallPosition = world.balls[0].position;
     world.balls[0].held = false;
     buttons[kTryOrReturn].label = kReturnLabel;
+    // No rope can start or end during a try: no dock point stays lit.
+    for (DockPoint& dock : world.dockPoints) dock.selected = false;
+    hoverDock = -1;
+    dragging = false;
 }
 
 void PlayMenu::endTry()

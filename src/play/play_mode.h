@@ -117,7 +117,8 @@ private:
     Game& game_;
 
     void prepareGuide();
-    bool introCoversBall() const;
+    /// How far down the introduction goes from its place near the top.
+    float introShift() const;
     void applyStartView();
     void updateIntro();
     void applyKeys();

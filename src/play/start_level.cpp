@@ -3,6 +3,7 @@
 #include "app/game_paths.h"
 #include "level/build_simulation.h"
 #include "level/game.h"
+#include "level/level_reader.h"
 #include "play/description_layout.h"
 
 namespace {
@@ -50,6 +51,17 @@ bool startLevelFile(PlayMenu& menu, const std::string& fileName, const std::stri
     layoutLevelTexts(menu.descriptionTexts, title, level.description);
     menu.prepareLevel();
     return loaded;
+}
+
+void startLevelText(PlayMenu& menu, std::string_view text, const std::string& title, int index)
+{
+    menu.level = Level(title);
+    parseLevel(text, menu.level);
+    menu.levelNumber = index;
+    buildSimulation(menu.level, menu.world);
+    applyLevelTheme(menu.game(), menu.level);
+    layoutLevelTexts(menu.descriptionTexts, title, menu.level.description);
+    menu.prepareLevel();
 }
 
 void startLevel(PlayMenu& menu, const std::string& name, int index)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "play/play_mode.h"
@@ -18,6 +19,12 @@ void startLevel(PlayMenu& menu, const std::string& name, int index);
 /// mode's game, and lays out the title and description. The camera is the
 /// caller's. Returns whether the file could be read.
 bool startLevelFile(PlayMenu& menu, const std::string& fileName, const std::string& title, int index);
+
+/// Starts a level given as the text of a level file (as the editor writes
+/// it) in `menu`, titled `title`, as row `index` (-1: outside the list, so
+/// finishing it counts for nothing). The level is made afresh from the text
+/// alone: nothing of the last level played stays.
+void startLevelText(PlayMenu& menu, std::string_view text, const std::string& title, int index);
 
 /// Fills `texts` with the title "<name>:" and the description cut into lines
 /// of at most 27 characters, each typing itself in a little after the last.

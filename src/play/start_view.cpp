@@ -1,6 +1,7 @@
 #include "play/start_view.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -67,11 +68,28 @@ float frameAxis(const Simulation& world, bool alongX, float below, float above, 
         cameraRange(points, alongX, below, above, low, high);
         if (low <= high) return fitInto(towardsExit, low, high);
     }
-    cameraRange(essentialPoints(world, 0.0f), alongX, below, above, low, high);
+    std::vector<Framed> points = essentialPoints(world, 0.0f);
+    cameraRange(points, alongX, below, above, low, high);
     if (low <= high) return fitInto(towardsExit, low, high);
-    // Too far apart to be seen together: their middle.
-    cameraRange(essentialPoints(world, 0.0f), alongX, below, above, low, high);
-    return (low + high) * 0.5f;
+    if (world.balls.empty()) return (low + high) * 0.5f;  // too far apart: their middle
+    // Too far apart to be seen together: ball 0 and the dock points nearest
+    // to it, as many as fit, seen as far towards the exit as they allow. A
+    // dock point just behind the ball is one the player needs first.
+    const auto along = [alongX](const Framed& point) { return alongX ? point.position.x : point.position.y; };
+    const float ballAt = along(points.front());
+    points = essentialPoints(world, kStartViewPad);
+    std::stable_sort(points.begin() + 1, points.end(), [&](const Framed& a, const Framed& b) {
+        return std::abs(along(a) - ballAt) < std::abs(along(b) - ballAt);
+    });
+    std::vector<Framed> seen{points.front()};
+    for (std::size_t i = 1; i < points.size(); ++i) {
+        seen.push_back(points[i]);
+        float tryLow, tryHigh;
+        cameraRange(seen, alongX, below, above, tryLow, tryHigh);
+        if (tryLow > tryHigh) seen.pop_back();
+    }
+    cameraRange(seen, alongX, below, above, low, high);
+    return fitInto(towardsExit, low, high);
 }
 
 }  // namespace

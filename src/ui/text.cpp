@@ -5,6 +5,10 @@
 namespace {
 
 std::uint32_t gFontTexture = 0;
+std::uint32_t gNormalFont = 0;
+std::uint32_t gLargeFont = 0;
+// Halfway between the two pictures' sizes, as one sees them (sqrt 2).
+constexpr float kLargeFontFromScale = 1.4f;
 GlyphCoord glyphCoords[kGlyphCellCount];
 
 constexpr int kCellsPerRow = 16;
@@ -72,6 +76,18 @@ void drawBothPasses(const std::string& text, float size)
 void setFontTexture(std::uint32_t texture)
 {
     gFontTexture = texture;
+    gNormalFont = texture;
+    gLargeFont = 0;
+}
+
+void setLargeFontTexture(std::uint32_t texture)
+{
+    gLargeFont = texture;
+}
+
+void chooseFontForScale(float scale)
+{
+    gFontTexture = (scale >= kLargeFontFromScale && gLargeFont != 0) ? gLargeFont : gNormalFont;
 }
 
 std::uint32_t fontTexture()

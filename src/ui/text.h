@@ -13,9 +13,19 @@
 constexpr int kFontCellSize = 16;
 
 /// The texture text is drawn with: the shell loads "label.bmp" with every new
-/// window and sets it here; 0 (no texture) until then.
+/// window and sets it here; 0 (no texture) until then. Setting it forgets any
+/// large font picture.
 void setFontTexture(std::uint32_t texture);
 std::uint32_t fontTexture();
+
+/// The same letters drawn at twice the size ("label2x.bmp", same layout), for
+/// a picture shown magnified; 0 for none.
+void setLargeFontTexture(std::uint32_t texture);
+
+/// Draws text from then on with the font picture closer to how much the
+/// picture is magnified on screen: the large one from 1.4 times (when there
+/// is one), so text stays crisp in a big window or full screen.
+void chooseFontForScale(float scale);
 
 /// Texture coordinates (u, v) of the top-left corner of a cell of the picture.
 struct GlyphCoord {

@@ -36,6 +36,9 @@ question_asked() { [ "$(dialog_count)" -ge 1 ]; }
 GAME_FOLDER_COPY=$(copy_game_folder "$2")
 REFUSE=$(realpath "$(dirname "$1")/librefuse_fullscreen.so") || fail "no librefuse_fullscreen.so beside $1"
 export LD_PRELOAD="$REFUSE${LD_PRELOAD:+:$LD_PRELOAD}"
+# A sanitizer build wants its runtime loaded first; the stand-in only wraps
+# SDL, so let it go ahead of the runtime.
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0"
 
 # --- Yes: windowed as before ---
 stand_in_dialog Yes

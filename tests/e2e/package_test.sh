@@ -15,7 +15,7 @@ ID=$(basename "$(ls "$PREFIX"/share/applications/*.desktop)" .desktop)
 [ "$ID" = "$(echo "$ID" | tr A-Z a-z)" ] || fail "the desktop id $ID is not lower case"
 
 # --- Every installed file the desktop looks for, under the one id ---
-for f in bin/tangloop share/tangloop/menusetup.txt share/tangloop/levels.txt share/tangloop/label.bmp \
+for f in bin/tangloop share/tangloop/menusetup.txt share/tangloop/levels.txt share/tangloop/label.bmp share/tangloop/label2x.bmp \
          share/metainfo/$ID.metainfo.xml share/man/man6/tangloop.6 \
          share/icons/hicolor/scalable/apps/$ID.svg; do
     [ -f "$PREFIX/$f" ] || fail "not installed: $f"
@@ -55,12 +55,16 @@ out=$(MANWIDTH=80 man --warnings -l "$PREFIX/share/man/man6/tangloop.6" 2>&1 >"$
   done
   [ "$("$PREFIX/bin/tangloop" --version)" = "tangloop $(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' \
       "$PREFIX/share/metainfo/$ID.metainfo.xml")" ] || fail "--version does not match the release"
-  for bad in --bogus "--data-dir" "--help=1" stray; do
+  for bad in --bogus "--data-dir" "--help=1" "one two" "--edit a b"; do
       status=0
       "$PREFIX/bin/tangloop" $bad >"$WORK/out" 2>"$WORK/err" || status=$?
       [ "$status" = 2 ] || fail "$bad: exit code $status, not 2"
       [ ! -s "$WORK/out" ] && grep -q '^Usage: tangloop' "$WORK/err" || fail "$bad: no usage on stderr"
   done
+  # A level file that cannot be opened ends the run before any window.
+  status=0
+  "$PREFIX/bin/tangloop" "$WORK/none.txt" >"$WORK/out" 2>"$WORK/err" || status=$?
+  [ "$status" = 1 ] && grep -q "none.txt: no such file" "$WORK/err" || fail "a missing level file: exit $status, $(cat "$WORK/err")"
   status=0
   "$PREFIX/bin/tangloop" --data-dir "$WORK/none" 2>"$WORK/err" || status=$?
   [ "$status" = 1 ] && grep -q "$WORK/none" "$WORK/err" || fail "a missing data folder: exit $status, $(cat "$WORK/err")"

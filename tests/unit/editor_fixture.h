@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/input.h"
+#include "app/message_box.h"
 #include "editor/editor.h"
 #include "fresh_shell.h"
 #include "ui/page_holder.h"
@@ -22,10 +23,19 @@ protected:
 
     void SetUp() override
     {
+        // Questions are answered by the test (Yes unless it says otherwise).
+        questions().clear();
+        answer() = MessageAnswer::Yes;
+        setMessageHook([](const MessageRequest& request) {
+            questions().push_back(request.text);
+            return answer();
+        });
         shell->carryOut(ModeRequest::enterEditor());
         // Open the panel with the mouse resting over the world.
         for (int i = 0; i < 10; ++i) frame(kWorldX, kWorldY, {0, 0}, false);
     }
+
+    void TearDown() override { setMessageHook(nullptr); }
 
     /// One shell frame with the mouse at pixel (x, y), world position w.
     void frame(int x, int y, Vector2D w, bool down, float dt = 0.0f)
@@ -85,6 +95,18 @@ protected:
     void type(const std::string& text)
     {
         for (char c : text) ed->editorKeyDown(static_cast<unsigned char>(c));
+    }
+
+    /// The questions asked so far, and the answer the next ones get.
+    static std::vector<std::string>& questions()
+    {
+        static std::vector<std::string> asked;
+        return asked;
+    }
+    static MessageAnswer& answer()
+    {
+        static MessageAnswer next = MessageAnswer::Yes;
+        return next;
     }
 
     FreshShell shell;

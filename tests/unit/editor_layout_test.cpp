@@ -3,11 +3,11 @@
 
 TEST_F(EditorTest, ToolButtonsAreExactlyTheNineToolIndices)
 {
-    ASSERT_EQ(ed->buttons.size(), 21u);
+    ASSERT_EQ(ed->buttons.size(), 22u);
     ASSERT_EQ(ed->inserts.size(), 3u);
     ASSERT_EQ(ed->slides.size(), 3u);
     std::vector<int> tools;
-    for (int i = 0; i < 21; ++i)
+    for (int i = 0; i < kEditorButtonCount; ++i)
         if (isToolButton(i)) tools.push_back(i);
     EXPECT_EQ(tools, (std::vector<int>{0, 1, 2, 5, 6, 9, 16, 19, 20}));
     EXPECT_EQ(ed->buttons[kButtonDockPoint].label, "Dock point");

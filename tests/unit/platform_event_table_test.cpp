@@ -71,6 +71,9 @@ TEST_F(EventTableTest, EachEventBecomesItsMessage)
 {
     EXPECT_EQ(table.translate(ofType(SDL_QUIT), geometry).kind, MessageKind::Close);
     EXPECT_EQ(table.translate(windowEvent(SDL_WINDOWEVENT_CLOSE), geometry).kind, MessageKind::Close);
+    // Only the window's own close box may be refused for unsaved work.
+    EXPECT_EQ(table.translate(windowEvent(SDL_WINDOWEVENT_CLOSE), geometry).wParam, kClosedByPlayer);
+    EXPECT_NE(table.translate(ofType(SDL_QUIT), geometry).wParam, kClosedByPlayer);
 
     WindowMessage m = table.translate(key(SDL_KEYDOWN, SDLK_F1), geometry);
     EXPECT_EQ(m.kind, MessageKind::KeyDown);

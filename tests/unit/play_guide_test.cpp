@@ -86,7 +86,15 @@ TEST(StartView, FramesBallDocksAndExitRightOfThePanelOnEveryShippedLevel)
                          std::to_string(camera.y));
             // The ball is always seen, clear of the panel.
             EXPECT_TRUE(view.contains(ball.position, ball.radius));
-            if (!fitsAtOnce(world, visibleRightOfPanel(Vector2D(), width, height))) continue;
+            if (!fitsAtOnce(world, visibleRightOfPanel(Vector2D(), width, height))) {
+                // Too big to be seen at once: still the dock points close
+                // to the ball, the first a player reaches for, are seen.
+                const float near = (view.right - view.left) * 0.25f;
+                for (const DockPoint& dock : world.dockPoints) {
+                    if (distance(dock.position, ball.position) < near) EXPECT_TRUE(view.contains(dock.position, 0.0f));
+                }
+                continue;
+            }
             if (name == names[0] || name == names[1] || name == names[2]) ++firstThreeSeenWhole;
             // It fits: every dock point is seen, and the exit, at worst
             // cut by the window's edge through its middle.
@@ -97,12 +105,46 @@ TEST(StartView, FramesBallDocksAndExitRightOfThePanelOnEveryShippedLevel)
             bool allAtBall = atBall.contains(ball.position, ball.radius + 0.1f) &&
                              atBall.contains(world.exitPosition, world.exitRadius + kStartViewPad);
             for (const DockPoint& dock : world.dockPoints) allAtBall = allAtBall && atBall.contains(dock.position, kStartViewPad);
-            if (allAtBall) EXPECT_TRUE(same(camera, ball.position));
+            if (allAtBall) {
+                EXPECT_TRUE(same(camera, ball.position));
+            }
         }
     }
     // Only long levels, which tell the player to look ahead, may be too big;
     // the first ones a player meets never are.
     EXPECT_EQ(firstThreeSeenWhole, 6);
+}
+
+TEST(StartView, TheIntroductionLeavesThePlayersBallAndTheExitInSight)
+{
+    FreshShell shell;
+    int exitsHidden = 0, othersHidden = 0;
+    for (const std::string& name : shippedLevelNames()) {
+        ASSERT_TRUE(shell->playLevelFile(kData + "/levels/" + name + ".txt", name, 0));
+        const PlayMenu& play = shell->play;
+        // Where the overlay shows a world point with the start view.
+        const float scale = 800.0f / (2.0f * 160.0f / 29.0f);
+        auto screenY = [&](const Vector2D& at) { return 300.0f - (at.y - play.startCamera.y) * scale; };
+        auto screenX = [&](const Vector2D& at) { return 400.0f + (at.x - play.startCamera.x) * scale; };
+        // The introduction's letters, from a little above its first line to below its last.
+        const float top = play.introTexts.front().position.y - 15.0f;
+        const float bottom = play.introTexts.back().position.y + 10.0f;
+        auto underText = [&](const Vector2D& at, float radius) {
+            const float r = radius * scale;
+            return screenX(at) + r > kPlayPanelWidth + 20.0f && screenX(at) - r < 780.0f && screenY(at) + r > top &&
+                   screenY(at) - r < bottom;
+        };
+        const Ball& ball = play.world.balls[0];
+        EXPECT_FALSE(underText(ball.position, ball.radius)) << name;
+        EXPECT_LE(bottom, 600.0f) << name;
+        if (underText(play.world.exitPosition, play.world.exitRadius)) ++exitsHidden;
+        for (std::size_t i = 1; i < play.world.balls.size(); ++i)
+            othersHidden += underText(play.world.balls[i].position, play.world.balls[i].radius) ? 1 : 0;
+    }
+    EXPECT_EQ(exitsHidden, 0);
+    // One level's three balls run from corner to corner of the view with
+    // its exit below them: there the introduction has to cover one of them.
+    EXPECT_LE(othersHidden, 1);
 }
 
 TEST(StartView, ArrowKeysStopAtThePlayAreaEdgeButNeverJumpFromTheStart)
@@ -248,6 +290,28 @@ TEST_F(PlayKeysTest, TheIntroWaitsForANewPressAndTheOutcomeLineForTheBallToStop)
     frame('R');
     EXPECT_TRUE(play.outcomeTexts[0].hiding);
     EXPECT_EQ(play.tryWatch.outcome, TryOutcome::Running);
+}
+
+TEST_F(PlayKeysTest, ADockPointIsLitOnlyWhileARopeCanStartOrEndThere)
+{
+    play.world.dockPoints.emplace_back();
+    play.world.dockPoints.back().position = Vector2D(1.0f, 0.0f);
+    mouse.world = Vector2D(1.02f, 0.0f);
+    const std::size_t ropes = play.world.ropes.size();
+    frame();
+    EXPECT_TRUE(play.world.dockPoints.back().selected);
+    // A rope begun there and Space pressed with the button still down: the
+    // try neither keeps the point lit nor draws the half-made rope.
+    mouse.leftDown = true;
+    frame();
+    EXPECT_TRUE(play.dragging);
+    frame(kVkSpace);
+    EXPECT_FALSE(play.placing);
+    EXPECT_FALSE(play.world.dockPoints.back().selected);
+    EXPECT_FALSE(play.dragging);
+    mouse.leftDown = false;
+    frame();
+    EXPECT_EQ(play.world.ropes.size(), ropes);
 }
 
 TEST_F(PlayKeysTest, NextLevelCountsThisOneAndStartsTheNext)

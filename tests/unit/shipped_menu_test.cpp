@@ -39,8 +39,14 @@ TEST(ShippedMenu, TheLevelListShowsEveryShippedLevelOrScrollsToIt)
     const std::size_t levels = parseListEntries(levelsText).size();
 
     int lists = 0;
+    int authorLists = 0;
     for (const Menu& screen : shippedScreens()) {
         if (!screen.hasLevelList) continue;
+        // "Your Levels": the author's saved levels, however many.
+        if (screen.levelList.authorLevels) {
+            ++authorLists;
+            continue;
+        }
         ++lists;
         const LevelList& list = screen.levelList;
         // Row i spans rowHeight * (i + 1) to rowHeight * (i + 2) below the top;
@@ -58,6 +64,7 @@ TEST(ShippedMenu, TheLevelListShowsEveryShippedLevelOrScrollsToIt)
         }
     }
     EXPECT_EQ(lists, 1);
+    EXPECT_EQ(authorLists, 1);
 }
 
 TEST(ShippedMenu, EveryScreenHasAHintLineAndButtonsThatLeadSomewhere)

@@ -32,3 +32,23 @@ TEST(GlyphTable, CellsFollowCharacterCodesInBothHalvesOfThePicture)
 }
 
 } // namespace
+
+// The large font picture is used only where the picture is magnified enough,
+// only when there is one, and a new window's font forgets the old large one.
+TEST(FontChoice, LargeLettersOnlyWhenMagnifiedAndPresent)
+{
+    setFontTexture(5);
+    chooseFontForScale(2.4f);
+    EXPECT_EQ(fontTexture(), 5u) << "no large picture loaded";
+    setLargeFontTexture(9);
+    chooseFontForScale(1.0f);
+    EXPECT_EQ(fontTexture(), 5u);
+    chooseFontForScale(1.25f);
+    EXPECT_EQ(fontTexture(), 5u) << "a slightly larger window keeps the everyday letters";
+    chooseFontForScale(1.8f);
+    EXPECT_EQ(fontTexture(), 9u);
+    setFontTexture(6);
+    chooseFontForScale(1.8f);
+    EXPECT_EQ(fontTexture(), 6u) << "a stale large picture from an old window";
+    setFontTexture(0);
+}

@@ -1,0 +1,121 @@
+// Undo and redo of the author's changes. A change opens when a tool gesture
+// begins, a slider moves or an action button is clicked, and closes at the
+// end of the first frame after that with the mouse button up and no gesture
+// running: a whole drag is one step. The state from before the change is
+// then kept, unless the change left everything as it was.
+#include <cstdint>
+#include <cstring>
+
+#include "app/input.h"
+#include "editor/editor.h"
+#include "editor/world_snapshot.h"
+#include "level/game.h"
+
+namespace {
+
+void putText(std::string& out, const std::string& text)
+{
+    const auto size = static_cast<std::uint32_t>(text.size());
+    out.append(reinterpret_cast<const char*>(&size), sizeof size);
+    out += text;
+}
+
+bool getText(std::string_view& in, std::string& text)
+{
+    std::uint32_t size = 0;
+    if (in.size() < sizeof size) return false;
+    std::memcpy(&size, in.data(), sizeof size);
+    in.remove_prefix(sizeof size);
+    if (in.size() < size) return false;
+    text.assign(in.substr(0, size));
+    in.remove_prefix(size);
+    return true;
+}
+
+}  // namespace
+
+std::string SlideMenu::captureState() const
+{
+    // Besides the world: the theme a save writes, the theme shown, and the
+    // sliders, which show the sizes and rope length the world has.
+    std::string state;
+    putText(state, captureWorld(world));
+    putText(state, themeName);
+    putText(state, game_.currentThemeName);
+    for (const Slide& slide : slides)
+        state.append(reinterpret_cast<const char*>(&slide.value), sizeof slide.value);
+    return state;
+}
+
+void SlideMenu::restoreState(const std::string& state)
+{
+    std::string_view in = state;
+    std::string worldBytes;
+    std::string name;
+    std::string shownTheme;
+    if (!getText(in, worldBytes) || !getText(in, name) || !getText(in, shownTheme)) return;
+    if (!restoreWorld(worldBytes, world)) return;
+    themeName = name;
+    if (shownTheme != game_.currentThemeName) applyTheme(game_, shownTheme);
+    for (Slide& slide : slides) {
+        if (in.size() < sizeof slide.value) break;
+        std::memcpy(&slide.value, in.data(), sizeof slide.value);
+        in.remove_prefix(sizeof slide.value);
+    }
+}
+
+void SlideMenu::beginChange()
+{
+    if (changeOpen) return;
+    changeBefore = captureState();
+    changeOpen = true;
+}
+
+void SlideMenu::finishChange()
+{
+    if (!changeOpen || dragging || mouse.leftDown) return;
+    changeOpen = false;
+    // A click that changed nothing (None with nothing selected, a failed
+    // Load) leaves no step behind.
+    if (captureState() != changeBefore) history.record(std::move(changeBefore));
+    if (loadedInChange) savedState = history.currentState();
+    loadedInChange = false;
+    changeBefore.clear();
+}
+
+void SlideMenu::undo()
+{
+    // Not in the middle of a drag: the gesture holds on to what it moves.
+    if (dragging || mouse.leftDown) return;
+    finishChange();
+    if (std::optional<std::string> state = history.undo(captureState())) restoreState(*state);
+}
+
+void SlideMenu::redo()
+{
+    if (dragging || mouse.leftDown) return;
+    finishChange();
+    if (std::optional<std::string> state = history.redo(captureState())) restoreState(*state);
+}
+
+bool SlideMenu::hasUnsavedChanges() const
+{
+    return changeOpen || history.currentState() != savedState;
+}
+
+bool SlideMenu::commandKey(int code)
+{
+    // F12 plays the level; no field types it, so it is free on every page.
+    if (code == kVkF12) {
+        if (!dragging && !mouse.leftDown) playWanted = true;
+        return true;
+    }
+    if (!keys[kVkControl]) return false;
+    if (code == 'Z' && keys[kVkShift])
+        redo();
+    else if (code == 'Z')
+        undo();
+    else if (code == 'Y')
+        redo();
+    return true;
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+/// One level the author saved from the editor, as "Your Levels" lists it.
+struct AuthorLevel {
+    std::string name;      ///< shown in the list: the file name without ".TXT"
+    std::string path;      ///< the file, folder included
+    bool readable = false; ///< the file could be read when the folder was scanned
+};
+
+/// True for the names the editor's Save gives its files: "output.txt" (for an
+/// empty name) and any name ending in ".TXT", the case the editor writes.
+bool isAuthorLevelFileName(const std::string& fileName);
+
+/// The levels the editor saved in folder, newest first (by the time each file
+/// was last written; equal times by name). An entry that cannot be read is
+/// listed with readable false; a folder that cannot be listed gives none.
+/// Never throws.
+std::vector<AuthorLevel> scanAuthorLevels(const std::string& folder);
