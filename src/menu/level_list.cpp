@@ -38,6 +38,8 @@ bool LevelList::rowOpen(int row, const Game& game) const
     return row < static_cast<int>(authored.size()) && authored[static_cast<std::size_t>(row)].readable;
 }
 
+int LevelList::nextRow(const Game& game) const { return authorLevels ? 0 : game.completedLevels; }
+
 void LevelList::build(const Game& game)
 {
     const std::vector<std::string> names = rowNames(*this, game);

@@ -73,7 +73,7 @@ private:
     bool rowOpen(int row, const Game& game) const;
     /// The row to bring into view: the next level to play, or the top of
     /// the author's own list.
-    int nextRow(const Game& game) const { return authorLevels ? 0 : game.completedLevels; }
+    int nextRow(const Game& game) const;
     void drawRowLook(int row) const;
     void drawLockedShade(int row) const;
     void scrollByInput();
