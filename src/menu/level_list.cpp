@@ -80,8 +80,8 @@ void LevelList::update(const Game& game)
     hoverIndex = -1;
     selectedIndex = -1;
     // On opening, and back from a finished level, the list shows the next
-    // level to play.
-    if (shownCompleted_ != game.completedLevels) {
+    // level to play. The author's own list stays where its reader put it.
+    if (!authorLevels && shownCompleted_ != game.completedLevels) {
         scrollToRow(nextRow(game));
         shownCompleted_ = game.completedLevels;
     }

@@ -259,4 +259,25 @@ TEST_F(LongLevelListTest, TheNextLevelToPlayIsInViewWhenTheListOpens)
     EXPECT_EQ(shortList.firstRow, 0);
 }
 
+TEST_F(LongLevelListTest, TheAuthorsOwnListOpensAtItsTopWhateverThePlayerFinished)
+{
+    // The author's saves have nothing to do with the game's progress: a list
+    // of them scrolled to the next game level would open on an empty view or
+    // a row the author never asked for.
+    LevelList own;
+    own.position = list.position;
+    own.size = list.size;
+    own.authorLevels = true;
+    for (int i = 0; i < 30; ++i) own.authored.push_back({"MINE" + std::to_string(i), "", true});
+    game.completedLevels = 25;
+    own.update(game);
+    ASSERT_TRUE(own.scrolls());
+    EXPECT_EQ(own.firstRow, 0);
+
+    own.scrollBy(10);
+    game.completedLevels = 26;  // a game level finished meanwhile
+    own.update(game);
+    EXPECT_EQ(own.firstRow, 10);
+}
+
 }  // namespace
