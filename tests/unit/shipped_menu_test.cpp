@@ -87,9 +87,10 @@ TEST(ShippedMenu, EveryScreenHasAHintLineAndButtonsThatLeadSomewhere)
         EXPECT_GT(screen.hint.position.y, 0.0f);
         EXPECT_LT(screen.hint.position.y + 15.0f, 600.0f);
         EXPECT_FALSE(screen.pictureFile.empty());
-        if (!screen.levelFile.empty())
+        if (!screen.levelFile.empty()) {
             EXPECT_TRUE(std::filesystem::exists(kSourceDir + "/data/" + screen.levelFile))
                 << screen.levelFile;
+        }
         if (screen.name == "credits") ++credits;
 
         EXPECT_FALSE(screen.buttons.empty()) << "a screen with no way out";
