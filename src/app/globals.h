@@ -14,6 +14,7 @@ struct MouseState {
     int y = 0;           ///< client pixels from the top edge
     Vector2D world;      ///< world position computed at the last move (y up)
     bool leftDown = false;
+    int wheel = 0;       ///< wheel notches since the last frame, positive away from the player
 };
 
 /// Key-down flags indexed by virtual-key code.

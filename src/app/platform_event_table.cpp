@@ -81,6 +81,11 @@ WindowMessage EventTable::translate(const SDL_Event& event, const WindowGeometry
     case SDL_MOUSEBUTTONUP:
         if (event.button.button == SDL_BUTTON_LEFT) return message(MessageKind::LButtonUp);
         break;
+    case SDL_MOUSEWHEEL: {
+        // Natural scrolling reverses the sign; the game always wants away = up.
+        const Sint32 notches = event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y : event.wheel.y;
+        return message(MessageKind::MouseWheel, static_cast<std::uint32_t>(notches));
+    }
     default:
         break;
     }

@@ -62,6 +62,9 @@ bool windowProc(const WindowMessage& message)
     case MessageKind::LButtonUp:
         mouse.leftDown = false;
         return true;
+    case MessageKind::MouseWheel:
+        mouse.wheel += static_cast<std::int32_t>(message.wParam);
+        return true;
     case MessageKind::Quit:
     case MessageKind::Other:
         break;

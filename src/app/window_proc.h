@@ -17,6 +17,7 @@ enum class MessageKind {
     MouseMove,    ///< lParam: low word x, high word y, logical pixels of the picture
     LButtonDown,
     LButtonUp,
+    MouseWheel,   ///< wParam: notches turned as a signed 32-bit count, positive away from the player
     SysCommand,   ///< wParam: the system command
     Quit,         ///< posted by postQuitMessage; wParam: exit code
     Other,        ///< anything else the platform passes on

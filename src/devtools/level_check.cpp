@@ -11,6 +11,7 @@
 #include "devtools/exit_reach.h"
 #include "devtools/headless_player.h"
 #include "devtools/level_solution.h"
+#include "devtools/solution_variants.h"
 
 namespace {
 
@@ -126,6 +127,8 @@ void checkPlay(const std::string& file, const std::string& name, const LevelSolu
         findings.push_back({name, "the solution does not complete within " + std::to_string(solution->frames) +
                                       " frames when the ropes hang " + std::to_string(kSettleFrames) +
                                       " frames before Try it out"});
+    else
+        checkSolutionVariants(file, name, *solution, findings);
 }
 
 }  // namespace

@@ -60,6 +60,8 @@ bool parseLevelSolution(std::string_view text, LevelSolution& solution, std::str
         } else if (key == "frames") {
             if (!parseFrames(value, solution.frames, error)) return false;
             haveFrames = true;
+        } else if (key == "breather") {
+            solution.breather = true;
         }
     }
     if (!haveFrames) {

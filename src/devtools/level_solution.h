@@ -12,13 +12,16 @@
 ///
 ///   ropes 0-1 1-2@22
 ///   frames 700
+///   breather
 ///
 /// "ropes" is a rope plan as parseRopePlan reads it (a missing line means no
-/// ropes); "frames" is required. Blank lines, lines starting with '#' and
+/// ropes); "frames" is required; "breather" marks a level of several ropes
+/// that one rope may also finish, on purpose. Blank lines, lines starting with '#' and
 /// unknown keys are skipped; a repeated key keeps its last value.
 struct LevelSolution {
     std::vector<RopePlan> ropes;
     int frames = 0;
+    bool breather = false;
 };
 
 /// Longest stored solution accepted: ten minutes of game time. A larger count

@@ -26,6 +26,7 @@ void runFrame(Shell& shell, const WindowServices& window, std::uint32_t& lastTic
 
     shell.update(dt);
     clearKeyPresses();
+    mouse.wheel = 0;  // a turn of the wheel counts for the frame it came in
     shell.draw();
     window.swapBuffers();
 }

@@ -2,6 +2,8 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
+
 #include "app/input.h"
 #include "level/game.h"
 #include "ui/overlay.h"
@@ -36,24 +38,37 @@ bool LevelList::rowOpen(int row, const Game& game) const
     return row < static_cast<int>(authored.size()) && authored[static_cast<std::size_t>(row)].readable;
 }
 
+int LevelList::nextRow(const Game& game) const { return authorLevels ? 0 : game.completedLevels; }
+
 void LevelList::build(const Game& game)
 {
     const std::vector<std::string> names = rowNames(*this, game);
     for (std::size_t i = 0; i < names.size(); ++i) {
-        const int row = static_cast<int>(i);
         items.emplace_back();
         BText& item = items.back();
         item.text = names[i];
-        item.delay = 30 + 4 * row;
         item.alignment = 1;
         item.maxSize = 11.0f;
-        item.position = Vector2D(position.x + size.x * 0.5f,
-                                 position.y + static_cast<float>(rowHeight * (row + 1) + rowHeight / 2));
         item.hide();
         // The author's list is rebuilt as its screen opens: its rows type in at once.
         if (authorLevels && shown) item.show();
     }
     built = true;
+    scrollToRow(nextRow(game));
+    shownCompleted_ = game.completedLevels;
+    // The rows type themselves in from the top of the view down.
+    for (std::size_t i = 0; i < items.size(); ++i)
+        items[i].delay = 30 + 4 * std::max(0, static_cast<int>(i) - firstRow);
+    placeItems();
+}
+
+void LevelList::placeItems()
+{
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const int slot = static_cast<int>(i) - firstRow;
+        items[i].position = Vector2D(position.x + size.x * 0.5f,
+                                     position.y + static_cast<float>(rowHeight * (slot + 1) + rowHeight / 2));
+    }
 }
 
 void LevelList::update(const Game& game)
@@ -64,11 +79,21 @@ void LevelList::update(const Game& game)
 
     hoverIndex = -1;
     selectedIndex = -1;
-    if (!mouseInside(position, size.x, size.y)) return;
+    // On opening, and back from a finished level, the list shows the next
+    // level to play. The author's own list stays where its reader put it.
+    if (!authorLevels && shownCompleted_ != game.completedLevels) {
+        scrollToRow(nextRow(game));
+        shownCompleted_ = game.completedLevels;
+    }
+    const float x = static_cast<float>(mouse.x);
     const float y = static_cast<float>(mouse.y);
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        const int row = static_cast<int>(i);
-        const float top = static_cast<float>(static_cast<int>(static_cast<float>(row * rowHeight) + position.y +
+    scrollByInput();
+    scrollByBar(x, y);
+    if (!mouseInside(position, size.x, size.y) || barPressed_) return;
+    const int end = std::min(static_cast<int>(items.size()), firstRow + visibleRows());
+    for (int row = firstRow; row < end; ++row) {
+        const int slot = row - firstRow;
+        const float top = static_cast<float>(static_cast<int>(static_cast<float>(slot * rowHeight) + position.y +
                                                               static_cast<float>(rowHeight)));
         if (top <= y && y <= top + static_cast<float>(rowHeight) && rowOpen(row, game)) {
             hoverIndex = row;
@@ -88,6 +113,7 @@ void LevelList::show()
 {
     for (BText& item : items) item.show();
     shown = true;
+    shownCompleted_ = -1;  // the next update brings the next level into view
 }
 
 void LevelList::hide()
@@ -136,6 +162,24 @@ void drawPadlock()
     glEnd();
 }
 
+/// The track in the list's blue, the thumb filled in white.
+void drawScrollBar(const LevelList::Bar& bar)
+{
+    beginOverlay();
+    placeAt(bar.left, bar.top);
+    glDisable(GL_TEXTURE_2D);
+    glColor3f(0.0f, 0.0f, 1.0f);
+    drawOutlineRect(bar.width, bar.height);
+    glColor3f(1.0f, 1.0f, 1.0f);
+    const float top = bar.thumbTop - bar.top;
+    glBegin(GL_QUADS);
+    glVertex2f(2.0f, top + 2.0f);
+    glVertex2f(bar.width - 2.0f, top + 2.0f);
+    glVertex2f(bar.width - 2.0f, top + bar.thumbHeight - 2.0f);
+    glVertex2f(2.0f, top + bar.thumbHeight - 2.0f);
+    glEnd();
+}
+
 }  // namespace
 
 // Between the outline on the left and the marks on the right.
@@ -147,7 +191,7 @@ void LevelList::drawRowLook(int row) const
     // The row under the pointer is lit behind its name.
     if (row != hoverIndex) return;
     beginOverlay();
-    placeAt(position.x + kRowInset, position.y + static_cast<float>(rowHeight * (row + 1)));
+    placeAt(position.x + kRowInset, position.y + static_cast<float>(rowHeight * (row - firstRow + 1)));
     glDisable(GL_TEXTURE_2D);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);
@@ -164,7 +208,7 @@ void LevelList::drawLockedShade(int row) const
 {
     // A locked row is dimmed and carries a padlock, so that its cross reads
     // as "not yet" rather than "failed".
-    const float top = position.y + static_cast<float>(rowHeight * (row + 1));
+    const float top = position.y + static_cast<float>(rowHeight * (row - firstRow + 1));
     beginOverlay();
     drawShadeRect(position.x + kRowInset, top, size.x - kRowInset - kMarkColumn, static_cast<float>(rowHeight), 0.45f);
     placeAt(position.x + 12.0f, top + static_cast<float>(rowHeight) * 0.5f);
@@ -182,16 +226,17 @@ void LevelList::draw(const Game& game) const
         glColor3f(0.0f, 0.0f, 1.0f);
         drawOutlineRect(size.x, size.y);
     }
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        const int row = static_cast<int>(i);
+    const int end = std::min(static_cast<int>(items.size()), firstRow + visibleRows());
+    for (int row = firstRow; row < end; ++row) {
+        const int slot = row - firstRow;
         if (shown) drawRowLook(row);
-        items[i].draw();
+        items[static_cast<std::size_t>(row)].draw();
         if (!shown) continue;
         // The author's own levels are all open and count for nothing.
         const Mark mark = authorLevels ? Mark::None : markOf(row, game.completedLevels);
         if (mark == Mark::Cross) drawLockedShade(row);
         beginOverlay();
-        placeAt(position.x + size.x - 10.0f, static_cast<float>(rowHeight) * (static_cast<float>(row) + 1.5f) + position.y);
+        placeAt(position.x + size.x - 10.0f, static_cast<float>(rowHeight) * (static_cast<float>(slot) + 1.5f) + position.y);
         // The item texts leave the font texture on; the marks are plain lines.
         glDisable(GL_TEXTURE_2D);
         glColor3f(1.0f, 1.0f, 1.0f);
@@ -201,12 +246,13 @@ void LevelList::draw(const Game& game) const
             placeAt(position.x, position.y);
             glLineWidth(1.0f);
             glBegin(GL_LINES);
-            glVertex2f(0.0f, static_cast<float>(rowHeight * (row + 1)));
-            glVertex2f(size.x, static_cast<float>(rowHeight * (row + 1)));
-            glVertex2f(0.0f, static_cast<float>(rowHeight * (row + 2)));
-            glVertex2f(size.x, static_cast<float>(rowHeight * (row + 2)));
+            glVertex2f(0.0f, static_cast<float>(rowHeight * (slot + 1)));
+            glVertex2f(size.x, static_cast<float>(rowHeight * (slot + 1)));
+            glVertex2f(0.0f, static_cast<float>(rowHeight * (slot + 2)));
+            glVertex2f(size.x, static_cast<float>(rowHeight * (slot + 2)));
             glEnd();
             glLineWidth(2.0f);
         }
     }
+    if (shown && scrolls()) drawScrollBar(scrollBar());
 }

@@ -87,13 +87,13 @@ dock_pixel() {
 # green_marks <screenshot>: the centres "px py" of the small green squares
 # right of the panel: the dock points not under the mouse. They may be added
 # onto the picture behind them, so green is full and red and blue are what
-# the picture gave, never as bright.
+# the picture gave: red never as bright, blue up to a bright sky's.
 green_marks() {
     local left=$((E2E_PANEL_RIGHT + 1))
     convert "$1" -crop "$((E2E_WINDOW_W - left))x${E2E_WINDOW_H}+${left}+0" +repage \
         \( -clone 0 -channel G -separate +channel -threshold 98% \) \
         \( -clone 0 -channel R -separate +channel -threshold 60% -negate \) \
-        \( -clone 0 -channel B -separate +channel -threshold 60% -negate \) \
+        \( -clone 0 -channel B -separate +channel -threshold 90% -negate \) \
         -delete 0 -evaluate-sequence min \
         -define connected-components:verbose=true -connected-components 8 null: 2>/dev/null |
         awk -v left="$left" '/gray\(255\)/ {
@@ -353,13 +353,14 @@ camera_y() { echo "$E2E_CAMERA_Y"; }
 # play_level <name> <row> [next]: from the level list, plays a shipped level
 # with its stored solution through to "Return To Menu" and the list (or, with
 # "next", through "Next level" into the level after it). Keeps the shots
-# <name>_ropes and <name>_completed.
+# <name>_start, <name>_ropes and <name>_completed.
 play_level() {
     local name=$1 row=$2
     local level="$GAME_FOLDER_COPY/levels/$name.txt"
     local solution="$E2E_SOURCE/tests/levels/$name.solution"
     [ -f "$solution" ] || fail "no solution for $name"
     click_until "play screen of $name" 400 "$(list_row_y "$row")" in_a_level
+    keep_shot level "${name}_start"
     measure_camera "$level"
 
     local rope pair docks=()
@@ -368,10 +369,11 @@ play_level() {
         docks+=("${pair%-*}" "${pair#*-}")
     done
     [ "${#docks[@]}" -gt 0 ] || fail "the solution of $name hangs no rope"
-    bring_into_view "$level" "${docks[@]}"
 
     for rope in $(solution_ropes "$solution"); do
         pair=${rope%@*}
+        # A level wider than the window shows the two ends of each rope in turn.
+        bring_into_view "$level" "${pair%-*}" "${pair#*-}"
         local from to
         from=$(dock_pixel "$level" "${pair%-*}" "$(camera_x)" "$(camera_y)")
         to=$(dock_pixel "$level" "${pair#*-}" "$(camera_x)" "$(camera_y)")

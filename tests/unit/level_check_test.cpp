@@ -80,8 +80,9 @@ TEST(LevelCheck, EachBrokenLevelGivesExactlyItsFinding)
 
     folder.solution("Missing", kSlideSolution);
 
-    // A second ball above the top wall; the walls push it in, harmlessly.
-    folder.level("BallOutside", kSlide + "[1]{0}<-1.5>{1}<3>{2}<0.2>{3}<1>");
+    // A second ball below the floor; the walls push it up beneath the slide,
+    // where it is no harm to the first ball's way.
+    folder.level("BallOutside", kSlide + "[1]{0}<-1.5>{1}<-3>{2}<0.2>{3}<1>");
     folder.solution("BallOutside", kSlideSolution);
 
     // Dock 2 is 0.05 from dock 1; the drag still finds dock 1 first.
@@ -103,13 +104,13 @@ TEST(LevelCheck, EachBrokenLevelGivesExactlyItsFinding)
     auto found = byLevel(report);
     for (const auto& [level, messages] : found) {
         SCOPED_TRACE(level);
-        EXPECT_EQ(messages.size(), 1u) << messages.front();
+        EXPECT_EQ(messages.size(), 1u) << messages.front() << " | " << messages.back();
     }
     EXPECT_EQ(found.count("Clean"), 0u);
     ASSERT_EQ(found.size(), 6u);
     EXPECT_TRUE(mentions(found["Missing"][0], "cannot read the level file"));
     EXPECT_TRUE(mentions(found["Missing"][0], "levels/Missing.txt"));
-    EXPECT_TRUE(mentions(found["BallOutside"][0], "ball 1 at (-1.5, 3) is outside the play area"));
+    EXPECT_TRUE(mentions(found["BallOutside"][0], "ball 1 at (-1.5, -3) is outside the play area"));
     EXPECT_TRUE(mentions(found["CloseDocks"][0], "dock points 1 and 2 are 0.05"));
     EXPECT_TRUE(mentions(found["WalledIn"][0], "walled in"));
     EXPECT_TRUE(mentions(found["NoSolution"][0], "no solution file"));

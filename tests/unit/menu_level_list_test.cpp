@@ -117,3 +117,167 @@ TEST_F(LevelListTest, DoneRowsAreTickedAndLockedRowsCrossed)
 }
 
 }  // namespace
+
+namespace {
+
+/// A list of 30 levels in a rectangle that holds 8 rows below its heading.
+class LongLevelListTest : public LevelListTest {
+protected:
+    bool savedKeys[256] = {};
+
+    void SetUp() override
+    {
+        LevelListTest::SetUp();
+        std::copy(keys, keys + 256, savedKeys);
+        game.levels.clear();
+        for (int i = 0; i < 30; ++i) game.levels.emplace_back("L" + std::to_string(i));
+        list.size = Vector2D(200.0f, 99.0f);
+        list.update(game);
+    }
+    void TearDown() override
+    {
+        std::copy(savedKeys, savedKeys + 256, keys);
+        LevelListTest::TearDown();
+    }
+    void press(int key)
+    {
+        keys[key] = true;
+        list.update(game);
+        keys[key] = false;
+        list.update(game);
+    }
+};
+
+TEST_F(LongLevelListTest, ShowsTheRowsThatFitAndScrollsByWheelAndKeys)
+{
+    EXPECT_EQ(list.visibleRows(), 8);
+    EXPECT_TRUE(list.scrolls());
+    EXPECT_EQ(list.firstRow, 0);
+
+    // Back from the last level, the list shows its end.
+    game.completedLevels = 30;
+    list.update(game);
+    EXPECT_EQ(list.firstRow, 22);
+    list.scrollBy(-30);
+
+    // Two notches towards the player show two rows further down; the top slot
+    // then holds row 2, which is where the mouse picks it.
+    mouse.wheel = -2;
+    pointAt(kRow0);
+    mouse.wheel = 0;
+    EXPECT_EQ(list.firstRow, 2);
+    EXPECT_EQ(list.hoverIndex, 2);
+    EXPECT_EQ(list.items[2].position.y, 100.0f + 11.0f + 5.0f);
+
+    press(kVkDown);
+    EXPECT_EQ(list.firstRow, 3);
+    press(kVkUp);
+    press(kVkUp);
+    EXPECT_EQ(list.firstRow, 1);
+    press(kVkNext);
+    EXPECT_EQ(list.firstRow, 9);
+
+    // Never past either end.
+    for (int i = 0; i < 5; ++i) press(kVkNext);
+    EXPECT_EQ(list.firstRow, 22);
+    mouse.wheel = 40;
+    list.update(game);
+    mouse.wheel = 0;
+    EXPECT_EQ(list.firstRow, 0);
+
+    // A held key scrolls once, then repeats after a pause.
+    keys[kVkDown] = true;
+    for (int i = 0; i < 10; ++i) list.update(game);
+    EXPECT_EQ(list.firstRow, 1);
+    for (int i = 0; i < 40; ++i) list.update(game);
+    EXPECT_GT(list.firstRow, 2);
+    keys[kVkDown] = false;
+}
+
+TEST_F(LongLevelListTest, TheScrollBarPagesAndDragsWithoutPickingARow)
+{
+    game.completedLevels = 30;
+    list.update(game);
+    list.scrollBy(-30);
+    const LevelList::Bar bar = list.scrollBar();
+    EXPECT_GT(bar.left, list.position.x + list.size.x);
+    const int barX = static_cast<int>(bar.left + bar.width / 2);
+
+    // A click below the thumb pages down once, however long it is held.
+    mouse.x = barX;
+    mouse.y = static_cast<int>(bar.top + bar.height - 2);
+    mouse.leftDown = true;
+    list.update(game);
+    list.update(game);
+    EXPECT_EQ(list.firstRow, 8);
+    mouse.leftDown = false;
+    list.update(game);
+
+    // The thumb dragged to the bottom shows the last rows; dragging on over
+    // the rows picks none of them.
+    const LevelList::Bar now = list.scrollBar();
+    mouse.y = static_cast<int>(now.thumbTop + 2);
+    mouse.leftDown = true;
+    list.update(game);
+    mouse.y = static_cast<int>(bar.top + bar.height + 50);
+    list.update(game);
+    EXPECT_EQ(list.firstRow, 22);
+    mouse.x = 150;
+    mouse.y = kRow0;
+    list.update(game);
+    EXPECT_EQ(list.selectedIndex, -1);
+    mouse.leftDown = false;
+    list.update(game);
+}
+
+TEST_F(LongLevelListTest, TheNextLevelToPlayIsInViewWhenTheListOpens)
+{
+    game.completedLevels = 20;
+    list.hide();
+    list.show();
+    list.update(game);
+    EXPECT_LE(list.firstRow, 20);
+    EXPECT_GT(list.firstRow + list.visibleRows(), 20);
+
+    // Built while the count is already high, it starts there too, and the
+    // rows in view type in first.
+    LevelList fresh;
+    fresh.position = list.position;
+    fresh.size = list.size;
+    game.completedLevels = 25;
+    fresh.update(game);
+    EXPECT_EQ(fresh.firstRow, 18);
+    EXPECT_EQ(fresh.items[18].delay, 30);
+
+    // A short list never scrolls.
+    game.levels.resize(3);
+    LevelList shortList;
+    shortList.position = list.position;
+    shortList.size = list.size;
+    shortList.update(game);
+    EXPECT_FALSE(shortList.scrolls());
+    EXPECT_EQ(shortList.firstRow, 0);
+}
+
+TEST_F(LongLevelListTest, TheAuthorsOwnListOpensAtItsTopWhateverThePlayerFinished)
+{
+    // The author's saves have nothing to do with the game's progress: a list
+    // of them scrolled to the next game level would open on an empty view or
+    // a row the author never asked for.
+    LevelList own;
+    own.position = list.position;
+    own.size = list.size;
+    own.authorLevels = true;
+    for (int i = 0; i < 30; ++i) own.authored.push_back({"MINE" + std::to_string(i), "", true});
+    game.completedLevels = 25;
+    own.update(game);
+    ASSERT_TRUE(own.scrolls());
+    EXPECT_EQ(own.firstRow, 0);
+
+    own.scrollBy(10);
+    game.completedLevels = 26;  // a game level finished meanwhile
+    own.update(game);
+    EXPECT_EQ(own.firstRow, 10);
+}
+
+}  // namespace

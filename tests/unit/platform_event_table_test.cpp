@@ -86,7 +86,15 @@ TEST_F(EventTableTest, EachEventBecomesItsMessage)
     EXPECT_EQ(table.translate(button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT), geometry).kind, MessageKind::LButtonDown);
     EXPECT_EQ(table.translate(button(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT), geometry).kind, MessageKind::LButtonUp);
     EXPECT_EQ(table.translate(button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT), geometry).kind, MessageKind::Other);
-    EXPECT_EQ(table.translate(ofType(SDL_MOUSEWHEEL), geometry).kind, MessageKind::Other);
+    // The wheel counts notches away from the player, whichever way the
+    // system's natural scrolling turns them.
+    SDL_Event wheel = ofType(SDL_MOUSEWHEEL);
+    wheel.wheel.y = -2;
+    m = table.translate(wheel, geometry);
+    EXPECT_EQ(m.kind, MessageKind::MouseWheel);
+    EXPECT_EQ(static_cast<std::int32_t>(m.wParam), -2);
+    wheel.wheel.direction = SDL_MOUSEWHEEL_FLIPPED;
+    EXPECT_EQ(static_cast<std::int32_t>(table.translate(wheel, geometry).wParam), 2);
     EXPECT_EQ(table.translate(windowEvent(SDL_WINDOWEVENT_EXPOSED), geometry).kind, MessageKind::Other);
 
     // A resize reports the drawable, which on a dense display is larger

@@ -91,7 +91,9 @@ TEST(StartView, FramesBallDocksAndExitRightOfThePanelOnEveryShippedLevel)
                 // to the ball, the first a player reaches for, are seen.
                 const float near = (view.right - view.left) * 0.25f;
                 for (const DockPoint& dock : world.dockPoints) {
-                    if (distance(dock.position, ball.position) < near) EXPECT_TRUE(view.contains(dock.position, 0.0f));
+                    if (distance(dock.position, ball.position) < near) {
+                        EXPECT_TRUE(view.contains(dock.position, 0.0f));
+                    }
                 }
                 continue;
             }

@@ -32,7 +32,7 @@ std::vector<Menu> shippedScreens()
 
 }  // namespace
 
-TEST(ShippedMenu, TheLevelListHasARowForEveryShippedLevel)
+TEST(ShippedMenu, TheLevelListShowsEveryShippedLevelOrScrollsToIt)
 {
     std::string levelsText;
     ASSERT_TRUE(readWholeFile(kSourceDir + "/data/levels.txt", levelsText));
@@ -50,10 +50,18 @@ TEST(ShippedMenu, TheLevelListHasARowForEveryShippedLevel)
         ++lists;
         const LevelList& list = screen.levelList;
         // Row i spans rowHeight * (i + 1) to rowHeight * (i + 2) below the top;
-        // the mouse is only looked at inside the rectangle.
-        EXPECT_GE(list.size.y, static_cast<float>(list.rowHeight * (levels + 1)))
-            << levels << " levels need a taller list rectangle";
+        // the mouse is only looked at inside the rectangle. The rows in view
+        // end inside it, and a longer list has its scroll bar on the screen.
+        EXPECT_LE(list.rowHeight * (list.visibleRows() + 1), static_cast<int>(list.size.y));
+        EXPECT_GE(list.visibleRows(), 15) << "too few rows in view to choose from";
         EXPECT_LE(list.position.y + list.size.y, 600.0f) << "the list runs off the screen";
+        LevelList filled = list;
+        filled.items.resize(levels);
+        if (filled.scrolls()) {
+            const LevelList::Bar bar = filled.scrollBar();
+            EXPECT_LE(bar.left + bar.width, 800.0f) << "the scroll bar runs off the screen";
+            EXPECT_LE(bar.top + bar.height, list.position.y + list.size.y);
+        }
     }
     EXPECT_EQ(lists, 1);
     EXPECT_EQ(authorLists, 1);
@@ -79,9 +87,10 @@ TEST(ShippedMenu, EveryScreenHasAHintLineAndButtonsThatLeadSomewhere)
         EXPECT_GT(screen.hint.position.y, 0.0f);
         EXPECT_LT(screen.hint.position.y + 15.0f, 600.0f);
         EXPECT_FALSE(screen.pictureFile.empty());
-        if (!screen.levelFile.empty())
+        if (!screen.levelFile.empty()) {
             EXPECT_TRUE(std::filesystem::exists(kSourceDir + "/data/" + screen.levelFile))
                 << screen.levelFile;
+        }
         if (screen.name == "credits") ++credits;
 
         EXPECT_FALSE(screen.buttons.empty()) << "a screen with no way out";

@@ -67,6 +67,13 @@ TEST_F(WindowProcTest, MouseWorldPositionChangesOnlyWhenTheMouseMoves)
 
     moveMouse(100, 200);
     EXPECT_NEAR(mouse.world.x, before.x + 1.0f, 1e-5f);
+
+    // Wheel notches add up, either way, until the frame takes them; the
+    // pointer stays where it was.
+    windowProc({MessageKind::MouseWheel, 1});
+    windowProc({MessageKind::MouseWheel, static_cast<std::uint32_t>(-3)});
+    EXPECT_EQ(mouse.wheel, -2);
+    EXPECT_EQ(mouse.x, 100);
 }
 
 TEST_F(WindowProcTest, MousePositionsAreUnsigned16BitWords)
