@@ -44,6 +44,7 @@ SlideMenu& largeEditor()
     static Game game;
     static SlideMenu editor(game);
     if (editor.world.lines.empty()) fillLevel(editor.world);
+    editor.marks.fit(editor.world);
     return editor;
 }
 
@@ -78,7 +79,7 @@ void BM_FullHistory(benchmark::State& state)
     for (auto _ : state) {
         EditHistory history;
         for (std::size_t i = 0; i < EditHistory::kMaxSteps + 10; ++i) {
-            editor.world.balls[0].selected = i % 2 == 0;
+            editor.marks.balls[0].selected = i % 2 == 0;
             history.record(editor.captureState());
         }
         bytes = history.bytes();

@@ -123,6 +123,7 @@ ModeRequest SlideMenu::update(float dt)
     // Advance the edited world like a level in play: whatever is not pinned
     // falls and swings while the author works.
     for (int i = 0; i < world.subSteps; ++i) world.step(dt / world.subSteps);
+    marks.fit(world);
 
     if (panelWidth < kPanelOpenWidth) panelWidth += kPanelGrowth;
     mouseOverPanel = mouse.x <= panelWidth;

@@ -5,6 +5,7 @@
 
 #include "app/mode_request.h"
 #include "editor/edit_history.h"
+#include "level/world_marks.h"
 #include "physics/simulation.h"
 #include "physics/vector2d.h"
 #include "ui/button.h"
@@ -97,6 +98,7 @@ public:
     Vector2D dragApplied;         ///< displacement the Move tool has applied
     bool dragging = false;        ///< a gesture that began outside the panel runs
     Simulation world;             ///< the level being edited
+    WorldMarks marks;             ///< the selection in world, kept beside it
     std::vector<Button> buttons;
     std::vector<Insert> inserts;
     std::vector<Slide> slides;
@@ -173,7 +175,7 @@ public:
     bool hasUnsavedChanges() const;
 
     /// The editor's whole state as bytes, as undo keeps it: the world bit for
-    /// bit, the theme name a save writes, the theme shown and the sliders.
+    /// bit with its selection, the theme name a save writes, the theme shown and the sliders.
     std::string captureState() const;
     /// Puts back a state captureState made.
     void restoreState(const std::string& state);
@@ -194,6 +196,7 @@ private:
     void beginGesture();
     void advanceGesture();
     void endGesture();
+    void addNewRope();
     void placeVertexCornerAtEnd();
     void markInRectangle(bool value);
 

@@ -79,6 +79,7 @@ void SlideMenu::loadLevel()
         if (!level.load(path)) continue;
         buildSimulation(level, world);
         applyLevelTheme(game_, level);
+        marks.clear();
         selectAll(false);
         loadedInChange = true;
         worldFile = findFileIgnoringCase(path).value_or(path);
@@ -94,6 +95,7 @@ bool SlideMenu::openFile(const std::string& path)
     if (!level.load(path)) return false;
     buildSimulation(level, world);
     applyLevelTheme(game_, level);
+    marks.clear();
     selectAll(false);
     history.clear();
     changeOpen = false;

@@ -52,8 +52,8 @@ void SlideMenu::beginGesture()
         // An unfinished triangle is continued, also after other tools.
         if (world.vertices.empty() || firstUnplacedCorner(world.vertices.back()) < 0)
             world.vertices.emplace_back();
-        Vertex& triangle = world.vertices.back();
-        for (bool& mark : triangle.selected) mark = true;
+        marks.fit(world);
+        for (bool& mark : marks.triangles.back().selected) mark = true;
         break;
     }
     case kButtonBall: {
@@ -61,14 +61,16 @@ void SlideMenu::beginGesture()
         Ball& ball = world.balls.back();
         ball.held = true;
         ball.mass = 3.0f;
-        ball.selected = true;
+        marks.fit(world);
+        marks.balls.back().selected = true;
         break;
     }
     case kButtonDockPoint:
         // New dock points start unmarked, like the ends of a new line.
         world.dockPoints.emplace_back();
         world.dockPoints.back().position = Vector2D(0, 0);
-        world.dockPoints.back().selected = false;
+        marks.fit(world);
+        marks.dockPoints.back().selected = false;
         break;
     case kButtonExitPoint:
         world.exitPosition = dragStart;
@@ -102,7 +104,7 @@ void SlideMenu::advanceGesture()
         // Only the part of the drag not yet applied moves the selection, so a
         // drag moves everything once by its total length.
         Vector2D step = (dragCurrent - dragStart) - dragApplied;
-        forEachSelectablePoint(world, [step](Vector2D& point, bool& mark) {
+        forEachSelectablePoint(world, marks, [step](Vector2D& point, bool& mark) {
             if (mark) point += step;
         });
     }
@@ -119,9 +121,7 @@ void SlideMenu::endGesture()
         placeVertexCornerAtEnd();
         break;
     case kButtonRope:
-        // addRope builds nothing for 0.1 world units or less; its inner
-        // masses come out fixed and selected, its ends unselected.
-        addRope(dragStart, dragCurrent, world);
+        addNewRope();
         break;
     case kButtonSelect:
         markInRectangle(true);
@@ -133,6 +133,19 @@ void SlideMenu::endGesture()
         // Move, Dock point, Exit point, Ball and Line acted frame by frame.
         break;
     }
+}
+
+void SlideMenu::addNewRope()
+{
+    // addRope builds nothing for 0.1 world units or less. A new rope's points
+    // all come out fixed; its inner points are selected, its ends not, so that
+    // Undock frees the inner points as a group.
+    const std::size_t before = world.ropes.size();
+    addRope(dragStart, dragCurrent, world);
+    if (world.ropes.size() == before) return;
+    marks.fit(world);
+    std::vector<PointMark>& points = marks.ropes.back().masses;
+    for (std::size_t k = 1; k + 1 < points.size(); ++k) points[k].selected = true;
 }
 
 void SlideMenu::placeVertexCornerAtEnd()
@@ -153,7 +166,7 @@ void SlideMenu::markInRectangle(bool value)
     const float right = std::max(dragStart.x, dragCurrent.x);
     const float bottom = std::min(dragStart.y, dragCurrent.y);
     const float top = std::max(dragStart.y, dragCurrent.y);
-    forEachSelectablePoint(world, [&](Vector2D& point, bool& mark) {
+    forEachSelectablePoint(world, marks, [&](Vector2D& point, bool& mark) {
         if (point.x >= left && point.x <= right && point.y >= bottom && point.y <= top)
             mark = value;
     });

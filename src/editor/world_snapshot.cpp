@@ -4,15 +4,16 @@
 #include <cstring>
 #include <type_traits>
 
+#include "level/world_marks.h"
 #include "physics/simulation.h"
 
 // A field added to one of these records must be added to the snapshot too;
 // these sizes are the reminder.
 static_assert(sizeof(Mass) == 32, "a new Mass field belongs in the snapshot");
 static_assert(sizeof(Spring) == 16, "a new Spring field belongs in the snapshot");
-static_assert(sizeof(Line) == 20, "a new Line field belongs in the snapshot");
-static_assert(sizeof(Vertex) == 56, "a new Vertex field belongs in the snapshot");
-static_assert(sizeof(DockPoint) == 12, "a new DockPoint field belongs in the snapshot");
+static_assert(sizeof(Line) == 16, "a new Line field belongs in the snapshot");
+static_assert(sizeof(Vertex) == 52, "a new Vertex field belongs in the snapshot");
+static_assert(sizeof(DockPoint) == 8, "a new DockPoint field belongs in the snapshot");
 static_assert(sizeof(Rope) == 56, "a new Rope field belongs in the snapshot");
 static_assert(sizeof(Ball) == 36, "a new Ball field belongs in the snapshot");
 
@@ -76,17 +77,18 @@ private:
     std::size_t at = 0;
 };
 
-void putRope(Writer& w, const Rope& rope)
+void putRope(Writer& w, const Rope& rope, const WorldMarks& marks, std::size_t i)
 {
-    w.put(rope.selected);
-    w.put(rope.hovered);
+    w.put(marks.ropeSelected(i));
+    w.put(marks.ropeHovered(i));
     w.put(rope.locked);
     w.put(rope.broken);
     w.count(rope.masses.size());
-    for (const Mass& m : rope.masses) {
+    for (std::size_t k = 0; k < rope.masses.size(); ++k) {
+        const Mass& m = rope.masses[k];
         w.put(m.mass);
         w.put(m.fixed);
-        w.put(m.selected);
+        w.put(marks.massSelected(i, k));
         w.put(m.position);
         w.put(m.velocity);
         w.put(m.force);
@@ -100,18 +102,21 @@ void putRope(Writer& w, const Rope& rope)
     }
 }
 
-bool getRope(Reader& r, Rope& rope)
+bool getRope(Reader& r, Rope& rope, RopeMarks& marks)
 {
     std::size_t masses = 0;
     std::size_t springs = 0;
-    if (!(r.get(rope.selected) && r.get(rope.hovered) && r.get(rope.locked) && r.get(rope.broken)))
+    if (!(r.get(marks.selected) && r.get(marks.hovered) && r.get(rope.locked) && r.get(rope.broken)))
         return false;
     if (!r.count(masses, 30)) return false;
     rope.masses.resize(masses);
-    for (Mass& m : rope.masses)
-        if (!(r.get(m.mass) && r.get(m.fixed) && r.get(m.selected) && r.get(m.position) &&
+    marks.masses.resize(masses);
+    for (std::size_t k = 0; k < masses; ++k) {
+        Mass& m = rope.masses[k];
+        if (!(r.get(m.mass) && r.get(m.fixed) && r.get(marks.masses[k].selected) && r.get(m.position) &&
               r.get(m.velocity) && r.get(m.force)))
             return false;
+    }
     if (!r.count(springs, 13)) return false;
     rope.springs.resize(springs);
     for (Spring& s : rope.springs)
@@ -120,100 +125,110 @@ bool getRope(Reader& r, Rope& rope)
     return true;
 }
 
-void putBall(Writer& w, const Ball& ball)
+void putBall(Writer& w, const Ball& ball, bool marked)
 {
     w.put(ball.position);
     w.put(ball.velocity);
     w.put(ball.force);
     w.put(ball.held);
-    w.put(ball.selected);
+    w.put(marked);
     w.put(ball.radius);
     w.put(ball.mass);
 }
 
-bool getBall(Reader& r, Ball& ball)
+bool getBall(Reader& r, Ball& ball, PointMark& mark)
 {
     return r.get(ball.position) && r.get(ball.velocity) && r.get(ball.force) && r.get(ball.held) &&
-           r.get(ball.selected) && r.get(ball.radius) && r.get(ball.mass);
+           r.get(mark.selected) && r.get(ball.radius) && r.get(ball.mass);
 }
 
-bool getWorld(Reader& r, Simulation& world)
+bool getWorld(Reader& r, Simulation& world, WorldMarks& marks)
 {
     std::size_t n = 0;
     if (!(r.get(world.size) && r.get(world.exitPosition) && r.get(world.exitRadius))) return false;
 
     if (!r.count(n, 12)) return false;
     world.ropes.resize(n);
-    for (Rope& rope : world.ropes)
-        if (!getRope(r, rope)) return false;
+    marks.ropes.resize(n);
+    for (std::size_t i = 0; i < n; ++i)
+        if (!getRope(r, world.ropes[i], marks.ropes[i])) return false;
 
     if (!r.count(n, 34)) return false;
     world.balls.resize(n);
-    for (Ball& ball : world.balls)
-        if (!getBall(r, ball)) return false;
+    marks.balls.resize(n);
+    for (std::size_t i = 0; i < n; ++i)
+        if (!getBall(r, world.balls[i], marks.balls[i])) return false;
 
     if (!r.count(n, 18)) return false;
     world.lines.resize(n);
-    for (Line& line : world.lines)
+    marks.lines.resize(n);
+    for (std::size_t i = 0; i < n; ++i)
         for (int k = 0; k < 2; ++k)
-            if (!(r.get(line.ends[k]) && r.get(line.selected[k]))) return false;
+            if (!(r.get(world.lines[i].ends[k]) && r.get(marks.lines[i].selected[k]))) return false;
 
     if (!r.count(n, 54)) return false;
     world.vertices.resize(n);
-    for (Vertex& t : world.vertices)
+    marks.triangles.resize(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        Vertex& t = world.vertices[i];
         for (int k = 0; k < 3; ++k)
-            if (!(r.get(t.corners[k]) && r.get(t.texCoords[k]) && r.get(t.selected[k]) &&
+            if (!(r.get(t.corners[k]) && r.get(t.texCoords[k]) && r.get(marks.triangles[i].selected[k]) &&
                   r.get(t.placed[k])))
                 return false;
+    }
 
     if (!r.count(n, 9)) return false;
     world.dockPoints.resize(n);
-    for (DockPoint& dock : world.dockPoints)
-        if (!(r.get(dock.position) && r.get(dock.selected))) return false;
+    marks.dockPoints.resize(n);
+    for (std::size_t i = 0; i < n; ++i)
+        if (!(r.get(world.dockPoints[i].position) && r.get(marks.dockPoints[i].selected))) return false;
     return r.atEnd();
 }
 
 }  // namespace
 
-std::string captureWorld(const Simulation& world)
+std::string captureWorld(const Simulation& world, const WorldMarks& marks)
 {
     Writer w;
     w.put(world.size);
     w.put(world.exitPosition);
     w.put(world.exitRadius);
     w.count(world.ropes.size());
-    for (const Rope& rope : world.ropes) putRope(w, rope);
+    for (std::size_t i = 0; i < world.ropes.size(); ++i) putRope(w, world.ropes[i], marks, i);
     w.count(world.balls.size());
-    for (const Ball& ball : world.balls) putBall(w, ball);
+    for (std::size_t i = 0; i < world.balls.size(); ++i) putBall(w, world.balls[i], marks.ballSelected(i));
     w.count(world.lines.size());
-    for (const Line& line : world.lines)
+    for (std::size_t i = 0; i < world.lines.size(); ++i)
         for (int k = 0; k < 2; ++k) {
-            w.put(line.ends[k]);
-            w.put(line.selected[k]);
+            w.put(world.lines[i].ends[k]);
+            w.put(marks.lineEndSelected(i, k));
         }
     w.count(world.vertices.size());
-    for (const Vertex& t : world.vertices)
+    for (std::size_t i = 0; i < world.vertices.size(); ++i)
         for (int k = 0; k < 3; ++k) {
+            const Vertex& t = world.vertices[i];
             w.put(t.corners[k]);
             w.put(t.texCoords[k]);
-            w.put(t.selected[k]);
+            w.put(marks.cornerSelected(i, k));
             w.put(t.placed[k]);
         }
     w.count(world.dockPoints.size());
-    for (const DockPoint& dock : world.dockPoints) {
-        w.put(dock.position);
-        w.put(dock.selected);
+    for (std::size_t i = 0; i < world.dockPoints.size(); ++i) {
+        w.put(world.dockPoints[i].position);
+        w.put(marks.dockSelected(i));
     }
     return std::move(w.out);
 }
 
-bool restoreWorld(std::string_view bytes, Simulation& world)
+bool restoreWorld(std::string_view bytes, Simulation& world, WorldMarks& marks)
 {
-    // Read into a copy so that bad bytes leave the world untouched; the
+    // Read into copies so that bad bytes leave the world untouched; the
     // copy keeps the world's physics settings, which the editor never changes.
     Simulation restored = world;
+    WorldMarks restoredMarks;
     Reader r(bytes);
-    if (!getWorld(r, restored)) return false;
+    if (!getWorld(r, restored, restoredMarks)) return false;
     world = std::move(restored);
+    marks = std::move(restoredMarks);
     return true;
 }

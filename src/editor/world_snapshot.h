@@ -4,16 +4,19 @@
 #include <string_view>
 
 struct Simulation;
+struct WorldMarks;
 
-/// The edited world as a compact string of bytes: every stored field of every
-/// rope, mass, spring, ball, line, triangle and dock point, the play area and
-/// the exit, bit for bit (velocities, pins and selection marks included), so
-/// that restoring it gives back exactly the world that was captured. Two
-/// captures are equal exactly when the worlds are. The world's drawing flag
-/// and physics settings (gravity, speed cap, sub-steps) are not part of it.
-/// Pure.
-std::string captureWorld(const Simulation& world);
+/// The edited world and its marks as a compact string of bytes: every stored
+/// field of every rope, mass, spring, ball, line, triangle and dock point, the
+/// play area and the exit, bit for bit (velocities and pins included), each
+/// element with its marks (marks the lists do not reach count as unmarked), so
+/// that restoring it gives back exactly the world and selection that were
+/// captured. Two captures are equal exactly when the worlds and their marks
+/// are. The world's drawing flag and physics settings (gravity, speed cap,
+/// sub-steps) are not part of it. Pure.
+std::string captureWorld(const Simulation& world, const WorldMarks& marks);
 
-/// Puts a captured world back into world. Returns false, leaving world as it was, for bytes captureWorld did
-/// not make.
-bool restoreWorld(std::string_view bytes, Simulation& world);
+/// Puts a captured world back into world, and its marks into marks (fitted
+/// to it). Returns false, leaving both as they were, for bytes captureWorld
+/// did not make.
+bool restoreWorld(std::string_view bytes, Simulation& world, WorldMarks& marks);

@@ -20,8 +20,6 @@ void copyLines(const Level& level, Simulation& simulation)
         Line& line = simulation.lines.emplace_back();
         line.ends[0] = from.ends[0];
         line.ends[1] = from.ends[1];
-        line.selected[0] = false;
-        line.selected[1] = false;
     }
 }
 
@@ -30,7 +28,6 @@ void copyDockPoints(const Level& level, Simulation& simulation)
     for (const DockPoint& from : level.dockPoints) {
         DockPoint& dock = simulation.dockPoints.emplace_back();
         dock.position = from.position;
-        dock.selected = false;
     }
 }
 
@@ -45,7 +42,6 @@ void copyTriangles(const Level& level, Simulation& simulation)
             triangle.corners[j] = from.corners[j];
             triangle.placed[j] = true;
             computeTexCoords(triangle, simulation.size);
-            triangle.selected[j] = false;
         }
     }
 }
@@ -58,7 +54,6 @@ void copyBalls(const Level& level, Simulation& simulation)
         ball.mass = from.mass;
         ball.radius = from.radius;
         ball.held = from.held;
-        ball.selected = false;
     }
 }
 
@@ -79,7 +74,6 @@ void copyRopeBody(const Rope& stored, Rope& rope)
         mass.position = storedMass.position;
         mass.mass = storedMass.mass;
         mass.fixed = storedMass.fixed;
-        mass.selected = false;
     }
     // Spring j joins masses j and j + 1. A hand-made file can give the last
     // mass a rest length too; that spring would have no second mass, so it

@@ -7,17 +7,17 @@ struct Vertex;
 struct Vector2D;
 
 /// Makes simulation a fresh running copy of level: its ropes, balls, lines,
-/// triangles and dock points are replaced by copies of the level's (selection
-/// marks cleared, springs rebuilt to join masses j and j + 1), size and exit
+/// triangles and dock points are replaced by copies of the level's (springs
+/// rebuilt to join masses j and j + 1), size and exit
 /// are copied. The level's theme is for the caller to apply (applyLevelTheme).
 /// The triangles' texture coordinates get small random offsets drawn with
 /// rand(). noBackdrop and the world's physics settings are left as they were. Call after loading a level, outside drawing.
 void buildSimulation(const Level& level, Simulation& simulation);
 
 /// Makes `rope` a fresh copy of the stored rope's body: its masses (position,
-/// mass and pin; at rest, unmarked) and springs rebuilt to join masses j and
-/// j + 1 (a rest length beyond the last mass is dropped), not broken. The
-/// rope's own flags (selected, hovered, locked) are left as they were.
+/// mass and pin; at rest) and springs rebuilt to join masses j and
+/// j + 1 (a rest length beyond the last mass is dropped), not broken. Whether
+/// the rope is locked is left as it was.
 void copyRopeBody(const Rope& stored, Rope& rope);
 
 /// Sets the texture coordinates of a triangle from its corners relative to

@@ -1,17 +1,19 @@
 #include "level/rope_selection.h"
 
+#include "level/world_marks.h"
 #include "physics/rope.h"
 
-void setSelectedRopesLength(std::vector<Rope>& ropes, float length)
+void setSelectedRopesLength(std::vector<Rope>& ropes, const WorldMarks& marks, float length)
 {
-    for (Rope& rope : ropes) {
-        if (!rope.selected) continue;
-        for (Spring& spring : rope.springs) spring.restLength = length;
+    for (std::size_t i = 0; i < ropes.size(); ++i) {
+        if (!marks.ropeSelected(i)) continue;
+        for (Spring& spring : ropes[i].springs) spring.restLength = length;
     }
 }
 
-int stepRopeSelection(std::vector<Rope>& ropes, int first, int step)
+int stepRopeSelection(WorldMarks& marks, int first, int step)
 {
+    std::vector<RopeMarks>& ropes = marks.ropes;
     if (ropes.empty()) return -1;
     const int last = static_cast<int>(ropes.size()) - 1;
     int target = 0;

@@ -10,7 +10,6 @@ struct Ball {
     Vector2D velocity;     ///< world units per time unit
     Vector2D force;        ///< forces and contact impulses since the last integration
     bool held = false;     ///< held still: every step zeroes velocity and force
-    bool selected = false; ///< editor selection mark; drawn yellow
     float radius = 0.3f;   ///< world units; also the scale of the drawn mesh
     float mass = 1.0f;     ///< inertial mass; gravity acts with gravity * mass
 

@@ -3,24 +3,21 @@
 #include "physics/vector2d.h"
 
 /// The fixed elements of a level. Their stored fields come first (what a level
-/// file carries); the marks after them exist only in a running world.
+/// file carries); what follows them exists only in a running world.
 
 /// A solid segment that balls collide with.
 struct Line {
-    Vector2D ends[2];                  ///< first end, second end (world units)
-    bool selected[2] = {false, false}; ///< editor selection mark of each end
+    Vector2D ends[2]; ///< first end, second end (world units)
 };
 
 /// A whole filled triangle (not a point): drawn only, it collides with nothing.
 struct Vertex {
     Vector2D corners[3];                     ///< world units
     Vector2D texCoords[3];                   ///< derived from the corners when a world is set up
-    bool selected[3] = {false, false, false}; ///< editor selection mark of each corner
     bool placed[3] = {false, false, false};   ///< corner set; the editor places them one by one
 };
 
 /// A point between which and another the player may hang a rope.
 struct DockPoint {
-    Vector2D position;     ///< world units
-    bool selected = false; ///< highlight in the play mode, selection in the editor
+    Vector2D position; ///< world units
 };

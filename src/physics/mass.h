@@ -7,7 +7,6 @@
 struct Mass {
     float mass = 1.0f;     ///< inertial mass; every rope point weighs 1
     bool fixed = false;    ///< pinned: never integrated, velocity held at zero
-    bool selected = false; ///< editor selection mark; no effect on the physics
     Vector2D position;     ///< world units
     Vector2D velocity;     ///< world units per time unit
     Vector2D force;        ///< sum of the forces since the last integration

@@ -24,7 +24,6 @@ void addRope(Vector2D a, Vector2D b, Simulation& simulation)
         m.position = a + dir * t;
         m.mass = kRopePointMass;
         m.fixed = true;
-        m.selected = true;
     }
     // The level reader takes no longer rope, so neither does the game.
     if (rope.masses.size() >= static_cast<std::size_t>(kMaxRopePoints)) {
@@ -35,10 +34,6 @@ void addRope(Vector2D a, Vector2D b, Simulation& simulation)
     end.position = b;
     end.mass = kRopePointMass;
     end.fixed = true;
-
-    // Inner points stay selected: the editor's rope tool frees them as a group.
-    rope.masses.front().selected = false;
-    rope.masses.back().selected = false;
 
     // Rest length by the number of masses, not of springs, so a new rope is a
     // little shorter than the gap and hangs taut.

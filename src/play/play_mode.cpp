@@ -52,7 +52,7 @@ PlayMenu::PlayMenu(Game& game) : game_(game)
 void PlayMenu::prepareLevel()
 {
     levelRopeCount = static_cast<int>(world.ropes.size());
-    for (Rope& rope : world.ropes) rope.selected = false;
+    marks.clear();
     if (world.balls.empty()) {
         // A level without a ball still needs one to play with.
         world.balls.emplace_back();
@@ -64,6 +64,7 @@ void PlayMenu::prepareLevel()
     completed = false;
     buttons[kTryOrReturn].label = kTryLabel;
     fade = 0.0f;
+    marks.fit(world);
     prepareGuide();
 }
 
@@ -91,6 +92,7 @@ ModeRequest PlayMenu::update(float dt)
     }
 
     stepWorld(dt);
+    marks.fit(world);
     for (Button& button : buttons) button.update();
     for (Slide& slide : slides) slide.update();
     applyKeys();
@@ -148,7 +150,7 @@ void PlayMenu::startTry()
     world.balls[0].held = false;
     buttons[kTryOrReturn].label = kReturnLabel;
     // No rope can start or end during a try: no dock point stays lit.
-    for (DockPoint& dock : world.dockPoints) dock.selected = false;
+    for (PointMark& dock : marks.dockPoints) dock.selected = false;
     hoverDock = -1;
     dragging = false;
     playSound(SoundId::TryItOut);
@@ -196,57 +198,63 @@ void PlayMenu::testExit()
 
 void PlayMenu::setRopeLength(float length)
 {
-    setSelectedRopesLength(world.ropes, length);
+    marks.fit(world);
+    setSelectedRopesLength(world.ropes, marks, length);
 }
 
 void PlayMenu::stepRopeSelection(int step)
 {
-    const int target = ::stepRopeSelection(world.ropes, levelRopeCount, step);
+    marks.fit(world);
+    const int target = ::stepRopeSelection(marks, levelRopeCount, step);
     if (target < 0) return;
     Rope& rope = world.ropes[target];
-    if (!rope.locked) rope.selected = true;
-    if (rope.selected) playSound(SoundId::RopeSelected, 1.0f, panForWorldX(ropeMiddleX(rope)));
+    if (!rope.locked) marks.ropes[target].selected = true;
+    if (marks.ropes[target].selected) playSound(SoundId::RopeSelected, 1.0f, panForWorldX(ropeMiddleX(rope)));
     // A rope of a single point has no spring to show; the slider stays put.
     if (!rope.springs.empty()) slides[0].value = rope.springs[0].restLength * kSliderPerRestLength;
 }
 
 void PlayMenu::removeSelectedRope()
 {
+    marks.fit(world);
     for (std::size_t i = 0; i < world.ropes.size(); ++i) {
-        if (world.ropes[i].selected && !world.ropes[i].locked) {
+        if (marks.ropes[i].selected && !world.ropes[i].locked) {
             playSound(SoundId::RopeRemoved, 1.0f, panForWorldX(ropeMiddleX(world.ropes[i])));
             world.ropes.erase(world.ropes.begin() + static_cast<std::ptrdiff_t>(i));
+            marks.ropes.erase(marks.ropes.begin() + static_cast<std::ptrdiff_t>(i));
             break;
         }
     }
-    for (Rope& rope : world.ropes) rope.selected = false;
+    for (RopeMarks& rope : marks.ropes) rope.selected = false;
 }
 
 void PlayMenu::selectRope(int index)
 {
     if (index < levelRopeCount || index >= static_cast<int>(world.ropes.size())) return;
-    for (Rope& rope : world.ropes) rope.selected = false;
+    marks.fit(world);
+    for (RopeMarks& rope : marks.ropes) rope.selected = false;
     Rope& rope = world.ropes[index];
-    if (!rope.locked) rope.selected = true;
+    if (!rope.locked) marks.ropes[index].selected = true;
     if (!rope.springs.empty()) slides[0].value = rope.springs[0].restLength * kSliderPerRestLength;
 }
 
 void PlayMenu::selectRopeByHand(int index)
 {
-    const bool wasSelected = world.ropes[index].selected;
+    const bool wasSelected = marks.ropeSelected(index);
     selectRope(index);
-    if (!wasSelected && world.ropes[index].selected)
+    if (!wasSelected && marks.ropeSelected(index))
         playSound(SoundId::RopeSelected, 1.0f, panForWorldX(ropeMiddleX(world.ropes[index])));
 }
 
 void PlayMenu::updateHover()
 {
     hoverDock = -1;
-    for (DockPoint& dock : world.dockPoints) dock.selected = false;
+    marks.fit(world);
+    for (PointMark& dock : marks.dockPoints) dock.selected = false;
     if (!mouseOverPanel) {
         for (std::size_t i = 0; i < world.dockPoints.size(); ++i) {
             if (distance(mouse.world, world.dockPoints[i].position) < kPickRadius) {
-                world.dockPoints[i].selected = true;
+                marks.dockPoints[i].selected = true;
                 hoverDock = static_cast<int>(i);
                 break;
             }
@@ -254,10 +262,10 @@ void PlayMenu::updateHover()
     }
     // Only the player's ropes light up under the mouse, and only the first hit.
     for (std::size_t i = static_cast<std::size_t>(levelRopeCount); i < world.ropes.size(); ++i)
-        world.ropes[i].hovered = false;
+        marks.ropes[i].hovered = false;
     for (std::size_t i = static_cast<std::size_t>(levelRopeCount); i < world.ropes.size(); ++i) {
         if (isNearRope(world.ropes[i], mouse.world, kPickRadius)) {
-            world.ropes[i].hovered = true;
+            marks.ropes[i].hovered = true;
             break;
         }
     }
@@ -293,10 +301,7 @@ void PlayMenu::finishNewRope()
 
     // The player's rope hangs between its two pinned ends and may be edited.
     Rope& rope = world.ropes.back();
-    for (std::size_t k = 1; k + 1 < rope.masses.size(); ++k) {
-        rope.masses[k].fixed = false;
-        rope.masses[k].selected = false;
-    }
+    for (std::size_t k = 1; k + 1 < rope.masses.size(); ++k) rope.masses[k].fixed = false;
     rope.locked = false;
     selectRope(static_cast<int>(world.ropes.size()) - 1);
     playSound(SoundId::RopeHung, 1.0f, panForWorldX(ropeMiddleX(rope)));

@@ -5,6 +5,7 @@
 #include "app/contact_sounds.h"
 #include "app/mode_request.h"
 #include "level/level.h"
+#include "level/world_marks.h"
 #include "physics/simulation.h"
 #include "physics/vector2d.h"
 #include "play/try_watch.h"
@@ -56,6 +57,7 @@ public:
     std::vector<Slide> slides;         ///< [0]: rope length
     Button returnButton;               ///< "Return To Menu", shown once the fade is full
     Simulation world;                  ///< the running level
+    WorldMarks marks;                  ///< the selected and hovered rope, the lit dock point
     int levelRopeCount = 0;            ///< ropes below this index are the level's own
     int hoverDock = -1;                ///< dock point under the mouse, or -1
     std::vector<BText> descriptionTexts; ///< name and description, shown after completion

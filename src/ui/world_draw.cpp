@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "app/globals.h"
+#include "level/world_marks.h"
 #include "physics/simulation.h"
 #include "ui/ball_mesh.h"
 #include "ui/overlay.h"
@@ -83,7 +84,7 @@ void drawField(float w, float h)
 
 // Textured with whatever texture is bound (the theme's, or a menu screen's
 // picture); red outlines when there is no current texture at all.
-void drawTriangle(const Vertex& triangle, const unsigned int* currentTexture)
+void drawTriangle(const Vertex& triangle, const TriangleMarks& marks, const unsigned int* currentTexture)
 {
     if (currentTexture) {
         glEnable(GL_TEXTURE_2D);
@@ -106,7 +107,7 @@ void drawTriangle(const Vertex& triangle, const unsigned int* currentTexture)
     yellow();
     glBegin(GL_POINTS);
     for (int k = 0; k < 3; ++k)
-        if (triangle.placed[k] && triangle.selected[k]) glVertex2f(triangle.corners[k].x, triangle.corners[k].y);
+        if (triangle.placed[k] && marks.selected[k]) glVertex2f(triangle.corners[k].x, triangle.corners[k].y);
     glEnd();
 }
 
@@ -122,7 +123,7 @@ void drawExit(Vector2D position, float r)
     glEnd();
 }
 
-void drawLine(const Line& line)
+void drawLine(const Line& line, const LineMarks& marks)
 {
     endOverlay();
     placeAt(0.0f, 0.0f);
@@ -134,15 +135,15 @@ void drawLine(const Line& line)
     yellow();
     glBegin(GL_POINTS);
     for (int k = 0; k < 2; ++k)
-        if (line.selected[k]) glVertex2f(line.ends[k].x, line.ends[k].y);
+        if (marks.selected[k]) glVertex2f(line.ends[k].x, line.ends[k].y);
     glEnd();
 }
 
-void drawRope(const Rope& rope)
+void drawRope(const Rope& rope, const RopeMarks& marks)
 {
-    if (rope.selected) {
+    if (marks.selected) {
         yellow();
-    } else if (rope.hovered) {
+    } else if (marks.hovered) {
         glColor3f(0.5f, 0.5f, 0.0f);
     } else {
         glColor3f(0.0f, 0.0f, 1.0f);
@@ -164,17 +165,17 @@ void drawRope(const Rope& rope)
     glEnd();
     yellow();
     glBegin(GL_POINTS);
-    for (const Mass& m : rope.masses)
-        if (m.selected) glVertex2f(m.position.x, m.position.y);
+    for (std::size_t k = 0; k < rope.masses.size() && k < marks.masses.size(); ++k)
+        if (marks.masses[k].selected) glVertex2f(rope.masses[k].position.x, rope.masses[k].position.y);
     glEnd();
 }
 
-void drawBall(const Ball& ball, Vector2D areaSize, const WorldTextures& textures)
+void drawBall(const Ball& ball, bool marked, Vector2D areaSize, const WorldTextures& textures)
 {
     endOverlay();
     placeAt(ball.position.x, ball.position.y);
     glScalef(ball.radius, ball.radius, ball.radius);
-    if (ball.selected) {
+    if (marked) {
         yellow();
     } else {
         glColor3f(1.0f, 1.0f, 1.0f);
@@ -216,11 +217,11 @@ void drawDockRing(bool marked)
     if (blending) glEnable(GL_BLEND);
 }
 
-void drawDockPoint(const DockPoint& dock)
+void drawDockPoint(const DockPoint& dock, bool marked)
 {
     endOverlay();
     placeAt(dock.position.x, dock.position.y);
-    if (dock.selected) {
+    if (marked) {
         yellow();
     } else {
         glColor3f(0.0f, 1.0f, 0.0f);
@@ -232,13 +233,23 @@ void drawDockPoint(const DockPoint& dock)
     glVertex2f(-kDockHalfSize, -kDockHalfSize);
     glVertex2f(kDockHalfSize, -kDockHalfSize);
     glEnd();
-    drawDockRing(dock.selected);
+    drawDockRing(marked);
+}
+
+/// The element's marks, or none for an element the marks do not reach.
+template <typename Marks>
+const Marks& marksAt(const std::vector<Marks>& list, std::size_t i)
+{
+    static const Marks none;
+    return i < list.size() ? list[i] : none;
 }
 
 } // namespace
 
-void drawWorld(const Simulation& world, const WorldTextures& textures)
+void drawWorld(const Simulation& world, const WorldTextures& textures, const WorldMarks* marks)
 {
+    static const WorldMarks noMarks;
+    const WorldMarks& m = marks ? *marks : noMarks;
     if (glIsEnabled(GL_BLEND)) glDisable(GL_BLEND);
     if (!world.noBackdrop) drawBackdrop(textures.scene);
     endOverlay();
@@ -250,10 +261,12 @@ void drawWorld(const Simulation& world, const WorldTextures& textures)
 
     placeAt(0.0f, 0.0f);
     glColor3f(0.0f, 0.0f, 0.0f);
-    for (const Vertex& triangle : world.vertices) drawTriangle(triangle, textures.scene);
+    for (std::size_t i = 0; i < world.vertices.size(); ++i)
+        drawTriangle(world.vertices[i], marksAt(m.triangles, i), textures.scene);
     drawExit(world.exitPosition, world.exitRadius);
-    for (const Line& line : world.lines) drawLine(line);
-    for (const Rope& rope : world.ropes) drawRope(rope);
-    for (const Ball& ball : world.balls) drawBall(ball, world.size, textures);
-    for (const DockPoint& dock : world.dockPoints) drawDockPoint(dock);
+    for (std::size_t i = 0; i < world.lines.size(); ++i) drawLine(world.lines[i], marksAt(m.lines, i));
+    for (std::size_t i = 0; i < world.ropes.size(); ++i) drawRope(world.ropes[i], marksAt(m.ropes, i));
+    for (std::size_t i = 0; i < world.balls.size(); ++i)
+        drawBall(world.balls[i], m.ballSelected(i), world.size, textures);
+    for (std::size_t i = 0; i < world.dockPoints.size(); ++i) drawDockPoint(world.dockPoints[i], m.dockSelected(i));
 }

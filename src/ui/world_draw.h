@@ -1,6 +1,7 @@
 #pragma once
 
 struct Simulation;
+struct WorldMarks;
 
 /// The pictures a world is drawn with.
 struct WorldTextures {
@@ -12,5 +13,7 @@ struct WorldTextures {
 
 /// Draws a running world in the current camera, back to front: background
 /// and dimmed field (unless world.noBackdrop), frame, triangles, exit, lines,
-/// ropes, balls and dock points. GL only, once per frame.
-void drawWorld(const Simulation& world, const WorldTextures& textures);
+/// ropes, balls and dock points. Marked parts are lit (yellow, a hovered rope
+/// dim yellow); null marks, or marks shorter than the world's lists, light
+/// nothing (there). GL only, once per frame.
+void drawWorld(const Simulation& world, const WorldTextures& textures, const WorldMarks* marks = nullptr);

@@ -11,6 +11,7 @@
 #include "app/globals.h"
 #include "app/texture.h"
 #include "gl_fixture.h"
+#include "level/world_marks.h"
 #include "physics/simulation.h"
 #include "ui/overlay.h"
 #include "ui/world_draw.h"
@@ -109,9 +110,9 @@ protected:
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     }
 
-    void show(const Simulation& world) const
+    void show(const Simulation& world, const WorldMarks* marks = nullptr) const
     {
-        drawWorld(world, textures);
+        drawWorld(world, textures, marks);
         endOverlay();
         glFinish();
     }
@@ -214,11 +215,13 @@ TEST_F(WorldDrawingTest, WithoutBackdropOrTextureOnlyOutlinesAndElementsAreDrawn
 {
     Simulation world = showcase();
     world.noBackdrop = true;
-    world.balls[0].selected = true;
-    world.dockPoints[0].selected = true;
-    world.ropes[0].selected = true;
+    WorldMarks marks;
+    marks.fit(world);
+    marks.balls[0].selected = true;
+    marks.dockPoints[0].selected = true;
+    marks.ropes[0].selected = true;
     textures.scene = nullptr;
-    show(world);
+    show(world, &marks);
 
     EXPECT_TRUE(near(pixelAt(5, 5), kClear)) << describe(pixelAt(5, 5));
     EXPECT_TRUE(near(colourAt({0.7f, 0.0f}), kClear)) << "no field";

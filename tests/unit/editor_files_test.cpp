@@ -93,9 +93,9 @@ TEST_F(EditorFilesTest, LoadReadsTheSavedLevelBackUnmarked)
     ASSERT_EQ(ed->world.balls.size(), 1u);
     EXPECT_FLOAT_EQ(ed->world.balls[0].radius, 0.25f);
     EXPECT_TRUE(ed->world.balls[0].held);
-    EXPECT_FALSE(ed->world.balls[0].selected);
+    EXPECT_FALSE(ed->marks.balls[0].selected);
     ASSERT_EQ(ed->world.ropes.size(), 1u);
-    for (const Mass& mass : ed->world.ropes[0].masses) EXPECT_FALSE(mass.selected);
+    for (const PointMark& mass : ed->marks.ropes[0].masses) EXPECT_FALSE(mass.selected);
 }
 
 TEST_F(EditorFilesTest, FailedLoadKeepsTheWorldAndAnEmptyFileEmptiesIt)
@@ -106,7 +106,7 @@ TEST_F(EditorFilesTest, FailedLoadKeepsTheWorldAndAnEmptyFileEmptiesIt)
     clickButton(kButtonLoad);
     EXPECT_EQ(ed->loadStatus, "Unable to load");
     ASSERT_EQ(ed->world.balls.size(), 1u);
-    EXPECT_TRUE(ed->world.balls[0].selected);
+    EXPECT_TRUE(ed->marks.balls[0].selected);
 
     folder.write("EMPTY.txt", "");
     ed->inserts[kInsertLoadName].text = "EMPTY";

@@ -4,18 +4,17 @@
 
 namespace {
 
-/// A world with one of everything, nothing marked: a rope from (0, 0) to
-/// (1, 0), a ball at (0.5, 0.5), a dock point at (-1, 1), a triangle
+/// Adds to the editor's world one of everything, nothing marked: a rope from
+/// (0, 0) to (1, 0), a ball at (0.5, 0.5), a dock point at (-1, 1), a triangle
 /// (-1, -1), (0, -1), (-1, 0) and a line from (1, 1) to (1.5, 1.5).
-void populate(Simulation& world)
+void populate(SlideMenu& editor)
 {
+    Simulation& world = editor.world;
     addRope({0, 0}, {1, 0}, world);
-    for (Mass& mass : world.ropes.back().masses) mass.selected = false;
     world.balls.emplace_back();
     world.balls.back().position = Vector2D(0.5f, 0.5f);
     world.balls.back().radius = 0.1f;
     world.balls.back().held = true;
-    world.balls.back().selected = false;
     world.dockPoints.emplace_back();
     world.dockPoints.back().position = Vector2D(-1, 1);
     world.vertices.emplace_back();
@@ -26,20 +25,21 @@ void populate(Simulation& world)
     world.lines.emplace_back();
     world.lines.back().ends[0] = Vector2D(1, 1);
     world.lines.back().ends[1] = Vector2D(1.5f, 1.5f);
+    editor.marks.fit(world);
 }
 
-/// Every selection mark of the world in visiting order.
-std::vector<bool> marks(const Simulation& world)
+/// Every point's selection mark in visiting order.
+std::vector<bool> marks(const WorldMarks& marks)
 {
     std::vector<bool> all;
-    for (const Rope& rope : world.ropes)
-        for (const Mass& mass : rope.masses) all.push_back(mass.selected);
-    for (const Ball& ball : world.balls) all.push_back(ball.selected);
-    for (const DockPoint& dock : world.dockPoints) all.push_back(dock.selected);
-    for (const Vertex& triangle : world.vertices)
+    for (const RopeMarks& rope : marks.ropes)
+        for (const PointMark& mass : rope.masses) all.push_back(mass.selected);
+    for (const PointMark& ball : marks.balls) all.push_back(ball.selected);
+    for (const PointMark& dock : marks.dockPoints) all.push_back(dock.selected);
+    for (const TriangleMarks& triangle : marks.triangles)
         for (bool mark : triangle.selected) all.push_back(mark);
-    for (const Line& line : world.lines) all.push_back(line.selected[0]);
-    for (const Line& line : world.lines) all.push_back(line.selected[1]);
+    for (const LineMarks& line : marks.lines) all.push_back(line.selected[0]);
+    for (const LineMarks& line : marks.lines) all.push_back(line.selected[1]);
     return all;
 }
 
@@ -47,57 +47,57 @@ std::vector<bool> marks(const Simulation& world)
 
 TEST_F(EditorTest, SelectAndUnselectMarkTheRectangleFromAnyCorner)
 {
-    populate(ed->world);
+    populate(*ed);
     selectTool(kButtonSelect);
     // From the bottom right to the top left: the ball, the dock point and the
     // triangle's third corner lie inside, bounds included.
     dragWorld({0.5f, 0}, {-1, 1}, 2);
-    EXPECT_TRUE(ed->world.balls[0].selected);
-    EXPECT_TRUE(ed->world.dockPoints[0].selected);
-    EXPECT_TRUE(ed->world.vertices[0].selected[2]);
-    EXPECT_FALSE(ed->world.vertices[0].selected[0]);
-    EXPECT_TRUE(ed->world.ropes[0].masses[0].selected);   // (0, 0) on the edge
-    EXPECT_FALSE(ed->world.ropes[0].masses[3].selected);  // (1, 0) outside
-    EXPECT_FALSE(ed->world.lines[0].selected[0]);
+    EXPECT_TRUE(ed->marks.balls[0].selected);
+    EXPECT_TRUE(ed->marks.dockPoints[0].selected);
+    EXPECT_TRUE(ed->marks.triangles[0].selected[2]);
+    EXPECT_FALSE(ed->marks.triangles[0].selected[0]);
+    EXPECT_TRUE(ed->marks.ropes[0].masses[0].selected);   // (0, 0) on the edge
+    EXPECT_FALSE(ed->marks.ropes[0].masses[3].selected);  // (1, 0) outside
+    EXPECT_FALSE(ed->marks.lines[0].selected[0]);
 
     // Select adds to the selection; from the top left it catches the line's end.
     dragWorld({0.9f, 1.2f}, {1.2f, 0.9f});
-    EXPECT_TRUE(ed->world.lines[0].selected[0]);
-    EXPECT_FALSE(ed->world.lines[0].selected[1]);
-    EXPECT_TRUE(ed->world.balls[0].selected);
+    EXPECT_TRUE(ed->marks.lines[0].selected[0]);
+    EXPECT_FALSE(ed->marks.lines[0].selected[1]);
+    EXPECT_TRUE(ed->marks.balls[0].selected);
 
     // Unselect from the top right to the bottom left clears only inside.
     selectTool(kButtonUnselect);
     dragWorld({0.6f, 1.1f}, {-0.5f, 0.4f});
-    EXPECT_FALSE(ed->world.balls[0].selected);
-    EXPECT_TRUE(ed->world.dockPoints[0].selected);
-    EXPECT_TRUE(ed->world.lines[0].selected[0]);
+    EXPECT_FALSE(ed->marks.balls[0].selected);
+    EXPECT_TRUE(ed->marks.dockPoints[0].selected);
+    EXPECT_TRUE(ed->marks.lines[0].selected[0]);
 }
 
 TEST_F(EditorTest, ZeroSizeRectangleMarksOnlyPointsExactlyAtTheClick)
 {
-    populate(ed->world);
+    populate(*ed);
     selectTool(kButtonSelect);
     clickWorld({-1, 1});
-    EXPECT_TRUE(ed->world.dockPoints[0].selected);
+    EXPECT_TRUE(ed->marks.dockPoints[0].selected);
     clickWorld({-1, 0.999f});
-    std::vector<bool> expected(marks(ed->world).size(), false);
+    std::vector<bool> expected(marks(ed->marks).size(), false);
     expected[4 + 1 + 0] = true;  // 4 rope masses, 1 ball, then the dock point
-    EXPECT_EQ(marks(ed->world), expected);
+    EXPECT_EQ(marks(ed->marks), expected);
 
     selectTool(kButtonUnselect);
     clickWorld({-1, 1});
-    EXPECT_FALSE(ed->world.dockPoints[0].selected);
+    EXPECT_FALSE(ed->marks.dockPoints[0].selected);
 }
 
 TEST_F(EditorTest, MoveAppliesTheDragOnceOverManyFrames)
 {
-    populate(ed->world);
-    ed->world.balls[0].selected = true;
-    ed->world.vertices[0].selected[1] = true;
-    ed->world.lines[0].selected[1] = true;
-    ed->world.ropes[0].masses[2].selected = true;
-    ed->world.dockPoints[0].selected = true;
+    populate(*ed);
+    ed->marks.balls[0].selected = true;
+    ed->marks.triangles[0].selected[1] = true;
+    ed->marks.lines[0].selected[1] = true;
+    ed->marks.ropes[0].masses[2].selected = true;
+    ed->marks.dockPoints[0].selected = true;
     const float massX = ed->world.ropes[0].masses[2].position.x;
 
     selectTool(kButtonMove);
@@ -111,18 +111,18 @@ TEST_F(EditorTest, MoveAppliesTheDragOnceOverManyFrames)
     EXPECT_NEAR(ed->world.ropes[0].masses[2].position.x, massX + 1.0f, 1e-5f);
     EXPECT_NEAR(ed->world.dockPoints[0].position.x, 0.0f, 1e-5f);
     // The selection survives the move.
-    EXPECT_TRUE(ed->world.balls[0].selected);
+    EXPECT_TRUE(ed->marks.balls[0].selected);
 }
 
 TEST_F(EditorTest, RemoveTakesWholeElementsForOneMarkedPoint)
 {
-    populate(ed->world);
-    populate(ed->world);  // a second set of everything, left unmarked
-    ed->world.ropes[0].masses[1].selected = true;
-    ed->world.lines[0].selected[1] = true;
-    ed->world.vertices[0].selected[2] = true;
-    ed->world.balls[0].selected = true;
-    ed->world.dockPoints[0].selected = true;
+    populate(*ed);
+    populate(*ed);  // a second set of everything, left unmarked
+    ed->marks.ropes[0].masses[1].selected = true;
+    ed->marks.lines[0].selected[1] = true;
+    ed->marks.triangles[0].selected[2] = true;
+    ed->marks.balls[0].selected = true;
+    ed->marks.dockPoints[0].selected = true;
     ed->world.exitRadius = 0.7f;
 
     clickButton(kButtonRemove);
@@ -141,6 +141,33 @@ TEST_F(EditorTest, RemoveTakesWholeElementsForOneMarkedPoint)
                 ed->world.vertices.empty() && ed->world.dockPoints.empty());
 }
 
+TEST_F(EditorTest, RemoveKeepsEachRemainingElementWithItsOwnMarks)
+{
+    populate(*ed);
+    populate(*ed);
+    ed->world.ropes[1].masses[0].position = Vector2D(5, 5);  // tells the copies apart
+    ed->marks.ropes[0].masses[1].selected = true;  // takes rope 0 away
+    ed->marks.ropes[1].selected = true;            // the rope chosen for Next, Prev and Length
+    ed->marks.triangles[0].selected[0] = true;
+
+    clickButton(kButtonRemove);
+    ASSERT_EQ(ed->world.ropes.size(), 1u);
+    EXPECT_EQ(ed->world.ropes[0].masses[0].position.x, 5.0f);
+    ASSERT_EQ(ed->marks.ropes.size(), 1u);
+    EXPECT_TRUE(ed->marks.ropes[0].selected);
+    EXPECT_EQ(ed->marks.ropes[0].masses.size(), ed->world.ropes[0].masses.size());
+    EXPECT_EQ(ed->marks.triangles.size(), 1u);
+    EXPECT_EQ(marks(ed->marks), std::vector<bool>(marks(ed->marks).size(), false));
+
+    // Undo brings back both ropes with the marks each had.
+    ed->undo();
+    ASSERT_EQ(ed->world.ropes.size(), 2u);
+    EXPECT_TRUE(ed->marks.ropes[0].masses[1].selected);
+    EXPECT_FALSE(ed->marks.ropes[0].selected);
+    EXPECT_TRUE(ed->marks.ropes[1].selected);
+    EXPECT_TRUE(ed->marks.triangles[0].selected[0]);
+}
+
 TEST_F(EditorTest, NextAndPrevWrapAndShowTheRopeLength)
 {
     clickButton(kButtonNext);  // no rope: nothing to select, nothing breaks
@@ -150,16 +177,16 @@ TEST_F(EditorTest, NextAndPrevWrapAndShowTheRopeLength)
     ed->world.ropes[1].springs[0].restLength = 0.4f;
 
     clickButton(kButtonPrev);  // none selected: Prev also starts at rope 0
-    EXPECT_TRUE(ed->world.ropes[0].selected);
+    EXPECT_TRUE(ed->marks.ropes[0].selected);
     EXPECT_FLOAT_EQ(ed->slides[kSlideLength].value, 25.0f);
     clickButton(kButtonPrev);
-    EXPECT_FALSE(ed->world.ropes[0].selected);
-    EXPECT_TRUE(ed->world.ropes[2].selected);
+    EXPECT_FALSE(ed->marks.ropes[0].selected);
+    EXPECT_TRUE(ed->marks.ropes[2].selected);
     clickButton(kButtonNext);
-    EXPECT_TRUE(ed->world.ropes[0].selected);
-    EXPECT_FALSE(ed->world.ropes[2].selected);
+    EXPECT_TRUE(ed->marks.ropes[0].selected);
+    EXPECT_FALSE(ed->marks.ropes[2].selected);
     clickButton(kButtonNext);
-    EXPECT_TRUE(ed->world.ropes[1].selected);
+    EXPECT_TRUE(ed->marks.ropes[1].selected);
     EXPECT_FLOAT_EQ(ed->slides[kSlideLength].value, 40.0f);
     // Showing the length is not a change of the slider: the rope keeps it.
     frame(500, 300, {0, 0}, false);
@@ -168,7 +195,7 @@ TEST_F(EditorTest, NextAndPrevWrapAndShowTheRopeLength)
     // A rope without springs (read from a file) leaves the slider alone.
     ed->world.ropes[2].springs.clear();
     clickButton(kButtonNext);
-    EXPECT_TRUE(ed->world.ropes[2].selected);
+    EXPECT_TRUE(ed->marks.ropes[2].selected);
     EXPECT_FLOAT_EQ(ed->slides[kSlideLength].value, 40.0f);
 }
 
@@ -200,38 +227,37 @@ TEST_F(EditorTest, SizeSlidersResizeTheWorldOnlyWhenMoved)
 
 TEST_F(EditorTest, AllNoneAndInvLeaveTheExitAndTheRopesOwnFlags)
 {
-    populate(ed->world);
-    ed->world.ropes[0].selected = true;
+    populate(*ed);
+    ed->marks.ropes[0].selected = true;
     ed->world.exitPosition = Vector2D(1, -1);
     ed->world.exitRadius = 0.2f;
 
     clickButton(kButtonAll);
-    EXPECT_EQ(marks(ed->world), std::vector<bool>(marks(ed->world).size(), true));
+    EXPECT_EQ(marks(ed->marks), std::vector<bool>(marks(ed->marks).size(), true));
     clickButton(kButtonNone);
-    EXPECT_EQ(marks(ed->world), std::vector<bool>(marks(ed->world).size(), false));
-    ed->world.balls[0].selected = true;
+    EXPECT_EQ(marks(ed->marks), std::vector<bool>(marks(ed->marks).size(), false));
+    ed->marks.balls[0].selected = true;
     clickButton(kButtonInv);
-    std::vector<bool> inverted = marks(ed->world);
+    std::vector<bool> inverted = marks(ed->marks);
     EXPECT_FALSE(inverted[4]);
     EXPECT_EQ(std::count(inverted.begin(), inverted.end(), true),
               static_cast<long>(inverted.size()) - 1);
 
-    EXPECT_TRUE(ed->world.ropes[0].selected);
+    EXPECT_TRUE(ed->marks.ropes[0].selected);
     EXPECT_FLOAT_EQ(ed->world.exitPosition.x, 1.0f);
     EXPECT_FLOAT_EQ(ed->world.exitRadius, 0.2f);
 }
 
 TEST_F(EditorTest, DockAndUndockPinOnlySelectedMassesAndBalls)
 {
-    populate(ed->world);
+    populate(*ed);
     ed->world.balls[0].held = false;
     ed->world.balls.emplace_back();
     ed->world.balls.back().held = false;
-    ed->world.balls.back().selected = false;
     ed->world.balls.back().mass = 1.0f;
     ed->selectAll(true);
-    ed->world.balls[1].selected = false;
-    const std::vector<bool> before = marks(ed->world);
+    ed->marks.balls[1].selected = false;
+    const std::vector<bool> before = marks(ed->marks);
 
     clickButton(kButtonUndock);
     for (const Mass& mass : ed->world.ropes[0].masses) EXPECT_FALSE(mass.fixed);
@@ -240,7 +266,7 @@ TEST_F(EditorTest, DockAndUndockPinOnlySelectedMassesAndBalls)
     EXPECT_TRUE(ed->world.balls[0].held);
     EXPECT_FALSE(ed->world.balls[1].held);  // not selected: untouched
     // Marks and the other elements are as they were.
-    EXPECT_EQ(marks(ed->world), before);
+    EXPECT_EQ(marks(ed->marks), before);
     EXPECT_EQ(ed->world.dockPoints.size(), 1u);
     EXPECT_FLOAT_EQ(ed->world.lines[0].ends[1].x, 1.5f);
 }

@@ -13,17 +13,19 @@ TEST_F(EditorTest, VertexToolMakesATriangleInThreeClicksAndTheFourthStartsAnothe
     EXPECT_TRUE(first.placed[0] && first.placed[1] && first.placed[2]);
     EXPECT_FLOAT_EQ(first.corners[1].x, 1.0f);
     EXPECT_FLOAT_EQ(first.corners[2].y, 1.0f);
-    EXPECT_TRUE(first.selected[0] && first.selected[1] && first.selected[2]);
+    const TriangleMarks& firstMarks = ed->marks.triangles[0];
+    EXPECT_TRUE(firstMarks.selected[0] && firstMarks.selected[1] && firstMarks.selected[2]);
     // Completing the triangle gave it texture coordinates from the size (2, 2).
     EXPECT_GE(first.texCoords[1].x, 1.0f / 2 + 0.5f);
     EXPECT_LT(first.texCoords[1].x, 1.0f / 2 + 0.5f + 0.034f);
 
     clickWorld({-1, -1});
     ASSERT_EQ(ed->world.vertices.size(), 2u);
-    const Vertex& old = ed->world.vertices[0];
+    const TriangleMarks& old = ed->marks.triangles[0];
     EXPECT_FALSE(old.selected[0] || old.selected[1] || old.selected[2]);
+    const TriangleMarks& freshMarks = ed->marks.triangles[1];
+    EXPECT_TRUE(freshMarks.selected[0] && freshMarks.selected[1] && freshMarks.selected[2]);
     const Vertex& fresh = ed->world.vertices[1];
-    EXPECT_TRUE(fresh.selected[0] && fresh.selected[1] && fresh.selected[2]);
     EXPECT_TRUE(fresh.placed[0]);
     EXPECT_FALSE(fresh.placed[1]);
 }
@@ -79,10 +81,10 @@ TEST_F(EditorTest, BallToolTakesItsRadiusFromTheDragAndIsHeldSelectedAndHeavy)
     EXPECT_FLOAT_EQ(ball.position.x, -1.0f);
     EXPECT_FLOAT_EQ(ball.position.y, 0.0f);
     EXPECT_TRUE(ball.held);
-    EXPECT_TRUE(ball.selected);
+    EXPECT_TRUE(ed->marks.balls[1].selected);
     EXPECT_EQ(ball.mass, 3.0f);
     // The new ball alone is selected: the press cleared the first one.
-    EXPECT_FALSE(ed->world.balls[0].selected);
+    EXPECT_FALSE(ed->marks.balls[0].selected);
 
     // Undock right after creation lets the new ball go; the other stays held.
     clickButton(kButtonUndock);
@@ -103,9 +105,11 @@ TEST_F(EditorTest, RopeToolBuildsOnlyBeyondATenthWithFixedSelectedInnerMasses)
     const Rope& rope = ed->world.ropes[0];
     ASSERT_EQ(rope.masses.size(), 4u);
     for (const Mass& mass : rope.masses) EXPECT_TRUE(mass.fixed);
-    EXPECT_FALSE(rope.masses[0].selected);
-    EXPECT_TRUE(rope.masses[1].selected && rope.masses[2].selected);
-    EXPECT_FALSE(rope.masses[3].selected);
+    const std::vector<PointMark>& points = ed->marks.ropes[0].masses;
+    ASSERT_EQ(points.size(), 4u);
+    EXPECT_FALSE(points[0].selected);
+    EXPECT_TRUE(points[1].selected && points[2].selected);
+    EXPECT_FALSE(points[3].selected);
 
     // Undock frees the inside of the new rope; its ends keep their pins.
     clickButton(kButtonUndock);
@@ -138,15 +142,15 @@ TEST_F(EditorTest, LineAndDockPointFollowTheDragAndStartUnmarked)
     EXPECT_FLOAT_EQ(line.ends[0].x, -1.0f);
     EXPECT_FLOAT_EQ(line.ends[1].x, 1.0f);
     EXPECT_FLOAT_EQ(line.ends[1].y, -0.5f);
-    EXPECT_FALSE(line.selected[0] || line.selected[1]);
-    EXPECT_FALSE(ed->world.balls[0].selected);
+    EXPECT_FALSE(ed->marks.lines[0].selected[0] || ed->marks.lines[0].selected[1]);
+    EXPECT_FALSE(ed->marks.balls[0].selected);
 
     selectTool(kButtonDockPoint);
     dragWorld({0.5f, 0.5f}, {0.7f, 0.9f}, 2);
     ASSERT_EQ(ed->world.dockPoints.size(), 1u);
     EXPECT_FLOAT_EQ(ed->world.dockPoints[0].position.x, 0.7f);
     EXPECT_FLOAT_EQ(ed->world.dockPoints[0].position.y, 0.9f);
-    EXPECT_FALSE(ed->world.dockPoints[0].selected);
+    EXPECT_FALSE(ed->marks.dockPoints[0].selected);
 }
 
 TEST_F(EditorTest, GestureIsHeldOverThePanelAndBeginsWhereTheMouseLeavesIt)

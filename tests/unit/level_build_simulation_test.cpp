@@ -9,8 +9,9 @@
 
 namespace {
 
-// A level whose elements carry every run-time mark set, as an editor's
-// copy might, so that the build has something to clear.
+// A level whose elements carry run-time state (motion, an unlocked and
+// broken rope, odd spring indices), as an editor's copy might, so that the
+// build has something to reset.
 Level markedLevel()
 {
     Level level;
@@ -20,29 +21,24 @@ Level markedLevel()
     Line line;
     line.ends[0] = {-1, -1};
     line.ends[1] = {1, -1};
-    line.selected[0] = line.selected[1] = true;
     level.lines = {line, line};
     DockPoint dock;
     dock.position = {0.5f, 1};
-    dock.selected = true;
     level.dockPoints = {dock};
     Vertex tri;
     tri.corners[0] = {0, 0};
     tri.corners[1] = {2, 0};
     tri.corners[2] = {0, 1};
-    for (int k = 0; k < 3; ++k) tri.selected[k] = true;
     level.vertices = {tri};
     Ball ball;
     ball.position = {-1, 1};
     ball.radius = 0.25f;
     ball.mass = 3;
     ball.held = true;
-    ball.selected = true;
     ball.velocity = {5, 5};
     level.balls = {ball};
 
     Rope rope;
-    rope.selected = true;
     rope.locked = false;
     rope.broken = true;
     for (int j = 0; j < 4; ++j) {
@@ -50,7 +46,6 @@ Level markedLevel()
         m.position = {0.3f * j, 1};
         m.mass = 1.5f;
         m.fixed = j == 0;
-        m.selected = true;
         m.velocity = {1, 1};
         rope.masses.push_back(m);
     }
@@ -70,7 +65,7 @@ Level markedLevel()
 
 } // namespace
 
-TEST(BuildSimulation, CopiesEveryListAndClearsTheRunTimeMarks)
+TEST(BuildSimulation, CopiesEveryListAndResetsTheRunTimeState)
 {
     Level level = markedLevel();
     Simulation world;
@@ -86,15 +81,10 @@ TEST(BuildSimulation, CopiesEveryListAndClearsTheRunTimeMarks)
 
     ASSERT_EQ(world.lines.size(), 2u);
     EXPECT_EQ(world.lines[1].ends[1].x, 1.0f);
-    EXPECT_FALSE(world.lines[1].selected[0] || world.lines[1].selected[1]);
     ASSERT_EQ(world.dockPoints.size(), 1u);
     EXPECT_EQ(world.dockPoints[0].position.x, 0.5f);
-    EXPECT_FALSE(world.dockPoints[0].selected);
     ASSERT_EQ(world.vertices.size(), 1u);
-    for (int k = 0; k < 3; ++k) {
-        EXPECT_TRUE(world.vertices[0].placed[k]);
-        EXPECT_FALSE(world.vertices[0].selected[k]);
-    }
+    for (int k = 0; k < 3; ++k) EXPECT_TRUE(world.vertices[0].placed[k]);
     EXPECT_EQ(world.vertices[0].corners[1].x, 2.0f);
 
     ASSERT_EQ(world.balls.size(), 1u);
@@ -103,19 +93,17 @@ TEST(BuildSimulation, CopiesEveryListAndClearsTheRunTimeMarks)
     EXPECT_EQ(ball.radius, 0.25f);
     EXPECT_EQ(ball.mass, 3.0f);
     EXPECT_TRUE(ball.held);
-    EXPECT_FALSE(ball.selected);
     EXPECT_EQ(ball.velocity.x, 0.0f);  // a fresh ball, at rest
 
     ASSERT_EQ(world.ropes.size(), 2u);
     const Rope& rope = world.ropes[0];
     EXPECT_TRUE(rope.locked);  // a level's rope always starts locked and whole
-    EXPECT_FALSE(rope.broken || rope.selected);
+    EXPECT_FALSE(rope.broken);
     ASSERT_EQ(rope.masses.size(), 4u);
     for (int j = 0; j < 4; ++j) {
         EXPECT_EQ(rope.masses[j].position.x, 0.3f * j);
         EXPECT_EQ(rope.masses[j].mass, 1.5f);
         EXPECT_EQ(rope.masses[j].fixed, j == 0);
-        EXPECT_FALSE(rope.masses[j].selected);
         EXPECT_EQ(rope.masses[j].velocity.x, 0.0f);
     }
     ASSERT_EQ(rope.springs.size(), 3u);

@@ -70,7 +70,6 @@ TEST(BallMesh, EveryBallIsDrawnWithOneTwentySegmentFan)
     Ball b;
     EXPECT_EQ(b.mass, 1.0f);
     EXPECT_FALSE(b.held);
-    EXPECT_FALSE(b.selected);
     const BallMesh& m = ballMesh();
     EXPECT_EQ(&m, &ballMesh()) << "built once, shared by every ball";
     ASSERT_EQ(m.vertices.size(), 20u);

@@ -301,7 +301,7 @@ TEST_F(PlayKeysTest, ADockPointIsLitOnlyWhileARopeCanStartOrEndThere)
     mouse.world = Vector2D(1.02f, 0.0f);
     const std::size_t ropes = play.world.ropes.size();
     frame();
-    EXPECT_TRUE(play.world.dockPoints.back().selected);
+    EXPECT_TRUE(play.marks.dockPoints.back().selected);
     // A rope begun there and Space pressed with the button still down: the
     // try neither keeps the point lit nor draws the half-made rope.
     mouse.leftDown = true;
@@ -309,7 +309,7 @@ TEST_F(PlayKeysTest, ADockPointIsLitOnlyWhileARopeCanStartOrEndThere)
     EXPECT_TRUE(play.dragging);
     frame(kVkSpace);
     EXPECT_FALSE(play.placing);
-    EXPECT_FALSE(play.world.dockPoints.back().selected);
+    EXPECT_FALSE(play.marks.dockPoints.back().selected);
     EXPECT_FALSE(play.dragging);
     mouse.leftDown = false;
     frame();

@@ -97,12 +97,13 @@ protected:
     void click(PlayButton index) { click(menu->buttons[index]); }
 
     std::vector<Rope>& ropes() { return menu->world.ropes; }
+    std::vector<RopeMarks>& ropeMarks() { return menu->marks.ropes; }
 
     int selectedRope()
     {
         int found = -1;
         for (std::size_t i = 0; i < ropes().size(); ++i) {
-            if (!ropes()[i].selected) continue;
+            if (!menu->marks.ropeSelected(i)) continue;
             EXPECT_EQ(found, -1) << "more than one rope selected";
             found = static_cast<int>(i);
         }
@@ -142,7 +143,7 @@ TEST_F(PlayMenuTest, DragBetweenDocksMakesOneSelectedRopeWithFreeInnerPoints)
 {
     pointAt(kDock0, true);
     EXPECT_TRUE(menu->dragging);
-    EXPECT_TRUE(menu->world.dockPoints[0].selected);
+    EXPECT_TRUE(menu->marks.dockPoints[0].selected);
     pointAt(Vector2D(-0.5f, 0.7f), true);
     EXPECT_EQ(menu->dragEnd.x, -0.5f);
     // The end snaps to a dock point under the pointer.
@@ -155,12 +156,12 @@ TEST_F(PlayMenuTest, DragBetweenDocksMakesOneSelectedRopeWithFreeInnerPoints)
     const Rope& rope = ropes()[0];
     ASSERT_EQ(rope.masses.size(), 4u);  // one unit long: a point every 0.35
     EXPECT_FALSE(rope.locked);
-    EXPECT_TRUE(rope.selected);
+    EXPECT_TRUE(menu->marks.ropeSelected(0));
     EXPECT_TRUE(rope.masses.front().fixed);
     EXPECT_TRUE(rope.masses.back().fixed);
     for (std::size_t k = 1; k + 1 < rope.masses.size(); ++k) {
         EXPECT_FALSE(rope.masses[k].fixed);
-        EXPECT_FALSE(rope.masses[k].selected);
+        EXPECT_FALSE(menu->marks.massSelected(0, k));
     }
     EXPECT_EQ(rope.masses.back().position.x, kDock1.x);
     EXPECT_FLOAT_EQ(menu->slides[0].value, 0.25f * 150.0f);
@@ -218,10 +219,10 @@ TEST_F(PlayMenuTest, SelectionCyclesThroughThePlayersRopesBothWays)
     EXPECT_EQ(selectedRope(), first + 2);  // wraps to the last
 
     // With nothing selected, both directions start at rope 0 here.
-    for (Rope& rope : ropes()) rope.selected = false;
+    for (RopeMarks& rope : ropeMarks()) rope.selected = false;
     menu->stepRopeSelection(+1);
     EXPECT_EQ(selectedRope(), 0);
-    for (Rope& rope : ropes()) rope.selected = false;
+    for (RopeMarks& rope : ropeMarks()) rope.selected = false;
     menu->stepRopeSelection(-1);
     EXPECT_EQ(selectedRope(), 0);
 }
@@ -238,7 +239,7 @@ TEST_F(PlayMenuTest, WithLevelRopesCyclingSkipsThem)
 
     const int first = layThreeRopes();
     ASSERT_EQ(first, 1);
-    for (Rope& rope : ropes()) rope.selected = false;
+    for (RopeMarks& rope : ropeMarks()) rope.selected = false;
     menu->stepRopeSelection(+1);
     EXPECT_EQ(selectedRope(), 3);  // nothing selected: the last rope
     menu->stepRopeSelection(+1);
@@ -251,7 +252,7 @@ TEST_F(PlayMenuTest, RemoveTakesOnlyTheSelectedPlayerRope)
 {
     startLevel(true);
     layThreeRopes();
-    for (Rope& rope : ropes()) rope.selected = false;
+    for (RopeMarks& rope : ropeMarks()) rope.selected = false;
     click(kRemoveRope);
     EXPECT_EQ(ropes().size(), 4u);  // nothing selected, nothing removed
 
@@ -275,18 +276,18 @@ TEST_F(PlayMenuTest, LevelRopesAreNeverHoveredOrSelected)
     startLevel(true);
     const Vector2D onLevelRope(0.1f, -1.8f);
     pointAt(onLevelRope, false);
-    EXPECT_FALSE(ropes()[0].hovered);
+    EXPECT_FALSE(menu->marks.ropeHovered(0));
     pointAt(onLevelRope, true);
     pointAt(onLevelRope, false);
-    EXPECT_FALSE(ropes()[0].selected);
+    EXPECT_FALSE(menu->marks.ropeSelected(0));
 
     // A player's rope does light up and get picked under the pointer.
     drag(kDock0, kDock1);
     menu->selectRope(-1);
-    for (Rope& rope : ropes()) rope.selected = false;
+    for (RopeMarks& rope : ropeMarks()) rope.selected = false;
     const Vector2D onPlayerRope(-0.5f, 1.02f);
     pointAt(onPlayerRope, false);
-    EXPECT_TRUE(ropes()[1].hovered);
+    EXPECT_TRUE(menu->marks.ropeHovered(1));
     pointAt(onPlayerRope, true);
     EXPECT_EQ(selectedRope(), 1);
 }
