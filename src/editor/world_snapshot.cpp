@@ -81,7 +81,6 @@ void putRope(Writer& w, const Rope& rope, const WorldMarks& marks, std::size_t i
 {
     w.put(marks.ropeSelected(i));
     w.put(marks.ropeHovered(i));
-    w.put(rope.locked);
     w.put(rope.broken);
     w.count(rope.masses.size());
     for (std::size_t k = 0; k < rope.masses.size(); ++k) {
@@ -106,7 +105,7 @@ bool getRope(Reader& r, Rope& rope, RopeMarks& marks)
 {
     std::size_t masses = 0;
     std::size_t springs = 0;
-    if (!(r.get(marks.selected) && r.get(marks.hovered) && r.get(rope.locked) && r.get(rope.broken)))
+    if (!(r.get(marks.selected) && r.get(marks.hovered) && r.get(rope.broken)))
         return false;
     if (!r.count(masses, 30)) return false;
     rope.masses.resize(masses);
@@ -147,7 +146,7 @@ bool getWorld(Reader& r, Simulation& world, WorldMarks& marks)
     std::size_t n = 0;
     if (!(r.get(world.size) && r.get(world.exitPosition) && r.get(world.exitRadius))) return false;
 
-    if (!r.count(n, 12)) return false;
+    if (!r.count(n, 11)) return false;
     world.ropes.resize(n);
     marks.ropes.resize(n);
     for (std::size_t i = 0; i < n; ++i)

@@ -16,8 +16,7 @@ void buildSimulation(const Level& level, Simulation& simulation);
 
 /// Makes `rope` a fresh copy of the stored rope's body: its masses (position,
 /// mass and pin; at rest) and springs rebuilt to join masses j and
-/// j + 1 (a rest length beyond the last mass is dropped), not broken. Whether
-/// the rope is locked is left as it was.
+/// j + 1 (a rest length beyond the last mass is dropped), not broken.
 void copyRopeBody(const Rope& stored, Rope& rope);
 
 /// Sets the texture coordinates of a triangle from its corners relative to

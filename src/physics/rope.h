@@ -13,7 +13,6 @@ struct Simulation;
 /// A rope is tied to nothing: its ends are pinned masses, not links to dock
 /// points or balls.
 struct Rope {
-    bool locked = true;    ///< belongs to the level; only the player's ropes are unlocked
     bool broken = false;   ///< one spring has snapped; no other may snap
     std::vector<Mass> masses;
     std::vector<Spring> springs;

@@ -208,7 +208,7 @@ void PlayMenu::stepRopeSelection(int step)
     const int target = ::stepRopeSelection(marks, levelRopeCount, step);
     if (target < 0) return;
     Rope& rope = world.ropes[target];
-    if (!rope.locked) marks.ropes[target].selected = true;
+    if (!isLevelRope(target)) marks.ropes[target].selected = true;
     if (marks.ropes[target].selected) playSound(SoundId::RopeSelected, 1.0f, panForWorldX(ropeMiddleX(rope)));
     // A rope of a single point has no spring to show; the slider stays put.
     if (!rope.springs.empty()) slides[0].value = rope.springs[0].restLength * kSliderPerRestLength;
@@ -218,7 +218,7 @@ void PlayMenu::removeSelectedRope()
 {
     marks.fit(world);
     for (std::size_t i = 0; i < world.ropes.size(); ++i) {
-        if (marks.ropes[i].selected && !world.ropes[i].locked) {
+        if (marks.ropes[i].selected && !isLevelRope(i)) {
             playSound(SoundId::RopeRemoved, 1.0f, panForWorldX(ropeMiddleX(world.ropes[i])));
             world.ropes.erase(world.ropes.begin() + static_cast<std::ptrdiff_t>(i));
             marks.ropes.erase(marks.ropes.begin() + static_cast<std::ptrdiff_t>(i));
@@ -234,7 +234,7 @@ void PlayMenu::selectRope(int index)
     marks.fit(world);
     for (RopeMarks& rope : marks.ropes) rope.selected = false;
     Rope& rope = world.ropes[index];
-    if (!rope.locked) marks.ropes[index].selected = true;
+    marks.ropes[index].selected = true;  // a level rope was refused above
     if (!rope.springs.empty()) slides[0].value = rope.springs[0].restLength * kSliderPerRestLength;
 }
 
@@ -302,7 +302,6 @@ void PlayMenu::finishNewRope()
     // The player's rope hangs between its two pinned ends and may be edited.
     Rope& rope = world.ropes.back();
     for (std::size_t k = 1; k + 1 < rope.masses.size(); ++k) rope.masses[k].fixed = false;
-    rope.locked = false;
     selectRope(static_cast<int>(world.ropes.size()) - 1);
     playSound(SoundId::RopeHung, 1.0f, panForWorldX(ropeMiddleX(rope)));
 }

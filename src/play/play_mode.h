@@ -58,7 +58,7 @@ public:
     Button returnButton;               ///< "Return To Menu", shown once the fade is full
     Simulation world;                  ///< the running level
     WorldMarks marks;                  ///< the selected and hovered rope, the lit dock point
-    int levelRopeCount = 0;            ///< ropes below this index are the level's own
+    int levelRopeCount = 0;            ///< ropes below this index are the level's own, the rest the player's
     int hoverDock = -1;                ///< dock point under the mouse, or -1
     std::vector<BText> descriptionTexts; ///< name and description, shown after completion
     int levelNumber = 0;               ///< row of the level in game.levels
@@ -77,6 +77,10 @@ public:
     std::vector<BText> outcomeTexts;   ///< what became of the try and how to try again
     BText completeTitle;               ///< "Level complete", with the completion texts
     Button nextButton;                 ///< "Next level", when the list has one after this
+
+    /// Whether world.ropes[index] is one of the level's own ropes, which the
+    /// player can neither pick nor remove.
+    bool isLevelRope(std::size_t index) const { return index < static_cast<std::size_t>(levelRopeCount); }
 
     /// Whether a level follows this one in game.levels.
     bool hasNextLevel() const;

@@ -9,8 +9,8 @@
 
 namespace {
 
-// A level whose elements carry run-time state (motion, an unlocked and
-// broken rope, odd spring indices), as an editor's copy might, so that the
+// A level whose elements carry run-time state (motion, a broken rope, odd
+// spring indices), as an editor's copy might, so that the
 // build has something to reset.
 Level markedLevel()
 {
@@ -39,7 +39,6 @@ Level markedLevel()
     level.balls = {ball};
 
     Rope rope;
-    rope.locked = false;
     rope.broken = true;
     for (int j = 0; j < 4; ++j) {
         Mass m;
@@ -97,8 +96,7 @@ TEST(BuildSimulation, CopiesEveryListAndResetsTheRunTimeState)
 
     ASSERT_EQ(world.ropes.size(), 2u);
     const Rope& rope = world.ropes[0];
-    EXPECT_TRUE(rope.locked);  // a level's rope always starts locked and whole
-    EXPECT_FALSE(rope.broken);
+    EXPECT_FALSE(rope.broken);  // a level's rope always starts whole
     ASSERT_EQ(rope.masses.size(), 4u);
     for (int j = 0; j < 4; ++j) {
         EXPECT_EQ(rope.masses[j].position.x, 0.3f * j);

@@ -155,7 +155,7 @@ TEST_F(PlayMenuTest, DragBetweenDocksMakesOneSelectedRopeWithFreeInnerPoints)
     ASSERT_EQ(ropes().size(), 1u);
     const Rope& rope = ropes()[0];
     ASSERT_EQ(rope.masses.size(), 4u);  // one unit long: a point every 0.35
-    EXPECT_FALSE(rope.locked);
+    EXPECT_FALSE(menu->isLevelRope(0));
     EXPECT_TRUE(menu->marks.ropeSelected(0));
     EXPECT_TRUE(rope.masses.front().fixed);
     EXPECT_TRUE(rope.masses.back().fixed);
@@ -262,7 +262,7 @@ TEST_F(PlayMenuTest, RemoveTakesOnlyTheSelectedPlayerRope)
     ASSERT_EQ(ropes().size(), 3u);
     EXPECT_EQ(ropes()[2].masses.back().position.x, secondEnd);  // later ropes moved down
     EXPECT_EQ(selectedRope(), -1);
-    EXPECT_TRUE(ropes()[0].locked);
+    EXPECT_EQ(ropes()[0].masses[0].position.y, menu->level.ropes[0].masses[0].position.y);  // the level's stays
 
     // The level's rope cannot be picked by index either.
     menu->selectRope(0);
@@ -326,7 +326,7 @@ TEST_F(PlayMenuTest, ReturnPutsCameraBallsAndLevelRopesBack)
     const Rope& levelRope = ropes()[0];
     const Rope& stored = menu->level.ropes[0];
     EXPECT_FALSE(levelRope.broken);
-    EXPECT_TRUE(levelRope.locked);
+    EXPECT_TRUE(menu->isLevelRope(0));
     ASSERT_EQ(levelRope.masses.size(), stored.masses.size());
     ASSERT_EQ(levelRope.springs.size(), stored.masses.size() - 1);
     for (std::size_t j = 0; j < stored.masses.size(); ++j) {
