@@ -20,10 +20,7 @@ void fillLevel(Simulation& world)
     }
     for (int i = 0; i < 500; ++i) {
         Vertex triangle;
-        for (int k = 0; k < 3; ++k) {
-            triangle.corners[k] = Vector2D(0.01f * i + k, 0.5f * k);
-            triangle.placed[k] = true;
-        }
+        for (int k = 0; k < 3; ++k) triangle.corners[k] = Vector2D(0.01f * i + k, 0.5f * k);
         world.vertices.push_back(triangle);
     }
     for (int i = 0; i < 400; ++i) {

@@ -12,10 +12,10 @@
 namespace {
 
 /// Index of the first corner of the triangle that is not placed yet, or -1.
-int firstUnplacedCorner(const Vertex& triangle)
+int firstUnplacedCorner(const TriangleMarks& triangle)
 {
     for (int k = 0; k < 3; ++k)
-        if (!triangle.placed[k]) return k;
+        if (triangle.unplaced[k]) return k;
     return -1;
 }
 
@@ -50,9 +50,12 @@ void SlideMenu::beginGesture()
         break;
     case kButtonVertex: {
         // An unfinished triangle is continued, also after other tools.
-        if (world.vertices.empty() || firstUnplacedCorner(world.vertices.back()) < 0)
-            world.vertices.emplace_back();
         marks.fit(world);
+        if (world.vertices.empty() || firstUnplacedCorner(marks.triangles.back()) < 0) {
+            world.vertices.emplace_back();
+            marks.fit(world);
+            for (bool& unplaced : marks.triangles.back().unplaced) unplaced = true;
+        }
         for (bool& mark : marks.triangles.back().selected) mark = true;
         break;
     }
@@ -88,9 +91,9 @@ void SlideMenu::advanceGesture()
     // The guards below only matter for elements removed mid-gesture; the
     // tool itself cannot change while the button is held outside the panel.
     if (tool == kButtonVertex && !world.vertices.empty()) {
-        Vertex& triangle = world.vertices.back();
-        int corner = firstUnplacedCorner(triangle);
-        if (corner >= 0) triangle.corners[corner] = dragCurrent;
+        marks.fit(world);
+        int corner = firstUnplacedCorner(marks.triangles.back());
+        if (corner >= 0) world.vertices.back().corners[corner] = dragCurrent;
     }
     if (tool == kButtonBall && !world.balls.empty()) {
         Ball& ball = world.balls.back();
@@ -153,11 +156,11 @@ void SlideMenu::placeVertexCornerAtEnd()
     // The tool can become Vertex by releasing over its button during another
     // gesture; with no triangle, or none waiting for a corner, nothing happens.
     if (world.vertices.empty()) return;
-    Vertex& triangle = world.vertices.back();
-    int corner = firstUnplacedCorner(triangle);
+    marks.fit(world);
+    int corner = firstUnplacedCorner(marks.triangles.back());
     if (corner < 0) return;
-    triangle.placed[corner] = true;
-    if (corner == 2) computeTexCoords(triangle, world.size);
+    marks.triangles.back().unplaced[corner] = false;
+    if (corner == 2) computeTexCoords(world.vertices.back(), world.size);
 }
 
 void SlideMenu::markInRectangle(bool value)

@@ -12,7 +12,7 @@
 static_assert(sizeof(Mass) == 32, "a new Mass field belongs in the snapshot");
 static_assert(sizeof(Spring) == 16, "a new Spring field belongs in the snapshot");
 static_assert(sizeof(Line) == 16, "a new Line field belongs in the snapshot");
-static_assert(sizeof(Vertex) == 52, "a new Vertex field belongs in the snapshot");
+static_assert(sizeof(Vertex) == 48, "a new Vertex field belongs in the snapshot");
 static_assert(sizeof(DockPoint) == 8, "a new DockPoint field belongs in the snapshot");
 static_assert(sizeof(Rope) == 56, "a new Rope field belongs in the snapshot");
 static_assert(sizeof(Ball) == 36, "a new Ball field belongs in the snapshot");
@@ -170,10 +170,13 @@ bool getWorld(Reader& r, Simulation& world, WorldMarks& marks)
     marks.triangles.resize(n);
     for (std::size_t i = 0; i < n; ++i) {
         Vertex& t = world.vertices[i];
-        for (int k = 0; k < 3; ++k)
+        for (int k = 0; k < 3; ++k) {
+            bool placed = true;
             if (!(r.get(t.corners[k]) && r.get(t.texCoords[k]) && r.get(marks.triangles[i].selected[k]) &&
-                  r.get(t.placed[k])))
+                  r.get(placed)))
                 return false;
+            marks.triangles[i].unplaced[k] = !placed;
+        }
     }
 
     if (!r.count(n, 9)) return false;
@@ -209,7 +212,7 @@ std::string captureWorld(const Simulation& world, const WorldMarks& marks)
             w.put(t.corners[k]);
             w.put(t.texCoords[k]);
             w.put(marks.cornerSelected(i, k));
-            w.put(t.placed[k]);
+            w.put(!marks.cornerUnplaced(i, k));
         }
     w.count(world.dockPoints.size());
     for (std::size_t i = 0; i < world.dockPoints.size(); ++i) {

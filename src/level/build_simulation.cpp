@@ -40,7 +40,6 @@ void copyTriangles(const Level& level, Simulation& simulation)
         // the last pass, with all three corners in place, is kept.
         for (int j = 0; j < 3; ++j) {
             triangle.corners[j] = from.corners[j];
-            triangle.placed[j] = true;
             computeTexCoords(triangle, simulation.size);
         }
     }

@@ -31,6 +31,11 @@ bool WorldMarks::lineEndSelected(std::size_t line, int end) const
     return line < lines.size() && lines[line].selected[end];
 }
 
+bool WorldMarks::cornerUnplaced(std::size_t triangle, int corner) const
+{
+    return triangle < triangles.size() && triangles[triangle].unplaced[corner];
+}
+
 bool WorldMarks::cornerSelected(std::size_t triangle, int corner) const
 {
     return triangle < triangles.size() && triangles[triangle].selected[corner];

@@ -22,13 +22,17 @@ struct LineMarks {
     bool selected[2] = {false, false};
 };
 
-/// The marks of one triangle: the editor's selection of each corner.
+/// The marks of one triangle: the editor's selection of each corner, and the
+/// corners the editor has not placed yet (it places them one by one). An
+/// unplaced corner is not drawn; without marks every corner is placed.
 struct TriangleMarks {
     bool selected[3] = {false, false, false};
+    bool unplaced[3] = {false, false, false};
 };
 
-/// Which parts of a world are marked: the editor's selection, the play mode's
-/// chosen rope, and the rope and dock point under the pointer. The world
+/// Which parts of a world are marked: the editor's selection and unplaced
+/// triangle corners, the play mode's chosen rope, and the rope and dock point
+/// under the pointer. The world
 /// itself carries none of this; the marks sit beside it, list for list and
 /// index for index (ropes[i] belongs to world.ropes[i]). Whoever erases an
 /// element from the middle of a list erases its marks too; elements added at
@@ -54,5 +58,6 @@ struct WorldMarks {
     bool ballSelected(std::size_t ball) const { return ball < balls.size() && balls[ball].selected; }
     bool lineEndSelected(std::size_t line, int end) const;
     bool cornerSelected(std::size_t triangle, int corner) const;
+    bool cornerUnplaced(std::size_t triangle, int corner) const;
     bool dockSelected(std::size_t dock) const { return dock < dockPoints.size() && dockPoints[dock].selected; }
 };

@@ -96,7 +96,7 @@ void drawTriangle(const Vertex& triangle, const TriangleMarks& marks, const unsi
     }
     const Vector2D slide = cameraOffset / kTriangleTravel;
     for (int k = 0; k < 3; ++k) {
-        if (!triangle.placed[k]) continue;
+        if (marks.unplaced[k]) continue;
         const Vector2D t = triangle.texCoords[k] + slide;
         glTexCoord2f(t.x, t.y);
         glVertex2f(triangle.corners[k].x, triangle.corners[k].y);
@@ -107,7 +107,7 @@ void drawTriangle(const Vertex& triangle, const TriangleMarks& marks, const unsi
     yellow();
     glBegin(GL_POINTS);
     for (int k = 0; k < 3; ++k)
-        if (triangle.placed[k] && marks.selected[k]) glVertex2f(triangle.corners[k].x, triangle.corners[k].y);
+        if (!marks.unplaced[k] && marks.selected[k]) glVertex2f(triangle.corners[k].x, triangle.corners[k].y);
     glEnd();
 }
 

@@ -166,7 +166,6 @@ protected:
         triangle.corners[0] = {-0.5f, -1.4f};
         triangle.corners[1] = {0.5f, -1.4f};
         triangle.corners[2] = {0.0f, -0.6f};
-        for (bool& placed : triangle.placed) placed = true;
         addRope({-1.5f, 0.5f}, {0.5f, 0.5f}, world);
         Ball& ball = world.balls.emplace_back();
         ball.position = {1.0f, -0.5f};

@@ -67,7 +67,7 @@ TEST_F(EditorTest, PressBeyondHalfOpenPanelBeginsGestureAndClicksButtonUnderIt)
     EXPECT_FALSE(ed->dragging);
     EXPECT_EQ(ed->tool, kButtonBall);
     // The gesture ended with the new tool, which does nothing on release.
-    EXPECT_FALSE(ed->world.vertices[0].placed[0]);
+    EXPECT_TRUE(ed->marks.triangles[0].unplaced[0]);
 }
 
 TEST_F(EditorTest, ActionButtonsKeepTheToolAndTabsSwitchPagesInTheSameFrame)

@@ -21,7 +21,6 @@ void populate(SlideMenu& editor)
     world.vertices.back().corners[0] = Vector2D(-1, -1);
     world.vertices.back().corners[1] = Vector2D(0, -1);
     world.vertices.back().corners[2] = Vector2D(-1, 0);
-    for (bool& placed : world.vertices.back().placed) placed = true;
     world.lines.emplace_back();
     world.lines.back().ends[0] = Vector2D(1, 1);
     world.lines.back().ends[1] = Vector2D(1.5f, 1.5f);

@@ -7,13 +7,13 @@ TEST_F(EditorTest, VertexToolMakesATriangleInThreeClicksAndTheFourthStartsAnothe
     clickWorld({0, 0});
     clickWorld({1, 0});
     ASSERT_EQ(ed->world.vertices.size(), 1u);
-    EXPECT_FALSE(ed->world.vertices[0].placed[2]);
+    EXPECT_TRUE(ed->marks.triangles[0].unplaced[2]);
     clickWorld({0, 1});
     const Vertex& first = ed->world.vertices[0];
-    EXPECT_TRUE(first.placed[0] && first.placed[1] && first.placed[2]);
+    const TriangleMarks& firstMarks = ed->marks.triangles[0];
+    EXPECT_FALSE(firstMarks.unplaced[0] || firstMarks.unplaced[1] || firstMarks.unplaced[2]);
     EXPECT_FLOAT_EQ(first.corners[1].x, 1.0f);
     EXPECT_FLOAT_EQ(first.corners[2].y, 1.0f);
-    const TriangleMarks& firstMarks = ed->marks.triangles[0];
     EXPECT_TRUE(firstMarks.selected[0] && firstMarks.selected[1] && firstMarks.selected[2]);
     // Completing the triangle gave it texture coordinates from the size (2, 2).
     EXPECT_GE(first.texCoords[1].x, 1.0f / 2 + 0.5f);
@@ -25,9 +25,8 @@ TEST_F(EditorTest, VertexToolMakesATriangleInThreeClicksAndTheFourthStartsAnothe
     EXPECT_FALSE(old.selected[0] || old.selected[1] || old.selected[2]);
     const TriangleMarks& freshMarks = ed->marks.triangles[1];
     EXPECT_TRUE(freshMarks.selected[0] && freshMarks.selected[1] && freshMarks.selected[2]);
-    const Vertex& fresh = ed->world.vertices[1];
-    EXPECT_TRUE(fresh.placed[0]);
-    EXPECT_FALSE(fresh.placed[1]);
+    EXPECT_FALSE(freshMarks.unplaced[0]);
+    EXPECT_TRUE(freshMarks.unplaced[1]);
 }
 
 TEST_F(EditorTest, VertexDragMovesTheCornerBeingPlacedUntilRelease)
@@ -38,9 +37,9 @@ TEST_F(EditorTest, VertexDragMovesTheCornerBeingPlacedUntilRelease)
     EXPECT_FLOAT_EQ(ed->world.vertices[0].corners[1].x, 1.0f);
     worldFrame({2, 0.5f}, true);
     EXPECT_FLOAT_EQ(ed->world.vertices[0].corners[1].x, 2.0f);
-    EXPECT_FALSE(ed->world.vertices[0].placed[1]);
+    EXPECT_TRUE(ed->marks.triangles[0].unplaced[1]);
     worldFrame({3, 3}, false);  // the release position is not taken
-    EXPECT_TRUE(ed->world.vertices[0].placed[1]);
+    EXPECT_FALSE(ed->marks.triangles[0].unplaced[1]);
     EXPECT_FLOAT_EQ(ed->world.vertices[0].corners[1].x, 2.0f);
     EXPECT_FLOAT_EQ(ed->world.vertices[0].corners[1].y, 0.5f);
     EXPECT_FLOAT_EQ(ed->world.vertices[0].corners[0].x, 0.0f);
@@ -51,7 +50,7 @@ TEST_F(EditorTest, VertexDragMovesTheCornerBeingPlacedUntilRelease)
     selectTool(kButtonVertex);
     clickWorld({0, -1});
     ASSERT_EQ(ed->world.vertices.size(), 1u);
-    EXPECT_TRUE(ed->world.vertices[0].placed[2]);
+    EXPECT_FALSE(ed->marks.triangles[0].unplaced[2]);
 }
 
 TEST_F(EditorTest, VertexReleaseWithoutATriangleDoesNothing)
