@@ -4,7 +4,9 @@
 #include <sstream>
 
 #include "app/globals.h"
-#include "game/shell.h"
+#include "level/game.h"
+#include "play/play_mode.h"
+#include "play/start_level.h"
 
 namespace {
 
@@ -14,7 +16,7 @@ constexpr int kWorldPixelY = 300;
 
 /// Puts back the two app globals a headless run writes: it moves the mouse
 /// as the player would, and the play mode moves the camera. Everything else
-/// it touches belongs to the shell it makes for the run.
+/// it touches belongs to the game and play mode it makes for the run.
 class SavedGlobals {
 public:
     SavedGlobals() : mouse_(mouse), camera_(cameraOffset) {}
@@ -105,14 +107,18 @@ HeadlessResult playHeadless(const std::string& levelFile, const std::vector<Rope
 {
     SavedGlobals saved;
     HeadlessResult result;
-    // A shell of its own, as the game has; it holds whole worlds and widget
-    // lists, so it lives on the heap.
-    auto shell = std::make_unique<Shell>();
-    result.loaded = shell->playLevelFile(levelFile, levelFile, 0);
+    // A game and a play mode of its own, as the game's shell holds them; they
+    // hold whole worlds and widget lists, so they live on the heap.
+    struct Run {
+        Game game;
+        PlayMenu play{game};
+    };
+    auto run = std::make_unique<Run>();
+    PlayMenu* menu = &run->play;
+    result.loaded = startLevelFile(*menu, levelFile, levelFile, 0);
     // The game plays a missing file as an empty level, which a ball at the
     // origin finishes at once; a proof of solvability must not count that.
     if (!result.loaded) return result;
-    PlayMenu* menu = &shell->play;
 
     result.ropesPlaced = hangRopes(*menu, ropes);
     pointAtWorld(Vector2D(), false);
