@@ -50,8 +50,10 @@ out=$(MANWIDTH=80 man --warnings -l "$PREFIX/share/man/man6/tangloop.6" 2>&1 >"$
   for option in --data-dir --user-dir --help --version; do
       grep -q -- "$option" "$WORK/help" || fail "usage lacks $option"
   done
+  # Into a file first: grep -q leaving a pipe early would fail the pipeline.
+  col -b <"$WORK/manual" >"$WORK/manual.txt"
   for option in $options; do
-      col -b <"$WORK/manual" | grep -q -- "$option" || fail "manual lacks $option"
+      grep -q -- "$option" "$WORK/manual.txt" || fail "manual lacks $option"
   done
   [ "$("$PREFIX/bin/tangloop" --version)" = "tangloop $(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' \
       "$PREFIX/share/metainfo/$ID.metainfo.xml")" ] || fail "--version does not match the release"
