@@ -86,3 +86,11 @@ PathChoice choosePaths(const PathInputs& inputs)
     }
     return choice;
 }
+
+std::string dataFolderProblem(const PathInputs& inputs, const std::string& dataDir)
+{
+    if (!inputs.isFolder || !inputs.isFolder(dataDir)) return "there is no folder " + dataDir;
+    if (!holdsData(inputs, dataDir))
+        return "the folder " + dataDir + " holds no game data (" + kDataMarker + " is missing)";
+    return {};
+}

@@ -33,6 +33,8 @@ struct PathChoice {
 
 /// The installed data beside a binary in <prefix>/bin.
 inline constexpr const char* kInstalledDataDir = "../share/tangloop";
+/// The file whose presence marks a folder as holding the game's data.
+inline constexpr const char* kDataMarker = "menusetup.txt";
 /// The folder name under each per-user XDG base folder.
 inline constexpr const char* kUserFolderName = "tangloop";
 
@@ -49,3 +51,8 @@ inline constexpr const char* kUserFolderName = "tangloop";
 /// mode. Relative options are taken from the working folder. A folder left
 /// empty means there is nowhere to keep the player's files.
 PathChoice choosePaths(const PathInputs& inputs);
+
+/// Why the data folder of an installed-mode run cannot be played from, as a
+/// line for the player; empty when it can. (A portable folder is played as it
+/// is, however much of it is missing.)
+std::string dataFolderProblem(const PathInputs& inputs, const std::string& dataDir);

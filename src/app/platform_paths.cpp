@@ -26,9 +26,6 @@ namespace {
 /// What the player is to be told once the window is up; empty when nothing.
 std::string pendingNotice;
 
-/// The file whose presence marks a folder as holding the game's data.
-constexpr const char* kDataMarker = "menusetup.txt";
-
 std::string executableFolder()
 {
     std::error_code error;
@@ -118,9 +115,9 @@ bool startUpPaths(const std::string& dataDirOption, const std::string& userDirOp
         return false;
     }
     if (!choice.portable) {
-        std::error_code error;
-        if (!fs::is_directory(choice.paths.dataDir, error)) {
-            std::cerr << "tangloop: the data folder " << choice.paths.dataDir << " does not exist\n";
+        const std::string problem = dataFolderProblem(inputs, choice.paths.dataDir);
+        if (!problem.empty()) {
+            std::cerr << "tangloop: " << problem << "\n";
             return false;
         }
     }

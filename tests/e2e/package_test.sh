@@ -70,6 +70,10 @@ out=$(MANWIDTH=80 man --warnings -l "$PREFIX/share/man/man6/tangloop.6" 2>&1 >"$
   status=0
   "$PREFIX/bin/tangloop" --data-dir "$WORK/none" 2>"$WORK/err" || status=$?
   [ "$status" = 1 ] && grep -q "$WORK/none" "$WORK/err" || fail "a missing data folder: exit $status, $(cat "$WORK/err")"
+  mkdir -p "$WORK/empty"
+  status=0
+  "$PREFIX/bin/tangloop" --data-dir "$WORK/empty" 2>"$WORK/err" || status=$?
+  [ "$status" = 1 ] && grep -q "holds no game data" "$WORK/err" || fail "an empty data folder: exit $status, $(cat "$WORK/err")"
 ) || exit 1
 
 # --- The .deb ---

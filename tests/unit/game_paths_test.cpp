@@ -139,6 +139,23 @@ TEST(GamePathChoice, OptionsBeatEnvironmentBeatDiscovery)
     expectPortableHere(machine.choose());
 }
 
+TEST(GamePathChoice, AskedForDataFolderMustHoldTheGame)
+{
+    // A mistyped --data-dir, or one naming an empty or unrelated folder, is
+    // refused before a window opens; it used to open a black window that only
+    // closing could leave.
+    FakeMachine machine;
+    machine.folders = {"/srv/empty", "/srv/game"};
+    machine.dataFolders = {"/srv/game"};
+    PathInputs in;
+    in.isFolder = [&](const std::string& dir) { return machine.folders.count(dir) > 0; };
+    in.holdsGameData = [&](const std::string& dir) { return machine.dataFolders.count(dir) > 0; };
+
+    EXPECT_EQ(dataFolderProblem(in, "/srv/game"), "");
+    EXPECT_EQ(dataFolderProblem(in, "/srv/none"), "there is no folder /srv/none");
+    EXPECT_EQ(dataFolderProblem(in, "/srv/empty"), "the folder /srv/empty holds no game data (menusetup.txt is missing)");
+}
+
 TEST(GameCommandLine, OptionsTakeArgumentsBothWaysAndBadLinesAreRefused)
 {
     CommandLine line = parseCommandLine({"--data-dir", "/d", "--user-dir=/u", "--", "--help"});
