@@ -197,6 +197,7 @@ bool Shell::playLevelFile(const std::string& file, const std::string& title, int
     const bool loaded = startLevelFile(play, file, title, row);
     mode_ = Mode::Play;
     afterPlay_ = Mode::Menu;
+    play.returnButton.label = kReturnToMenuLabel;
     return loaded;
 }
 
@@ -210,6 +211,7 @@ void Shell::playEditedLevel()
     startLevelText(play, formatLevel(editor.world, editor.themeName), "Your level", -1);
     mode_ = Mode::Play;
     afterPlay_ = Mode::Editor;
+    play.returnButton.label = kBackToEditorLabel;
 }
 
 std::string levelTitleOf(const std::string& file)

@@ -45,7 +45,7 @@ PlayMenu::PlayMenu(Game& game) : game_(game)
     slides.back().width = 180;
     slides.back().alwaysVisible = true;
 
-    returnButton = makePanelButton("Return To Menu", 400.0f, 400.0f, 200.0f, 30.0f);
+    returnButton = makePanelButton(kReturnToMenuLabel, 400.0f, 400.0f, 200.0f, 30.0f);
     nextButton = makePanelButton("Next level", 400.0f, 440.0f, 200.0f, 30.0f);
 }
 

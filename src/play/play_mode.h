@@ -31,6 +31,10 @@ inline constexpr float kFadeStep = 0.01f;
 /// Label of the start button while placing, and while a try runs.
 inline const char* const kTryLabel = "Try it out";
 inline const char* const kReturnLabel = "Return";
+/// Label of the completion screen's way out: to the menu, or back to the
+/// editor after playing the level being edited.
+inline const char* const kReturnToMenuLabel = "Return To Menu";
+inline const char* const kBackToEditorLabel = "Back To Editor";
 
 struct Game;
 struct WorldTextures;
@@ -55,7 +59,7 @@ public:
     unsigned int panelTexture = 0;     ///< picture of the side panel, set with every window
     std::vector<Button> buttons;       ///< indexed by PlayButton
     std::vector<Slide> slides;         ///< [0]: rope length
-    Button returnButton;               ///< "Return To Menu", shown once the fade is full
+    Button returnButton;               ///< kReturnToMenuLabel (or kBackToEditorLabel), shown once the fade is full
     Simulation world;                  ///< the running level
     WorldMarks marks;                  ///< the selected and hovered rope, the lit dock point
     int levelRopeCount = 0;            ///< ropes below this index are the level's own, the rest the player's

@@ -58,6 +58,7 @@ TEST_F(AuthorLoopTest, PlayingTheEditedLevelLeavesTheEditorAsItWasAndCountsNothi
     clickPlayButton(kTryOrReturn);
     for (int i = 0; i < 20; ++i) frame(kWorldX, kWorldY, {0, 0}, false, 1.0f);
     shell->play.completed = true;
+    EXPECT_EQ(shell->play.returnButton.label, "Back To Editor");
     clickPlayButton(kExitLevel);
     EXPECT_EQ(shell->mode(), Mode::Editor);
     EXPECT_EQ(ed->captureState(), before);
@@ -71,6 +72,7 @@ TEST_F(AuthorLoopTest, PlayingTheEditedLevelLeavesTheEditorAsItWasAndCountsNothi
     clickPlayButton(kExitLevel);
     EXPECT_EQ(shell->mode(), Mode::Editor);
     shell->carryOut(ModeRequest::playFile("missing.TXT", "missing"));
+    EXPECT_EQ(shell->play.returnButton.label, "Return To Menu");
     clickPlayButton(kExitLevel);
     EXPECT_EQ(shell->mode(), Mode::Menu);
 }
