@@ -5,6 +5,8 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 #include "app/globals.h"
+#include "ui/overlay.h"
+#include "ui/text.h"
 class GlFixture : public ::testing::Test {
 protected:
     static inline SDL_Window* window = nullptr;
@@ -24,4 +26,34 @@ protected:
         glBlendFunc(GL_SRC_ALPHA, GL_ONE);
     }
     void TearDown() override {}
+};
+
+/// A drawing test that writes text with a font picture of its own (made by
+/// the test, deleted after it) on a cleared grey frame, the game's font put
+/// back afterwards.
+class FontFixture : public GlFixture {
+protected:
+    void useFont(GLuint font, float grey)
+    {
+        endOverlay();
+        buildGlyphTable();
+        savedFont_ = fontTexture();
+        font_ = font;
+        setFontTexture(font_);
+        glDisable(GL_DEPTH_TEST);
+        glClearColor(grey, grey, grey, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    }
+    void TearDown() override
+    {
+        endOverlay();
+        setFontTexture(savedFont_);
+        glDeleteTextures(1, &font_);
+        EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+        GlFixture::TearDown();
+    }
+
+private:
+    GLuint font_ = 0;
+    std::uint32_t savedFont_ = 0;
 };

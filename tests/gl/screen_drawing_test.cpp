@@ -83,32 +83,15 @@ std::string readTextCentredAt(int x, int y, std::size_t length)
     return text;
 }
 
-class ScreenDrawingTest : public GlFixture {
+class ScreenDrawingTest : public FontFixture {
 protected:
     void SetUp() override
     {
         GlFixture::SetUp();
-        endOverlay();
-        buildGlyphTable();
-        savedFont = fontTexture();
-        codeFont = makeCodeFont();
-        setFontTexture(codeFont);
-        glDisable(GL_DEPTH_TEST);
-        glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    }
-    void TearDown() override
-    {
-        endOverlay();
-        setFontTexture(savedFont);
-        glDeleteTextures(1, &codeFont);
-        EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-        GlFixture::TearDown();
+        useFont(makeCodeFont(), 0.0f);
     }
 
     Game game;
-    GLuint codeFont = 0;
-    std::uint32_t savedFont = 0;
 };
 
 TEST_F(ScreenDrawingTest, MenuPictureFillsTheWindowUprightTintedAndFadedByItsScreen)

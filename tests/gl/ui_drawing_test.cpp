@@ -64,31 +64,12 @@ const Rgb kWhite{255, 255, 255};
 const Rgb kBlue{0, 0, 255};
 const Rgb kGrey{64, 64, 64};
 
-class UiDrawingTest : public GlFixture {
+class UiDrawingTest : public FontFixture {
 protected:
-    GLuint solidFont = 0;
-    std::uint32_t savedFont = 0;
-
     void SetUp() override
     {
         GlFixture::SetUp();
-        endOverlay();
-        buildGlyphTable();
-        solidFont = makeSolidFont();
-        savedFont = fontTexture();
-        setFontTexture(solidFont);
-        glDisable(GL_DEPTH_TEST);
-        glClearColor(0.25f, 0.25f, 0.25f, 1.0f);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    }
-
-    void TearDown() override
-    {
-        endOverlay();
-        setFontTexture(savedFont);
-        glDeleteTextures(1, &solidFont);
-        EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-        GlFixture::TearDown();
+        useFont(makeSolidFont(), 0.25f);
     }
 
     static GLint projectionDepth()
