@@ -79,23 +79,7 @@ found_levels "$XDG_STATE_HOME/tangloop"
 progress_kept 1 || fail "the moved install lost progress"
 
 # --- The build's binary with --data-dir, and one folder for the player ---
-start_game_with() {
-    local folder=$1
-    shift
-    (cd "$folder" && exec "$@") >"$E2E_WORK/game.log" 2>&1 &
-    E2E_GAME_PID=$!
-    local tries
-    for tries in $(seq 1 300); do
-        E2E_WINDOW=$(xdotool search --name '^Tangloop$' 2>/dev/null | head -1 || true)
-        [ -n "$E2E_WINDOW" ] && break
-        kill -0 "$E2E_GAME_PID" 2>/dev/null || fail "the game ended at start"
-        sleep 0.1
-    done
-    [ -n "$E2E_WINDOW" ] || fail "no Tangloop window"
-    sleep 1
-}
-BINARY=$(realpath "$1")
-start_game_with "$E2E_WORK/elsewhere" "$BINARY" --data-dir "$E2E_WORK/moved/share/tangloop" --user-dir "$E2E_WORK/mine"
+start_game "$1" "$E2E_WORK/elsewhere" --data-dir "$E2E_WORK/moved/share/tangloop" --user-dir "$E2E_WORK/mine"
 wait_until "$E2E_WAIT" "title screen with --data-dir" on_title
 quit_cleanly "--data-dir"
 found_levels "$E2E_WORK/mine"
