@@ -23,28 +23,14 @@ BUTTON_SAVE=(100 320)
 PLAY_EXIT=(100 510)
 YOUR_LEVELS=(400 474)
 in_editor() { shot_shows editor "4x14+8+563" "rgb(0,0,255)" 10 || shot_shows editor "4x14+8+563" white 10; }
-# A level naming no theme is drawn on the first theme's sky: the dock marks
-# are full green added onto the sky and its clouds: only their red stays
-# below full.
-sky_green_marks() {
-    local left=$((E2E_PANEL_RIGHT + 1))
-    convert "$1" -crop "$((E2E_WINDOW_W - left))x${E2E_WINDOW_H}+${left}+0" +repage \
-        \( -clone 0 -channel G -separate +channel -threshold 98% \) \
-        \( -clone 0 -channel R -separate +channel -threshold 90% -negate \) \
-        -delete 0 -evaluate-sequence min \
-        -define connected-components:verbose=true -connected-components 8 null: 2>/dev/null |
-        awk -v left="$left" '/gray\(255\)/ {
-            split($3, c, ","); if ($4 <= 100) printf "%d %d\n", int(c[1] + left + 0.5), int(c[2] + 0.5)
-        }'
-}
 docks_at() {  # <shot> : both dock points drawn at (300, 250) and (420, 250)
-    sky_green_marks "$1" | awk '($1 - 300) ^ 2 + ($2 - 250) ^ 2 <= 4 { a = 1 }
+    sky_green_marks 90 "$1" | awk '($1 - 300) ^ 2 + ($2 - 250) ^ 2 <= 4 { a = 1 }
                             ($1 - 420) ^ 2 + ($2 - 250) ^ 2 <= 4 { b = 1 } END { exit !(a && b) }'
 }
 # Your Levels: its picture is tinted to a plain light sand colour.
 on_your_levels() { shot_shows your_levels "40x40+60+300" "rgb(242,230,204)" 1500; }
 no_docks() {  # neither dock point drawn
-    sky_green_marks "$(screenshot undone)" | awk '($1 - 300) ^ 2 + ($2 - 250) ^ 2 <= 4 { a = 1 }
+    sky_green_marks 90 "$(screenshot undone)" | awk '($1 - 300) ^ 2 + ($2 - 250) ^ 2 <= 4 { a = 1 }
                             ($1 - 420) ^ 2 + ($2 - 250) ^ 2 <= 4 { b = 1 } END { exit a || b }'
 }
 docks_back() { docks_at "$(screenshot redone)"; }

@@ -161,27 +161,13 @@ expect_near "exit x" "$(record 5 - - 0)" "$(world_x 740)"
 expect_near "exit y" "$(record 5 - - 1)" "$(world_y 400)"
 expect_near "exit radius" "$(record 5 - - 2)" "$(units 20)"
 
-# A level naming no theme is drawn on the first theme's sky:
-# the marks are full green there with the sky's blue under them, and only
-# their red stays low.
-sky_green_marks() {
-    local left=$((E2E_PANEL_RIGHT + 1))
-    convert "$1" -crop "$((E2E_WINDOW_W - left))x${E2E_WINDOW_H}+${left}+0" +repage \
-        \( -clone 0 -channel G -separate +channel -threshold 98% \) \
-        \( -clone 0 -channel R -separate +channel -threshold 60% -negate \) \
-        -delete 0 -evaluate-sequence min \
-        -define connected-components:verbose=true -connected-components 8 null: 2>/dev/null |
-        awk -v left="$left" '/gray\(255\)/ {
-            split($3, c, ","); if ($4 <= 100) printf "%d %d\n", int(c[1] + left + 0.5), int(c[2] + 0.5)
-        }'
-}
 
 # --- Second run: load it back by name ---
 start_game "$BINARY" "$GAME_FOLDER_COPY"
 wait_until "$E2E_WAIT" "title screen after the restart" on_title
 click_until "editor panel after the restart" "${MENU_EDITOR[@]}" in_editor
 # A new run starts with an empty world: no dock point drawn.
-[ -z "$(sky_green_marks "$(screenshot empty)")" ] || fail "dock points drawn before anything was loaded"
+[ -z "$(sky_green_marks 60 "$(screenshot empty)")" ] || fail "dock points drawn before anything was loaded"
 
 firm_click "${TAB_MISC[@]}"
 point_at "${FIELD_LOAD[@]}"
@@ -189,7 +175,7 @@ type_text "e2e"                     # read as E2E.txt, found as E2E.TXT whatever
 firm_click "${BUTTON_LOAD[@]}"
 wait_until 20 "status \"Level loaded\" under Load" status_reads "$LOAD_STATUS_ROW" "Level loaded"
 dock_marks_back() {
-    sky_green_marks "$(screenshot loaded)" | awk '
+    sky_green_marks 60 "$(screenshot loaded)" | awk '
         ($1 - 300) ^ 2 + ($2 - 200) ^ 2 <= 4 { first = 1 }
         ($1 - 420) ^ 2 + ($2 - 200) ^ 2 <= 4 { second = 1 }
         END { exit !(first && second) }'

@@ -437,3 +437,19 @@ game_ended() { ! kill -0 "$E2E_GAME_PID" 2>/dev/null; }
 window_position() {
     xdotool getwindowgeometry "$E2E_WINDOW" | sed -n 's/^ *Position: \([0-9-]*,[0-9-]*\).*/\1/p'
 }
+
+# sky_green_marks <red %> <shot>: the centres of the small full-green marks
+# (dock points, lit parts) right of the play panel, one "x y" a line. A level
+# naming no theme is drawn on the first theme's sky: the marks are full green
+# added onto the sky and its clouds, and only their red stays below <red %>.
+sky_green_marks() {
+    local left=$((E2E_PANEL_RIGHT + 1))
+    convert "$2" -crop "$((E2E_WINDOW_W - left))x${E2E_WINDOW_H}+${left}+0" +repage \
+        \( -clone 0 -channel G -separate +channel -threshold 98% \) \
+        \( -clone 0 -channel R -separate +channel -threshold "$1%" -negate \) \
+        -delete 0 -evaluate-sequence min \
+        -define connected-components:verbose=true -connected-components 8 null: 2>/dev/null |
+        awk -v left="$left" '/gray\(255\)/ {
+            split($3, c, ","); if ($4 <= 100) printf "%d %d\n", int(c[1] + left + 0.5), int(c[2] + 0.5)
+        }'
+}
