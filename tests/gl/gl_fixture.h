@@ -4,9 +4,43 @@
 #include <GL/glu.h>
 #include <SDL.h>
 #include <gtest/gtest.h>
+
+#include <vector>
+
 #include "app/globals.h"
 #include "ui/overlay.h"
 #include "ui/text.h"
+/// A colour read back from the frame, 0 to 255 a channel.
+struct Rgb {
+    int r, g, b;
+};
+
+/// The colour at an overlay pixel (x right, y down) of the back buffer.
+inline Rgb overlayPixelAt(int x, int y)
+{
+    glFinish();
+    unsigned char p[4] = {};
+    glReadBuffer(GL_BACK);
+    glReadPixels(x, windowHeight - 1 - y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, p);
+    return {p[0], p[1], p[2]};
+}
+
+/// A texture of width by height texels from packed RGB rows (bottom row
+/// first), sampled nearest and repeating.
+inline GLuint makeRgbTexture(int width, int height, const std::vector<unsigned char>& rgb)
+{
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    glBindTexture(GL_TEXTURE_2D, name);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, width, height, 0, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+    return name;
+}
+
 class GlFixture : public ::testing::Test {
 protected:
     static inline SDL_Window* window = nullptr;

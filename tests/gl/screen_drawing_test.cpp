@@ -17,37 +17,12 @@
 
 namespace {
 
-struct Rgb {
-    int r, g, b;
-};
-
-Rgb pixelAt(int x, int y)
-{
-    glFinish();
-    unsigned char p[4] = {};
-    glReadBuffer(GL_BACK);
-    glReadPixels(x, windowHeight - 1 - y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, p);
-    return {p[0], p[1], p[2]};
-}
-
 ::testing::AssertionResult near(Rgb got, Rgb want)
 {
     if (std::abs(got.r - want.r) <= 2 && std::abs(got.g - want.g) <= 2 && std::abs(got.b - want.b) <= 2)
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "(" << got.r << ", " << got.g << ", " << got.b << ") instead of ("
                                          << want.r << ", " << want.g << ", " << want.b << ")";
-}
-
-GLuint upload(int width, int height, const std::vector<unsigned char>& rgb)
-{
-    GLuint name = 0;
-    glGenTextures(1, &name);
-    glBindTexture(GL_TEXTURE_2D, name);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, width, height, 0, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
-    return name;
 }
 
 // A font whose masks are black and whose glyph for code c is one flat colour
@@ -66,7 +41,7 @@ GLuint makeCodeFont()
             p[2] = 170;
         }
     }
-    return upload(256, 512, pixels);
+    return makeRgbTexture(256, 512, pixels);
 }
 
 // The text drawn centred at (x, y) with characters of size 10, read from the
@@ -76,7 +51,7 @@ std::string readTextCentredAt(int x, int y, std::size_t length)
     std::string text;
     const int left = x - static_cast<int>(length) * 5;
     for (std::size_t k = 0; k < length; ++k) {
-        const Rgb p = pixelAt(left + static_cast<int>(k) * 10 + 5, y);
+        const Rgb p = overlayPixelAt(left + static_cast<int>(k) * 10 + 5, y);
         if (std::abs(p.g - 85) > 2 || std::abs(p.b - 170) > 2) return text + "?";
         text += static_cast<char>(p.r);
     }
@@ -97,7 +72,7 @@ protected:
 TEST_F(ScreenDrawingTest, MenuPictureFillsTheWindowUprightTintedAndFadedByItsScreen)
 {
     // Upper half of the picture white, lower half black (rows bottom first).
-    const GLuint picture = upload(2, 2, {0, 0, 0, 0, 0, 0, 255, 255, 255, 255, 255, 255});
+    const GLuint picture = makeRgbTexture(2, 2, {0, 0, 0, 0, 0, 0, 255, 255, 255, 255, 255, 255});
     Menu screen;
     screen.texture = picture;
     screen.color[0] = 1.0f;
@@ -107,28 +82,28 @@ TEST_F(ScreenDrawingTest, MenuPictureFillsTheWindowUprightTintedAndFadedByItsScr
     screen.fade = 1.0f;
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);
     screen.draw(game, {});
-    EXPECT_TRUE(near(pixelAt(360, 90), {255, 128, 64}));
-    EXPECT_TRUE(near(pixelAt(360, 510), {0, 0, 0}));
+    EXPECT_TRUE(near(overlayPixelAt(360, 90), {255, 128, 64}));
+    EXPECT_TRUE(near(overlayPixelAt(360, 510), {0, 0, 0}));
 
     // Half faded: the colour is added at half strength, tiles turned a little.
     glClear(GL_COLOR_BUFFER_BIT);
     screen.fade = 0.5f;
     screen.draw(game, {});
-    EXPECT_TRUE(near(pixelAt(360, 90), {128, 64, 32}));
+    EXPECT_TRUE(near(overlayPixelAt(360, 90), {128, 64, 32}));
 
     // Closed and faded out: nothing at all.
     glClear(GL_COLOR_BUFFER_BIT);
     screen.fade = 0.0f;
     screen.draw(game, {});
-    EXPECT_TRUE(near(pixelAt(360, 90), {0, 0, 0}));
+    EXPECT_TRUE(near(overlayPixelAt(360, 90), {0, 0, 0}));
     glDeleteTextures(1, &picture);
 }
 
 TEST_F(ScreenDrawingTest, EditorPanelSlidesInGreyAndShowsTheStatusWordsOfPageMisc)
 {
-    const GLuint panel = upload(1, 1, {200, 100, 50});
+    const GLuint panel = makeRgbTexture(1, 1, {200, 100, 50});
     // A black theme behind the world.
-    const GLuint black = upload(1, 1, {0, 0, 0});
+    const GLuint black = makeRgbTexture(1, 1, {0, 0, 0});
     SlideMenu editor{game};
     editor.panelTexture = panel;
     editor.panelWidth = 200;
@@ -141,8 +116,8 @@ TEST_F(ScreenDrawingTest, EditorPanelSlidesInGreyAndShowsTheStatusWordsOfPageMis
     editor.draw({&black, 0});
 
     // Open: the panel's own colours, nothing drawn over this corner.
-    EXPECT_TRUE(near(pixelAt(150, 20), {200, 100, 50}));
-    EXPECT_TRUE(near(pixelAt(210, 20), {0, 0, 0})) << "the panel ends at its width";
+    EXPECT_TRUE(near(overlayPixelAt(150, 20), {200, 100, 50}));
+    EXPECT_TRUE(near(overlayPixelAt(210, 20), {0, 0, 0})) << "the panel ends at its width";
     EXPECT_EQ(readTextCentredAt(100, 340, 15), "Saved: HILL.TXT");
     EXPECT_EQ(readTextCentredAt(100, 240, 14), "Unable to load");
     EXPECT_EQ(readTextCentredAt(100, 460, 13), "Invalid Theme");
@@ -151,13 +126,13 @@ TEST_F(ScreenDrawingTest, EditorPanelSlidesInGreyAndShowsTheStatusWordsOfPageMis
     glClear(GL_COLOR_BUFFER_BIT);
     editor.panelWidth = 100;
     editor.draw({&black, 0});
-    EXPECT_TRUE(near(pixelAt(50, 20), {100, 50, 25}));
-    EXPECT_TRUE(near(pixelAt(150, 20), {0, 0, 0}));
+    EXPECT_TRUE(near(overlayPixelAt(50, 20), {100, 50, 25}));
+    EXPECT_TRUE(near(overlayPixelAt(150, 20), {0, 0, 0}));
     glClear(GL_COLOR_BUFFER_BIT);
     editor.panelWidth = 200;
     editor.mouseOverPanel = true;
     editor.draw({&black, 0});
-    EXPECT_TRUE(near(pixelAt(150, 20), {100, 100, 50}));
+    EXPECT_TRUE(near(overlayPixelAt(150, 20), {100, 100, 50}));
     glDeleteTextures(1, &panel);
     glDeleteTextures(1, &black);
 }

@@ -14,9 +14,6 @@
 
 namespace {
 
-struct Rgb {
-    int r, g, b;
-};
 
 // A font picture whose masks are all black and glyphs all white, so every
 // character draws as a solid white square whatever its code.
@@ -26,24 +23,7 @@ GLuint makeSolidFont()
     // Rows are stored bottom first: the lower half of the picture (glyphs)
     // is the first 256 rows.
     for (std::size_t i = 0; i < 256u * 256u * 3u; ++i) pixels[i] = 255;
-    GLuint name = 0;
-    glGenTextures(1, &name);
-    glBindTexture(GL_TEXTURE_2D, name);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, 256, 512, 0, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
-    return name;
-}
-
-// The colour at an overlay pixel (y down) of the back buffer.
-Rgb pixelAt(int x, int y)
-{
-    glFinish();
-    unsigned char p[4] = {};
-    glReadBuffer(GL_BACK);
-    glReadPixels(x, windowHeight - 1 - y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, p);
-    return {p[0], p[1], p[2]};
+    return makeRgbTexture(256, 512, pixels);
 }
 
 bool near(Rgb a, Rgb b)
@@ -56,7 +36,7 @@ bool colourAround(int x, int y, Rgb colour)
 {
     for (int dy = -1; dy <= 1; ++dy)
         for (int dx = -1; dx <= 1; ++dx)
-            if (near(pixelAt(x + dx, y + dy), colour)) return true;
+            if (near(overlayPixelAt(x + dx, y + dy), colour)) return true;
     return false;
 }
 
@@ -128,9 +108,9 @@ TEST_F(UiDrawingTest, ShadeRectangleMultipliesTheFrame)
     beginOverlay();
     drawShadeRect(100.0f, 100.0f, 50.0f, 40.0f, 0.5f);
     drawShadeRect(300.0f, 100.0f, 50.0f, 40.0f, 1.0f);
-    EXPECT_TRUE(near(pixelAt(125, 120), {102, 51, 128}));
-    EXPECT_TRUE(near(pixelAt(160, 120), {204, 102, 255}));
-    EXPECT_TRUE(near(pixelAt(325, 120), {204, 102, 255}));
+    EXPECT_TRUE(near(overlayPixelAt(125, 120), {102, 51, 128}));
+    EXPECT_TRUE(near(overlayPixelAt(160, 120), {204, 102, 255}));
+    EXPECT_TRUE(near(overlayPixelAt(325, 120), {204, 102, 255}));
 }
 
 TEST_F(UiDrawingTest, TextOfNCharactersAtSizeSCoversNTimesSPixels)
@@ -151,17 +131,17 @@ TEST_F(UiDrawingTest, TextOfNCharactersAtSizeSCoversNTimesSPixels)
     EXPECT_EQ(source, GL_SRC_ALPHA);
     EXPECT_EQ(destination, GL_ONE);
 
-    EXPECT_TRUE(near(pixelAt(101, 101), kWhite));
-    EXPECT_TRUE(near(pixelAt(146, 110), kWhite));
-    EXPECT_TRUE(near(pixelAt(149, 105), kGrey));
-    EXPECT_TRUE(near(pixelAt(120, 113), kGrey));
+    EXPECT_TRUE(near(overlayPixelAt(101, 101), kWhite));
+    EXPECT_TRUE(near(overlayPixelAt(146, 110), kWhite));
+    EXPECT_TRUE(near(overlayPixelAt(149, 105), kGrey));
+    EXPECT_TRUE(near(overlayPixelAt(120, 113), kGrey));
 
     ASSERT_TRUE(drawTextCentered("\xE9xy", 400.0f, 300.0f, 10.0f));
-    EXPECT_TRUE(near(pixelAt(386, 296), kWhite));
-    EXPECT_TRUE(near(pixelAt(413, 303), kWhite));
-    EXPECT_TRUE(near(pixelAt(383, 300), kGrey));
-    EXPECT_TRUE(near(pixelAt(416, 300), kGrey));
-    EXPECT_TRUE(near(pixelAt(400, 293), kGrey));
+    EXPECT_TRUE(near(overlayPixelAt(386, 296), kWhite));
+    EXPECT_TRUE(near(overlayPixelAt(413, 303), kWhite));
+    EXPECT_TRUE(near(overlayPixelAt(383, 300), kGrey));
+    EXPECT_TRUE(near(overlayPixelAt(416, 300), kGrey));
+    EXPECT_TRUE(near(overlayPixelAt(400, 293), kGrey));
 }
 
 TEST_F(UiDrawingTest, EmptyTextDrawsNothingAndLeavesTheStateAlone)
@@ -212,7 +192,7 @@ TEST_F(UiDrawingTest, FocusedFieldDrawsItsLabelAndBoxWhite)
 
     field.draw(pageHolders);
     idle.draw(pageHolders);
-    EXPECT_TRUE(near(pixelAt(105, 290), kWhite));  // label 15 pixels above the box
+    EXPECT_TRUE(near(overlayPixelAt(105, 290), kWhite));  // label 15 pixels above the box
     EXPECT_TRUE(colourAround(200, 300, kWhite));
     EXPECT_TRUE(colourAround(200, 400, kBlue));
 }
@@ -237,8 +217,8 @@ TEST_F(UiDrawingTest, CurrentTabIsMarkedWithABlueTriangleAddedToTheFrame)
     EXPECT_EQ(source, GL_SRC_ALPHA);
     EXPECT_EQ(destination, GL_ONE);
     const Rgb kGreyPlusBlue{64, 64, 255};
-    EXPECT_TRUE(near(pixelAt(5 + 95 + 1, 60), kGreyPlusBlue));
-    EXPECT_TRUE(near(pixelAt(5 + 1, 60), kGrey));
+    EXPECT_TRUE(near(overlayPixelAt(5 + 95 + 1, 60), kGreyPlusBlue));
+    EXPECT_TRUE(near(overlayPixelAt(5 + 1, 60), kGrey));
 }
 
 } // namespace

@@ -18,10 +18,6 @@
 
 namespace {
 
-struct Rgb {
-    int r, g, b;
-};
-
 bool near(Rgb a, Rgb b, int tolerance = 2)
 {
     return std::abs(a.r - b.r) <= tolerance && std::abs(a.g - b.g) <= tolerance && std::abs(a.b - b.b) <= tolerance;
@@ -41,21 +37,6 @@ Rgb pixelAt(int x, int y)
     return {p[0], p[1], p[2]};
 }
 
-// A texture of w by h texels from packed RGB, nearest sampling, repeating.
-GLuint makeTexture(int w, int h, const std::vector<unsigned char>& rgb)
-{
-    GLuint name = 0;
-    glGenTextures(1, &name);
-    glBindTexture(GL_TEXTURE_2D, name);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, w, h, 0, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
-    return name;
-}
-
 GLuint makeSolidTexture(Rgb c)
 {
     std::vector<unsigned char> rgb;
@@ -64,7 +45,7 @@ GLuint makeSolidTexture(Rgb c)
         rgb.push_back(static_cast<unsigned char>(c.g));
         rgb.push_back(static_cast<unsigned char>(c.b));
     }
-    return makeTexture(2, 2, rgb);
+    return makeRgbTexture(2, 2, rgb);
 }
 
 const Rgb kTheme{200, 60, 20};
@@ -239,7 +220,7 @@ TEST_F(WorldDrawingTest, BackgroundLooksTheSameAfterTheCameraMovesFiftyUnits)
 {
     // Four texels across: red, green, blue, white.
     const std::vector<unsigned char> stripes = {255, 0, 0, 0, 255, 0, 0, 0, 255, 255, 255, 255};
-    GLuint striped = makeTexture(4, 1, stripes);
+    GLuint striped = makeRgbTexture(4, 1, stripes);
     textures.scene = &striped;
     Simulation world;
     world.size = {0.5f, 0.5f};
