@@ -4,8 +4,8 @@
 # be heard) and measured with sox. The first level played with its solution:
 # silence while the ropes hang and nothing moves, sound right after "Try it
 # out" and when the level completes. With --mute the whole recording is
-# silent. With an audio driver that cannot open, the game starts and plays
-# all the same and says so once.
+# silent. With an audio driver that cannot open, or a device lost once open,
+# the game starts and plays all the same and says so once.
 # Usage: sound_test.sh <tangloop binary> <game folder>
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
@@ -87,4 +87,16 @@ wait_until "$E2E_WAIT" "title screen with no sound" on_title
 click_until "level list with no sound" "${MENU_PLAY[@]}" on_level_list
 stop_game
 [ "$(grep -c '^tangloop: no sound' "$E2E_WORK/game.log")" -eq 1 ] || fail "no sound was not said exactly once"
+
+# --- A device lost once open: the disk driver's first write to /dev/full
+# fails and SDL reports the device gone. Said once; clicks and screens after
+# it go on silently. ---
+export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/dev/full
+start_game "$1" "$GAME_FOLDER_COPY"
+wait_until "$E2E_WAIT" "title screen with the device lost" on_title
+click_until "level list with the device lost" "${MENU_PLAY[@]}" on_level_list
+click_until "title with the device lost" "${LIST_BACK[@]}" on_title
+stop_game
+[ "$(grep -c '^tangloop: no sound: the audio device was lost' "$E2E_WORK/game.log")" -eq 1 ] &&
+    [ "$(grep -c '^tangloop: no sound' "$E2E_WORK/game.log")" -eq 1 ] || fail "the lost device was not said exactly once"
 echo "PASS sound_test"
