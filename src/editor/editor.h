@@ -5,6 +5,7 @@
 
 #include "app/mode_request.h"
 #include "editor/edit_history.h"
+#include "level/triangle_mapping.h"
 #include "level/world_marks.h"
 #include "physics/simulation.h"
 #include "physics/vector2d.h"
@@ -99,6 +100,7 @@ public:
     bool dragging = false;        ///< a gesture that began outside the panel runs
     Simulation world;             ///< the level being edited
     WorldMarks marks;             ///< the selection in world, kept beside it
+    TriangleMappings triangleMappings; ///< the theme picture on world's triangles, kept beside it
     std::vector<Button> buttons;
     std::vector<Insert> inserts;
     std::vector<Slide> slides;
@@ -144,7 +146,7 @@ public:
     void stepRopeSelection(int step);
     /// Gives every spring of each selected rope this rest length (world units).
     void setRopeLength(float length);
-    /// Recomputes every triangle's texture coordinates from `world`.size.
+    /// Recomputes every triangle's picture mapping from `world`.size.
     void updateTextureCoordinates();
 
     // Files and themes, each reading its text field and setting its status.

@@ -17,7 +17,7 @@ constexpr float kLabelSize = 10.0f;
 
 void SlideMenu::draw(const WorldTextures& textures)
 {
-    drawWorld(world, textures, &marks);
+    drawWorld(world, triangleMappings, textures, &marks);
 
     beginOverlay();
     placeAt(0, 0);

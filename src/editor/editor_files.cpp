@@ -77,7 +77,7 @@ void SlideMenu::loadLevel()
         Level level;
         level.name = name;
         if (!level.load(path)) continue;
-        buildSimulation(level, world);
+        buildSimulation(level, world, &triangleMappings);
         applyLevelTheme(game_, level);
         marks.clear();
         selectAll(false);
@@ -93,7 +93,7 @@ bool SlideMenu::openFile(const std::string& path)
 {
     Level level;
     if (!level.load(path)) return false;
-    buildSimulation(level, world);
+    buildSimulation(level, world, &triangleMappings);
     applyLevelTheme(game_, level);
     marks.clear();
     selectAll(false);

@@ -160,7 +160,10 @@ void SlideMenu::placeVertexCornerAtEnd()
     int corner = firstUnplacedCorner(marks.triangles.back());
     if (corner < 0) return;
     marks.triangles.back().unplaced[corner] = false;
-    if (corner == 2) computeTexCoords(world.vertices.back(), world.size);
+    if (corner == 2) {
+        triangleMappings.resize(world.vertices.size());
+        computeTexCoords(world.vertices.back(), world.size, triangleMappings.back());
+    }
 }
 
 void SlideMenu::markInRectangle(bool value)

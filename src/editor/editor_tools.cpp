@@ -30,9 +30,10 @@ void SlideMenu::setHeld(bool value)
 
 namespace {
 
-/// Erases from list, and from its marks, every element whose marks say so.
-template <typename Element, typename Marks, typename Marked>
-void eraseMarked(std::vector<Element>& list, std::vector<Marks>& marks, Marked&& marked)
+/// Erases from list, from its marks and from any other list kept beside it
+/// (each as long as list), every element whose marks say so.
+template <typename Element, typename Marks, typename Marked, typename... Beside>
+void eraseMarked(std::vector<Element>& list, std::vector<Marks>& marks, Marked&& marked, std::vector<Beside>&... beside)
 {
     std::size_t kept = 0;
     for (std::size_t i = 0; i < list.size(); ++i) {
@@ -40,11 +41,13 @@ void eraseMarked(std::vector<Element>& list, std::vector<Marks>& marks, Marked&&
         if (kept != i) {
             list[kept] = std::move(list[i]);
             marks[kept] = std::move(marks[i]);
+            ((beside[kept] = std::move(beside[i])), ...);
         }
         ++kept;
     }
     list.resize(kept);
     marks.resize(kept);
+    (beside.resize(kept), ...);
 }
 
 bool anyOf(const bool (&flags)[2]) { return flags[0] || flags[1]; }
@@ -63,8 +66,10 @@ void SlideMenu::removeSelected()
     });
     eraseMarked(world.balls, marks.balls, [](const PointMark& ball) { return ball.selected; });
     eraseMarked(world.lines, marks.lines, [](const LineMarks& line) { return anyOf(line.selected); });
-    eraseMarked(world.vertices, marks.triangles,
-                [](const TriangleMarks& triangle) { return anyOf(triangle.selected); });
+    triangleMappings.resize(world.vertices.size());
+    eraseMarked(
+        world.vertices, marks.triangles, [](const TriangleMarks& triangle) { return anyOf(triangle.selected); },
+        triangleMappings);
     eraseMarked(world.dockPoints, marks.dockPoints, [](const PointMark& dock) { return dock.selected; });
 }
 
@@ -89,5 +94,5 @@ void SlideMenu::setRopeLength(float length)
 
 void SlideMenu::updateTextureCoordinates()
 {
-    for (Vertex& triangle : world.vertices) computeTexCoords(triangle, world.size);
+    computeAllTexCoords(world, triangleMappings);
 }

@@ -39,7 +39,7 @@ std::string SlideMenu::captureState() const
     // Besides the world: the theme a save writes, the theme shown, and the
     // sliders, which show the sizes and rope length the world has.
     std::string state;
-    putText(state, captureWorld(world, marks));
+    putText(state, captureWorld(world, marks, triangleMappings));
     putText(state, themeName);
     putText(state, game_.currentThemeName);
     for (const Slide& slide : slides)
@@ -54,7 +54,7 @@ void SlideMenu::restoreState(const std::string& state)
     std::string name;
     std::string shownTheme;
     if (!getText(in, worldBytes) || !getText(in, name) || !getText(in, shownTheme)) return;
-    if (!restoreWorld(worldBytes, world, marks)) return;
+    if (!restoreWorld(worldBytes, world, marks, triangleMappings)) return;
     themeName = name;
     if (shownTheme != game_.currentThemeName) applyTheme(game_, shownTheme);
     for (Slide& slide : slides) {

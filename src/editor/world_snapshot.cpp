@@ -4,6 +4,7 @@
 #include <cstring>
 #include <type_traits>
 
+#include "level/triangle_mapping.h"
 #include "level/world_marks.h"
 #include "physics/simulation.h"
 
@@ -12,7 +13,8 @@
 static_assert(sizeof(Mass) == 32, "a new Mass field belongs in the snapshot");
 static_assert(sizeof(Spring) == 16, "a new Spring field belongs in the snapshot");
 static_assert(sizeof(Line) == 16, "a new Line field belongs in the snapshot");
-static_assert(sizeof(Vertex) == 48, "a new Vertex field belongs in the snapshot");
+static_assert(sizeof(Vertex) == 24, "a new Vertex field belongs in the snapshot");
+static_assert(sizeof(TriangleMapping) == 24, "a new TriangleMapping field belongs in the snapshot");
 static_assert(sizeof(DockPoint) == 8, "a new DockPoint field belongs in the snapshot");
 static_assert(sizeof(Rope) == 56, "a new Rope field belongs in the snapshot");
 static_assert(sizeof(Ball) == 36, "a new Ball field belongs in the snapshot");
@@ -141,7 +143,7 @@ bool getBall(Reader& r, Ball& ball, PointMark& mark)
            r.get(mark.selected) && r.get(ball.radius) && r.get(ball.mass);
 }
 
-bool getWorld(Reader& r, Simulation& world, WorldMarks& marks)
+bool getWorld(Reader& r, Simulation& world, WorldMarks& marks, TriangleMappings& mappings)
 {
     std::size_t n = 0;
     if (!(r.get(world.size) && r.get(world.exitPosition) && r.get(world.exitRadius))) return false;
@@ -168,11 +170,12 @@ bool getWorld(Reader& r, Simulation& world, WorldMarks& marks)
     if (!r.count(n, 54)) return false;
     world.vertices.resize(n);
     marks.triangles.resize(n);
+    mappings.resize(n);
     for (std::size_t i = 0; i < n; ++i) {
         Vertex& t = world.vertices[i];
         for (int k = 0; k < 3; ++k) {
             bool placed = true;
-            if (!(r.get(t.corners[k]) && r.get(t.texCoords[k]) && r.get(marks.triangles[i].selected[k]) &&
+            if (!(r.get(t.corners[k]) && r.get(mappings[i].texCoords[k]) && r.get(marks.triangles[i].selected[k]) &&
                   r.get(placed)))
                 return false;
             marks.triangles[i].unplaced[k] = !placed;
@@ -189,7 +192,7 @@ bool getWorld(Reader& r, Simulation& world, WorldMarks& marks)
 
 }  // namespace
 
-std::string captureWorld(const Simulation& world, const WorldMarks& marks)
+std::string captureWorld(const Simulation& world, const WorldMarks& marks, const TriangleMappings& mappings)
 {
     Writer w;
     w.put(world.size);
@@ -208,9 +211,8 @@ std::string captureWorld(const Simulation& world, const WorldMarks& marks)
     w.count(world.vertices.size());
     for (std::size_t i = 0; i < world.vertices.size(); ++i)
         for (int k = 0; k < 3; ++k) {
-            const Vertex& t = world.vertices[i];
-            w.put(t.corners[k]);
-            w.put(t.texCoords[k]);
+            w.put(world.vertices[i].corners[k]);
+            w.put(mappingOf(mappings, i).texCoords[k]);
             w.put(marks.cornerSelected(i, k));
             w.put(!marks.cornerUnplaced(i, k));
         }
@@ -222,15 +224,17 @@ std::string captureWorld(const Simulation& world, const WorldMarks& marks)
     return std::move(w.out);
 }
 
-bool restoreWorld(std::string_view bytes, Simulation& world, WorldMarks& marks)
+bool restoreWorld(std::string_view bytes, Simulation& world, WorldMarks& marks, TriangleMappings& mappings)
 {
     // Read into copies so that bad bytes leave the world untouched; the
     // copy keeps the world's physics settings, which the editor never changes.
     Simulation restored = world;
     WorldMarks restoredMarks;
+    TriangleMappings restoredMappings;
     Reader r(bytes);
-    if (!getWorld(r, restored, restoredMarks)) return false;
+    if (!getWorld(r, restored, restoredMarks, restoredMappings)) return false;
     world = std::move(restored);
     marks = std::move(restoredMarks);
+    mappings = std::move(restoredMappings);
     return true;
 }

@@ -31,17 +31,20 @@ void copyDockPoints(const Level& level, Simulation& simulation)
     }
 }
 
-void copyTriangles(const Level& level, Simulation& simulation)
+void copyTriangles(const Level& level, Simulation& simulation, TriangleMappings* mappings)
 {
+    if (mappings) mappings->clear();
     for (const Vertex& from : level.vertices) {
         Vertex& triangle = simulation.vertices.emplace_back();
         // The coordinates are worked out once per corner copied, so a level
         // always consumes the same count of rand() draws per triangle; only
         // the last pass, with all three corners in place, is kept.
+        TriangleMapping mapping;
         for (int j = 0; j < 3; ++j) {
             triangle.corners[j] = from.corners[j];
-            computeTexCoords(triangle, simulation.size);
+            computeTexCoords(triangle, simulation.size, mapping);
         }
+        if (mappings) mappings->push_back(mapping);
     }
 }
 
@@ -86,18 +89,25 @@ void copyRopeBody(const Rope& stored, Rope& rope)
     }
 }
 
-void computeTexCoords(Vertex& triangle, const Vector2D& size)
+void computeTexCoords(const Vertex& triangle, const Vector2D& size, TriangleMapping& mapping)
 {
     if (size.x == 0.0f || size.y == 0.0f) return;
     for (int k = 0; k < 3; ++k) {
         float offsetX = textureJitter();
         float offsetY = textureJitter();
-        triangle.texCoords[k] = Vector2D(triangle.corners[k].x / size.x + 0.5f + offsetX,
-                                         triangle.corners[k].y / size.y + 0.5f + offsetY);
+        mapping.texCoords[k] = Vector2D(triangle.corners[k].x / size.x + 0.5f + offsetX,
+                                        triangle.corners[k].y / size.y + 0.5f + offsetY);
     }
 }
 
-void buildSimulation(const Level& level, Simulation& simulation)
+void computeAllTexCoords(const Simulation& world, TriangleMappings& mappings)
+{
+    mappings.resize(world.vertices.size());
+    for (std::size_t i = 0; i < world.vertices.size(); ++i)
+        computeTexCoords(world.vertices[i], world.size, mappings[i]);
+}
+
+void buildSimulation(const Level& level, Simulation& simulation, TriangleMappings* mappings)
 {
     // Start from empty lists
     simulation.ropes.clear();
@@ -114,7 +124,7 @@ void buildSimulation(const Level& level, Simulation& simulation)
     // Elements, in the order that fixes the rand() draws
     copyLines(level, simulation);
     copyDockPoints(level, simulation);
-    copyTriangles(level, simulation);
+    copyTriangles(level, simulation, mappings);
     copyBalls(level, simulation);
     copyRopes(level, simulation);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "level/triangle_mapping.h"
+
 struct Level;
 struct Rope;
 struct Simulation;
@@ -10,9 +12,11 @@ struct Vector2D;
 /// triangles and dock points are replaced by copies of the level's (springs
 /// rebuilt to join masses j and j + 1), size and exit
 /// are copied. The level's theme is for the caller to apply (applyLevelTheme).
-/// The triangles' texture coordinates get small random offsets drawn with
-/// rand(). noBackdrop and the world's physics settings are left as they were. Call after loading a level, outside drawing.
-void buildSimulation(const Level& level, Simulation& simulation);
+/// The triangles' texture coordinates, with small random offsets drawn with
+/// rand(), go to mappings (one per triangle) when given; without, the same
+/// numbers are drawn all the same. noBackdrop and the world's physics
+/// settings are left as they were. Call after loading a level, outside drawing.
+void buildSimulation(const Level& level, Simulation& simulation, TriangleMappings* mappings = nullptr);
 
 /// Makes `rope` a fresh copy of the stored rope's body: its masses (position,
 /// mass and pin; at rest) and springs rebuilt to join masses j and
@@ -23,4 +27,8 @@ void copyRopeBody(const Rope& stored, Rope& rope);
 /// the play area's half-extent size, each corner jittered by two rand() draws
 /// (x then y) of up to 0.033. Leaves them as they were when a component of
 /// size is 0. Draws six numbers from rand() otherwise.
-void computeTexCoords(Vertex& triangle, const Vector2D& size);
+void computeTexCoords(const Vertex& triangle, const Vector2D& size, TriangleMapping& mapping);
+
+/// Makes mappings one per triangle of the world (new ones all zero) and sets
+/// every triangle's, in order, as computeTexCoords does.
+void computeAllTexCoords(const Simulation& world, TriangleMappings& mappings);

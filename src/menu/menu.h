@@ -6,6 +6,7 @@
 #include "app/contact_sounds.h"
 #include "app/mode_request.h"
 #include "level/level.h"
+#include "level/triangle_mapping.h"
 #include "menu/level_list.h"
 #include "physics/simulation.h"
 #include "ui/btext.h"
@@ -56,6 +57,7 @@ public:
     std::string pictureFile;           ///< BMP file name, used as it stands
     std::string levelFile;             ///< background level file name, used as it stands
     Simulation simulation;             ///< the running background level
+    TriangleMappings triangleMappings; ///< the picture on its triangles
     ContactSounds contactSounds{kBackgroundLoudness}; ///< the background is heard, quietly
 
     /// One update of this screen, once per frame while the main menu is

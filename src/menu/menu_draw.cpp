@@ -14,7 +14,7 @@ void Menu::draw(const Game& game, const WorldTextures& textures) const
 
     drawPicture();
     if (active && runBackground)
-        drawWorld(simulation, textures);
+        drawWorld(simulation, triangleMappings, textures);
     for (const BText& text : texts)
         text.draw();
     hint.draw();

@@ -42,7 +42,7 @@ void storeScreenField(Menu& screen, int field, std::string_view value, float num
         // cannot be read still builds a world, the empty level's.
         screen.levelFile = value;
         loadLevel(screen.level, screen.levelFile);
-        buildSimulation(screen.level, screen.simulation);
+        buildSimulation(screen.level, screen.simulation, &screen.triangleMappings);
         screen.simulation.noBackdrop = true;
         break;
     case 3: screen.color[0] = number; break;

@@ -12,8 +12,7 @@ struct Line {
 
 /// A whole filled triangle (not a point): drawn only, it collides with nothing.
 struct Vertex {
-    Vector2D corners[3];   ///< world units
-    Vector2D texCoords[3]; ///< derived from the corners when a world is set up
+    Vector2D corners[3]; ///< world units
 };
 
 /// A point between which and another the player may hang a rope.

@@ -5,6 +5,7 @@
 #include "app/contact_sounds.h"
 #include "app/mode_request.h"
 #include "level/level.h"
+#include "level/triangle_mapping.h"
 #include "level/world_marks.h"
 #include "physics/simulation.h"
 #include "physics/vector2d.h"
@@ -61,6 +62,7 @@ public:
     std::vector<Slide> slides;         ///< [0]: rope length
     Button returnButton;               ///< kReturnToMenuLabel (or kBackToEditorLabel), shown once the fade is full
     Simulation world;                  ///< the running level
+    TriangleMappings triangleMappings; ///< the theme picture on its triangles
     WorldMarks marks;                  ///< the selected and hovered rope, the lit dock point
     int levelRopeCount = 0;            ///< ropes below this index are the level's own, the rest the player's
     int hoverDock = -1;                ///< dock point under the mouse, or -1

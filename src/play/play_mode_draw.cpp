@@ -65,7 +65,7 @@ void PlayMenu::draw(const WorldTextures& textures)
 {
     if (viewPending) cameraOffset = startCamera;
     followWithCamera();
-    drawWorld(world, textures, &marks);
+    drawWorld(world, triangleMappings, textures, &marks);
     if (dragging) drawDragLine();
 
     beginOverlay();

@@ -45,7 +45,7 @@ bool startLevelFile(PlayMenu& menu, const std::string& fileName, const std::stri
     menu.levelNumber = index;
 
     const bool loaded = level.load(fileName);  // an unreadable file plays as an empty level
-    buildSimulation(level, menu.world);
+    buildSimulation(level, menu.world, &menu.triangleMappings);
     applyLevelTheme(menu.game(), level);
 
     layoutLevelTexts(menu.descriptionTexts, title, level.description);
@@ -58,7 +58,7 @@ void startLevelText(PlayMenu& menu, std::string_view text, const std::string& ti
     menu.level = Level(title);
     parseLevel(text, menu.level);
     menu.levelNumber = index;
-    buildSimulation(menu.level, menu.world);
+    buildSimulation(menu.level, menu.world, &menu.triangleMappings);
     applyLevelTheme(menu.game(), menu.level);
     layoutLevelTexts(menu.descriptionTexts, title, menu.level.description);
     menu.prepareLevel();

@@ -84,7 +84,8 @@ void drawField(float w, float h)
 
 // Textured with whatever texture is bound (the theme's, or a menu screen's
 // picture); red outlines when there is no current texture at all.
-void drawTriangle(const Vertex& triangle, const TriangleMarks& marks, const unsigned int* currentTexture)
+void drawTriangle(const Vertex& triangle, const TriangleMapping& mapping, const TriangleMarks& marks,
+                  const unsigned int* currentTexture)
 {
     if (currentTexture) {
         glEnable(GL_TEXTURE_2D);
@@ -97,7 +98,7 @@ void drawTriangle(const Vertex& triangle, const TriangleMarks& marks, const unsi
     const Vector2D slide = cameraOffset / kTriangleTravel;
     for (int k = 0; k < 3; ++k) {
         if (marks.unplaced[k]) continue;
-        const Vector2D t = triangle.texCoords[k] + slide;
+        const Vector2D t = mapping.texCoords[k] + slide;
         glTexCoord2f(t.x, t.y);
         glVertex2f(triangle.corners[k].x, triangle.corners[k].y);
     }
@@ -246,7 +247,8 @@ const Marks& marksAt(const std::vector<Marks>& list, std::size_t i)
 
 } // namespace
 
-void drawWorld(const Simulation& world, const WorldTextures& textures, const WorldMarks* marks)
+void drawWorld(const Simulation& world, const TriangleMappings& mappings, const WorldTextures& textures,
+               const WorldMarks* marks)
 {
     static const WorldMarks noMarks;
     const WorldMarks& m = marks ? *marks : noMarks;
@@ -262,7 +264,7 @@ void drawWorld(const Simulation& world, const WorldTextures& textures, const Wor
     placeAt(0.0f, 0.0f);
     glColor3f(0.0f, 0.0f, 0.0f);
     for (std::size_t i = 0; i < world.vertices.size(); ++i)
-        drawTriangle(world.vertices[i], marksAt(m.triangles, i), textures.scene);
+        drawTriangle(world.vertices[i], mappingOf(mappings, i), marksAt(m.triangles, i), textures.scene);
     drawExit(world.exitPosition, world.exitRadius);
     for (std::size_t i = 0; i < world.lines.size(); ++i) drawLine(world.lines[i], marksAt(m.lines, i));
     for (std::size_t i = 0; i < world.ropes.size(); ++i) drawRope(world.ropes[i], marksAt(m.ropes, i));

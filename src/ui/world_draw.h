@@ -1,5 +1,7 @@
 #pragma once
 
+#include "level/triangle_mapping.h"
+
 struct Simulation;
 struct WorldMarks;
 
@@ -12,8 +14,10 @@ struct WorldTextures {
 };
 
 /// Draws a running world in the current camera, back to front: background
-/// and dimmed field (unless world.noBackdrop), frame, triangles, exit, lines,
-/// ropes, balls and dock points. Marked parts are lit (yellow, a hovered rope
-/// dim yellow); null marks, or marks shorter than the world's lists, light
-/// nothing (there). GL only, once per frame.
-void drawWorld(const Simulation& world, const WorldTextures& textures, const WorldMarks* marks = nullptr);
+/// and dimmed field (unless world.noBackdrop), frame, triangles (the scene
+/// picture laid on them by mappings), exit, lines, ropes, balls and dock
+/// points. Marked parts are lit (yellow, a hovered rope dim yellow); null
+/// marks, or marks shorter than the world's lists, light nothing (there).
+/// GL only, once per frame.
+void drawWorld(const Simulation& world, const TriangleMappings& mappings, const WorldTextures& textures,
+               const WorldMarks* marks = nullptr);

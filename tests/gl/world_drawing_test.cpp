@@ -91,9 +91,9 @@ protected:
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     }
 
-    void show(const Simulation& world, const WorldMarks* marks = nullptr) const
+    void show(const Simulation& world, const WorldMarks* marks = nullptr, const TriangleMappings& mappings = {}) const
     {
-        drawWorld(world, textures, marks);
+        drawWorld(world, mappings, textures, marks);
         endOverlay();
         glFinish();
     }
@@ -273,12 +273,14 @@ TEST_F(WorldDrawingTest, ThemePictureShowsBehindTheWorldAndThroughTheBall)
     cameraOffset = {-0.3f, 0.0f};
 
     Simulation world = showcase();
-    for (Vertex& t : world.vertices)
-        for (int k = 0; k < 3; ++k) t.texCoords[k] = t.corners[k] / 4.0f + Vector2D(0.5f, 0.5f);
+    TriangleMappings mappings(world.vertices.size());
+    for (std::size_t i = 0; i < world.vertices.size(); ++i)
+        for (int k = 0; k < 3; ++k)
+            mappings[i].texCoords[k] = world.vertices[i].corners[k] / 4.0f + Vector2D(0.5f, 0.5f);
     Rope& rope = world.ropes[0];
     for (size_t i = 1; i + 1 < rope.masses.size(); ++i) rope.masses[i].fixed = false;
     for (int i = 0; i < 120; ++i) world.step(1.0f / 6.0f);
-    show(world);
+    show(world, nullptr, mappings);
 
     const Rgb corner = pixelAt(5, 5);
     EXPECT_FALSE(near(corner, kClear)) << "the picture covers the window";

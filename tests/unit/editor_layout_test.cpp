@@ -134,11 +134,12 @@ TEST_F(EditorTest, SliderChangeIsAppliedOnceEvenWhenItsPageIsHiddenNextFrame)
     // Whatever changes the size afterwards (a load, say) stays, and the
     // triangle's jittered texture coordinates are not drawn again each frame.
     ed->world.size.x = 7.0f;
-    const Vertex before = ed->world.vertices[0];
+    ASSERT_EQ(ed->triangleMappings.size(), 1u);
+    const TriangleMapping before = ed->triangleMappings[0];
     for (int i = 0; i < 5; ++i) frame(kWorldX, kWorldY, {0, 0}, false);
     EXPECT_EQ(ed->world.size.x, 7.0f);
     for (int c = 0; c < 3; ++c) {
-        EXPECT_EQ(ed->world.vertices[0].texCoords[c].x, before.texCoords[c].x);
-        EXPECT_EQ(ed->world.vertices[0].texCoords[c].y, before.texCoords[c].y);
+        EXPECT_EQ(ed->triangleMappings[0].texCoords[c].x, before.texCoords[c].x);
+        EXPECT_EQ(ed->triangleMappings[0].texCoords[c].y, before.texCoords[c].y);
     }
 }

@@ -148,8 +148,14 @@ TEST_F(EditorTest, RemoveKeepsEachRemainingElementWithItsOwnMarks)
     ed->marks.ropes[0].masses[1].selected = true;  // takes rope 0 away
     ed->marks.ropes[1].selected = true;            // the rope chosen for Next, Prev and Length
     ed->marks.triangles[0].selected[0] = true;
+    // Where the picture lies on each triangle goes with its triangle too.
+    ed->triangleMappings.assign(2, TriangleMapping{});
+    ed->triangleMappings[0].texCoords[0] = Vector2D(0.1f, 0.2f);
+    ed->triangleMappings[1].texCoords[0] = Vector2D(0.7f, 0.8f);
 
     clickButton(kButtonRemove);
+    ASSERT_EQ(ed->triangleMappings.size(), 1u);
+    EXPECT_EQ(ed->triangleMappings[0].texCoords[0].x, 0.7f);
     ASSERT_EQ(ed->world.ropes.size(), 1u);
     EXPECT_EQ(ed->world.ropes[0].masses[0].position.x, 5.0f);
     ASSERT_EQ(ed->marks.ropes.size(), 1u);
@@ -165,6 +171,9 @@ TEST_F(EditorTest, RemoveKeepsEachRemainingElementWithItsOwnMarks)
     EXPECT_FALSE(ed->marks.ropes[0].selected);
     EXPECT_TRUE(ed->marks.ropes[1].selected);
     EXPECT_TRUE(ed->marks.triangles[0].selected[0]);
+    ASSERT_EQ(ed->triangleMappings.size(), 2u);
+    EXPECT_EQ(ed->triangleMappings[0].texCoords[0].y, 0.2f);
+    EXPECT_EQ(ed->triangleMappings[1].texCoords[0].y, 0.8f);
 }
 
 TEST_F(EditorTest, NextAndPrevWrapAndShowTheRopeLength)

@@ -16,8 +16,9 @@ TEST_F(EditorTest, VertexToolMakesATriangleInThreeClicksAndTheFourthStartsAnothe
     EXPECT_FLOAT_EQ(first.corners[2].y, 1.0f);
     EXPECT_TRUE(firstMarks.selected[0] && firstMarks.selected[1] && firstMarks.selected[2]);
     // Completing the triangle gave it texture coordinates from the size (2, 2).
-    EXPECT_GE(first.texCoords[1].x, 1.0f / 2 + 0.5f);
-    EXPECT_LT(first.texCoords[1].x, 1.0f / 2 + 0.5f + 0.034f);
+    ASSERT_EQ(ed->triangleMappings.size(), 1u);
+    EXPECT_GE(ed->triangleMappings[0].texCoords[1].x, 1.0f / 2 + 0.5f);
+    EXPECT_LT(ed->triangleMappings[0].texCoords[1].x, 1.0f / 2 + 0.5f + 0.034f);
 
     clickWorld({-1, -1});
     ASSERT_EQ(ed->world.vertices.size(), 2u);

@@ -31,7 +31,7 @@ protected:
     std::string saved() { return formatLevel(ed->world, ed->themeName); }
     std::string whole()
     {
-        return captureWorld(ed->world, ed->marks) + "|" + ed->themeName + "|" + shell->game.currentThemeName;
+        return captureWorld(ed->world, ed->marks, ed->triangleMappings) + "|" + ed->themeName + "|" + shell->game.currentThemeName;
     }
 
     /// A key press as the window delivers it, with Ctrl and Shift as given.

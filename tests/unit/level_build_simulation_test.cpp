@@ -159,11 +159,13 @@ TEST(BuildSimulation, TextureCoordinatesUseTheLastOfThreeJitteredPasses)
 
     std::srand(77);
     Simulation world;
-    buildSimulation(level, world);
+    TriangleMappings mappings;
+    buildSimulation(level, world, &mappings);
     EXPECT_EQ(std::rand(), next);  // exactly 36 draws were made
+    ASSERT_EQ(mappings.size(), 2u);
     for (int t = 0; t < 2; ++t) {
         for (int k = 0; k < 3; ++k) {
-            Vector2D uv = world.vertices[t].texCoords[k];
+            Vector2D uv = mappings[t].texCoords[k];
             EXPECT_EQ(uv.x, tri.corners[k].x / 2.0f + 0.5f + offsets[t][2 * k]);
             EXPECT_EQ(uv.y, tri.corners[k].y / 4.0f + 0.5f + offsets[t][2 * k + 1]);
             EXPECT_GE(uv.x - (tri.corners[k].x / 2.0f + 0.5f), 0.0f);
@@ -178,11 +180,13 @@ TEST(BuildSimulation, TextureCoordinatesUseTheLastOfThreeJitteredPasses)
         int first = std::rand();
         std::srand(5);
         Simulation flatWorld;
-        buildSimulation(level, flatWorld);
+        TriangleMappings flatMappings;
+        buildSimulation(level, flatWorld, &flatMappings);
         EXPECT_EQ(std::rand(), first);
+        ASSERT_EQ(flatMappings.size(), 2u);
         for (int k = 0; k < 3; ++k) {
-            EXPECT_EQ(flatWorld.vertices[0].texCoords[k].x, Vertex().texCoords[k].x);
-            EXPECT_EQ(flatWorld.vertices[0].texCoords[k].y, Vertex().texCoords[k].y);
+            EXPECT_EQ(flatMappings[0].texCoords[k].x, 0.0f);
+            EXPECT_EQ(flatMappings[0].texCoords[k].y, 0.0f);
         }
     }
 }
