@@ -120,6 +120,11 @@ bool startUpPaths(const std::string& dataDirOption, const std::string& userDirOp
             std::cerr << "tangloop: " << problem << "\n";
             return false;
         }
+    } else if (!inputs.holdsGameData(".")) {
+        // Played as the folder is (no menu screens, only closing the window
+        // leaves), but not without saying why the window stays empty.
+        std::cerr << "tangloop: no game data in " << workingFolder() << " (" << kDataMarker
+                  << " is missing): the window stays empty; start the game in its own folder or give --data-dir DIR\n";
     }
 
     // The per-user folders: progress and saves matter to the player; logs and

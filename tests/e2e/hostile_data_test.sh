@@ -174,6 +174,11 @@ run_case() {
     dialogs=$(grep -c '^\[Error\]' "$E2E_WORK/game.log" 2>/dev/null)
     dialogs=$((dialogs + $(wc -l <"$E2E_WORK/answered")))
     [ "$dialogs" -gt 0 ] && seen+=("$dialogs message(s): $(grep -m1 -o '^\[Error\] .*' "$E2E_WORK/game.log" | tr -d '\n')")
+    # A game folder without its menu file opens an empty window, and says why.
+    if [ "$file" = menusetup.txt ] && [ "$variant" = missing ] &&
+        ! grep -q "menusetup.txt is missing" "$E2E_WORK/game.log"; then
+        seen+=("no word of the missing menu"); status=1
+    fi
     # A picture that is there but unreadable is reported; a missing one is not.
     if [[ $file == *.bmp ]]; then
         if [ "$variant" = missing ] && [ "$dialogs" -gt 0 ]; then status=1; fi
