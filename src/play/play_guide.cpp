@@ -37,6 +37,34 @@ const char* const kRestingLine = "The ball has come to rest.";
 const char* const kLeftLine = "The ball has left the play area.";
 const char* const kTryAgainLine = "\"Return\" puts it back, or press R.";
 
+/// The arrow towards an exit out of sight, pixels: its length, half-width,
+/// and how deep the notch in its back is (a dart, which points one way only).
+constexpr float kPointerLength = 26.0f;
+constexpr float kPointerHalfWidth = 12.0f;
+constexpr float kPointerNotch = 10.0f;
+
+/// An amber dart (not to be taken for the mouse pointer) with a dark rim, so
+/// that it reads on any picture.
+void drawExitPointer(const ExitPointer& pointer)
+{
+    const Vector2D tip = pointer.tip;
+    const Vector2D back = tip - pointer.direction * kPointerLength;
+    const Vector2D side(-pointer.direction.y * kPointerHalfWidth, pointer.direction.x * kPointerHalfWidth);
+    const Vector2D notch = back + pointer.direction * kPointerNotch;
+    const Vector2D outline[4] = {tip, back + side, notch, back - side};
+    if (glIsEnabled(GL_TEXTURE_2D)) glDisable(GL_TEXTURE_2D);
+    if (glIsEnabled(GL_BLEND)) glDisable(GL_BLEND);
+    placeAt(0.0f, 0.0f);
+    glColor3f(1.0f, 0.75f, 0.2f);
+    glBegin(GL_TRIANGLES);
+    for (const Vector2D& corner : {tip, back + side, notch, tip, notch, back - side}) glVertex2f(corner.x, corner.y);
+    glEnd();
+    glColor3f(0.0f, 0.0f, 0.0f);
+    glBegin(GL_LINE_LOOP);
+    for (const Vector2D& corner : outline) glVertex2f(corner.x, corner.y);
+    glEnd();
+}
+
 BText makeCentredText(const std::string& text, Vector2D position, float maxSize)
 {
     BText made;
@@ -202,6 +230,12 @@ void PlayMenu::drawGuide() const
                       kOutcomeLineSpacing + 30.0f, 1.0f - kIntroDarkening * outcomeTexts[0].reveal);
     }
     for (const BText& text : outcomeTexts) text.draw();
+    if (fade == 0.0f) {
+        if (const auto pointer = exitPointer(cameraOffset, world, windowWidth, windowHeight)) {
+            beginOverlay();
+            drawExitPointer(*pointer);
+        }
+    }
     if (fade == 1.0f) {
         completeTitle.draw();
         if (hasNextLevel()) nextButton.draw();

@@ -141,3 +141,28 @@ Vector2D clampView(const Vector2D& camera, const Vector2D& start, const Simulati
     const float lowY = std::min({aY, bY, start.y}), highY = std::max({aY, bY, start.y});
     return Vector2D(std::clamp(camera.x, lowX, highX), std::clamp(camera.y, lowY, highY));
 }
+
+std::optional<ExitPointer> exitPointer(const Vector2D& camera, const Simulation& world, int width, int height)
+{
+    const ViewRect view = visibleRightOfPanel(camera, width, height);
+    if (view.contains(world.exitPosition, 0.0f)) return std::nullopt;
+    const float pixelsPerUnit = static_cast<float>(std::max(width, 1)) / (2.0f * kHalfWidth);
+    const float inset = kExitPointerInset / pixelsPerUnit;
+    const Vector2D middle((view.left + view.right) * 0.5f, (view.bottom + view.top) * 0.5f);
+    const Vector2D toExit = world.exitPosition - middle;
+    // The share of the way to the exit at which the line leaves the inset view.
+    float share = 1.0f;
+    const float halfX = std::max((view.right - view.left) * 0.5f - inset, 0.0f);
+    const float halfY = std::max((view.top - view.bottom) * 0.5f - inset, 0.0f);
+    if (std::fabs(toExit.x) > halfX) share = std::min(share, halfX / std::fabs(toExit.x));
+    if (std::fabs(toExit.y) > halfY) share = std::min(share, halfY / std::fabs(toExit.y));
+    const Vector2D tip = middle + toExit * share;
+    const float length = std::hypot(toExit.x, toExit.y);
+    if (!(length > 0.0f) || !std::isfinite(length)) return std::nullopt;
+    ExitPointer pointer;
+    // World to overlay pixels, as the mouse maps them back.
+    pointer.tip = Vector2D((tip.x - camera.x) * pixelsPerUnit + static_cast<float>(width) * 0.5f,
+                           (camera.y - tip.y) * pixelsPerUnit + static_cast<float>(height) * 0.5f);
+    pointer.direction = Vector2D(toExit.x / length, -toExit.y / length);
+    return pointer;
+}

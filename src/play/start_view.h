@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "physics/simulation.h"
 #include "physics/vector2d.h"
 
@@ -30,6 +32,19 @@ ViewRect visibleRightOfPanel(const Vector2D& camera, int width, int height);
 /// they cannot all be seen at once, their middle is framed, moved as little
 /// as keeps ball 0 in view. A world without balls frames docks and exit.
 Vector2D startView(const Simulation& world, int width, int height);
+
+/// An arrow at the edge of the view pointing the way to an exit out of sight,
+/// in overlay pixels (y down).
+struct ExitPointer {
+    Vector2D tip;        ///< where the arrow's point is, inside the view
+    Vector2D direction;  ///< unit length, from the view's middle towards the exit
+};
+
+/// Where to point at the exit from a camera at `camera`: nothing while its
+/// middle is seen right of the panel; otherwise on the line from the middle of
+/// that view to the exit, kExitPointerInset pixels inside the view's edge.
+std::optional<ExitPointer> exitPointer(const Vector2D& camera, const Simulation& world, int width, int height);
+inline constexpr float kExitPointerInset = 24.0f;
 
 /// The camera after the arrow keys moved it to `camera`: held so that the
 /// view does not pass the play area's edge plus kViewMargin (or, for an

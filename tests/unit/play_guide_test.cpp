@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <limits>
 #include <memory>
 #include <regex>
 #include <sstream>
@@ -167,6 +168,39 @@ TEST(StartView, ArrowKeysStopAtThePlayAreaEdgeButNeverJumpFromTheStart)
     // A start view outside the range is kept, not snapped away.
     const Vector2D farStart(30.0f, 0.0f);
     EXPECT_TRUE(same(clampView(farStart, farStart, world, 800, 600), farStart));
+}
+
+TEST(StartView, AnExitOutOfSightIsPointedAtFromTheEdgeOfTheView)
+{
+    Simulation world;
+    const Vector2D camera(2.0f, -1.0f);
+    const ViewRect view = visibleRightOfPanel(camera, 800, 600);
+    const Vector2D middle((view.left + view.right) / 2, (view.top + view.bottom) / 2);
+    world.exitPosition = middle + Vector2D(0.5f, 0.5f);
+    EXPECT_FALSE(exitPointer(camera, world, 800, 600).has_value()) << "an exit in sight needs no arrow";
+
+    // Straight right, left (behind the panel) and below the middle of the view
+    // right of the panel: the arrow sits inset from that edge, pointing out.
+    struct Case {
+        Vector2D offset, tip, direction;
+    };
+    for (const Case& c : {Case{{40, 0}, {800 - kExitPointerInset, 300}, {1, 0}},
+                          Case{{-40, 0}, {200 + kExitPointerInset, 300}, {-1, 0}},
+                          Case{{0, -40}, {500, 600 - kExitPointerInset}, {0, 1}}}) {
+        world.exitPosition = middle + c.offset;
+        const auto pointer = exitPointer(camera, world, 800, 600);
+        ASSERT_TRUE(pointer.has_value());
+        EXPECT_NEAR(pointer->tip.x, c.tip.x, 0.01f);
+        EXPECT_NEAR(pointer->tip.y, c.tip.y, 0.01f);
+        EXPECT_NEAR(pointer->direction.x, c.direction.x, 1e-5f);
+        EXPECT_NEAR(pointer->direction.y, c.direction.y, 1e-5f);
+    }
+    // Far up and right the line leaves through the top edge first.
+    world.exitPosition = middle + Vector2D(10.0f, 30.0f);
+    EXPECT_NEAR(exitPointer(camera, world, 800, 600)->tip.y, kExitPointerInset, 0.01f);
+    // A broken exit position points nowhere.
+    world.exitPosition = Vector2D(std::numeric_limits<float>::quiet_NaN(), 0.0f);
+    EXPECT_FALSE(exitPointer(camera, world, 800, 600).has_value());
 }
 
 TEST(TryWatch, RestsAfterTwoStillSecondsAndNoticesABallLeavingTheArea)
