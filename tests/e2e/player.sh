@@ -453,3 +453,15 @@ sky_green_marks() {
             split($3, c, ","); if ($4 <= 100) printf "%d %d\n", int(c[1] + left + 0.5), int(c[2] + 0.5)
         }'
 }
+
+# hang_rope_between <level file> <dock> <dock>: frames both dock points, drags
+# a rope from the first to the second and parks the pointer on the panel, then
+# waits until the new rope is drawn (yellow: selected).
+hang_rope_between() {
+    local level=$1
+    measure_camera "$level"
+    bring_into_view "$level" "$2" "$3"
+    firm_drag $(dock_pixel "$level" "$2" "$(camera_x)" "$(camera_y)") $(dock_pixel "$level" "$3" "$(camera_x)" "$(camera_y)")
+    move_to "${PARK[@]}"
+    wait_until 20 "a yellow rope between docks $2 and $3" shot_shows ropes "590x600+205+0" "rgb(255,255,0)" 30
+}

@@ -37,12 +37,7 @@ click_until "level list in a wide window" "${MENU_PLAY[@]}" on_level_list
 
 # A rope between the first two dock points of the first level.
 click_until "the first level in a wide window" 400 "$(list_row_y 0)" in_a_level
-level="$GAME_FOLDER_COPY/levels/Bridge.txt"
-measure_camera "$level"
-bring_into_view "$level" 0 1
-firm_drag $(dock_pixel "$level" 0 "$(camera_x)" "$(camera_y)") $(dock_pixel "$level" 1 "$(camera_x)" "$(camera_y)")
-move_to "${PARK[@]}"
-wait_until 20 "a yellow rope between the docks" shot_shows ropes "590x600+205+0" "rgb(255,255,0)" 30
+hang_rope_between "$GAME_FOLDER_COPY/levels/Bridge.txt" 0 1
 keep_shot ropes-raw resized_rope
 quit_by_signal
 [ "$E2E_EXIT_CODE" = 0 ] || fail "exit code $E2E_EXIT_CODE after SIGTERM"

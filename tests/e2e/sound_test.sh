@@ -38,12 +38,7 @@ start_game "$1" "$GAME_FOLDER_COPY"
 wait_until "$E2E_WAIT" "title screen" on_title
 click_until "level list" "${MENU_PLAY[@]}" on_level_list
 click_until "play screen of Bridge" 400 "$(list_row_y 0)" in_a_level
-level="$GAME_FOLDER_COPY/levels/Bridge.txt"
-measure_camera "$level"
-bring_into_view "$level" 0 1
-firm_drag $(dock_pixel "$level" 0 "$(camera_x)" "$(camera_y)") $(dock_pixel "$level" 1 "$(camera_x)" "$(camera_y)")
-move_to "${PARK[@]}"
-wait_until 20 "a yellow rope" shot_shows ropes "590x600+205+0" "rgb(255,255,0)" 30
+hang_rope_between "$GAME_FOLDER_COPY/levels/Bridge.txt" 0 1
 
 # The rope's own sound has long ended; the ball is held: nothing touches.
 sleep 1
