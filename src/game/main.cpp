@@ -66,6 +66,7 @@ int main(int argc, char** argv)
     window.destroyWindow = destroyGameWindow;
     window.peekMessage = peekWindowMessage;
     window.swapBuffers = swapGameBuffers;
+    window.refreshRate = gameDisplayRefreshRate;
     // The shell holds whole worlds and widget lists; keep it off the stack.
     auto shell = std::make_unique<Shell>();
     applyLevelArguments(level, *shell);
