@@ -332,3 +332,34 @@ TEST_F(MainLoopTest, KeyPressesReachTheEditorsFocusedFieldWhateverTheMode)
     EXPECT_EQ(shell->editor.inserts[kInsertSaveName].text, "AB");
     EXPECT_TRUE(keys['A']);
 }
+
+TEST_F(MainLoopTest, ATapBetweenTwoUpdatesPressesAButtonOnce)
+{
+    // A missing file plays as an empty level; its "Exit" button leaves it.
+    shell->playLevelFile("missing.txt", "Missing", -1);
+    const Button& exit = shell->play.buttons[kExitLevel];
+    const auto at = packWords(static_cast<std::uint32_t>(exit.position.x + 5.0f),
+                              static_cast<std::uint32_t>(exit.position.y + 5.0f));
+    // Press and release in one pass of messages, before any update saw them.
+    FakeWindow::script = {{1, {MessageKind::MouseMove, 0, at}},
+                         {2, {MessageKind::LButtonDown}},
+                         {2, {MessageKind::LButtonUp}}};
+    FakeWindow::closeAfterFrames = 5;
+    runGame(*shell, FakeWindow::services());
+    EXPECT_EQ(shell->mode(), Mode::Menu);
+    EXPECT_FALSE(mouse.leftDown);  // the update after saw it released
+}
+
+TEST_F(MainLoopTest, OneEscInAFrameOfTwoUpdatesActsOnce)
+{
+    // Esc leaves a test of the editor's level back to the editor; acted on
+    // by both updates, the editor would take it as "Back" to the menu too.
+    shell->carryOut(ModeRequest::enterEditor());
+    shell->playEditedLevel();
+    FakeWindow::swapMs = 20.0;  // two updates a frame
+    FakeWindow::script = {{2, keyDown(kVkEscape)}, {2, keyUp(kVkEscape)}};
+    FakeWindow::closeAfterFrames = 4;
+    runGame(*shell, FakeWindow::services());
+    EXPECT_EQ(FakeWindow::frames[2].updates - FakeWindow::frames[1].updates, 2u);
+    EXPECT_EQ(shell->mode(), Mode::Editor);
+}
