@@ -13,14 +13,8 @@ TEST(FrameTiming, EveryTenMillisecondsIsOneUpdateAndTheRestWaits)
     EXPECT_EQ(clock.advance(1040), 1);  // 3 more make the third
     EXPECT_FLOAT_EQ(clock.fraction(), 0.0f);
 
-    // A 5 s stall gives the cap, not a burst of 500; the rest is dropped.
-    EXPECT_EQ(clock.advance(6040), kMaxUpdatesPerFrame);
-    EXPECT_EQ(clock.advance(6050), 1);
-    EXPECT_EQ(clock.droppedMs(), 5000u - kMaxUpdatesPerFrame * kTickUnitMs);
-    EXPECT_EQ(clock.updates(), 4u + kMaxUpdatesPerFrame + 1u);
-
     // Time away is not owed: a restart forgets it and the remainder.
-    clock.advance(6055);
+    clock.advance(1045);
     clock.restart(90000);
     EXPECT_EQ(clock.advance(90009), 0);
 }
