@@ -70,20 +70,25 @@ found_levels "$XDG_STATE_HOME/tangloop"
 [ "$(stat -c %a "$USER_DIR")" = 700 ] || fail "the per-user folder is not private: $(stat -c %a "$USER_DIR")"
 
 # The count is read back: an exit writes what the game holds, so a start
-# that did not read it would write 0. Started inside its data folder this
-# time, the title shows the same ropes as started from elsewhere.
-start_game "$PREFIX/bin/tangloop" "$PREFIX/share/tangloop"
+# that did not read it would write 0.
+start_game "$PREFIX/bin/tangloop" "$E2E_WORK/elsewhere"
 wait_until "$E2E_WAIT" "title screen after the restart" on_title
-ropes_inside=$(title_ropes title-inside)
-[ "$ropes_inside" -ge 150 ] || fail "the title inside the data folder shows $ropes_inside rope pixels"
-[ $(( (ropes_elsewhere - ropes_inside) * 10 )) -le "$ropes_inside" ] &&
-    [ $(( (ropes_inside - ropes_elsewhere) * 10 )) -le "$ropes_inside" ] ||
-    fail "started elsewhere the title shows $ropes_elsewhere rope pixels, inside its data folder $ropes_inside"
 quit_cleanly "restart"
 progress_kept 1 || fail "progress not read back: $(cat "$USER_DIR/config.txt" 2>/dev/null)"
 
 written=$(find "$PREFIX" "$E2E_WORK/elsewhere" -newer "$STAMP")
 [ -z "$written" ] || fail "written at run time under the prefix or the working folder: $written"
+
+# Started inside its data folder, the title shows the same ropes as started
+# from elsewhere.
+start_game "$PREFIX/bin/tangloop" "$PREFIX/share/tangloop"
+wait_until "$E2E_WAIT" "title screen inside the data folder" on_title
+ropes_inside=$(title_ropes title-inside)
+quit_cleanly "inside the data folder"
+[ "$ropes_inside" -ge 150 ] || fail "the title inside the data folder shows $ropes_inside rope pixels"
+[ $(( (ropes_elsewhere - ropes_inside) * 10 )) -le "$ropes_inside" ] &&
+    [ $(( (ropes_inside - ropes_elsewhere) * 10 )) -le "$ropes_inside" ] ||
+    fail "started elsewhere the title shows $ropes_elsewhere rope pixels, inside its data folder $ropes_inside"
 
 # --- The prefix moved as a whole ---
 chmod -R u+w "$PREFIX"
