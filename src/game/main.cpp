@@ -53,16 +53,17 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    // With no display at all SDL would fall back to drivers that show
-    // nothing; the game says so and stops before it opens or makes anything.
-    if (!displayNamed()) {
-        std::cerr << "tangloop: no display (neither DISPLAY nor WAYLAND_DISPLAY is set); start the game in a desktop session\n";
-        return 1;
-    }
-
     installPlatformServices();
     nameApplication();
     if (!startUpPaths(line.dataDir, line.userDir)) {
+        shutdownPlatform();
+        return 1;
+    }
+    // With no display at all SDL would fall back to drivers that show
+    // nothing; the game says so and stops before it opens a window or a
+    // sound device (a wrong data folder has been named already).
+    if (!displayNamed()) {
+        std::cerr << "tangloop: no display (neither DISPLAY nor WAYLAND_DISPLAY is set); start the game in a desktop session\n";
         shutdownPlatform();
         return 1;
     }

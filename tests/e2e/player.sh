@@ -259,6 +259,10 @@ on_level_list() {
     [ "$(fx_count "$shot" "4x200+248+100" "b > 0.97 && r < 0.6")" -ge 150 ]
 }
 in_a_level() { shot_shows level "4x14+8+303" "rgb(0,0,255)" 10; }
+# dialog_shown: the game's own question is up: the white left edge of its box
+# (x 180) over the dimmed picture.
+dialog_shown() { [ "$(fx_count "$(screenshot dialog)" "3x60+179+270" "r > 0.9 && g > 0.9 && b > 0.9")" -ge 50 ]; }
+no_dialog() { ! dialog_shown; }
 
 # The completion screen: the world faded to black and "Return To Menu" shown.
 completion_shown() {
