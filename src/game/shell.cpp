@@ -69,6 +69,10 @@ void Shell::loadTextures()
 
 void Shell::update(float dt)
 {
+    for (const std::string& line : game.notices) notice.show(line);
+    game.notices.clear();
+    // Counted in updates of game time, as every animation of the game.
+    if (dt > 0.0f) notice.update();
     switch (mode_) {
     case Mode::Menu:
         carryOut(menu.update(dt, game));
@@ -93,13 +97,14 @@ void Shell::draw()
     if (mode_ == Mode::Menu) {
         glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
         menu.draw(game, worldTextures());
-        return;
+    } else {
+        glClearColor(0.5f, 0.5f, 1.0f, 0.5f);
+        if (mode_ == Mode::Editor)
+            editor.draw(worldTextures());
+        else
+            play.draw(worldTextures());
     }
-    glClearColor(0.5f, 0.5f, 1.0f, 0.5f);
-    if (mode_ == Mode::Editor)
-        editor.draw(worldTextures());
-    else
-        play.draw(worldTextures());
+    notice.draw();
 }
 
 void Shell::handleMessage(const WindowMessage& message)
@@ -228,7 +233,7 @@ bool Shell::editLevelFile(const std::string& file)
     return loaded;
 }
 
-void Shell::saveProgress() const
+void Shell::saveProgress()
 {
     writeProgress(game);
 }

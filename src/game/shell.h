@@ -6,6 +6,7 @@
 #include "level/game.h"
 #include "menu/main_menu.h"
 #include "play/play_mode.h"
+#include "ui/corner_notice.h"
 #include "ui/world_draw.h"
 
 /// What the game is showing: the one thing that decides which part is
@@ -24,6 +25,9 @@ public:
     PlayMenu play{game};
     SlideMenu editor{game};
     unsigned int ballTexture = 0;  ///< the ball picture of the current window
+    /// The corner line, over every mode: what the game tells the player in
+    /// passing (game.notices are moved to it each update).
+    CornerNotice notice;
 
     Mode mode() const { return mode_; }
     /// A quit was asked for (the menu's Quit, or the window's close request).
@@ -66,7 +70,7 @@ public:
     bool playLevelFile(const std::string& file, const std::string& title, int row);
 
     /// Writes the progress file.
-    void saveProgress() const;
+    void saveProgress();
 
     /// The pictures worlds are drawn with now.
     WorldTextures worldTextures() const { return {game.currentTexture, ballTexture}; }
