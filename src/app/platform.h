@@ -32,6 +32,6 @@ std::string takeStartUpNotice();
 /// setGamePaths. A per-user folder that cannot be made is reported once and
 /// the game runs without keeping progress; one that can be read but not
 /// written is kept for reading (progress, saved levels), and only the writes
-/// fail. Returns false, after a line on
-/// stderr, when the data folder asked for does not exist.
+/// fail. Returns false, after a line on stderr, when the data folder asked
+/// for does not exist.
 bool startUpPaths(const std::string& dataDirOption, const std::string& userDirOption);

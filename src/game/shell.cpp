@@ -200,6 +200,8 @@ void Shell::startListedLevel(int row)
 bool Shell::playLevelFile(const std::string& file, const std::string& title, int row)
 {
     const bool loaded = startLevelFile(play, file, title, row);
+    // It plays as an empty level; the player should know it is not meant so.
+    if (!loaded) notice.show(title + " cannot be read: it plays empty");
     mode_ = Mode::Play;
     afterPlay_ = Mode::Menu;
     play.returnButton.label = kReturnToMenuLabel;

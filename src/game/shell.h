@@ -66,7 +66,7 @@ public:
     /// Plays the level in `file` (used as given), titled `title`, as row `row`
     /// of the level list (for the progress rule), seen from the current
     /// camera. Returns whether the file could be read; an unreadable file
-    /// plays as an empty level.
+    /// plays as an empty level, and the corner line says so.
     bool playLevelFile(const std::string& file, const std::string& title, int row);
 
     /// Writes the progress file.

@@ -235,10 +235,10 @@ TEST(TextFile, RefusesFilesBeyondTheSizeLimitWithoutReadingThem)
     EXPECT_FALSE(level.load(dir.path("huge.txt")));
     EXPECT_NE(levelFileProblem(dir.path("huge.txt")).find("larger than any level"), std::string::npos);
 
-    dir.write("limit.txt", std::string(kMaxDataFileBytes, ' '));
-    EXPECT_EQ(readDataFile(dir.path("limit.txt"), text), FileState::kRead);
-    EXPECT_EQ(text.size(), kMaxDataFileBytes);
-    EXPECT_EQ(readDataFile(dir.path("limit.txt"), text, 100), FileState::kTooLarge);
+    dir.write("limit.txt", std::string(100, ' '));
+    EXPECT_EQ(readDataFile(dir.path("limit.txt"), text, 100), FileState::kRead);
+    EXPECT_EQ(text.size(), 100u);
+    EXPECT_EQ(readDataFile(dir.path("limit.txt"), text, 99), FileState::kTooLarge);
 }
 
 // Letter case is ignored for the names the game looks up, never for the
