@@ -25,20 +25,19 @@ FileState readDataFile(const std::string& path, std::string& text, std::size_t l
     if (static_cast<std::uintmax_t>(info.st_size) > limit) return FileState::kTooLarge;
     std::ifstream in(path, std::ios::binary);
     if (!in) return FileState::kUnreadable;
-    // The size was looked at before the open; read no more than the limit
-    // allows even if the file has grown since.
-    std::string bytes(limit + 1 < static_cast<std::size_t>(info.st_size) + 1 ? limit + 1
-                                                                               : static_cast<std::size_t>(info.st_size) + 1,
-                      '\0');
-    std::size_t got = 0;
-    while (in && got < bytes.size()) {
-        in.read(bytes.data() + got, static_cast<std::streamsize>(bytes.size() - got));
-        got += static_cast<std::size_t>(in.gcount());
-        if (got == bytes.size() && got <= limit) bytes.resize(std::min(limit + 1, bytes.size() * 2));
+    // At most limit + 1 bytes: a file that has grown past the limit since
+    // the size was looked at is still refused without being read whole.
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(info.st_size));
+    char chunk[16 * 1024];
+    while (bytes.size() <= limit) {
+        in.read(chunk, sizeof chunk);
+        const auto got = static_cast<std::size_t>(in.gcount());
+        if (got == 0) break;
+        bytes.append(chunk, std::min(got, limit + 1 - bytes.size()));
     }
     if (in.bad()) return FileState::kUnreadable;
-    if (got > limit) return FileState::kTooLarge;
-    bytes.resize(got);
+    if (bytes.size() > limit) return FileState::kTooLarge;
     text = std::move(bytes);
     return FileState::kRead;
 }
