@@ -14,6 +14,14 @@ void activate(std::uint32_t wParam)
     // Only minimising stops the frames; losing the focus to another window
     // leaves the game running.
     windowActive = highWord(wParam) == 0;
+    // A release that happens while another window (or none: the game's is
+    // unmapped) has the focus never reaches the game; without this a rope
+    // drag would stay stuck to the pointer, and a held arrow key keep moving
+    // the view.
+    if (lowWord(wParam) == 0 || highWord(wParam) != 0) {
+        mouse.leftDown = false;
+        for (bool& key : keys) key = false;
+    }
 }
 
 void mouseMove(std::uint32_t lParam)

@@ -74,6 +74,11 @@ enum EditorPage : int {
 constexpr int kPanelOpenWidth = 200;
 constexpr int kPanelGrowth = 20;
 
+/// The longest status text the Misc page shows: a longer one is drawn in
+/// smaller letters down to 7 pixels, so 28 characters fit the panel; the
+/// name in it is shortened past that, never the verdict.
+constexpr std::size_t kMaxStatusCharacters = 28;
+
 /// What a button of the editor is: an action, or a tool that makes new
 /// elements (and starts from a clean selection) or works on the selection.
 enum class ToolKind { NotATool, Creating, Selecting };
@@ -224,7 +229,14 @@ private:
     unsigned savedState = 0;     ///< history state last saved or loaded
 };
 
+/// A file Load tries: a folder taken as it is, and the typed name (with
+/// ".txt") looked up inside it ignoring letter case.
+struct LoadPlace {
+    std::string folder;
+    std::string name;
+};
+
 /// The files Load tries for a typed name, in order: the name + ".txt" in the
 /// player's folder, in the working folder, and, for a bare name, in the
 /// shipped levels folder.
-std::vector<std::string> levelLoadPaths(const std::string& name);
+std::vector<LoadPlace> levelLoadPaths(const std::string& name);

@@ -2,6 +2,8 @@
 // labels, and the guide of the gesture in progress.
 #include <GL/gl.h>
 
+#include <algorithm>
+
 #include "app/input.h"
 #include "editor/editor.h"
 #include "ui/overlay.h"
@@ -12,6 +14,15 @@
 namespace {
 
 constexpr float kLabelSize = 10.0f;
+
+/// A status text centred on the panel at height y, in letters small enough
+/// that it stays inside the panel with a little margin.
+void drawStatus(const std::string& text, float y)
+{
+    const float room = static_cast<float>(kPanelOpenWidth) - 4.0f;
+    const float fit = text.empty() ? kLabelSize : room / static_cast<float>(text.size());
+    drawTextCentered(text, kPanelOpenWidth / 2.0f, y, std::min(kLabelSize, fit));
+}
 
 }  // namespace
 
@@ -58,9 +69,9 @@ void SlideMenu::draw(const WorldTextures& textures)
             drawTextCentered(buttons[tool].label, 100, 360, kLabelSize);
     } else if (page == kPageMisc) {
         // Each status sits just below the button whose result it reports.
-        drawTextCentered(themeStatus, 100, 460, kLabelSize);
-        drawTextCentered(saveStatus, 100, 340, kLabelSize);
-        drawTextCentered(loadStatus, 100, 240, kLabelSize);
+        drawStatus(themeStatus, 460);
+        drawStatus(saveStatus, 340);
+        drawStatus(loadStatus, 240);
     }
 
     endOverlay();

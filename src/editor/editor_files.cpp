@@ -1,5 +1,6 @@
 // The Misc page: saving, loading and theming by the names typed into the
 // editor's text fields, and the typing itself.
+#include <cstdio>
 #include <filesystem>
 #include <system_error>
 
@@ -14,16 +15,26 @@
 #include "level/text_file.h"
 #include "level/level_writer.h"
 #include "ui/dialog.h"
+#include "ui/text.h"
 
-std::vector<std::string> levelLoadPaths(const std::string& name)
+namespace {
+
+std::string statusAbout(const std::string& verdict, const std::string& name)
+{
+    return verdictWithName(verdict, name, kMaxStatusCharacters);
+}
+
+}  // namespace
+
+std::vector<LoadPlace> levelLoadPaths(const std::string& name)
 {
     // Where the editor saves first, then the working folder, then the
     // shipped levels, so that a level of the game opens by its name.
-    std::vector<std::string> paths{joinPath(gamePaths().userDir, name + ".txt")};
-    if (paths.front() != name + ".txt") paths.push_back(name + ".txt");
-    if (name.find('/') == std::string::npos)
-        paths.push_back(joinPath(gamePaths().dataDir, "levels/" + name + ".txt"));
-    return paths;
+    const std::string file = name + ".txt";
+    std::vector<LoadPlace> places{{gamePaths().userDir, file}};
+    if (joinPath(gamePaths().userDir, file) != file) places.push_back({".", file});
+    if (name.find('/') == std::string::npos) places.push_back({gamePaths().dataDir, "levels/" + file});
+    return places;
 }
 
 void SlideMenu::saveLevel(bool replaceConfirmed)
@@ -35,11 +46,21 @@ void SlideMenu::saveLevel(bool replaceConfirmed)
     const std::string& folder = gamePaths().userDir;
     const std::string& typed = inserts[kInsertSaveName].text;
     if (folder.empty()) {
-        saveStatus = "Unable to save " + levelSaveName(typed);
+        saveStatus = statusAbout("Unable to save ", levelSaveName(typed));
         playSound(SoundId::SaveFailed);
         return;
     }
-    const std::optional<std::string> existing = findFileIgnoringCase(joinPath(folder, levelSaveName(typed)));
+    const std::optional<std::string> existing = findFileIgnoringCase(folder, levelSaveName(typed));
+    // A link (in a downloaded level folder, say) would carry the save to a
+    // file somewhere else, one the player never chose to replace.
+    const std::string linkTarget = linkTargetOutsideFolder(existing.value_or(joinPath(folder, levelSaveName(typed))));
+    if (!linkTarget.empty()) {
+        std::fprintf(stderr, "Not saving %s: it is a link to %s, outside %s\n", levelSaveName(typed).c_str(),
+                     linkTarget.c_str(), folder.c_str());
+        saveStatus = "Not saved: a link";
+        playSound(SoundId::SaveFailed);
+        return;
+    }
     if (existing && !isWorldFile(*existing) && !replaceConfirmed) {
         // Asked now, saved by the update after a Replace.
         DialogQuestion question;
@@ -57,11 +78,11 @@ void SlideMenu::saveLevel(bool replaceConfirmed)
     }
     const LevelSaveResult result = saveLevelFile(world, themeName, typed, folder);
     if (result.written) {
-        saveStatus = "Saved: " + result.fileName;
+        saveStatus = statusAbout("Saved: ", result.fileName);
         worldFile = joinPath(folder, result.fileName);
         if (!changeOpen) savedState = history.currentState();
     } else {
-        saveStatus = "Unable to save " + result.fileName;
+        saveStatus = statusAbout("Unable to save ", result.fileName);
     }
     playSound(result.written ? SoundId::SaveSucceeded : SoundId::SaveFailed);
 }
@@ -72,16 +93,16 @@ void SlideMenu::loadLevel()
     // the edited world untouched.
     beginChange();
     const std::string& name = inserts[kInsertLoadName].text;
-    for (const std::string& path : levelLoadPaths(name)) {
+    for (const LoadPlace& place : levelLoadPaths(name)) {
         Level level;
         level.name = name;
-        if (!level.load(path)) continue;
+        if (!level.load(place.folder, place.name)) continue;
         buildSimulation(level, world, &triangleMappings);
         applyLevelTheme(game_, level);
         marks.clear();
         selectAll(false);
         loadedInChange = true;
-        worldFile = findFileIgnoringCase(path).value_or(path);
+        worldFile = findFileIgnoringCase(place.folder, place.name).value_or(joinPath(place.folder, place.name));
         loadStatus = "Level loaded";
         return;
     }

@@ -12,6 +12,7 @@
 #include "game/level_arguments.h"
 #include "game/main_loop.h"
 #include "game/shell.h"
+#include "level/settings.h"
 
 #include <cstdlib>
 #include <memory>
@@ -79,12 +80,7 @@ int main(int argc, char** argv)
     openAudioOutput();
 
     WindowServices window;
-    // The first window brings what start-up has to tell the player.
-    window.createWindow = [](const char* title, int width, int height, int bits, bool fullscreenWanted) {
-        const bool made = createGameWindow(title, width, height, bits, fullscreenWanted);
-        if (made) showStartUpNotice();
-        return made;
-    };
+    window.createWindow = createGameWindow;
     window.destroyWindow = destroyGameWindow;
     window.peekMessage = peekWindowMessage;
     window.swapBuffers = swapGameBuffers;
@@ -93,6 +89,12 @@ int main(int argc, char** argv)
     // The shell holds whole worlds and widget lists; keep it off the stack.
     auto shell = std::make_unique<Shell>();
     applyLevelArguments(level, *shell);
+    // What start-up has to tell the player comes up over the first screen.
+    shell->game.notices.push_back(takeStartUpNotice());
+    if (settingsFileUnreadable(settingsPath)) {
+        std::cerr << "tangloop: cannot read " << settingsPath << "; it is left as it is, and settings are not kept\n";
+        shell->game.notices.push_back("Settings cannot be kept this run: settings.txt cannot be read");
+    }
     const int exitCode = runGame(*shell, window);
 
     // Written only when something changed, so a player who never resizes

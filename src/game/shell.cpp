@@ -69,6 +69,10 @@ void Shell::loadTextures()
 
 void Shell::update(float dt)
 {
+    for (const std::string& line : game.notices) notice.show(line);
+    game.notices.clear();
+    // Counted in updates of game time, as every animation of the game.
+    if (dt > 0.0f) notice.update();
     // The question in front takes the input; nothing behind it moves.
     if (dialog.holdsInput()) {
         dialog.update();
@@ -138,6 +142,7 @@ void Shell::draw(float blend)
         else
             play.draw(worldTextures(), blend);
     }
+    notice.draw();
     dialog.draw();
 }
 
@@ -251,6 +256,8 @@ void Shell::startListedLevel(int row)
 bool Shell::playLevelFile(const std::string& file, const std::string& title, int row)
 {
     const bool loaded = startLevelFile(play, file, title, row);
+    // It plays as an empty level; the player should know it is not meant so.
+    if (!loaded) notice.show(title + " cannot be read: it plays empty");
     mode_ = Mode::Play;
     afterPlay_ = Mode::Menu;
     play.returnButton.label = kReturnToMenuLabel;
@@ -284,7 +291,7 @@ bool Shell::editLevelFile(const std::string& file)
     return loaded;
 }
 
-void Shell::saveProgress() const
+void Shell::saveProgress()
 {
     writeProgress(game);
 }

@@ -6,6 +6,7 @@
 #include "level/game.h"
 #include "menu/main_menu.h"
 #include "play/play_mode.h"
+#include "ui/corner_notice.h"
 #include "ui/dialog.h"
 #include "ui/world_draw.h"
 
@@ -28,6 +29,9 @@ public:
     PlayMenu play{game};
     SlideMenu editor{game, dialog};
     unsigned int ballTexture = 0;  ///< the ball picture of the current window
+    /// The corner line, over every mode: what the game tells the player in
+    /// passing (game.notices are moved to it each update).
+    CornerNotice notice;
 
     Mode mode() const { return mode_; }
     /// A quit was asked for (the menu's Quit, or the window's close request).
@@ -72,11 +76,11 @@ public:
     /// Plays the level in `file` (used as given), titled `title`, as row `row`
     /// of the level list (for the progress rule), seen from the current
     /// camera. Returns whether the file could be read; an unreadable file
-    /// plays as an empty level.
+    /// plays as an empty level, and the corner line says so.
     bool playLevelFile(const std::string& file, const std::string& title, int row);
 
     /// Writes the progress file.
-    void saveProgress() const;
+    void saveProgress();
 
     /// The pictures worlds are drawn with now.
     WorldTextures worldTextures() const { return {game.currentTexture, ballTexture}; }

@@ -16,6 +16,11 @@ bool isAuthorLevelFileName(const std::string& fileName);
 
 /// The levels the editor saved in folder, newest first (by the time each file
 /// was last written; equal times by name). An entry that cannot be read is
-/// listed with readable false; a folder that cannot be listed gives none.
+/// listed with readable false, as is one larger than any level; a folder
+/// that cannot be listed gives none. At most kMaxAuthorLevelsListed are
+/// returned; `notListed`, when given, receives how many more there are.
 /// Never throws.
-std::vector<AuthorLevel> scanAuthorLevels(const std::string& folder);
+std::vector<AuthorLevel> scanAuthorLevels(const std::string& folder, std::size_t* notListed = nullptr);
+
+/// A folder full of saves is still a list one can read; the rest are counted.
+inline constexpr std::size_t kMaxAuthorLevelsListed = 500;

@@ -204,7 +204,7 @@ LevelSaveResult saveLevelFile(const Simulation& world, const std::string& themeN
     // that already has two spellings is refused, not guessed.
     const std::string prefix =
         folder.empty() || folder == "." ? std::string() : folder + (folder.back() == '/' ? "" : "/");
-    const ResolvedPath resolved = resolvePathIgnoringCase(prefix + result.fileName);
+    const ResolvedPath resolved = resolvePathIgnoringCase(folder, result.fileName);
     if (resolved.outcome == PathCase::kAmbiguous) {
         std::fprintf(stderr, "Not saving %s: names in %s differ only in letter case\n", result.fileName.c_str(),
                      resolved.clash.c_str());

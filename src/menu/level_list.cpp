@@ -7,9 +7,15 @@
 #include "app/input.h"
 #include "level/game.h"
 #include "ui/overlay.h"
+#include "ui/text.h"
 #include "ui/widget_input.h"
 
 namespace {
+
+/// Room kept free on each side of a row's name, for the marks.
+constexpr float kNameMargin = 22.0f;
+/// The smallest letters a row's name is drawn with, in pixels.
+constexpr float kSmallestLetter = 8.0f;
 
 std::vector<std::string> rowNames(const LevelList& list, const Game& game)
 {
@@ -17,9 +23,16 @@ std::vector<std::string> rowNames(const LevelList& list, const Game& game)
     if (list.authorLevels) {
         for (const AuthorLevel& level : list.authored)
             names.push_back(level.readable ? level.name : level.name + " (unreadable)");
+        // A row that is no level and never opens: the list is not all there is.
+        if (list.authoredNotListed > 0)
+            names.push_back("and " + std::to_string(list.authoredNotListed) + " older not shown");
     } else {
         for (const Level& level : game.levels) names.push_back(level.name);
     }
+    // A name longer than the box would be drawn across the whole window in
+    // letters too small to read: it is cut to what the box holds.
+    const std::size_t fits = static_cast<std::size_t>(std::max(4.0f, (list.size.x - 2.0f * kNameMargin) / kSmallestLetter));
+    for (std::string& name : names) name = cutToLength(name, fits);
     return names;
 }
 
@@ -27,7 +40,10 @@ std::vector<std::string> rowNames(const LevelList& list, const Game& game)
 
 void LevelList::rescan(const std::string& folder)
 {
-    authored = scanAuthorLevels(folder);
+    // No folder of the player's this run: nothing saved to show (never the
+    // working folder's files instead).
+    authoredNotListed = 0;
+    authored = folder.empty() ? std::vector<AuthorLevel>{} : scanAuthorLevels(folder, &authoredNotListed);
     items.clear();
     built = false;
 }

@@ -29,6 +29,7 @@ struct LevelList {
     /// playing one counts for nothing.
     bool authorLevels = false;
     std::vector<AuthorLevel> authored;
+    std::size_t authoredNotListed = 0;  ///< saves beyond the listed ones, told in a last row
 
     /// Reads the author's levels afresh from folder and rebuilds the rows at
     /// the next update. Only for a list of the author's levels.

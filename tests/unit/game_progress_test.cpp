@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
+#include <vector>
 
 #include "level/atomic_file.h"
 #include "level/game.h"
 #include "level/progress.h"
+#include "level/settings.h"
 #include "play_test_support.h"
 
 namespace {
@@ -93,6 +97,64 @@ TEST_F(ProgressFileTest, OnlyTheNextLevelAdvancesTheCountAndIsSavedAtOnce)
     EXPECT_TRUE(recordCompletion(progress, 3));
     EXPECT_EQ(progress.completedLevels, 4);
     EXPECT_EQ(readText(progress.configFile), "completedlevels=4;\n");
+}
+
+// Two copies of the game on one folder: the one that quits last must not
+// take back what the other saved. Only an explicit reset lowers the count.
+TEST_F(ProgressFileTest, ProgressOnlyGrowsUnlessResetOnPurpose)
+{
+    progress.completedLevels = 0;
+    writeText(progress.configFile, "completedlevels=2;\n");  // the other copy
+    ASSERT_TRUE(writeProgress(progress));
+    EXPECT_EQ(readText(progress.configFile), "completedlevels=2;\n");
+    EXPECT_EQ(progress.completedLevels, 2);
+
+    progress.completedLevels = 5;
+    ASSERT_TRUE(writeProgress(progress));
+    EXPECT_EQ(readText(progress.configFile), "completedlevels=5;\n");
+
+    progress.completedLevels = 0;
+    ASSERT_TRUE(writeProgressExactly(progress));
+    EXPECT_EQ(readText(progress.configFile), "completedlevels=0;\n");
+    EXPECT_TRUE(progress.notices.empty());
+}
+
+// A progress file that is there but cannot be read is the player's to mend,
+// never the game's to replace; the player hears of it once.
+TEST_F(ProgressFileTest, AnUnreadableFileIsNeverWrittenOverAndSaidOnce)
+{
+    ASSERT_EQ(::mkfifo(progress.configFile.c_str(), 0600), 0);
+    testing::internal::CaptureStderr();
+    readProgress(progress);
+    EXPECT_TRUE(progress.progressFrozen);
+    progress.completedLevels = 0;
+    EXPECT_TRUE(recordCompletion(progress, 0));
+    EXPECT_FALSE(writeProgress(progress));
+    EXPECT_FALSE(writeProgressExactly(progress));
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("config.txt"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::is_fifo(progress.configFile));
+    ASSERT_EQ(progress.notices.size(), 1u);
+    EXPECT_NE(progress.notices[0].find("cannot be kept"), std::string::npos);
+
+    // A write that fails is said once per cause, however often it is tried.
+    Game full;
+    full.configFile = folder.file("full.txt");
+    testing::internal::CaptureStderr();
+    for (int i = 0; i < 3; ++i) {
+        atomic_file_testing::failNextWriteAfter(2);
+        EXPECT_FALSE(writeProgress(full));
+    }
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(full.notices, std::vector<std::string>{"Progress not saved: the disk is full"});
+
+    // Settings likewise: a pipe where settings.txt should be stays a pipe.
+    const std::string settings = folder.file("settings.txt");
+    ASSERT_EQ(::mkfifo(settings.c_str(), 0600), 0);
+    EXPECT_TRUE(settingsFileUnreadable(settings));
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(saveSettings(settings, Settings{}));
+    testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(std::filesystem::is_fifo(settings));
 }
 
 }  // namespace
