@@ -207,7 +207,9 @@ TEST(AtomicFile, RefusesEveryTargetThatIsNotARegularFile)
     EXPECT_TRUE(fs::is_fifo(dir.path("pipe")));
     EXPECT_TRUE(fs::is_directory(dir.path("folder")));
     EXPECT_TRUE(fs::is_symlink(dir.path("to-pipe.txt")));
-    if (fs::exists(fs::symlink_status(dir.path("device")))) EXPECT_TRUE(fs::is_character_file(dir.path("device")));
+    if (fs::exists(fs::symlink_status(dir.path("device")))) {
+        EXPECT_TRUE(fs::is_character_file(dir.path("device")));
+    }
 
     // Where a link leads: into its own folder (or below) is the player's
     // choice; anywhere else is asked about.
