@@ -116,6 +116,11 @@ void Shell::handleMessage(const WindowMessage& message)
         editor.editorKeyDown(code);
         break;
     }
+    case MessageKind::TypedText:
+        // The characters themselves, for the editor's field of real text;
+        // their keys came as KeyDown.
+        if (mode_ == Mode::Editor) forEachTypedByte(message.wParam, [this](char c) { editor.typeText(c); });
+        break;
     case MessageKind::Activate:
         // The overlay projection must not stay pushed across a switch away.
         if (highWord(message.wParam) == 0) endOverlay();
@@ -208,7 +213,7 @@ void Shell::playEditedLevel()
     // it counts for nothing.
     editorCamera_ = cameraOffset;
     editorTheme_ = game.currentThemeName;
-    startLevelText(play, formatLevel(editor.world, editor.themeName), "Your level", -1);
+    startLevelText(play, formatLevel(editor.world, editor.themeName, editor.taskText()), "Your level", -1);
     mode_ = Mode::Play;
     afterPlay_ = Mode::Editor;
     play.returnButton.label = kBackToEditorLabel;
