@@ -31,6 +31,7 @@ void cross(Vector2D at, float half)
 /// cross where each is, so that it can be found, selected and removed.
 void drawTinyPartMarkers(const Simulation& world, const WorldMarks& marks)
 {
+    glDisable(GL_BLEND);
     glLineWidth(2.0f);
     glBegin(GL_LINES);
     for (std::size_t i = 0; i < world.balls.size(); ++i) {

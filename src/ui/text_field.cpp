@@ -98,8 +98,20 @@ std::vector<std::string> Insert::shownLines() const
     const int rows = static_cast<int>((size.y - kTextInset) / kLineHeight);
     if (rows <= 1) return {shown};
     const auto perLine = static_cast<std::size_t>(std::max(1.0f, (size.x - 2 * kTextInset) / kTextSize));
+    // Lines break at the last space that fits, or where they are full.
     std::vector<std::string> lines;
-    for (std::size_t at = 0; at < shown.size(); at += perLine) lines.push_back(shown.substr(at, perLine));
+    std::size_t at = 0;
+    while (shown.size() - at > perLine) {
+        const std::size_t space = shown.rfind(' ', at + perLine);
+        if (space == std::string::npos || space <= at) {
+            lines.push_back(shown.substr(at, perLine));
+            at += perLine;
+        } else {
+            lines.push_back(shown.substr(at, space - at));
+            at = space + 1;
+        }
+    }
+    if (at < shown.size()) lines.push_back(shown.substr(at));
     if (lines.empty()) lines.emplace_back();
     // The end of the text, where typing happens, stays in sight.
     if (lines.size() > static_cast<std::size_t>(rows)) lines.erase(lines.begin(), lines.end() - rows);
