@@ -112,14 +112,3 @@ TEST_F(InsertTest, CursorBlinksTwiceASecondWhileFocused)
 }
 
 } // namespace
-
-TEST_F(InsertTest, ATallFieldWrapsAtSpacesAndKeepsTheLastLinesInSight)
-{
-    // 180 pixels hold 17 letters a line; 56 hold four lines.
-    field.size = Vector2D(180.0f, 56.0f);
-    field.text = "Bring the ball home over the gap, abcdefghijklmnopqrstuvwxyz and back";
-    EXPECT_EQ(field.shownLines(),
-              (std::vector<std::string>{"gap,", "abcdefghijklmnopq", "rstuvwxyz and", "back"}));
-    field.text = "short";
-    EXPECT_EQ(field.shownLines(), std::vector<std::string>{"short"});
-}
