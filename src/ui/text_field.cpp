@@ -6,6 +6,7 @@
 
 #include "app/clock.h"
 #include "app/input.h"
+#include "ui/dialog.h"
 #include "ui/overlay.h"
 #include "ui/page_holder.h"
 #include "ui/text.h"
@@ -98,20 +99,7 @@ std::vector<std::string> Insert::shownLines() const
     const int rows = static_cast<int>((size.y - kTextInset) / kLineHeight);
     if (rows <= 1) return {shown};
     const auto perLine = static_cast<std::size_t>(std::max(1.0f, (size.x - 2 * kTextInset) / kTextSize));
-    // Lines break at the last space that fits, or where they are full.
-    std::vector<std::string> lines;
-    std::size_t at = 0;
-    while (shown.size() - at > perLine) {
-        const std::size_t space = shown.rfind(' ', at + perLine);
-        if (space == std::string::npos || space <= at) {
-            lines.push_back(shown.substr(at, perLine));
-            at += perLine;
-        } else {
-            lines.push_back(shown.substr(at, space - at));
-            at = space + 1;
-        }
-    }
-    if (at < shown.size()) lines.push_back(shown.substr(at));
+    std::vector<std::string> lines = wrapText(shown, perLine);
     if (lines.empty()) lines.emplace_back();
     // The end of the text, where typing happens, stays in sight.
     if (lines.size() > static_cast<std::size_t>(rows)) lines.erase(lines.begin(), lines.end() - rows);
