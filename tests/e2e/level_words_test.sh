@@ -3,7 +3,8 @@
 # by a click (both the usual size), a task typed as real text (the semicolon
 # that would cut it refused), the next installed theme picked with a button,
 # the level saved; from Your Levels it plays with the task in its intro, read
-# back from the screen.
+# back from the screen; then F2 renames it there and Delete, once answered,
+# deletes it.
 # Usage: level_words_test.sh <tangloop binary> <game folder>
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
@@ -50,5 +51,20 @@ move_to "${PARK[@]}"
 wait_until 20 "WORDS from Your Levels" in_a_level
 wait_until 20 "the task in the intro" intro_reads "$TASK"
 keep_shot intro words-intro
+click_until "Your Levels after Exit" 100 510 on_your_levels
+point_at 400 "$(list_row_y 0)"
+press_key F2
+for _ in 1 2 3 4 5; do press_key BackSpace; done
+type_text "mine"
+press_key Return
+wait_until 20 "WORDS renamed MINE" test -s "$GAME_FOLDER_COPY/MINE.TXT"
+[ ! -e "$SAVED" ] || fail "WORDS.TXT is still there beside MINE.TXT"
+point_at 400 "$(list_row_y 0)"
+press_key Delete
+press_key Return                         # Enter keeps it
+[ -e "$GAME_FOLDER_COPY/MINE.TXT" ] || fail "Enter deleted the level"
+press_key Delete
+firm_click 330 326                       # the dialog's Delete button
+wait_until 20 "MINE.TXT deleted" eval '[ ! -e "$GAME_FOLDER_COPY/MINE.TXT" ]'
 stop_game
 echo "PASS level_words_test"
