@@ -177,8 +177,10 @@ bool createGameWindow(const char* title, int width, int height, int bits, bool f
 
     SDL_ShowWindow(gWindow);
     SDL_RaiseWindow(gWindow);
-    // Text fields take virtual-key codes, not composed text.
-    SDL_StopTextInput();
+    // The keys arrive as virtual-key codes for the game and its name fields;
+    // the characters they type (Shift, dead keys and layout applied) arrive
+    // beside them, for a field that takes real text.
+    SDL_StartTextInput();
 
     int drawableWidth = 0;
     int drawableHeight = 0;

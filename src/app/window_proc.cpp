@@ -79,6 +79,9 @@ bool windowProc(const WindowMessage& message)
     case MessageKind::MouseWheel:
         mouse.wheel += static_cast<std::int32_t>(message.wParam);
         return true;
+    case MessageKind::TypedText:
+        // What the text becomes is up to the field that has the keyboard.
+        return true;
     case MessageKind::Quit:
     case MessageKind::Other:
         break;

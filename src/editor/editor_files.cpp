@@ -1,5 +1,6 @@
 // The Misc page: saving, loading and theming by the names typed into the
 // editor's text fields, and the typing itself.
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
@@ -10,6 +11,7 @@
 #include "editor/editor.h"
 #include "level/game.h"
 #include "level/level.h"
+#include "level/path_case.h"
 #include "level/build_simulation.h"
 #include "level/atomic_file.h"
 #include "level/text_file.h"
@@ -76,7 +78,7 @@ void SlideMenu::saveLevel(bool replaceConfirmed)
         dialog_.ask(std::move(question));
         return;
     }
-    const LevelSaveResult result = saveLevelFile(world, themeName, typed, folder);
+    const LevelSaveResult result = saveLevelFile(world, themeName, typed, folder, taskText());
     if (result.written) {
         saveStatus = statusAbout("Saved: ", result.fileName);
         worldFile = joinPath(folder, result.fileName);
@@ -97,10 +99,7 @@ void SlideMenu::loadLevel()
         Level level;
         level.name = name;
         if (!level.load(place.folder, place.name)) continue;
-        buildSimulation(level, world, &triangleMappings);
-        applyLevelTheme(game_, level);
-        marks.clear();
-        selectAll(false);
+        takeLevel(level);
         loadedInChange = true;
         worldFile = findFileIgnoringCase(place.folder, place.name).value_or(joinPath(place.folder, place.name));
         loadStatus = "Level loaded";
@@ -113,10 +112,7 @@ bool SlideMenu::openFile(const std::string& path)
 {
     Level level;
     if (!level.load(path)) return false;
-    buildSimulation(level, world, &triangleMappings);
-    applyLevelTheme(game_, level);
-    marks.clear();
-    selectAll(false);
+    takeLevel(level);
     history.clear();
     changeOpen = false;
     savedState = history.currentState();
@@ -127,6 +123,22 @@ bool SlideMenu::openFile(const std::string& path)
     inserts[kInsertSaveName].text = name;
     loadStatus = "Level loaded";
     return true;
+}
+
+void SlideMenu::takeLevel(const Level& level)
+{
+    // Everything the file held comes back out of a Save: the parts, and the
+    // theme, task and sizes besides them.
+    buildSimulation(level, world, &triangleMappings);
+    applyLevelTheme(game_, level);
+    marks.clear();
+    selectAll(false);
+    themeName = level.theme;
+    inserts[kInsertTheme].text = level.theme;
+    inserts[kInsertTask].text = level.description;
+    // A size beyond a slider's reach stays until the author moves it.
+    slides[kSlideXSize].value = std::clamp(10.0f * level.size.x, 0.0f, 100.0f);
+    slides[kSlideYSize].value = std::clamp(10.0f * level.size.y, 0.0f, 100.0f);
 }
 
 bool SlideMenu::isWorldFile(const std::string& path) const
@@ -157,6 +169,24 @@ void SlideMenu::applyThemeFromField()
     themeStatus = applyTheme(game_, themeName) ? "Theme Applyed" : "Invalid Theme";
 }
 
+void SlideMenu::stepTheme()
+{
+    const std::vector<Game::Theme>& themes = game_.themes;
+    if (themes.empty()) {
+        themeStatus = "No themes installed";
+        return;
+    }
+    // A level without a theme is shown on the first: the step goes past it.
+    const std::string& shown = themeName.empty() ? game_.currentThemeName : themeName;
+    std::size_t next = 0;
+    for (std::size_t i = 0; i < themes.size(); ++i)
+        if (equalIgnoringCase(themes[i].name, shown)) next = (i + 1) % themes.size();
+    themeName = themes[next].name;
+    inserts[kInsertTheme].text = themeName;
+    applyTheme(game_, themeName);
+    themeStatus = "Theme: " + themeName;
+}
+
 void SlideMenu::editorKeyDown(int code)
 {
     // Enter and the arrows belong to the camera, not to the fields.
@@ -164,12 +194,29 @@ void SlideMenu::editorKeyDown(int code)
     // With Ctrl held a key is a command, never text; F12 is a command too.
     if (keys[kVkControl] || code == kVkF12) return;
 
-    std::string* statuses[kEditorInsertCount] = {&themeStatus, &saveStatus, &loadStatus};
+    std::string noStatus;
+    std::string* statuses[kEditorInsertCount] = {&themeStatus, &saveStatus, &loadStatus, &noStatus};
     for (int i = 0; i < static_cast<int>(inserts.size()); ++i) {
         if (!inserts[i].focused) continue;
+        if (i == kInsertTask && code == kVkBack && !inserts[i].text.empty()) beginTaskTyping();
         inserts[i].typeKey(code);
         // Any key that reaches a field clears its status, also one that
         // typed nothing (Shift, Backspace on an empty field).
         statuses[i]->clear();
     }
+}
+
+void SlideMenu::typeText(char c)
+{
+    // With Ctrl held a key is a command; it types nothing anywhere.
+    Insert& task = inserts[kInsertTask];
+    if (keys[kVkControl] || !task.focused || !task.accepts(c)) return;
+    beginTaskTyping();
+    task.typeText(c);
+}
+
+void SlideMenu::beginTaskTyping()
+{
+    beginChange();
+    typingTask = true;
 }

@@ -109,6 +109,14 @@ private:
     bool closeAsked_ = false;  ///< the close box's question is open
 
     void startListedLevel(int row);
+    /// Asks for a new name of the author's level at path (the field holding
+    /// typed, after a line saying what went wrong last time) and renames it.
+    void askRename(const std::string& path, const std::string& name, const std::string& typed,
+                   const std::string& problem = {});
+    /// Asks first, then deletes the author's level at path.
+    void askDelete(const std::string& path, const std::string& name);
+    /// Every list of the author's levels reads its folder afresh.
+    void rescanAuthorLevels();
     /// Whether a text field of the shown editor has the keyboard.
     bool editorFieldFocused() const;
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <system_error>
 
 #include "level/text_file.h"
@@ -65,4 +66,29 @@ std::vector<AuthorLevel> scanAuthorLevels(const std::string& folder, std::size_t
     }
     if (notListed) *notListed = found.size() - levels.size();
     return levels;
+}
+
+std::string renameAuthorLevel(const std::string& path, const std::string& newName)
+{
+    const bool blank = newName.find_first_not_of(' ') == std::string::npos;
+    if (blank || newName.find('/') != std::string::npos || newName.find('\\') != std::string::npos)
+        return "A level needs a name of letters and digits.";
+    const fs::path from(path);
+    const fs::path to = from.parent_path() / (newName + kSaveExtension);
+    std::error_code error;
+    // Only the letter case changing is renaming the level to itself.
+    const std::optional<std::string> taken = findFileIgnoringCase(to.string());
+    if (taken && !fs::equivalent(*taken, from, error))
+        return "There is a level called " + newName + " already.";
+    fs::rename(from, to, error);
+    if (error) return "Could not rename it: " + error.message() + ".";
+    return {};
+}
+
+std::string deleteAuthorLevel(const std::string& path)
+{
+    std::error_code error;
+    if (!fs::remove(path, error) && !error) return "It was gone already.";
+    if (error) return "Could not delete it: " + error.message() + ".";
+    return {};
 }

@@ -24,3 +24,13 @@ std::vector<AuthorLevel> scanAuthorLevels(const std::string& folder, std::size_t
 
 /// A folder full of saves is still a list one can read; the rest are counted.
 inline constexpr std::size_t kMaxAuthorLevelsListed = 500;
+
+/// Renames the author's level at path to newName, in its own folder, under
+/// the name Save would give it (newName + ".TXT"). Returns what went wrong
+/// for the author to read, or an empty text when it was renamed. Never
+/// replaces another level (letter case aside) and never throws.
+std::string renameAuthorLevel(const std::string& path, const std::string& newName);
+
+/// Deletes the author's level at path. Returns what went wrong, or an empty
+/// text when it is gone. Never throws.
+std::string deleteAuthorLevel(const std::string& path);
