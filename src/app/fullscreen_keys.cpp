@@ -4,15 +4,22 @@
 
 namespace {
 constexpr int kVkF11 = kVkF1 + 10;
+bool gAsked = false;
 }
 
 bool fullscreenRequested()
 {
-    return keys[kVkF1] || keys[kVkF11] || (keys[kVkMenu] && keys[kVkReturn]);
+    return gAsked || keys[kVkF1] || keys[kVkF11] || (keys[kVkMenu] && keys[kVkReturn]);
+}
+
+void requestFullscreenToggle()
+{
+    gAsked = true;
 }
 
 void clearFullscreenRequest()
 {
+    gAsked = false;
     // Alt stays down until its release; Enter is what repeats the request.
     keys[kVkF1] = false;
     keys[kVkF11] = false;

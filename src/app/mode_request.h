@@ -16,6 +16,7 @@ struct ModeRequest {
         Quit,         ///< end the game the orderly way
         PlayEdited,   ///< play a copy of the editor's level, then come back to the editor
         PlayFile,     ///< play the level in `file` outside the level list
+        ResetProgress, ///< ask the player, then lock every level but the first again
     };
 
     Kind kind = Kind::None;
@@ -30,6 +31,7 @@ struct ModeRequest {
     static ModeRequest leave() { return {Kind::Leave, -1, {}, {}}; }
     static ModeRequest quit() { return {Kind::Quit, -1, {}, {}}; }
     static ModeRequest playEdited() { return {Kind::PlayEdited, -1, {}, {}}; }
+    static ModeRequest resetProgress() { return {Kind::ResetProgress, -1, {}, {}}; }
     static ModeRequest playFile(const std::string& path, const std::string& title)
     {
         return {Kind::PlayFile, -1, path, title};

@@ -31,8 +31,16 @@ void setSoundVolume(int volume);
 bool soundMuted();
 void setSoundMuted(bool muted);
 
-/// M mutes and unmutes; keypad + and - raise and lower the volume by 10
-/// (and unmute), also as a held key repeats. A held M's repeats (`repeated`)
+/// Writes the player's volume and mute choice to the settings file now,
+/// keeping the rest of the file as it is.
+void saveSoundChoice();
+
+/// Sound off when on, on when off; the choice is written to the settings file.
+void toggleSoundMuted();
+
+/// M mutes and unmutes; + and - raise and lower the volume by 10 (and
+/// unmute), also as a held key repeats: the keypad's, and the main row's
+/// keys that type - and + or = on the player's layout. A held M's repeats (`repeated`)
 /// do nothing, so that it does not flicker between the two. The new choice
 /// is written to the settings file. Returns whether the key was one of
 /// these. Call for key presses that no text field takes.
