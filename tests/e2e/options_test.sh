@@ -68,8 +68,9 @@ shown_as again
 same_picture changed_volume again_volume || fail "the volume is not shown as it was left"
 same_picture changed_sound again_sound || fail "the sound is not shown off as it was left"
 
-# The main row's minus: quieter, and the sound on again.
-press_key minus
+# The main row's minus: quieter, and the sound on again. A quick press: a
+# held key repeats, and each repeat is a step.
+xdotool key minus
 wait_until 20 "volume 20 after minus" setting_is "volume 20"
 setting_is "muted 0" || fail "minus left the sound off"
 stop_game
@@ -78,7 +79,7 @@ stop_game
 setxkbmap -display "$DISPLAY" de || fail "no German layout"
 start_game "$1" "$GAME_FOLDER_COPY"
 wait_until "$E2E_WAIT" "title screen, German layout" on_title
-press_key plus
+xdotool key plus
 wait_until 20 "volume 30 after the German +" setting_is "volume 30"
 stop_game
 echo "PASS options_test"
