@@ -5,7 +5,6 @@
 
 #include "app/game_paths.h"
 #include "app/input.h"
-#include "app/message_box.h"
 #include "app/sound.h"
 #include "editor/editor.h"
 #include "level/game.h"
@@ -14,16 +13,7 @@
 #include "level/atomic_file.h"
 #include "level/text_file.h"
 #include "level/level_writer.h"
-
-namespace {
-
-bool askYesNo(const std::string& question)
-{
-    return showMessage(question, "Tangloop", MessageIcon::Exclamation, MessageButtons::YesNo) ==
-           MessageAnswer::Yes;
-}
-
-}  // namespace
+#include "ui/dialog.h"
 
 std::vector<std::string> levelLoadPaths(const std::string& name)
 {
@@ -36,7 +26,7 @@ std::vector<std::string> levelLoadPaths(const std::string& name)
     return paths;
 }
 
-void SlideMenu::saveLevel()
+void SlideMenu::saveLevel(bool replaceConfirmed)
 {
     // The writer picks the name actually used ("output.txt", ".TXT" added,
     // an existing file's own spelling) and replaces the old file only once
@@ -50,10 +40,19 @@ void SlideMenu::saveLevel()
         return;
     }
     const std::optional<std::string> existing = findFileIgnoringCase(joinPath(folder, levelSaveName(typed)));
-    if (existing && !isWorldFile(*existing) &&
-        !askYesNo(levelSaveName(typed) + " already exists and is not the level being edited.\n"
-                                         "Save over it?")) {
-        saveStatus = "Not saved";
+    if (existing && !isWorldFile(*existing) && !replaceConfirmed) {
+        // Asked now, saved by the update after a Replace.
+        DialogQuestion question;
+        question.text = levelSaveName(typed) + " already exists and is not the level being edited.\nSave over it?";
+        question.yesLabel = "Replace";
+        question.noLabel = "Keep";
+        question.onAnswer = [this](const DialogReply& reply) {
+            if (reply.yes())
+                answered_ = Answered::SaveOver;
+            else
+                saveStatus = "Not saved";
+        };
+        dialog_.ask(std::move(question));
         return;
     }
     const LevelSaveResult result = saveLevelFile(world, themeName, typed, folder);
@@ -116,10 +115,18 @@ bool SlideMenu::isWorldFile(const std::string& path) const
     return !worldFile.empty() && std::filesystem::equivalent(path, worldFile, error);
 }
 
-bool SlideMenu::mayDiscardChanges(const std::string& question) const
+bool SlideMenu::mayDiscardChanges(const std::string& question, const std::string& yesLabel, Answered onYes)
 {
-    return !hasUnsavedChanges() ||
-           askYesNo("The level has changes that are not saved.\n" + question);
+    if (!hasUnsavedChanges()) return true;
+    DialogQuestion ask;
+    ask.text = "The level has changes that are not saved.\n" + question;
+    ask.yesLabel = yesLabel;
+    ask.noLabel = "Stay";
+    ask.onAnswer = [this, onYes](const DialogReply& reply) {
+        if (reply.yes()) answered_ = onYes;
+    };
+    dialog_.ask(std::move(ask));
+    return false;
 }
 
 void SlideMenu::applyThemeFromField()

@@ -13,7 +13,21 @@
 #include "game/main_loop.h"
 #include "game/shell.h"
 
+#include <cstdlib>
 #include <memory>
+
+namespace {
+
+bool displayNamed()
+{
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"}) {
+        const char* value = std::getenv(name);
+        if (value != nullptr && *value != '\0') return true;
+    }
+    return false;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -36,6 +50,13 @@ int main(int argc, char** argv)
     // A level file named on the command line is checked before any window.
     if (const std::string problem = levelArgumentsProblem(level); !problem.empty()) {
         std::cerr << problem << "\n";
+        return 1;
+    }
+
+    // With no display at all SDL would fall back to drivers that show
+    // nothing; the game says so and stops before it opens or makes anything.
+    if (!displayNamed()) {
+        std::cerr << "tangloop: no display (neither DISPLAY nor WAYLAND_DISPLAY is set); start the game in a desktop session\n";
         return 1;
     }
 
@@ -66,6 +87,7 @@ int main(int argc, char** argv)
     window.destroyWindow = destroyGameWindow;
     window.peekMessage = peekWindowMessage;
     window.swapBuffers = swapGameBuffers;
+    window.fullscreenRefused = takeFullscreenRefusal;
     // The shell holds whole worlds and widget lists; keep it off the stack.
     auto shell = std::make_unique<Shell>();
     applyLevelArguments(level, *shell);

@@ -8,6 +8,7 @@
 #include "app/fullscreen_keys.h"
 #include "app/globals.h"
 #include "app/input.h"
+#include "app/message_box.h"
 #include "app/picture_fit.h"
 #include "game/shell.h"
 
@@ -31,11 +32,27 @@ void runFrame(Shell& shell, const WindowServices& window, std::uint32_t& lastTic
     window.swapBuffers();
 }
 
+/// Full screen was refused and the window is windowed already: the player
+/// says whether to go on so, in the game's own dialog. No ends the game the
+/// orderly way, in the mode that worked.
+void askWindowedInstead(Shell& shell)
+{
+    DialogQuestion question;
+    question.text = "The requested fullscreen mode is not supported by\nyour video card. Use windowed mode instead?";
+    question.onAnswer = [&shell](const DialogReply& reply) {
+        if (reply.yes()) return;
+        printMessage({"Program will now close.", "ERROR", MessageIcon::Stop, MessageButtons::Ok});
+        shell.carryOut(ModeRequest::quit());
+    };
+    shell.dialog.ask(std::move(question));
+}
+
 /// A new window and the shell's textures in it.
 bool openWindow(Shell& shell, const WindowServices& window, int width, int height)
 {
     if (!window.createWindow(kWindowTitle, width, height, kColorBits, fullscreen)) return false;
     shell.loadTextures();
+    if (window.fullscreenRefused && window.fullscreenRefused()) askWindowedInstead(shell);
     return true;
 }
 
@@ -46,8 +63,12 @@ bool toggleFullscreen(Shell& shell, const WindowServices& window)
 {
     clearFullscreenRequest();
     window.destroyWindow();
+    const bool before = fullscreen;
     fullscreen = !fullscreen;
-    return openWindow(shell, window, kLogicalWidth, kLogicalHeight);
+    if (openWindow(shell, window, kLogicalWidth, kLogicalHeight)) return true;
+    // The mode that failed is not the player's choice to keep.
+    fullscreen = before;
+    return false;
 }
 
 } // namespace

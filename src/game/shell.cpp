@@ -69,6 +69,11 @@ void Shell::loadTextures()
 
 void Shell::update(float dt)
 {
+    // The question in front takes the input; nothing behind it moves.
+    if (dialog.holdsInput()) {
+        dialog.update();
+        return;
+    }
     switch (mode_) {
     case Mode::Menu:
         carryOut(menu.update(dt, game));
@@ -93,13 +98,14 @@ void Shell::draw()
     if (mode_ == Mode::Menu) {
         glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
         menu.draw(game, worldTextures());
-        return;
+    } else {
+        glClearColor(0.5f, 0.5f, 1.0f, 0.5f);
+        if (mode_ == Mode::Editor)
+            editor.draw(worldTextures());
+        else
+            play.draw(worldTextures());
     }
-    glClearColor(0.5f, 0.5f, 1.0f, 0.5f);
-    if (mode_ == Mode::Editor)
-        editor.draw(worldTextures());
-    else
-        play.draw(worldTextures());
+    dialog.draw();
 }
 
 void Shell::handleMessage(const WindowMessage& message)
@@ -108,6 +114,11 @@ void Shell::handleMessage(const WindowMessage& message)
     case MessageKind::KeyDown: {
         if (message.wParam >= 256) break;
         const int code = static_cast<int>(message.wParam);
+        // A key the dialog takes goes nowhere else.
+        if (dialog.isOpen()) {
+            dialog.keyDown(code);
+            break;
+        }
         if (mode_ == Mode::Editor && editor.commandKey(code)) break;
         // M and the keypad's + and - are the sound's, except where a text
         // field types them; with Ctrl held a key is a command, never these.
@@ -121,11 +132,23 @@ void Shell::handleMessage(const WindowMessage& message)
         if (highWord(message.wParam) == 0) endOverlay();
         break;
     case MessageKind::Close:
-        // The window procedure has posted the quit already; a player who
-        // answers No to losing the editor's work takes it back.
-        if (message.wParam == kClosedByPlayer && !editor.mayDiscardChanges("Close the game anyway?")) {
+        // The window procedure has posted the quit already. With the
+        // editor's work unsaved it is taken back and the player asked; a
+        // Quit ends the game then.
+        if (message.wParam == kClosedByPlayer && editor.hasUnsavedChanges()) {
             WindowMessage dropped;
             takeQuitMessage(dropped);
+            if (closeAsked_) break;  // asked already, still open
+            closeAsked_ = true;
+            DialogQuestion question;
+            question.text = "The level has changes that are not saved.\nClose the game anyway?";
+            question.yesLabel = "Quit";
+            question.noLabel = "Stay";
+            question.onAnswer = [this](const DialogReply& reply) {
+                closeAsked_ = false;
+                if (reply.yes()) quit_ = true;
+            };
+            dialog.ask(std::move(question));
         }
         break;
     case MessageKind::Quit:

@@ -6,6 +6,7 @@
 #include "level/game.h"
 #include "menu/main_menu.h"
 #include "play/play_mode.h"
+#include "ui/dialog.h"
 #include "ui/world_draw.h"
 
 /// What the game is showing: the one thing that decides which part is
@@ -20,9 +21,12 @@ enum class Mode { Menu, Play, Editor };
 class Shell {
 public:
     Game game;
+    /// The question the game is asking, if any: drawn over everything, and
+    /// while it holds the input nothing else is updated or gets a key.
+    Dialog dialog;
     MainMenu menu;
     PlayMenu play{game};
-    SlideMenu editor{game};
+    SlideMenu editor{game, dialog};
     unsigned int ballTexture = 0;  ///< the ball picture of the current window
 
     Mode mode() const { return mode_; }
@@ -43,16 +47,19 @@ public:
 
     /// One frame of the current mode, dt in 10 ms units (0 or 1), then the
     /// request it made carried out. Outside the menu the arrow keys move the
-    /// camera first. No GL.
+    /// camera first. While the dialog holds the input only the dialog is
+    /// updated: the game stands still behind it. No GL.
     void update(float dt);
 
-    /// Draws the current mode into the back buffer. Needs a current GL context.
+    /// Draws the current mode into the back buffer, the dialog last. Needs a
+    /// current GL context.
     void draw();
 
     /// What the game itself does with a window message once the window
     /// procedure has recorded it: every key press goes to the editor's text
     /// fields (they decide whether to take it, whatever the mode), and to the
-    /// sound keys unless a shown field has the keyboard; a restored
+    /// sound keys unless a shown field has the keyboard (while a question is
+    /// open, only to its dialog); a restored
     /// window drops the overlay projection; the quit message ends the game.
     void handleMessage(const WindowMessage& message);
 
@@ -91,6 +98,7 @@ private:
     Vector2D editorCamera_;        ///< the editor's view while its level is played
     std::string editorTheme_;      ///< the theme the editor showed before that
     bool quit_ = false;
+    bool closeAsked_ = false;  ///< the close box's question is open
 
     void startListedLevel(int row);
     /// Whether a text field of the shown editor has the keyboard.

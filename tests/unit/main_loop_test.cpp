@@ -252,6 +252,7 @@ TEST_F(MainLoopTest, FailedRecreationEndsAtOnceWithoutFurtherFrames)
     EXPECT_EQ(FakeWindow::created.size(), 2u);
     EXPECT_EQ(FakeWindow::frames.size(), 2u);
     EXPECT_EQ(FakeWindow::destroyed, 1);  // the toggle's; nothing is torn down twice
+    EXPECT_FALSE(fullscreen);  // the mode that failed is not kept in the settings
 }
 
 TEST_F(MainLoopTest, MinimisedWindowSleepsAndStillTogglesOnF1)
