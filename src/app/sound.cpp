@@ -155,6 +155,13 @@ bool soundKeyDown(int virtualKey, bool repeated)
     return true;
 }
 
+std::string soundChangeText(int volumeBefore, bool mutedBefore, int volume, bool muted)
+{
+    if (muted) return "Sound off";
+    if (mutedBefore && volume == volumeBefore) return "Sound on";
+    return "Volume " + std::to_string(volume) + "%";
+}
+
 void setSoundRequestHook(SoundRequestHook hook)
 {
     state().hook = hook;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "app/mixer.h"
 #include "app/sound.h"
 #include "level/settings.h"
@@ -45,6 +47,12 @@ void toggleSoundMuted();
 /// is written to the settings file. Returns whether the key was one of
 /// these. Call for key presses that no text field takes.
 bool soundKeyDown(int virtualKey, bool repeated = false);
+
+/// What the corner line says when the sound went from (volumeBefore,
+/// mutedBefore) to (volume, muted): "Sound off", "Sound on" when only the
+/// mute was lifted, otherwise "Volume 60%" (also when a key found the volume
+/// at its end already).
+std::string soundChangeText(int volumeBefore, bool mutedBefore, int volume, bool muted);
 
 /// Called with every effect playSound is asked for, before mute, device or
 /// rate limits are considered (tests); nullptr removes it.

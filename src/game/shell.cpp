@@ -197,6 +197,9 @@ void Shell::carryOut(const ModeRequest& request)
     case ModeRequest::Kind::PlayEdited:
         playEditedLevel();
         break;
+    case ModeRequest::Kind::ResetProgress:
+        askToResetProgress();
+        break;
     case ModeRequest::Kind::PlayFile:
         playLevelFile(request.file, request.title, -1);
         break;
@@ -204,6 +207,18 @@ void Shell::carryOut(const ModeRequest& request)
         quit_ = true;
         break;
     }
+}
+
+void Shell::askToResetProgress()
+{
+    DialogQuestion question;
+    question.text = "Reset your progress?\nOnly the first level stays open.";
+    question.yesLabel = "Reset";
+    question.noLabel = "Keep";
+    question.onAnswer = [this](const DialogReply& reply) {
+        if (reply.yes()) resetProgress(game);
+    };
+    dialog.ask(std::move(question));
 }
 
 void Shell::startListedLevel(int row)

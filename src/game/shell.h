@@ -101,6 +101,8 @@ private:
     bool closeAsked_ = false;  ///< the close box's question is open
 
     void startListedLevel(int row);
+    /// Asks first; a Reset locks every level but the first and saves at once.
+    void askToResetProgress();
     /// Whether a text field of the shown editor has the keyboard.
     bool editorFieldFocused() const;
 };

@@ -51,3 +51,9 @@ bool recordCompletion(Game& game, int levelIndex)
     writeProgress(game);
     return true;
 }
+
+bool resetProgress(Game& game)
+{
+    game.completedLevels = 0;
+    return writeProgress(game);
+}

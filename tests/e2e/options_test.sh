@@ -2,7 +2,7 @@
 # The Options screen as a player uses it: the volume slider and the sound
 # button change settings.txt at once, and a new run shows them as they were
 # left. The main row's minus and a German layout's + key set the volume.
-# Reset progress asks first; No keeps the progress, Yes writes 0 at once.
+# Reset progress asks first; Esc keeps the progress, Enter writes 0 at once.
 # Usage: options_test.sh <tangloop binary> <game folder>
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
@@ -24,6 +24,9 @@ SOUND_AREA="204x32+298+228"
 
 # on_options: the volume slider's white bar, which only the Options screen has.
 on_options() { shot_shows options "180x12+310+189" white 200; }
+# question_shown: the left edge of the question's box, a white line at x 180.
+question_shown() { [ "$(fx_count "$(screenshot question)" "3x40+179+280" "r > 0.9 && g > 0.9 && b > 0.9")" -ge 35 ]; }
+no_question() { ! question_shown; }
 setting_is() { grep -qx "$1" "$SETTINGS" 2>/dev/null; }
 # area_of <shot> <area> <as>: that part of a screenshot, kept to compare.
 area_of() { convert "$1" -crop "$2" +repage "$E2E_WORK/$3.png"; }
@@ -67,6 +70,21 @@ click_until "Options, second run" "${MENU_OPTIONS[@]}" on_options
 shown_as again
 same_picture changed_volume again_volume || fail "the volume is not shown as it was left"
 same_picture changed_sound again_sound || fail "the sound is not shown off as it was left"
+
+# Reset progress asks first with the game's own question: Esc keeps the
+# progress (and does not also leave Options), Enter resets it at once.
+firm_click "${OPTIONS_RESET[@]}"
+wait_until 20 "the reset question" question_shown
+keep_shot question reset_question
+press_key Escape
+wait_until 20 "the question gone after Esc" no_question
+progress_is 3 || fail "Esc on the question changed the progress: $(cat "$GAME_FOLDER_COPY/config.txt")"
+on_options || fail "Esc on the question also left Options"
+firm_click "${OPTIONS_RESET[@]}"
+wait_until 20 "the reset question again" question_shown
+press_key Return
+wait_until 20 "progress 0 after Reset" progress_is 0
+no_question || fail "the question stayed after Enter"
 
 # The main row's minus: quieter, and the sound on again. A quick press: a
 # held key repeats, and each repeat is a step.
