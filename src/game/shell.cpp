@@ -120,8 +120,8 @@ void Shell::handleMessage(const WindowMessage& message)
             break;
         }
         if (mode_ == Mode::Editor && editor.commandKey(code)) break;
-        // M and the keypad's + and - are the sound's, except where a text
-        // field types them; with Ctrl held a key is a command, never these.
+        // M, + and - (the keypad's and the main row's) are the sound's,
+        // except where a text field types them; with Ctrl held a key is a command, never these.
         // A key-down that set no fresh press is a held key's repeat.
         if (!keys[kVkControl] && !editorFieldFocused() && soundKeyDown(code, !keysPressed[code])) break;
         editor.editorKeyDown(code);
