@@ -29,8 +29,12 @@ bool takeFullscreenRefusal();
 /// twice.
 void destroyGameWindow();
 
-/// Presents the back buffer.
+/// Presents the back buffer (in step with the display where the driver
+/// honours the vertical sync asked for at creation).
 void swapGameBuffers();
+
+/// The refresh rate of the window's display in Hz, 0 when unknown.
+int gameDisplayRefreshRate();
 
 /// Takes one pending window event, translated into a game message, without
 /// waiting. Returns false when there is none.

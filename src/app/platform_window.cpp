@@ -159,6 +159,11 @@ bool createGameWindow(const char* title, int width, int height, int bits, bool f
         return false;
     }
 
+    // Presented in step with the display: adaptive sync where the driver
+    // has it (a late frame is shown at once rather than a whole refresh
+    // later), else plain. The main loop tells whether the swap really waits.
+    if (SDL_GL_SetSwapInterval(-1) != 0) SDL_GL_SetSwapInterval(1);
+
     SDL_ShowWindow(gWindow);
     SDL_RaiseWindow(gWindow);
     // Text fields take virtual-key codes, not composed text.
@@ -202,6 +207,15 @@ void destroyGameWindow()
 void swapGameBuffers()
 {
     if (gWindow != nullptr) SDL_GL_SwapWindow(gWindow);
+}
+
+int gameDisplayRefreshRate()
+{
+    if (gWindow == nullptr) return 0;
+    const int display = SDL_GetWindowDisplayIndex(gWindow);
+    SDL_DisplayMode mode{};
+    if (display < 0 || SDL_GetCurrentDisplayMode(display, &mode) != 0) return 0;
+    return mode.refresh_rate > 0 ? mode.refresh_rate : 0;
 }
 
 void gameWindowSize(int& width, int& height)

@@ -58,9 +58,15 @@ bool windowProc(const WindowMessage& message)
         return true;
     case MessageKind::LButtonDown:
         mouse.leftDown = true;
+        mouse.pressUnseen = true;
+        mouse.releaseWaiting = false;
         return true;
     case MessageKind::LButtonUp:
-        mouse.leftDown = false;
+        // A press no update has seen yet stays held for the next one.
+        if (mouse.pressUnseen)
+            mouse.releaseWaiting = true;
+        else
+            mouse.leftDown = false;
         return true;
     case MessageKind::MouseWheel:
         mouse.wheel += static_cast<std::int32_t>(message.wParam);

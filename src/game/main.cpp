@@ -88,6 +88,7 @@ int main(int argc, char** argv)
     window.peekMessage = peekWindowMessage;
     window.swapBuffers = swapGameBuffers;
     window.fullscreenRefused = takeFullscreenRefusal;
+    window.refreshRate = gameDisplayRefreshRate;
     // The shell holds whole worlds and widget lists; keep it off the stack.
     auto shell = std::make_unique<Shell>();
     applyLevelArguments(level, *shell);

@@ -72,8 +72,11 @@ void Shell::update(float dt)
     // The question in front takes the input; nothing behind it moves.
     if (dialog.holdsInput()) {
         dialog.update();
+        previousCamera_ = cameraOffset;
         return;
     }
+    const Mode before = mode_;
+    const Vector2D camera = cameraOffset;
     switch (mode_) {
     case Mode::Menu:
         carryOut(menu.update(dt, game));
@@ -87,10 +90,40 @@ void Shell::update(float dt)
         carryOut(editor.update(dt));
         break;
     }
+    // The play mode's camera is drawn between the last two updates, except
+    // across a jump or a change of mode.
+    const bool jumped = mode_ != before || (mode_ == Mode::Play && play.viewJumped);
+    previousCamera_ = jumped ? cameraOffset : camera;
 }
 
-void Shell::draw()
+namespace {
+
+/// The camera of one picture, put back once it is drawn: a drawing changes
+/// nothing the game keeps.
+class DrawnCamera {
+public:
+    explicit DrawnCamera(Vector2D view) : kept_(cameraOffset)
+    {
+        cameraOffset = view;
+        // The pointer maps through the picture the player sees.
+        drawnCameraShift = view - kept_;
+    }
+    ~DrawnCamera() { cameraOffset = kept_; }
+    DrawnCamera(const DrawnCamera&) = delete;
+    DrawnCamera& operator=(const DrawnCamera&) = delete;
+
+private:
+    Vector2D kept_;
+};
+
+}  // namespace
+
+void Shell::draw(float blend)
 {
+    Vector2D view = cameraOffset;
+    if (mode_ == Mode::Play)
+        view = play.viewPending ? play.viewCamera() : previousCamera_ + (cameraOffset - previousCamera_) * blend;
+    const DrawnCamera drawn(view);
     clearPictureBars();
     chooseFontForScale(pictureScale());
     // The clear colour set below takes effect at the next frame's clear.
@@ -103,7 +136,7 @@ void Shell::draw()
         if (mode_ == Mode::Editor)
             editor.draw(worldTextures());
         else
-            play.draw(worldTextures());
+            play.draw(worldTextures(), blend);
     }
     dialog.draw();
 }

@@ -45,15 +45,18 @@ public:
     /// each full-screen toggle. A missing picture leaves texture 0.
     void loadTextures();
 
-    /// One frame of the current mode, dt in 10 ms units (0 or 1), then the
-    /// request it made carried out. Outside the menu the arrow keys move the
-    /// camera first. While the dialog holds the input only the dialog is
-    /// updated: the game stands still behind it. No GL.
+    /// One update of the current mode, dt in 10 ms units (the main loop
+    /// runs a hundred a second with dt 1), then the request it made carried
+    /// out. Outside the menu the arrow keys move the camera first. While the
+    /// dialog holds the input only the dialog is updated: the game stands
+    /// still behind it. No GL.
     void update(float dt);
 
-    /// Draws the current mode into the back buffer, the dialog last. Needs a
-    /// current GL context.
-    void draw();
+    /// Draws the current mode into the back buffer, the play mode `blend`
+    /// of the way from the update before the last to the last (its camera,
+    /// balls and ropes; a jump is drawn as it is), the dialog last. Changes
+    /// no game state. Needs a current GL context.
+    void draw(float blend = 1.0f);
 
     /// What the game itself does with a window message once the window
     /// procedure has recorded it: every key press goes to the editor's text
@@ -96,6 +99,7 @@ private:
     Mode mode_ = Mode::Menu;
     Mode afterPlay_ = Mode::Menu;  ///< where leaving the play mode goes
     Vector2D editorCamera_;        ///< the editor's view while its level is played
+    Vector2D previousCamera_{-1.3f, 0.0f};  ///< cameraOffset before the last update (after a jump, as it is)
     std::string editorTheme_;      ///< the theme the editor showed before that
     bool quit_ = false;
     bool closeAsked_ = false;  ///< the close box's question is open
@@ -111,5 +115,5 @@ private:
 std::string levelTitleOf(const std::string& file);
 
 /// Arrow keys move the camera by 0.1 world units per call, not scaled by the
-/// frame time; opposite keys cancel. Once per frame outside the menu.
+/// time step; opposite keys cancel. Once per update outside the menu.
 void moveCameraByKeys();
