@@ -8,7 +8,7 @@
 namespace {
 
 // Keys outside the letter, digit, function-key and keypad-digit runs.
-constexpr std::array<std::pair<std::int32_t, int>, 40> kSingleKeys{{
+constexpr std::array<std::pair<std::int32_t, int>, 41> kSingleKeys{{
     {sdl_key::kBackspace, kVkBack},
     {sdl_key::kTab, kVkTab},
     {sdl_key::kReturn, kVkReturn},
@@ -40,6 +40,8 @@ constexpr std::array<std::pair<std::int32_t, int>, 40> kSingleKeys{{
     {sdl_key::kRAlt, kVkMenu},
     {';', kVkOemSemicolon},
     {'=', kVkOemPlus},
+    // A layout with a key of its own for + (German, Nordic) sends it, not '='.
+    {'+', kVkOemPlus},
     {',', kVkOemComma},
     {'-', kVkOemMinus},
     {'.', kVkOemPeriod},

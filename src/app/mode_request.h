@@ -18,6 +18,7 @@ struct ModeRequest {
         PlayFile,     ///< play the level in `file` outside the level list
         RenameLevel,  ///< ask for a new name of the author's level in `file`, called `title`
         DeleteLevel,  ///< ask, then delete the author's level in `file`, called `title`
+        ResetProgress, ///< ask the player, then lock every level but the first again
     };
 
     Kind kind = Kind::None;
@@ -32,6 +33,7 @@ struct ModeRequest {
     static ModeRequest leave() { return {Kind::Leave, -1, {}, {}}; }
     static ModeRequest quit() { return {Kind::Quit, -1, {}, {}}; }
     static ModeRequest playEdited() { return {Kind::PlayEdited, -1, {}, {}}; }
+    static ModeRequest resetProgress() { return {Kind::ResetProgress, -1, {}, {}}; }
     static ModeRequest playFile(const std::string& path, const std::string& title)
     {
         return {Kind::PlayFile, -1, path, title};

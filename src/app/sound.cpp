@@ -65,6 +65,8 @@ void applyMasterGain()
     sound.mixer.setMasterGain(sound.muted ? 0.0f : level * level);
 }
 
+} // namespace
+
 void saveSoundChoice()
 {
     // The file holds the window's choices too: read it whole, change ours.
@@ -75,7 +77,11 @@ void saveSoundChoice()
     saveSettings(path, settings);
 }
 
-} // namespace
+void toggleSoundMuted()
+{
+    setSoundMuted(!soundMuted());
+    saveSoundChoice();
+}
 
 void initSound(const Settings& stored, bool muteThisRun)
 {
@@ -134,17 +140,26 @@ void setSoundMuted(bool muted)
 bool soundKeyDown(int virtualKey, bool repeated)
 {
     if (virtualKey == kVkA + ('M' - 'A')) {
-        if (repeated) return true;
-        setSoundMuted(!soundMuted());
-    } else if (virtualKey == kVkAdd || virtualKey == kVkSubtract) {
-        setSoundMuted(false);
-        setSoundVolume(soundVolume() + (virtualKey == kVkAdd ? kVolumeStep : -kVolumeStep));
-        playSound(SoundId::ButtonClick);  // the new level, heard at once
-    } else {
-        return false;
+        if (!repeated) toggleSoundMuted();
+        return true;
     }
+    // The main row's keys that type - and + (or =) on the player's layout,
+    // and the keypad's.
+    const bool louder = virtualKey == kVkAdd || virtualKey == kVkOemPlus;
+    const bool quieter = virtualKey == kVkSubtract || virtualKey == kVkOemMinus;
+    if (!louder && !quieter) return false;
+    setSoundMuted(false);
+    setSoundVolume(soundVolume() + (louder ? kVolumeStep : -kVolumeStep));
+    playSound(SoundId::ButtonClick);  // the new level, heard at once
     saveSoundChoice();
     return true;
+}
+
+std::string soundChangeText(int volumeBefore, bool mutedBefore, int volume, bool muted)
+{
+    if (muted) return "Sound off";
+    if (mutedBefore && volume == volumeBefore) return "Sound on";
+    return "Volume " + std::to_string(volume) + "%";
 }
 
 void setSoundRequestHook(SoundRequestHook hook)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "app/mixer.h"
 #include "app/sound.h"
 #include "level/settings.h"
@@ -31,12 +33,26 @@ void setSoundVolume(int volume);
 bool soundMuted();
 void setSoundMuted(bool muted);
 
-/// M mutes and unmutes; keypad + and - raise and lower the volume by 10
-/// (and unmute), also as a held key repeats. A held M's repeats (`repeated`)
+/// Writes the player's volume and mute choice to the settings file now,
+/// keeping the rest of the file as it is.
+void saveSoundChoice();
+
+/// Sound off when on, on when off; the choice is written to the settings file.
+void toggleSoundMuted();
+
+/// M mutes and unmutes; + and - raise and lower the volume by 10 (and
+/// unmute), also as a held key repeats: the keypad's, and the main row's
+/// keys that type - and + or = on the player's layout. A held M's repeats (`repeated`)
 /// do nothing, so that it does not flicker between the two. The new choice
 /// is written to the settings file. Returns whether the key was one of
 /// these. Call for key presses that no text field takes.
 bool soundKeyDown(int virtualKey, bool repeated = false);
+
+/// What the corner line says when the sound went from (volumeBefore,
+/// mutedBefore) to (volume, muted): "Sound off", "Sound on" when only the
+/// mute was lifted, otherwise "Volume 60%" (also when a key found the volume
+/// at its end already).
+std::string soundChangeText(int volumeBefore, bool mutedBefore, int volume, bool muted);
 
 /// Called with every effect playSound is asked for, before mute, device or
 /// rate limits are considered (tests); nullptr removes it.

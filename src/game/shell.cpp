@@ -159,8 +159,8 @@ void Shell::handleMessage(const WindowMessage& message)
             break;
         }
         if (mode_ == Mode::Editor && editor.commandKey(code)) break;
-        // M and the keypad's + and - are the sound's, except where a text
-        // field types them; with Ctrl held a key is a command, never these.
+        // M, + and - (the keypad's and the main row's) are the sound's,
+        // except where a text field types them; with Ctrl held a key is a command, never these.
         // A key-down that set no fresh press is a held key's repeat.
         if (!keys[kVkControl] && !editorFieldFocused() && soundKeyDown(code, !keysPressed[code])) break;
         editor.editorKeyDown(code);
@@ -241,6 +241,9 @@ void Shell::carryOut(const ModeRequest& request)
     case ModeRequest::Kind::PlayEdited:
         playEditedLevel();
         break;
+    case ModeRequest::Kind::ResetProgress:
+        askToResetProgress();
+        break;
     case ModeRequest::Kind::PlayFile:
         playLevelFile(request.file, request.title, -1);
         break;
@@ -292,6 +295,18 @@ void Shell::askDelete(const std::string& path, const std::string& name)
             dialog.ask(std::move(notice));
         }
         rescanAuthorLevels();
+    };
+    dialog.ask(std::move(question));
+}
+
+void Shell::askToResetProgress()
+{
+    DialogQuestion question;
+    question.text = "Reset your progress?\nOnly the first level stays open.";
+    question.yesLabel = "Reset";
+    question.noLabel = "Keep";
+    question.onAnswer = [this](const DialogReply& reply) {
+        if (reply.yes()) resetProgress(game);
     };
     dialog.ask(std::move(question));
 }

@@ -117,6 +117,8 @@ private:
     void askDelete(const std::string& path, const std::string& name);
     /// Every list of the author's levels reads its folder afresh.
     void rescanAuthorLevels();
+    /// Asks first; a Reset locks every level but the first and saves at once.
+    void askToResetProgress();
     /// Whether a text field of the shown editor has the keyboard.
     bool editorFieldFocused() const;
 };

@@ -45,3 +45,8 @@ bool writeProgressExactly(Game& game);
 /// by one and is saved at once, so a crash later cannot lose it. Returns
 /// whether the count grew.
 bool recordCompletion(Game& game, int levelIndex);
+
+/// The player's "Reset progress": every level but the first locked again,
+/// the count 0 written at once. The one write that lowers the count.
+/// Returns whether the file was written (see writeProgress).
+bool resetProgress(Game& game);

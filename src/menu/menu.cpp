@@ -1,10 +1,13 @@
 #include "menu/menu.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "app/globals.h"
 #include "app/input.h"
+#include "app/fullscreen_keys.h"
 #include "app/sound.h"
+#include "app/sound_control.h"
 #include "level/game.h"
 
 namespace {
@@ -104,8 +107,7 @@ void Menu::carryMouseBall()
     cursor.position = mouse.world;
 }
 
-// Buttons and the hint line. The hint types the old text out before it types
-// the new one in, so it only changes once its reveal has come down to 0.
+// Buttons, sliders and the hint line.
 ModeRequest Menu::updateButtons()
 {
     ModeRequest request;
@@ -118,26 +120,57 @@ ModeRequest Menu::updateButtons()
         const Button& button = buttons[i];
         if (button.hover) {
             anyHovered = true;
-            if (hint.text != button.hint)
-                hint.hide();
-            if (hint.reveal == 0.0f) {
-                hint.show();
-                hint.text = button.hint;
-            }
+            showHint(button.hint);
         }
         // A frame carries at most one click; were there more, the last would count.
-        if (button.clicked && buttonRequest(button).any())
-            request = buttonRequest(button);
-    }
-    if (!anyHovered) {
-        if (hint.text != defaultHint)
-            hint.hide();
-        if (hint.reveal == 0.0f) {
-            hint.text = defaultHint;
-            hint.show();
+        if (button.clicked) {
+            const ModeRequest asked = buttonRequest(button);
+            if (asked.any()) request = asked;
         }
     }
+    updateSliders(anyHovered);
+    if (!anyHovered)
+        showHint(defaultHint);
     return request;
+}
+
+// The hint types the old text out before it types the new one in, so it only
+// changes once its reveal has come down to 0.
+void Menu::showHint(const std::string& text)
+{
+    if (hint.text != text)
+        hint.hide();
+    if (hint.reveal == 0.0f) {
+        hint.text = text;
+        hint.show();
+    }
+}
+
+void Menu::updateSliders(bool& anyHovered)
+{
+    for (Slider& slider : sliders) {
+        Slide& slide = slider.slide;
+        // The bar shows the volume as it is, also after a key changed it.
+        if (slider.setting == kSoundVolume)
+            slide.value = static_cast<float>(soundVolume());
+        slide.update();
+        if (slide.hover) {
+            anyHovered = true;
+            showHint(slider.hint);
+        }
+        if (!slide.takeChange() || slider.setting != kSoundVolume) continue;
+        const int volume = static_cast<int>(std::lround(slide.value));
+        if (volume == soundVolume()) continue;
+        // As the volume keys do, a new volume is heard: it unmutes.
+        setSoundMuted(false);
+        setSoundVolume(volume);
+        volumeUnsaved_ = true;
+    }
+    // A drag writes the file once, when it ends, not at every step.
+    if (volumeUnsaved_ && !mouse.leftDown) {
+        saveSoundChoice();
+        volumeUnsaved_ = false;
+    }
 }
 
 ModeRequest buttonRequest(const Button& button)
@@ -150,7 +183,30 @@ ModeRequest buttonRequest(const Button& button)
         return ModeRequest::enterEditor();
     case Menu::kQuit:
         return ModeRequest::quit();
+    case Menu::kToggleSound:
+        toggleSoundMuted();
+        return ModeRequest::none();
+    case Menu::kToggleFullscreen:
+        requestFullscreenToggle();
+        return ModeRequest::none();
+    case Menu::kResetProgress:
+        return ModeRequest::resetProgress();
     default:
         return ModeRequest::none();
     }
+}
+
+std::string shownLabel(const Button& button)
+{
+    switch (button.action) {
+    case Menu::kToggleSound: return button.label + (soundMuted() ? ": off" : ": on");
+    case Menu::kToggleFullscreen: return button.label + (fullscreen ? ": on" : ": off");
+    default: return button.label;
+    }
+}
+
+std::string shownCaption(const Slide& slide)
+{
+    const float value = std::isfinite(slide.value) ? std::clamp(slide.value, 0.0f, 100.0f) : 0.0f;
+    return slide.label + " " + std::to_string(static_cast<int>(std::lround(value))) + "%";
 }

@@ -11,6 +11,7 @@
 #include "physics/simulation.h"
 #include "ui/btext.h"
 #include "ui/button.h"
+#include "ui/slider.h"
 
 struct Game;
 struct WorldTextures;
@@ -27,6 +28,21 @@ public:
         kOpenScreen = 0,   ///< open the screen whose index is actionParam
         kEnterEditor = 2,  ///< leave the menu for the level editor
         kQuit = 3,         ///< leave the game
+        kToggleSound = 4,  ///< sound off or on; the label shows which
+        kToggleFullscreen = 5, ///< window or full screen, as F1; the label shows which
+        kResetProgress = 6,    ///< lock the levels again, once the player agrees
+    };
+
+    /// What a slider of a screen sets; any other code sets nothing.
+    enum SliderSetting : int {
+        kSoundVolume = 1,  ///< the player's volume, 0 to 100
+    };
+
+    /// A slider of a screen, bound to one of the player's settings.
+    struct Slider {
+        Slide slide;
+        int setting = 0;   ///< a SliderSetting
+        std::string hint;  ///< shown by the hint line while hovered
     };
 
     static constexpr float kFadeStep = 0.02f;       ///< picture opacity per update (50 to full)
@@ -42,6 +58,7 @@ public:
     Level level;                       ///< the background level as read from its file
     LevelList levelList;               ///< closed until the screen opens
     std::vector<Button> buttons;
+    std::vector<Slider> sliders;
     std::vector<BText> texts;          ///< made afresh from textTemplates at each opening
     BText hint;                        ///< describes the button under the mouse
     std::string defaultHint;           ///< the hint while no button is hovered
@@ -74,9 +91,21 @@ private:
     void close();
     void carryMouseBall();
     ModeRequest updateButtons();
+    void updateSliders(bool& anyHovered);
+    void showHint(const std::string& text);
+
+    bool volumeUnsaved_ = false;  ///< a slider moved the volume; kept once the button is up
     void drawPicture() const;
 };
 
 /// What a button of a screen asks for: its action code and parameter as a
-/// request (nothing for an unknown code).
+/// request (nothing for an unknown code). The toggles are carried out here.
 ModeRequest buttonRequest(const Button& button);
+
+/// The label a button is drawn with: a toggle's label followed by ": on" or
+/// ": off" as things stand now, any other button's label as it is.
+std::string shownLabel(const Button& button);
+
+/// The caption a screen's slider is drawn with: its label and its value in
+/// percent, whether or not it is hovered ("Volume 60%").
+std::string shownCaption(const Slide& slide);

@@ -21,8 +21,18 @@ void Menu::draw(const Game& game, const WorldTextures& textures) const
     if (hasLevelList)
         levelList.draw(game);
     if (active) {
-        for (const Button& button : buttons)
-            button.draw();
+        // Toggles say how things stand; a slider says its value unhovered too.
+        for (const Button& button : buttons) {
+            Button shown = button;
+            shown.label = shownLabel(button);
+            shown.draw();
+        }
+        for (const Slider& slider : sliders) {
+            Slide shown = slider.slide;
+            shown.label = shownCaption(slider.slide);
+            shown.hover = false;
+            shown.draw();
+        }
     }
 }
 

@@ -17,6 +17,7 @@ enum Section : int {
     kTextSection = 4,
     kHintSection = 5,
     kLevelListSection = 6,
+    kSliderSection = 7,
 };
 
 bool isFlagSet(float value) { return value != 0.0f; }
@@ -96,6 +97,20 @@ void storeHintField(Menu& screen, int field, std::string_view value, float numbe
     }
 }
 
+void storeSliderField(Menu::Slider& slider, int field, std::string_view value, float number)
+{
+    slider.slide.alwaysVisible = true;
+    switch (field) {
+    case 0: slider.slide.position.x = number; break;
+    case 1: slider.slide.position.y = number; break;
+    case 2: slider.slide.width = truncateToInt(number); break;
+    case 3: slider.slide.label = value; break;
+    case 4: slider.setting = truncateToInt(number); break;
+    case 5: slider.hint = value; break;
+    default: break;
+    }
+}
+
 void storeLevelListField(LevelList& list, int field, float number)
 {
     switch (field) {
@@ -142,6 +157,11 @@ void parseMenuSetup(std::string_view text, std::vector<Menu>& screens,
             break;
         case kLevelListSection:
             storeLevelListField(screen.levelList, at.field, number);
+            break;
+        case kSliderSection:
+            if (growTo(screen.sliders, at.subIndex))
+                storeSliderField(screen.sliders[static_cast<std::size_t>(at.subIndex)], at.field,
+                                 value, number);
             break;
         default:
             break;

@@ -14,11 +14,11 @@ using MenuLevelLoader = std::function<bool(Level& level, const std::string& file
 /// Limits on what a description can make, so that a huge or negative index in
 /// a damaged file can never exhaust memory. Values beyond them are dropped.
 constexpr int kMaxMenuScreens = 256;
-constexpr int kMaxScreenWidgets = 1024;  ///< buttons, and texts, per screen
+constexpr int kMaxScreenWidgets = 1024;  ///< buttons, texts, and sliders, per screen
 
 /// Builds screens from the text of a menu description: every value grows
-/// screens up to its index, whatever its section; sections 0, 1, 4, 5 and 6
-/// are stored, anything else is ignored. A stored background level file name
+/// screens up to its index, whatever its section; sections 0, 1, 4, 5, 6 and
+/// 7 (sliders bound to a setting) are stored, anything else is ignored. A stored background level file name
 /// is loaded at once with loadLevel and built with noBackdrop set (its theme
 /// is not applied: the screen's own picture textures it). Finally the credits
 /// are set up. Pure apart from loadLevel; never fails.

@@ -238,7 +238,8 @@ shot_shows() {
 # --- The shipped menus: pixel centres of what a player clicks. ---
 MENU_PLAY=(400 244)
 MENU_EDITOR=(400 284)
-MENU_QUIT=(400 404)
+MENU_OPTIONS=(400 364)
+MENU_QUIT=(400 444)
 LIST_BACK=(400 514)
 PLAY_TRY=(100 310)
 PLAY_RETURN_TO_MENU=(500 415)

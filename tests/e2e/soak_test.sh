@@ -30,11 +30,12 @@ printf 'completedlevels=99;\n' >"$FOLDER/config.txt"
 RANDOM=$SEED
 pick() { echo $((RANDOM % $1)); }
 
-# The title screen's "Quit" button; a click there would end the session.
-outside_quit() { [ "$1" -lt 290 ] || [ "$1" -gt 510 ] || [ "$2" -lt 380 ] || [ "$2" -gt 428 ]; }
+# The title screen's "Quit" button, whose click would end the session, and
+# its "Options", which lead to full screen: a new window the soak would lose.
+outside_quit() { [ "$1" -lt 290 ] || [ "$1" -gt 510 ] || { [ "$2" -lt 340 ] || [ "$2" -gt 388 ]; } && { [ "$2" -lt 420 ] || [ "$2" -gt 468 ]; }; }
 
 # Pixels that the game's screens answer, by where the player would aim.
-TITLE_BUTTONS=(243 283 323 363)            # Play, Editor, How to play, Credits (x 400)
+TITLE_BUTTONS=(243 283 323 403)            # Play, Editor, How to play, Credits (x 400)
 PLAY_PANEL=(160 190 230 310 510)           # Sel Next, Sel Prev, Remove, Try it out, Exit (x 100)
 EDITOR_TABS=(35 100 160)                   # Edit, Rope, Misc (y 60)
 EDITOR_ROWS=(110 140 170 200 230 260 290 320 440 570)

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/sound_control.h"
 #include "menu_test_support.h"
 
 namespace {
@@ -86,6 +87,54 @@ TEST_F(MenuSetupTest, EverySectionAndFieldIsStoredWhereItBelongs)
     EXPECT_FALSE(levels.levelList.shown) << "a list stays closed until its screen opens";
     ASSERT_EQ(levels.buttons.size(), 1u);
     EXPECT_EQ(levels.buttons[0].label, "Back");
+}
+
+TEST_F(MenuSetupTest, ADescriptionWithoutSlidersReadsAsBeforeAndASliderRecordChangesNothingElse)
+{
+    // A file written before sliders existed: no slider appears, and every
+    // button keeps the action it had.
+    readScreens(kTwoScreens);
+    const std::vector<Menu> older = menus;
+    for (const Menu& screen : older) {
+        EXPECT_TRUE(screen.sliders.empty());
+        for (const Button& button : screen.buttons)
+            EXPECT_LE(button.action, Menu::kQuit) << button.label;
+    }
+
+    // The same file with a slider record: the slider is read, all else as before.
+    menus.clear();
+    readScreens(std::string(kTwoScreens) +
+                "(7)[1]:1;{0}<300>{1}<190>{2}<200.7>{3}<Volume>{4}<1>{5}<How loud>{6}<x>");
+    ASSERT_EQ(menus.size(), older.size());
+    ASSERT_EQ(menus[1].sliders.size(), 2u) << "grown to its sub-index, as buttons are";
+    const Menu::Slider& volume = menus[1].sliders[1];
+    EXPECT_FLOAT_EQ(volume.slide.position.x, 300.0f);
+    EXPECT_FLOAT_EQ(volume.slide.position.y, 190.0f);
+    EXPECT_EQ(volume.slide.width, 200);
+    EXPECT_EQ(volume.slide.label, "Volume");
+    EXPECT_EQ(volume.setting, Menu::kSoundVolume);
+    EXPECT_EQ(volume.hint, "How loud");
+    EXPECT_TRUE(volume.slide.alwaysVisible);
+    EXPECT_TRUE(menus[0].sliders.empty());
+    for (std::size_t i = 0; i < older.size(); ++i) {
+        EXPECT_EQ(menus[i].name, older[i].name);
+        ASSERT_EQ(menus[i].buttons.size(), older[i].buttons.size());
+        for (std::size_t j = 0; j < older[i].buttons.size(); ++j) {
+            EXPECT_EQ(menus[i].buttons[j].label, older[i].buttons[j].label);
+            EXPECT_EQ(menus[i].buttons[j].action, older[i].buttons[j].action);
+            EXPECT_FLOAT_EQ(menus[i].buttons[j].position.y, older[i].buttons[j].position.y);
+        }
+        EXPECT_EQ(menus[i].textTemplates.size(), older[i].textTemplates.size());
+        EXPECT_EQ(menus[i].defaultHint, older[i].defaultHint);
+    }
+
+    // A toggle says how things stand after its label; other buttons do not.
+    Button sound;
+    sound.label = "Sound";
+    sound.action = Menu::kToggleSound;
+    EXPECT_EQ(shownLabel(sound), soundMuted() ? "Sound: off" : "Sound: on");
+    EXPECT_EQ(shownLabel(older[0].buttons[0]), "Play");
+    EXPECT_EQ(shownCaption(volume.slide), "Volume 50%");
 }
 
 TEST_F(MenuSetupTest, ValuesGrowTheScreensInEverySectionAndOddPlacesKeepTheReaderRules)
