@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include "editor/editor.h"
+#include "ui/dialog.h"
 #include "level/game.h"
 #include "physics/rope.h"
 
@@ -39,7 +40,8 @@ void fillLevel(Simulation& world)
 SlideMenu& largeEditor()
 {
     static Game game;
-    static SlideMenu editor(game);
+    static Dialog dialog;
+    static SlideMenu editor(game, dialog);
     if (editor.world.lines.empty()) fillLevel(editor.world);
     editor.marks.fit(editor.world);
     return editor;

@@ -5,10 +5,12 @@
 //
 //   bench_frame [frames] [--game DIR] [--solutions DIR] [--frames N] [--repeat R] [--only NAME]
 //   bench_frame pacing [--game DIR] [--solutions DIR] [--seconds S] [--level NAME]
+//                      [--swap-hz HZ] [--frame-ms MS]
 //   bench_frame sleep
 //
 // Run it under a display; the figures are meant for Xvfb with Mesa's software
-// renderer (bench/run does both). CPU time is taken on three clocks: the
+// renderer (bench/run does both). Pacing can make the swap wait like a
+// display of HZ refreshes a second, or every frame take MS. CPU time is taken on three clocks: the
 // calling thread (update, draw calls and the present), the whole process
 // (which adds the renderer's own threads) and the wall.
 #include <GL/gl.h>
@@ -25,7 +27,6 @@
 
 #include "alloc_counter.h"
 #include "app/clock.h"
-#include "app/frame_timing.h"
 #include "app/game_window.h"
 #include "app/globals.h"
 #include "app/input.h"
@@ -54,6 +55,8 @@ struct Options {
     int windowWidth = 800;   ///< frames: the window's size; the picture is scaled to fit it
     int windowHeight = 600;
     bool fullscreen = false;  ///< frames: full screen at the desktop's size instead
+    int swapHz = 0;           ///< pacing: the swap waits like a display of this rate
+    double frameMs = 0.0;     ///< pacing: every frame takes at least this long
 };
 
 bool parseOptions(int argc, char** argv, Options& options)
@@ -80,10 +83,13 @@ bool parseOptions(int argc, char** argv, Options& options)
         else if (arg == "--only") options.only = value;
         else if (arg == "--level") options.level = value;
         else if (arg == "--dump") options.dump = value;
+        else if (arg == "--swap-hz") options.swapHz = std::atoi(value);
+        else if (arg == "--frame-ms") options.frameMs = std::atof(value);
         else return false;
     }
     return (options.mode == "frames" || options.mode == "pacing" || options.mode == "sleep") && options.frames > 0 && options.frames <= 1000000 &&
-           options.repeat > 0 && options.repeat <= 100 && options.seconds > 0.0 && options.seconds <= 3600.0;
+           options.repeat > 0 && options.repeat <= 100 && options.seconds > 0.0 && options.seconds <= 3600.0 && options.swapHz >= 0 &&
+           options.swapHz <= 1000 && options.frameMs >= 0.0 && options.frameMs <= 1000.0;
 }
 
 /// Hands pending window events to the game, as the main loop does between frames.
@@ -379,18 +385,6 @@ int runFrames(const Options& options)
 
 // --- Pacing ------------------------------------------------------------------
 
-/// The game's own tick count, with every reading the main loop takes kept, so
-/// each frame's frame time can be worked out exactly as the loop worked it out.
-TickSource gGameTicks = nullptr;
-std::vector<std::uint32_t> gReadings;
-
-std::uint32_t recordedTicks()
-{
-    const std::uint32_t tick = gGameTicks();
-    gReadings.push_back(tick);
-    return tick;
-}
-
 struct Pacing {
     Options options;
     std::vector<ShippedLevel> levels;
@@ -398,12 +392,10 @@ struct Pacing {
     bool counting = false;
     double startMs = 0.0;
     double lastSwapMs = 0.0;
-    std::uint32_t previousLastTick = 0;
+    std::uint64_t startUpdates = 0;
+    std::uint64_t startFrames = 0;
+    std::uint64_t updates = 0;  ///< updates the loop ran over the counted span
     int frames = 0;
-    double updates = 0.0;  ///< sum of dt over the counted frames
-    int zeroDtFrames = 0;
-    int zeroRun = 0;
-    int longestZeroRun = 0;
     std::vector<double> periods;  ///< ms between presents
 };
 Pacing gPacing;
@@ -415,43 +407,46 @@ void startPacingLevel()
     std::fprintf(stderr, "bench_frame: no level %s; staying in the menu\n", gPacing.options.level.c_str());
 }
 
-/// Presents, then books the frame. In a frame the loop reads the tick count
-/// three times: for the pacing wait, for the frame time, and for lastTick.
+/// Sleeps to `targetMs` on the monotonic clock.
+void sleepUntilMs(double targetMs)
+{
+    const double left = targetMs - clockMs(CLOCK_MONOTONIC);
+    if (left > 0.0) std::this_thread::sleep_for(std::chrono::duration<double, std::milli>(left));
+}
+
+/// Presents, as a display of --swap-hz would (returning at its next
+/// refresh) or a renderer whose frames take --frame-ms, then books the frame.
 void pacingSwap()
 {
     swapGameBuffers();
-    const double now = clockMs(CLOCK_MONOTONIC);
     Pacing& p = gPacing;
+    if (p.options.frameMs > 0.0 && p.lastSwapMs > 0.0) sleepUntilMs(p.lastSwapMs + p.options.frameMs);
+    if (p.options.swapHz > 0) {
+        const double period = 1000.0 / p.options.swapHz;
+        sleepUntilMs((std::floor(clockMs(CLOCK_MONOTONIC) / period) + 1.0) * period);
+    }
+    const double now = clockMs(CLOCK_MONOTONIC);
     ++p.swaps;
-    const std::size_t n = gReadings.size();
-    const std::uint32_t dtReading = n >= 2 ? gReadings[n - 2] : 0;
-    const std::uint32_t lastTick = n >= 1 ? gReadings[n - 1] : 0;
-    gReadings.clear();
 
     if (p.swaps == 1 && !p.options.level.empty()) startPacingLevel();
     // The first frames carry start-up and the level start; count from the third.
+    const LoopCounts& counts = loopCounts();
     if (p.swaps == 3) {
         p.counting = true;
         p.startMs = now;
+        p.startUpdates = counts.updates;
+        p.startFrames = counts.frames;
     } else if (p.counting) {
-        const float dt = frameDt(dtReading, p.previousLastTick);
         ++p.frames;
-        p.updates += dt;
         p.periods.push_back(now - p.lastSwapMs);
-        if (dt == 0.0f) {
-            ++p.zeroDtFrames;
-            p.longestZeroRun = std::max(p.longestZeroRun, ++p.zeroRun);
-        } else {
-            p.zeroRun = 0;
-        }
         if (now - p.startMs >= p.options.seconds * 1000.0) {
             p.counting = false;
+            p.updates = counts.updates - p.startUpdates;
             gameShell().carryOut(ModeRequest::quit());
             p.startMs = now - p.startMs;  // now the counted span
         }
     }
     p.lastSwapMs = now;
-    p.previousLastTick = lastTick;
 }
 
 int runPacing(const Options& options)
@@ -459,15 +454,14 @@ int runPacing(const Options& options)
     std::string error;
     gPacing.options = options;
     gPacing.levels = shippedLevels(".", options.solutionsDir, error);
-    gReadings.reserve(64);
-    gGameTicks = tickSource();
-    setTickSource(recordedTicks);
 
     WindowServices window;
     window.createWindow = createGameWindow;
     window.destroyWindow = destroyGameWindow;
     window.peekMessage = peekWindowMessage;
     window.swapBuffers = pacingSwap;
+    // The display the swap stands for; the real one's rate otherwise.
+    window.refreshRate = options.swapHz > 0 ? +[]() { return gPacing.options.swapHz; } : gameDisplayRefreshRate;
     runGame(gameShell(), window);
 
     const Pacing& p = gPacing;
@@ -476,15 +470,18 @@ int runPacing(const Options& options)
         std::fprintf(stderr, "bench_frame: the loop presented no frame to count\n");
         return 1;
     }
-    const double rate = p.updates / seconds;
-    std::printf("%s: %d frames in %.3f s: %.2f frames/s, %.2f updates/s (sum of dt per second)\n",
-                options.level.empty() ? "main menu" : options.level.c_str(), p.frames, seconds, p.frames / seconds,
-                rate);
-    std::printf("frames with dt 0: %d (longest run %d)\n", p.zeroDtFrames, p.longestZeroRun);
-    std::printf("present-to-present ms: median %.3f, p99 %.3f, max %.3f\n", median(p.periods),
-                quantile(p.periods, 0.99), maximum(p.periods));
-    const bool holds = std::fabs(rate - 100.0) <= 1.0 && p.zeroDtFrames == 0;
-    std::printf("target 100 updates/s within 1%%, no dt 0: %s\n", holds ? "HOLDS" : "FAILS");
+    const double rate = static_cast<double>(p.updates) / seconds;
+    std::string swap = "swap as it is";
+    if (options.swapHz > 0) swap = "swap waiting like " + std::to_string(options.swapHz) + " Hz";
+    if (options.frameMs > 0.0) swap += ", frames of " + std::to_string(static_cast<int>(options.frameMs)) + " ms";
+    std::printf("%s, %s: %d frames in %.3f s: %.2f frames/s, %.2f updates/s; %s\n",
+                options.level.empty() ? "main menu" : options.level.c_str(), swap.c_str(), p.frames, seconds,
+                p.frames / seconds, rate, loopCounts().pacing ? "paced by sleeping" : "paced by the swap");
+    std::printf("present-to-present ms: median %.3f, p99 %.3f, max %.3f; %.0f ms dropped in the whole run\n",
+                median(p.periods), quantile(p.periods, 0.99), maximum(p.periods),
+                static_cast<double>(loopCounts().droppedMs));
+    const bool holds = std::fabs(rate - 100.0) <= 1.0;
+    std::printf("target 100 updates/s within 1%%: %s\n", holds ? "HOLDS" : "FAILS");
     return 0;
 }
 
@@ -536,7 +533,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr,
                      "usage: bench_frame [frames|pacing|sleep] [--game DIR] [--solutions DIR] [--frames N] [--repeat R]\n"
                      "                   [--only LEVEL] [--dump CSV] [--window WxH | --fullscreen]\n"
-                     "                   [--seconds S] [--level LEVEL]\n");
+                     "                   [--seconds S] [--level LEVEL] [--swap-hz HZ] [--frame-ms MS]\n");
         return 2;
     }
     // The game reads and writes its files relative to its folder.

@@ -19,6 +19,18 @@ constexpr int kStepsPerFrame = 3;
 
 std::string number(float value) { return std::to_string(value); }
 
+// Built by appending: g++ 12 wrongly warns (-Wrestrict) on "[" + std::string.
+std::string indexRecord(int index)
+{
+    std::string record(1, '[');
+    return record.append(std::to_string(index)).append("]");
+}
+std::string pointRecord(int index)
+{
+    std::string record(1, ':');
+    return record.append(std::to_string(index)).append(";");
+}
+
 // A level text with more of everything than the reader takes.
 std::string worstLevelText()
 {
@@ -27,26 +39,26 @@ std::string worstLevelText()
     for (int i = 0; i < 2 * kMaxLevelLines; ++i) {
         // Lines through the pile at every angle: each passes within reach.
         const float t = static_cast<float>(i) * 0.05f;
-        text += "[" + std::to_string(i) + "]{0}<" + number(-3.0f) + ">{1}<" + number(-1.0f + 0.01f * t) + ">{2}<" +
+        text += indexRecord(i) + "{0}<" + number(-3.0f) + ">{1}<" + number(-1.0f + 0.01f * t) + ">{2}<" +
                 number(3.0f) + ">{3}<" + number(1.0f - 0.01f * t) + ">";
     }
     text += "(4)";
-    for (int i = 0; i < 2 * kMaxLevelDockPoints; ++i) text += "[" + std::to_string(i) + "]{0}<0.5>{1}<0.5>";
+    for (int i = 0; i < 2 * kMaxLevelDockPoints; ++i) text += indexRecord(i) + "{0}<0.5>{1}<0.5>";
     text += "(3)";
     for (int i = 0; i < 2 * kMaxLevelTriangles; ++i)
-        text += "[" + std::to_string(i) + "]:0;{0}<-1>{1}<-1>:1;{0}<1>{1}<-1>:2;{0}<0>{1}<1>";
+        text += indexRecord(i) + ":0;{0}<-1>{1}<-1>:1;{0}<1>{1}<-1>:2;{0}<0>{1}<1>";
     text += "(2)";
     // Ropes of points all within a ball's reach, springs between them.
     for (int r = 0; r < 4; ++r) {
-        text += "[" + std::to_string(r) + "]";
+        text += indexRecord(r);
         for (int j = 0; j < kMaxRopeMasses; ++j) {
             const float x = 0.001f * static_cast<float>(j % 100);
-            text += ":" + std::to_string(j) + ";{0}<" + number(x) + ">{1}<0.2>{2}<1>{3}<1>{4}<0.35>";
+            text += pointRecord(j) + "{0}<" + number(x) + ">{1}<0.2>{2}<1>{3}<1>{4}<0.35>";
         }
     }
     text += "(1)";
     for (int i = 0; i < 2 * kMaxLevelBalls; ++i)
-        text += "[" + std::to_string(i) + "]{0}<" + number(0.01f * static_cast<float>(i)) + ">{1}<0>{2}<1.5>{3}<1>{4}<1>";
+        text += indexRecord(i) + "{0}<" + number(0.01f * static_cast<float>(i)) + ">{1}<0>{2}<1.5>{3}<1>{4}<1>";
     return text;
 }
 

@@ -8,13 +8,16 @@ constexpr int kVkF11 = kVkF1 + 10;
 
 bool fullscreenRequested()
 {
-    return keys[kVkF1] || keys[kVkF11] || (keys[kVkMenu] && keys[kVkReturn]);
+    // The presses, not the held flags: a tap released before the loop looks
+    // still counts.
+    return keysPressed[kVkF1] || keysPressed[kVkF11] || (keys[kVkMenu] && keysPressed[kVkReturn]);
 }
 
 void clearFullscreenRequest()
 {
+    // The held flags go too: the new window may never hear their release.
     // Alt stays down until its release; Enter is what repeats the request.
-    keys[kVkF1] = false;
-    keys[kVkF11] = false;
-    if (keys[kVkMenu]) keys[kVkReturn] = false;
+    keys[kVkF1] = keysPressed[kVkF1] = false;
+    keys[kVkF11] = keysPressed[kVkF11] = false;
+    if (keys[kVkMenu]) keys[kVkReturn] = keysPressed[kVkReturn] = false;
 }

@@ -8,23 +8,33 @@
 /// Everything else (screens, modes, levels, progress) belongs to the shell in
 /// src/game/ and is handed to whoever needs it.
 
-/// Mouse state, updated by the window procedure and polled once per frame.
+/// Mouse state, updated by the window procedure and polled by every update.
 struct MouseState {
     int x = 0;           ///< client pixels from the left edge
     int y = 0;           ///< client pixels from the top edge
     Vector2D world;      ///< world position computed at the last move (y up)
+    /// Held, as the next update sees it: a press released before any update
+    /// ran still reads as held for that one update, so a click of any length
+    /// presses a button.
     bool leftDown = false;
-    int wheel = 0;       ///< wheel notches since the last frame, positive away from the player
+    int wheel = 0;       ///< wheel notches since the last update, positive away from the player
+    bool pressUnseen = false;    ///< a press that no update has seen yet
+    bool releaseWaiting = false; ///< its release, carried out once an update has seen the press
 };
 
 /// Key-down flags indexed by virtual-key code.
 extern bool keys[256];
-/// Keys pressed since the last frame, by virtual-key code: set by the first
-/// key-down of a press (not by its repeats), cleared after each frame's
-/// update. Shortcut keys read these so that a press acts once.
+/// Keys pressed since the last update, by virtual-key code: set by the first
+/// key-down of a press (not by its repeats), cleared once an update has run.
+/// Shortcut keys read these so that a press acts once, however short.
 extern bool keysPressed[256];
-/// Clears keysPressed; the main loop calls it after each frame's update.
+/// Clears keysPressed.
 void clearKeyPresses();
+/// What one update has taken of the input: the key presses and wheel notches
+/// are cleared, and a release held back for an unseen press is carried out.
+/// The main loop calls it after every update, and only then, so input that
+/// comes while no update runs waits for the next.
+void inputSeenByUpdate();
 extern MouseState mouse;
 
 extern int windowWidth;    ///< client size in pixels, rewritten by every resize
@@ -38,3 +48,7 @@ inline constexpr Vector2D kStartCamera{-1.3f, 0.0f};
 inline constexpr float kCameraDepth = -10.0f;
 /// World point drawn at the centre of the window.
 extern Vector2D cameraOffset;
+/// How far the camera of the picture last drawn stood from cameraOffset (the
+/// play mode draws between its last two updates); the pointer maps to the
+/// world through the picture the player sees.
+extern Vector2D drawnCameraShift;

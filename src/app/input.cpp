@@ -8,7 +8,8 @@ Vector2D mouseToWorld(int x, int y)
     const long double B = 5.517241379310345L;
     const long double W = windowWidth;
     const long double H = windowHeight;
-    long double wx = (A * x) / W - (B * W) / W + cameraOffset.x;
-    long double wy = (B * H) / W + (A * (-static_cast<long double>(y))) / W + cameraOffset.y;
+    const Vector2D camera = cameraOffset + drawnCameraShift;
+    long double wx = (A * x) / W - (B * W) / W + camera.x;
+    long double wy = (B * H) / W + (A * (-static_cast<long double>(y))) / W + camera.y;
     return {static_cast<float>(wx), static_cast<float>(wy)};
 }

@@ -2,6 +2,9 @@
 #include <SDL2/SDL.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <string>
+#include <utility>
 
 #include "app/game_window.h"
 #include "app/globals.h"
@@ -29,15 +32,15 @@ void shutdownError(const char* text)
     showMessage(text, "SHUTDOWN ERROR", MessageIcon::Information);
 }
 
-/// The full-screen refusal: Yes goes on windowed, anything else ends.
-bool acceptWindowedInstead()
+bool gFullscreenRefused = false;
+
+/// SDL falls back to drivers that show nothing (offscreen, dummy); a game in
+/// such a window would run on unseen, so they count as no display at all.
+bool isRealVideoDriver(const char* name)
 {
-    const MessageAnswer answer =
-        showMessage("The requested fullscreen mode is not supported by\nyour video card. Use windowed mode instead?",
-                    "Brelk GL", MessageIcon::Exclamation, MessageButtons::YesNo);
-    if (answer == MessageAnswer::Yes) return true;
-    showMessage("Program will now close.", "ERROR", MessageIcon::Stop);
-    return false;
+    if (name == nullptr) return false;
+    const std::string driver = name;
+    return driver != "offscreen" && driver != "dummy" && driver != "evdev";
 }
 
 void requestPixelFormat(int bits)
@@ -124,6 +127,13 @@ bool createGameWindow(const char* title, int width, int height, int bits, bool f
             showMessage("Failed to register the window class.", "Error", MessageIcon::Exclamation);
             return false;
         }
+        if (!isRealVideoDriver(SDL_GetCurrentVideoDriver())) {
+            std::fprintf(stderr, "tangloop: no display to open a window on (SDL chose its %s video driver)\n",
+                         SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "unknown");
+            SDL_QuitSubSystem(SDL_INIT_VIDEO);
+            showMessage("Failed to register the window class.", "Error", MessageIcon::Exclamation);
+            return false;
+        }
         gVideoStarted = true;
     }
     SDL_DisableScreenSaver();
@@ -136,10 +146,8 @@ bool createGameWindow(const char* title, int width, int height, int bits, bool f
     if (fullscreen && (gWindow == nullptr || SDL_SetWindowFullscreen(gWindow, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0)) {
         if (gWindow != nullptr) SDL_DestroyWindow(gWindow);
         gWindow = nullptr;
-        if (!acceptWindowedInstead()) {
-            destroyGameWindow();
-            return false;
-        }
+        // Windowed now; whether to go on so is asked over the window.
+        gFullscreenRefused = true;
         fullscreen = false;
         gWindow = createSdlWindow(title, width, height, false);
     }
@@ -162,6 +170,11 @@ bool createGameWindow(const char* title, int width, int height, int bits, bool f
         return false;
     }
 
+    // Presented in step with the display: adaptive sync where the driver
+    // has it (a late frame is shown at once rather than a whole refresh
+    // later), else plain. The main loop tells whether the swap really waits.
+    if (SDL_GL_SetSwapInterval(-1) != 0) SDL_GL_SetSwapInterval(1);
+
     SDL_ShowWindow(gWindow);
     SDL_RaiseWindow(gWindow);
     // Text fields take virtual-key codes, not composed text.
@@ -173,6 +186,11 @@ bool createGameWindow(const char* title, int width, int height, int bits, bool f
     resizeViewport(drawableWidth, drawableHeight);
     initGraphics();
     return true;
+}
+
+bool takeFullscreenRefusal()
+{
+    return std::exchange(gFullscreenRefused, false);
 }
 
 void destroyGameWindow()
@@ -200,6 +218,15 @@ void destroyGameWindow()
 void swapGameBuffers()
 {
     if (gWindow != nullptr) SDL_GL_SwapWindow(gWindow);
+}
+
+int gameDisplayRefreshRate()
+{
+    if (gWindow == nullptr) return 0;
+    const int display = SDL_GetWindowDisplayIndex(gWindow);
+    SDL_DisplayMode mode{};
+    if (display < 0 || SDL_GetCurrentDisplayMode(display, &mode) != 0) return 0;
+    return mode.refresh_rate > 0 ? mode.refresh_rate : 0;
 }
 
 void gameWindowSize(int& width, int& height)

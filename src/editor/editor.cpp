@@ -1,5 +1,7 @@
 #include "editor/editor.h"
 
+#include <utility>
+
 #include "app/globals.h"
 #include "app/input.h"
 #include "level/game.h"
@@ -30,7 +32,7 @@ ToolKind toolKind(int buttonIndex)
     }
 }
 
-SlideMenu::SlideMenu(Game& game) : game_(game)
+SlideMenu::SlideMenu(Game& game, Dialog& dialog) : game_(game), dialog_(dialog)
 {
     // Buttons in index order: the index is what `tool` and the actions test.
     addButton("Vertex", {10, 100}, {80, 20}, kPageEdit);
@@ -186,8 +188,13 @@ ModeRequest SlideMenu::runButtonActions()
 
     // Fixed order: a frame can carry at most one click, but the order is
     // what decides if it ever carries more.
-    if (buttons[kButtonSave].clicked) saveLevel();
-    if (buttons[kButtonLoad].clicked && mayDiscardChanges("Load " + inserts[kInsertLoadName].text + " anyway?"))
+    // A question answered Yes since the last update is carried out here, in
+    // the place of the click that asked it.
+    const Answered answered = std::exchange(answered_, Answered::None);
+    if (buttons[kButtonSave].clicked || answered == Answered::SaveOver) saveLevel(answered == Answered::SaveOver);
+    if ((buttons[kButtonLoad].clicked &&
+         mayDiscardChanges("Load " + inserts[kInsertLoadName].text + " anyway?", "Load", Answered::Load)) ||
+        answered == Answered::Load)
         loadLevel();
     if (buttons[kButtonDock].clicked) setHeld(true);
     if (buttons[kButtonUndock].clicked) setHeld(false);
@@ -201,7 +208,8 @@ ModeRequest SlideMenu::runButtonActions()
     if (buttons[kButtonPlayIt].clicked) playWanted = true;
     // The menu takes over from the next frame; this frame's gesture step
     // still runs.
-    if (buttons[kButtonBack].clicked && mayDiscardChanges("Leave the editor anyway?"))
+    if ((buttons[kButtonBack].clicked && mayDiscardChanges("Leave the editor anyway?", "Leave", Answered::Leave)) ||
+        answered == Answered::Leave)
         return ModeRequest::leave();
     return ModeRequest::none();
 }

@@ -14,6 +14,8 @@
 #include "ui/page_holder.h"
 #include "ui/slider.h"
 
+class Dialog;
+
 struct Game;
 struct WorldTextures;
 
@@ -114,8 +116,8 @@ public:
     bool playWanted = false;      ///< F12 or "Play it": play the edited level next
 
     /// Builds the widgets and the tab strip. Themes are looked up, and made
-    /// current, in `game`.
-    explicit SlideMenu(Game& game);
+    /// current, in `game`; questions to the author are asked in `dialog`.
+    SlideMenu(Game& game, Dialog& dialog);
 
     /// Shows the editor with its panel closed. Everything else (world, tool,
     /// page, field texts, statuses) stays as the editor was left.
@@ -156,16 +158,22 @@ public:
 
     // Files and themes, each reading its text field and setting its status.
 
-    void saveLevel();
+    /// Saves by the Save field's name; over a file that is not the level
+    /// being edited only once the author has said Replace (replaceConfirmed).
+    void saveLevel(bool replaceConfirmed = false);
     void loadLevel();
     /// Opens the level file at path (used as given) as the level being
     /// edited, as saved: nothing to undo, no unsaved changes, and its name in
     /// the Save field. Returns false, changing nothing, when it cannot be read.
     bool openFile(const std::string& path);
     void applyThemeFromField();
-    /// True when nothing unsaved would be lost, or the author answers Yes to
-    /// question (asked after a line saying that changes are not saved).
-    bool mayDiscardChanges(const std::string& question) const;
+    /// What a Yes of the author lets a later update carry out.
+    enum class Answered { None, Leave, Load, SaveOver };
+    /// True when nothing unsaved would be lost: go on now. Otherwise asks
+    /// question (after a line saying that changes are not saved) with the
+    /// buttons yesLabel and "Stay", returns false, and on Yes the next update
+    /// carries out onYes.
+    bool mayDiscardChanges(const std::string& question, const std::string& yesLabel, Answered onYes);
 
     // Undo and redo (Ctrl+Z; Ctrl+Y or Ctrl+Shift+Z). Each tool gesture,
     // slider drag and action button that changes the world is one step.
@@ -191,6 +199,8 @@ public:
 
 private:
     Game& game_;
+    Dialog& dialog_;
+    Answered answered_ = Answered::None;  ///< answered Yes, carried out by the next update
 
     void addButton(const char* label, Vector2D position, Vector2D size, int page);
     void addInsert(const char* label, Vector2D position);

@@ -6,7 +6,6 @@
 
 #include "app/game_paths.h"
 #include "app/input.h"
-#include "app/message_box.h"
 #include "app/sound.h"
 #include "editor/editor.h"
 #include "level/game.h"
@@ -15,6 +14,7 @@
 #include "level/atomic_file.h"
 #include "level/text_file.h"
 #include "level/level_writer.h"
+#include "ui/dialog.h"
 #include "ui/text.h"
 
 namespace {
@@ -22,12 +22,6 @@ namespace {
 std::string statusAbout(const std::string& verdict, const std::string& name)
 {
     return verdictWithName(verdict, name, kMaxStatusCharacters);
-}
-
-bool askYesNo(const std::string& question)
-{
-    return showMessage(question, "Tangloop", MessageIcon::Exclamation, MessageButtons::YesNo) ==
-           MessageAnswer::Yes;
 }
 
 }  // namespace
@@ -43,7 +37,7 @@ std::vector<LoadPlace> levelLoadPaths(const std::string& name)
     return places;
 }
 
-void SlideMenu::saveLevel()
+void SlideMenu::saveLevel(bool replaceConfirmed)
 {
     // The writer picks the name actually used ("output.txt", ".TXT" added,
     // an existing file's own spelling) and replaces the old file only once
@@ -57,20 +51,32 @@ void SlideMenu::saveLevel()
         return;
     }
     const std::optional<std::string> existing = findFileIgnoringCase(folder, levelSaveName(typed));
+    // Asked now, saved by the update after the player agrees; one Yes
+    // answers both questions.
+    auto ask = [this](std::string text, std::string yesLabel) {
+        DialogQuestion question;
+        question.text = std::move(text);
+        question.yesLabel = std::move(yesLabel);
+        question.noLabel = "Keep";
+        question.onAnswer = [this](const DialogReply& reply) {
+            if (reply.yes())
+                answered_ = Answered::SaveOver;
+            else
+                saveStatus = "Not saved";
+        };
+        dialog_.ask(std::move(question));
+    };
     // A link (in a downloaded level folder, say) would carry the save to a
     // file somewhere else, one the player never chose to replace.
     const std::string linkTarget = linkTargetOutsideFolder(existing.value_or(joinPath(folder, levelSaveName(typed))));
-    if (!linkTarget.empty()) {
-        std::fprintf(stderr, "Not saving %s: it is a link to %s, outside %s\n", levelSaveName(typed).c_str(),
-                     linkTarget.c_str(), folder.c_str());
-        saveStatus = "Not saved: a link";
-        playSound(SoundId::SaveFailed);
+    if (!linkTarget.empty() && !replaceConfirmed) {
+        ask(levelSaveName(typed) + " is a link to a file outside your folder:\n" + linkTarget +
+                "\nSave the level there?",
+            "Save there");
         return;
     }
-    if (existing && !isWorldFile(*existing) &&
-        !askYesNo(levelSaveName(typed) + " already exists and is not the level being edited.\n"
-                                         "Save over it?")) {
-        saveStatus = "Not saved";
+    if (existing && !isWorldFile(*existing) && !replaceConfirmed) {
+        ask(levelSaveName(typed) + " already exists and is not the level being edited.\nSave over it?", "Replace");
         return;
     }
     const LevelSaveResult result = saveLevelFile(world, themeName, typed, folder);
@@ -133,10 +139,18 @@ bool SlideMenu::isWorldFile(const std::string& path) const
     return !worldFile.empty() && std::filesystem::equivalent(path, worldFile, error);
 }
 
-bool SlideMenu::mayDiscardChanges(const std::string& question) const
+bool SlideMenu::mayDiscardChanges(const std::string& question, const std::string& yesLabel, Answered onYes)
 {
-    return !hasUnsavedChanges() ||
-           askYesNo("The level has changes that are not saved.\n" + question);
+    if (!hasUnsavedChanges()) return true;
+    DialogQuestion ask;
+    ask.text = "The level has changes that are not saved.\n" + question;
+    ask.yesLabel = yesLabel;
+    ask.noLabel = "Stay";
+    ask.onAnswer = [this, onYes](const DialogReply& reply) {
+        if (reply.yes()) answered_ = onYes;
+    };
+    dialog_.ask(std::move(ask));
+    return false;
 }
 
 void SlideMenu::applyThemeFromField()

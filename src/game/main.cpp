@@ -14,7 +14,21 @@
 #include "game/shell.h"
 #include "level/settings.h"
 
+#include <cstdlib>
 #include <memory>
+
+namespace {
+
+bool displayNamed()
+{
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"}) {
+        const char* value = std::getenv(name);
+        if (value != nullptr && *value != '\0') return true;
+    }
+    return false;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -40,6 +54,13 @@ int main(int argc, char** argv)
         return 1;
     }
 
+    // With no display at all SDL would fall back to drivers that show
+    // nothing; the game says so and stops before it opens or makes anything.
+    if (!displayNamed()) {
+        std::cerr << "tangloop: no display (neither DISPLAY nor WAYLAND_DISPLAY is set); start the game in a desktop session\n";
+        return 1;
+    }
+
     installPlatformServices();
     nameApplication();
     if (!startUpPaths(line.dataDir, line.userDir)) {
@@ -62,6 +83,8 @@ int main(int argc, char** argv)
     window.destroyWindow = destroyGameWindow;
     window.peekMessage = peekWindowMessage;
     window.swapBuffers = swapGameBuffers;
+    window.fullscreenRefused = takeFullscreenRefusal;
+    window.refreshRate = gameDisplayRefreshRate;
     // The shell holds whole worlds and widget lists; keep it off the stack.
     auto shell = std::make_unique<Shell>();
     applyLevelArguments(level, *shell);

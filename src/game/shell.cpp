@@ -73,6 +73,14 @@ void Shell::update(float dt)
     game.notices.clear();
     // Counted in updates of game time, as every animation of the game.
     if (dt > 0.0f) notice.update();
+    // The question in front takes the input; nothing behind it moves.
+    if (dialog.holdsInput()) {
+        dialog.update();
+        previousCamera_ = cameraOffset;
+        return;
+    }
+    const Mode before = mode_;
+    const Vector2D camera = cameraOffset;
     switch (mode_) {
     case Mode::Menu:
         carryOut(menu.update(dt, game));
@@ -86,10 +94,40 @@ void Shell::update(float dt)
         carryOut(editor.update(dt));
         break;
     }
+    // The play mode's camera is drawn between the last two updates, except
+    // across a jump or a change of mode.
+    const bool jumped = mode_ != before || (mode_ == Mode::Play && play.viewJumped);
+    previousCamera_ = jumped ? cameraOffset : camera;
 }
 
-void Shell::draw()
+namespace {
+
+/// The camera of one picture, put back once it is drawn: a drawing changes
+/// nothing the game keeps.
+class DrawnCamera {
+public:
+    explicit DrawnCamera(Vector2D view) : kept_(cameraOffset)
+    {
+        cameraOffset = view;
+        // The pointer maps through the picture the player sees.
+        drawnCameraShift = view - kept_;
+    }
+    ~DrawnCamera() { cameraOffset = kept_; }
+    DrawnCamera(const DrawnCamera&) = delete;
+    DrawnCamera& operator=(const DrawnCamera&) = delete;
+
+private:
+    Vector2D kept_;
+};
+
+}  // namespace
+
+void Shell::draw(float blend)
 {
+    Vector2D view = cameraOffset;
+    if (mode_ == Mode::Play)
+        view = play.viewPending ? play.viewCamera() : previousCamera_ + (cameraOffset - previousCamera_) * blend;
+    const DrawnCamera drawn(view);
     clearPictureBars();
     chooseFontForScale(pictureScale());
     // The clear colour set below takes effect at the next frame's clear.
@@ -102,9 +140,11 @@ void Shell::draw()
         if (mode_ == Mode::Editor)
             editor.draw(worldTextures());
         else
-            play.draw(worldTextures());
+            play.draw(worldTextures(), blend);
     }
+    // The corner line under a question, which covers everything.
     notice.draw();
+    dialog.draw();
 }
 
 void Shell::handleMessage(const WindowMessage& message)
@@ -113,6 +153,11 @@ void Shell::handleMessage(const WindowMessage& message)
     case MessageKind::KeyDown: {
         if (message.wParam >= 256) break;
         const int code = static_cast<int>(message.wParam);
+        // A key the dialog takes goes nowhere else.
+        if (dialog.isOpen()) {
+            dialog.keyDown(code);
+            break;
+        }
         if (mode_ == Mode::Editor && editor.commandKey(code)) break;
         // M and the keypad's + and - are the sound's, except where a text
         // field types them; with Ctrl held a key is a command, never these.
@@ -126,11 +171,23 @@ void Shell::handleMessage(const WindowMessage& message)
         if (highWord(message.wParam) == 0) endOverlay();
         break;
     case MessageKind::Close:
-        // The window procedure has posted the quit already; a player who
-        // answers No to losing the editor's work takes it back.
-        if (message.wParam == kClosedByPlayer && !editor.mayDiscardChanges("Close the game anyway?")) {
+        // The window procedure has posted the quit already. With the
+        // editor's work unsaved it is taken back and the player asked; a
+        // Quit ends the game then.
+        if (message.wParam == kClosedByPlayer && editor.hasUnsavedChanges()) {
             WindowMessage dropped;
             takeQuitMessage(dropped);
+            if (closeAsked_) break;  // asked already, still open
+            closeAsked_ = true;
+            DialogQuestion question;
+            question.text = "The level has changes that are not saved.\nClose the game anyway?";
+            question.yesLabel = "Quit";
+            question.noLabel = "Stay";
+            question.onAnswer = [this](const DialogReply& reply) {
+                closeAsked_ = false;
+                if (reply.yes()) quit_ = true;
+            };
+            dialog.ask(std::move(question));
         }
         break;
     case MessageKind::Quit:

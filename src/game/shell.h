@@ -7,6 +7,7 @@
 #include "menu/main_menu.h"
 #include "play/play_mode.h"
 #include "ui/corner_notice.h"
+#include "ui/dialog.h"
 #include "ui/world_draw.h"
 
 /// What the game is showing: the one thing that decides which part is
@@ -21,9 +22,12 @@ enum class Mode { Menu, Play, Editor };
 class Shell {
 public:
     Game game;
+    /// The question the game is asking, if any: drawn over everything, and
+    /// while it holds the input nothing else is updated or gets a key.
+    Dialog dialog;
     MainMenu menu;
     PlayMenu play{game};
-    SlideMenu editor{game};
+    SlideMenu editor{game, dialog};
     unsigned int ballTexture = 0;  ///< the ball picture of the current window
     /// The corner line, over every mode: what the game tells the player in
     /// passing (game.notices are moved to it each update).
@@ -45,18 +49,24 @@ public:
     /// each full-screen toggle. A missing picture leaves texture 0.
     void loadTextures();
 
-    /// One frame of the current mode, dt in 10 ms units (0 or 1), then the
-    /// request it made carried out. Outside the menu the arrow keys move the
-    /// camera first. No GL.
+    /// One update of the current mode, dt in 10 ms units (the main loop
+    /// runs a hundred a second with dt 1), then the request it made carried
+    /// out. Outside the menu the arrow keys move the camera first. While the
+    /// dialog holds the input only the dialog is updated: the game stands
+    /// still behind it. No GL.
     void update(float dt);
 
-    /// Draws the current mode into the back buffer. Needs a current GL context.
-    void draw();
+    /// Draws the current mode into the back buffer, the play mode `blend`
+    /// of the way from the update before the last to the last (its camera,
+    /// balls and ropes; a jump is drawn as it is), the dialog last. Changes
+    /// no game state. Needs a current GL context.
+    void draw(float blend = 1.0f);
 
     /// What the game itself does with a window message once the window
     /// procedure has recorded it: every key press goes to the editor's text
     /// fields (they decide whether to take it, whatever the mode), and to the
-    /// sound keys unless a shown field has the keyboard; a restored
+    /// sound keys unless a shown field has the keyboard (while a question is
+    /// open, only to its dialog); a restored
     /// window drops the overlay projection; the quit message ends the game.
     void handleMessage(const WindowMessage& message);
 
@@ -93,8 +103,10 @@ private:
     Mode mode_ = Mode::Menu;
     Mode afterPlay_ = Mode::Menu;  ///< where leaving the play mode goes
     Vector2D editorCamera_;        ///< the editor's view while its level is played
+    Vector2D previousCamera_{-1.3f, 0.0f};  ///< cameraOffset before the last update (after a jump, as it is)
     std::string editorTheme_;      ///< the theme the editor showed before that
     bool quit_ = false;
+    bool closeAsked_ = false;  ///< the close box's question is open
 
     void startListedLevel(int row);
     /// Whether a text field of the shown editor has the keyboard.
@@ -105,5 +117,5 @@ private:
 std::string levelTitleOf(const std::string& file);
 
 /// Arrow keys move the camera by 0.1 world units per call, not scaled by the
-/// frame time; opposite keys cancel. Once per frame outside the menu.
+/// time step; opposite keys cancel. Once per update outside the menu.
 void moveCameraByKeys();

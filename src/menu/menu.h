@@ -54,8 +54,8 @@ public:
     bool active = false;               ///< this is the open screen
     float fade = 0.0f;                 ///< opacity of the picture, 0 to 1
     std::string name = "Default menu"; ///< "credits" marks the credits screen
-    std::string pictureFile;           ///< BMP file name, used as it stands
-    std::string levelFile;             ///< background level file name, used as it stands
+    std::string pictureFile;           ///< BMP file name in the data folder
+    std::string levelFile;             ///< background level file name in the data folder
     Simulation simulation;             ///< the running background level
     TriangleMappings triangleMappings; ///< the picture on its triangles
     ContactSounds contactSounds{kBackgroundLoudness}; ///< the background is heard, quietly

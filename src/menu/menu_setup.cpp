@@ -1,5 +1,6 @@
 #include "menu/menu_setup.h"
 
+#include "app/game_paths.h"
 #include "app/texture.h"
 #include "level/build_simulation.h"
 #include "level/number_reader.h"
@@ -153,8 +154,10 @@ void readMenuSetup(std::vector<Menu>& screens, const std::string& fileName)
 {
     std::string text;
     if (readWholeFile(fileName, text)) {
+        // A name the description gives lies in the data folder, wherever the
+        // game was started (a launcher starts it in the player's home).
         parseMenuSetup(text, screens, [](Level& level, const std::string& levelFile) {
-            return level.load(levelFile);
+            return level.load(findGameFile(levelFile));
         });
     }
 }

@@ -26,7 +26,8 @@ void parseMenuSetup(std::string_view text, std::vector<Menu>& screens,
                     const MenuLevelLoader& loadLevel);
 
 /// Reads the file into `screens` (a missing file gives no screens).
-/// Background levels are read with Level::load. Called once at start-up,
+/// Background levels are read with Level::load from the data folder
+/// (findGameFile), like the pictures the screens name. Called once at start-up,
 /// before any screen is opened.
 void readMenuSetup(std::vector<Menu>& screens, const std::string& fileName = "menusetup.txt");
 

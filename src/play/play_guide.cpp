@@ -144,6 +144,7 @@ void PlayMenu::applyStartView()
     if (viewPending) {
         cameraOffset = startCamera;
         viewPending = false;
+        jump();
     } else if (placing && anyArrowDown()) {
         cameraOffset = clampView(cameraOffset, startCamera, world, windowWidth, windowHeight);
     }
@@ -156,7 +157,10 @@ void PlayMenu::applyKeys()
     if (keysPressed[kVkSpace] && placing) buttons[kTryOrReturn].clicked = true;
     if (keysPressed[kVkR] && !placing) buttons[kTryOrReturn].clicked = true;
     if (keysPressed[kVkEscape]) buttons[kExitLevel].clicked = true;
-    if (keysPressed[kVkHome]) cameraOffset = startCamera;
+    if (keysPressed[kVkHome]) {
+        cameraOffset = startCamera;
+        jump();
+    }
 }
 
 void PlayMenu::updateIntro()

@@ -66,11 +66,20 @@ void PlayMenu::prepareLevel()
     fade = 0.0f;
     marks.fit(world);
     prepareGuide();
+    jump();
+}
+
+void PlayMenu::jump()
+{
+    viewJumped = true;
+    previousPose.capture(world);
 }
 
 ModeRequest PlayMenu::update(float dt)
 {
     ModeRequest request;
+    viewJumped = false;
+    previousPose.capture(world);
     applyStartView();
     mouseOverPanel = mouseInside(panelPosition, panelSize.x, panelSize.y);
 
@@ -119,6 +128,9 @@ ModeRequest PlayMenu::update(float dt)
     else
         testExit();
     updateOutcome();
+    followWithCamera();
+    // A change of the lists' shape (a rope laid or taken) cannot be blended.
+    if (viewJumped || !previousPose.fits(world)) jump();
     return request;
 }
 
@@ -166,6 +178,7 @@ void PlayMenu::endTry()
     playSound(SoundId::Return);
     restoreLevelRopes();
     restoreBalls();
+    jump();
 }
 
 void PlayMenu::restoreLevelRopes()

@@ -13,6 +13,7 @@
 #include "ui/btext.h"
 #include "ui/button.h"
 #include "ui/slider.h"
+#include "ui/world_draw.h"
 
 /// Index of each button of the play panel in PlayMenu::buttons.
 enum PlayButton : int {
@@ -27,7 +28,7 @@ enum PlayButton : int {
 inline constexpr float kPickRadius = 0.1f;
 /// The rope-length slider shows a rest length times this.
 inline constexpr float kSliderPerRestLength = 150.0f;
-/// Fade to black after completion, per frame.
+/// Fade to black after completion, per update.
 inline constexpr float kFadeStep = 0.01f;
 /// Label of the start button while placing, and while a try runs.
 inline const char* const kTryLabel = "Try it out";
@@ -69,6 +70,11 @@ public:
     std::vector<BText> descriptionTexts; ///< name and description, shown after completion
     int levelNumber = 0;               ///< row of the level in game.levels
     ContactSounds contactSounds;       ///< what the running world sounds like
+    WorldPose previousPose;            ///< the balls and rope points as the update before left them
+    /// The last update jumped (the start view, Home, Return, a rope added
+    /// or removed, a level started): its picture is not drawn blended with
+    /// the one before.
+    bool viewJumped = false;
 
     // What the player is told and can do besides the panel: the start view,
     // the level's introduction, the outcome of a try, the completion title,
@@ -95,15 +101,21 @@ public:
     /// and a level's theme made current there.
     explicit PlayMenu(Game& game);
 
-    /// One frame with frame time dt (0 or 1): fade, the completion screen,
-    /// the world's sub-steps, the panel, then rope placing or the exit test.
-    /// Reads mouse; no GL. Returns "leave" once the player has left the level
-    /// (the rest of the frame still runs).
+    /// One update with time step dt (1, a hundred a second): fade, the
+    /// completion screen, the world's sub-steps, the panel, then rope placing
+    /// or the exit test, then the camera follows a try. Reads mouse; no GL.
+    /// Returns "leave" once the player has left the level (the rest of the
+    /// update still runs).
     ModeRequest update(float dt);
 
-    /// Camera follow during a try, the world, the drag line, the fade and the
-    /// panel. GL only.
-    void draw(const WorldTextures& textures);
+    /// The world (its balls and ropes `blend` of the way from the update
+    /// before to the last), the drag line, the fade and the panel, seen
+    /// through the current camera. GL only; changes nothing.
+    void draw(const WorldTextures& textures, float blend = 1.0f) const;
+
+    /// The camera the next picture is seen through: the start view until the
+    /// first update applies it.
+    Vector2D viewCamera() const;
 
     /// The game this play mode records progress in.
     Game& game() { return game_; }
@@ -119,6 +131,10 @@ public:
     /// Moves the selection to the next (+1) or previous (-1) player rope,
     /// wrapping around, and shows its length on the slider.
     void stepRopeSelection(int step);
+
+    /// Marks the last update as a jump: the world and camera are drawn as
+    /// they are, not blended with the update before.
+    void jump();
 
     /// Removes the first selected player rope; nothing stays selected.
     void removeSelectedRope();

@@ -9,7 +9,7 @@
 
 /// Darkening of the panel area before its picture is added on top.
 static constexpr float kPanelShade = 0.2f;
-/// Fractions of the remaining distance the camera closes per frame: quickly
+/// Fractions of the remaining distance the camera closes per update: quickly
 /// behind the ball, slowly towards the exit once the level is done.
 static constexpr float kFollowBallRate = 10.0f;
 static constexpr float kFollowExitRate = 100.0f;
@@ -61,11 +61,14 @@ void PlayMenu::drawPanel() const
     glDisable(GL_TEXTURE_2D);
 }
 
-void PlayMenu::draw(const WorldTextures& textures)
+Vector2D PlayMenu::viewCamera() const
 {
-    if (viewPending) cameraOffset = startCamera;
-    followWithCamera();
-    drawWorld(world, triangleMappings, textures, &marks);
+    return viewPending ? startCamera : cameraOffset;
+}
+
+void PlayMenu::draw(const WorldTextures& textures, float blend) const
+{
+    drawWorld(world, triangleMappings, textures, &marks, WorldBlend{&previousPose, blend});
     if (dragging) drawDragLine();
 
     beginOverlay();

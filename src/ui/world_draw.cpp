@@ -140,7 +140,18 @@ void drawLine(const Line& line, const LineMarks& marks)
     glEnd();
 }
 
-void drawRope(const Rope& rope, const RopeMarks& marks)
+/// Where a part is drawn: between its place at the earlier update and now.
+struct Between {
+    const Vector2D* previous = nullptr;  ///< null: where it is
+    float fraction = 1.0f;
+    Vector2D at(std::size_t k, const Vector2D& now) const
+    {
+        if (previous == nullptr) return now;
+        return previous[k] + (now - previous[k]) * fraction;
+    }
+};
+
+void drawRope(const Rope& rope, const RopeMarks& marks, Between between)
 {
     if (marks.selected) {
         yellow();
@@ -158,8 +169,8 @@ void drawRope(const Rope& rope, const RopeMarks& marks)
     for (const Spring& spring : rope.springs) {
         if (!spring.active) continue;
         if (spring.first < 0 || spring.first >= count || spring.second < 0 || spring.second >= count) continue;
-        const Vector2D& a = rope.masses[spring.first].position;
-        const Vector2D& b = rope.masses[spring.second].position;
+        const Vector2D a = between.at(static_cast<std::size_t>(spring.first), rope.masses[spring.first].position);
+        const Vector2D b = between.at(static_cast<std::size_t>(spring.second), rope.masses[spring.second].position);
         glVertex2f(a.x, a.y);
         glVertex2f(b.x, b.y);
     }
@@ -167,21 +178,24 @@ void drawRope(const Rope& rope, const RopeMarks& marks)
     yellow();
     glBegin(GL_POINTS);
     for (std::size_t k = 0; k < rope.masses.size() && k < marks.masses.size(); ++k)
-        if (marks.masses[k].selected) glVertex2f(rope.masses[k].position.x, rope.masses[k].position.y);
+        if (marks.masses[k].selected) {
+            const Vector2D at = between.at(k, rope.masses[k].position);
+            glVertex2f(at.x, at.y);
+        }
     glEnd();
 }
 
-void drawBall(const Ball& ball, bool marked, Vector2D areaSize, const WorldTextures& textures)
+void drawBall(const Ball& ball, Vector2D position, bool marked, Vector2D areaSize, const WorldTextures& textures)
 {
     endOverlay();
-    placeAt(ball.position.x, ball.position.y);
+    placeAt(position.x, position.y);
     glScalef(ball.radius, ball.radius, ball.radius);
     if (marked) {
         yellow();
     } else {
         glColor3f(1.0f, 1.0f, 1.0f);
     }
-    ballMesh().draw(textures.ball, textures.scene, ball.position, areaSize);
+    ballMesh().draw(textures.ball, textures.scene, position, areaSize);
 }
 
 void circle(float radius)
@@ -247,9 +261,31 @@ const Marks& marksAt(const std::vector<Marks>& list, std::size_t i)
 
 } // namespace
 
-void drawWorld(const Simulation& world, const TriangleMappings& mappings, const WorldTextures& textures,
-               const WorldMarks* marks)
+void WorldPose::capture(const Simulation& world)
 {
+    balls.clear();
+    for (const Ball& ball : world.balls) balls.push_back(ball.position);
+    ropePoints.clear();
+    ropeStarts.clear();
+    for (const Rope& rope : world.ropes) {
+        ropeStarts.push_back(ropePoints.size());
+        for (const Mass& mass : rope.masses) ropePoints.push_back(mass.position);
+    }
+    ropeStarts.push_back(ropePoints.size());
+}
+
+bool WorldPose::fits(const Simulation& world) const
+{
+    if (balls.size() != world.balls.size() || ropeStarts.size() != world.ropes.size() + 1) return false;
+    for (std::size_t i = 0; i < world.ropes.size(); ++i)
+        if (ropeStarts[i + 1] - ropeStarts[i] != world.ropes[i].masses.size()) return false;
+    return true;
+}
+
+void drawWorld(const Simulation& world, const TriangleMappings& mappings, const WorldTextures& textures,
+               const WorldMarks* marks, WorldBlend blend)
+{
+    const bool blended = blend.previous != nullptr && blend.fraction < 1.0f && blend.previous->fits(world);
     static const WorldMarks noMarks;
     const WorldMarks& m = marks ? *marks : noMarks;
     if (glIsEnabled(GL_BLEND)) glDisable(GL_BLEND);
@@ -267,8 +303,14 @@ void drawWorld(const Simulation& world, const TriangleMappings& mappings, const 
         drawTriangle(world.vertices[i], mappingOf(mappings, i), marksAt(m.triangles, i), textures.scene);
     drawExit(world.exitPosition, world.exitRadius);
     for (std::size_t i = 0; i < world.lines.size(); ++i) drawLine(world.lines[i], marksAt(m.lines, i));
-    for (std::size_t i = 0; i < world.ropes.size(); ++i) drawRope(world.ropes[i], marksAt(m.ropes, i));
-    for (std::size_t i = 0; i < world.balls.size(); ++i)
-        drawBall(world.balls[i], m.ballSelected(i), world.size, textures);
+    for (std::size_t i = 0; i < world.ropes.size(); ++i) {
+        Between between;
+        if (blended) between = {blend.previous->ropePoints.data() + blend.previous->ropeStarts[i], blend.fraction};
+        drawRope(world.ropes[i], marksAt(m.ropes, i), between);
+    }
+    for (std::size_t i = 0; i < world.balls.size(); ++i) {
+        const Between between = blended ? Between{blend.previous->balls.data(), blend.fraction} : Between{};
+        drawBall(world.balls[i], between.at(i, world.balls[i].position), m.ballSelected(i), world.size, textures);
+    }
     for (std::size_t i = 0; i < world.dockPoints.size(); ++i) drawDockPoint(world.dockPoints[i], m.dockSelected(i));
 }

@@ -7,8 +7,9 @@ E2E_XVFB_PID=""
 E2E_GAME_PID=""
 E2E_WINDOW=""
 
-# Pause between input events: frames run only when the message queue is empty,
-# so a press and its release must not reach the game in the same pass.
+# Pause between input events, so that the screens have moved on before the
+# next one. (A press and its release that reach the game together still make
+# a click: the first update after them sees the press, the next the release.)
 E2E_STEP=${E2E_STEP:-0.15}
 
 e2e_cleanup() {

@@ -25,7 +25,9 @@ bool near(Rgb a, Rgb b, int tolerance = 2)
 
 std::string describe(Rgb c)
 {
-    return "(" + std::to_string(c.r) + ", " + std::to_string(c.g) + ", " + std::to_string(c.b) + ")";
+    std::string text(1, '(');  // appended: g++ 12 wrongly warns (-Wrestrict) on "(" + std::string
+    return text.append(std::to_string(c.r)).append(", ").append(std::to_string(c.g)).append(", ")
+        .append(std::to_string(c.b)).append(")");
 }
 
 // The colour at a window pixel, x right and y up (GL's own orientation).

@@ -124,13 +124,27 @@ TEST_F(AuthorLoopTest, ClosingTheWindowWithUnsavedWorkAsksAndNoKeepsTheGame)
     shell->handleMessage({MessageKind::Close, kClosedByPlayer, 0});
     WindowMessage posted;
     EXPECT_FALSE(takeQuitMessage(posted));
+    // A second click on the close box while the question is open asks nothing more.
+    windowProc({MessageKind::Close, kClosedByPlayer, 0});
+    shell->handleMessage({MessageKind::Close, kClosedByPlayer, 0});
+    EXPECT_FALSE(takeQuitMessage(posted));
+    worldFrame({0, 0}, false);
     EXPECT_EQ(questions().size(), 1u);
+    EXPECT_FALSE(shell->quitRequested());
 
     // A close that is not the player's (a signal) is never refused.
     windowProc({MessageKind::Close, 0, 0});
     shell->handleMessage({MessageKind::Close, 0, 0});
     EXPECT_TRUE(takeQuitMessage(posted));
     EXPECT_EQ(questions().size(), 1u);
+
+    // Quit on the question ends the game.
+    answer() = MessageAnswer::Yes;
+    windowProc({MessageKind::Close, kClosedByPlayer, 0});
+    shell->handleMessage({MessageKind::Close, kClosedByPlayer, 0});
+    worldFrame({0, 0}, false);
+    EXPECT_EQ(questions().size(), 2u);
+    EXPECT_TRUE(shell->quitRequested());
 }
 
 TEST(LevelArguments, OneFileToPlayOrEditAndClearMessagesOtherwise)

@@ -23,7 +23,8 @@ protected:
 
     void SetUp() override
     {
-        // Questions are answered by the test (Yes unless it says otherwise).
+        // Questions (the game's dialog, and any message box) are answered by
+        // the test: Yes unless it says otherwise.
         questions().clear();
         answer() = MessageAnswer::Yes;
         setMessageHook([](const MessageRequest& request) {
@@ -45,6 +46,20 @@ protected:
         mouse.world = w;
         mouse.leftDown = down;
         shell->update(dt);
+        answerQuestion();
+    }
+
+    /// A question the frame asked is answered as answer() says, by Enter
+    /// (Yes) or Esc (No) as a player would, and carried out in the frame after.
+    void answerQuestion()
+    {
+        const DialogQuestion* question = shell->dialog.shownQuestion();
+        if (question == nullptr) return;
+        questions().push_back(question->text);
+        keysPressed[answer() == MessageAnswer::Yes ? kVkReturn : kVkEscape] = true;
+        shell->update(0.0f);
+        clearKeyPresses();
+        shell->update(0.0f);
     }
 
     /// The mouse over the world at world position w.

@@ -2,37 +2,62 @@
 
 #include "app/frame_timing.h"
 
-TEST(FrameTiming, FrameTimeIsZeroOrOneInWholeTensOfMilliseconds)
+TEST(FrameTiming, EveryTenMillisecondsIsOneUpdateAndTheRestWaits)
 {
-    EXPECT_EQ(frameDt(1000, 1000), 0.0f);
-    EXPECT_EQ(frameDt(1009, 1000), 0.0f);
-    EXPECT_EQ(frameDt(1010, 1000), 1.0f);  // exactly 1.0 passes the cap unchanged
-    EXPECT_EQ(frameDt(1019, 1000), 1.0f);
-    EXPECT_EQ(frameDt(1020, 1000), 1.0f);  // two units, capped
-    EXPECT_EQ(frameDt(4000000000u, 1000), 1.0f);  // a long pause is still one unit
+    UpdateClock clock;
+    clock.restart(1000);
+    EXPECT_EQ(clock.advance(1009), 0);  // too soon: no update, 9 ms owed
+    EXPECT_FLOAT_EQ(clock.fraction(), 0.9f);
+    EXPECT_EQ(clock.advance(1010), 1);  // the 10th ms
+    EXPECT_EQ(clock.advance(1037), 2);  // 27 ms: two, 7 kept
+    EXPECT_EQ(clock.advance(1040), 1);  // 3 more make the third
+    EXPECT_FLOAT_EQ(clock.fraction(), 0.0f);
+
+    // Time away is not owed: a restart forgets it and the remainder.
+    clock.advance(1045);
+    clock.restart(90000);
+    EXPECT_EQ(clock.advance(90009), 0);
 }
 
-TEST(FrameTiming, FrameTimeSurvivesTheTickCounterWrapping)
+TEST(FrameTiming, TheClockSurvivesTheTickCounterWrapping)
 {
-    const std::uint32_t beforeWrap = 0xFFFFFFFAu;  // 6 ms before the wrap
-    EXPECT_EQ(frameDt(3, beforeWrap), 0.0f);       // 9 ms later
-    EXPECT_EQ(frameDt(4, beforeWrap), 1.0f);       // 10 ms later
-    EXPECT_EQ(frameDt(0, 0xFFFFFFFFu), 0.0f);      // 1 ms across the wrap
+    UpdateClock clock;
+    clock.restart(0xFFFFFFFAu);       // 6 ms before the wrap
+    EXPECT_EQ(clock.advance(3), 0);   // 9 ms later
+    EXPECT_EQ(clock.advance(4), 1);   // 10 ms later
     // A reading just behind the last one counts as nearly 2^32 ms: capped, not negative.
-    EXPECT_EQ(frameDt(999, 1000), 1.0f);
+    EXPECT_EQ(clock.advance(3), kMaxUpdatesPerFrame);
 }
 
-TEST(FrameTiming, PacingWaitsOutTheRestOfTenMilliseconds)
+TEST(FrameTiming, OnlyASwapThatDoesNotWaitIsPacedToTheDisplay)
 {
-    EXPECT_EQ(framePaceWait(500, 500), 10u);
-    EXPECT_EQ(framePaceWait(503, 500), 7u);
-    EXPECT_EQ(framePaceWait(509, 500), 1u);
-    EXPECT_EQ(framePaceWait(510, 500), 0u);
-    EXPECT_EQ(framePaceWait(900, 500), 0u);
-    // Across the wrap: 4 ms elapsed leaves 6 to wait.
-    EXPECT_EQ(framePaceWait(2, 0xFFFFFFFEu), 6u);
-    // After waiting, the next frame's time is always a whole unit.
-    const std::uint32_t last = 0xFFFFFFFCu;
-    const std::uint32_t now = 1;
-    EXPECT_EQ(frameDt(now + framePaceWait(now, last), last), 1.0f);
+    // Frames every 16 or 17 ms on a 60 Hz display: the swap waits; no sleep, ever.
+    FramePacer waiting;
+    waiting.restart(60);
+    std::uint32_t now = 0;
+    for (int i = 0; i < 100; ++i, now += 16 + (i % 3 == 0)) {
+        EXPECT_EQ(waiting.waitBeforeFrame(now), 0u);
+        waiting.frameStarted(now);
+    }
+    EXPECT_FALSE(waiting.pacing());
+
+    // Frames every 3 ms: paced once enough of them show it, then to 60 a
+    // second on average, unknown rate taken as 60.
+    FramePacer quick;
+    quick.restart(0);
+    now = 0;
+    int frames = 0;
+    std::uint32_t pacedFrom = 0;
+    while (now < 2000) {
+        if (const std::uint32_t wait = quick.waitBeforeFrame(now); wait > 0) {
+            now += wait;
+            continue;
+        }
+        quick.frameStarted(now);
+        if (quick.pacing() && pacedFrom == 0) pacedFrom = now;
+        if (pacedFrom != 0) ++frames;
+        now += 3;
+    }
+    EXPECT_TRUE(quick.pacing());
+    EXPECT_NEAR(frames, (2000 - pacedFrom) * 60 / 1000, 1);
 }

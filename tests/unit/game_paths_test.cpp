@@ -13,6 +13,7 @@
 #include "level/level_writer.h"
 #include "level/list_file.h"
 #include "level/progress.h"
+#include "menu/menu_setup.h"
 #include "physics/simulation.h"
 #include "level_test_folder.h"
 
@@ -244,4 +245,33 @@ TEST(GameFiles, PlayerFilesComeFirstAndInstalledDataIsOnlyRead)
     scanLevels(game, stateFilePath(kLevelsLog));
     EXPECT_EQ(game.levels.size(), 2u);
     EXPECT_EQ(findGameFile("levels/Ramp.txt"), data.path("levels/Ramp.txt"));
+}
+
+TEST(GameFiles, NamesInTheMenuDescriptionResolveInTheDataFolderWhereverTheGameStarted)
+{
+    PathsGuard guard;
+    TestFolder data, home;
+    std::filesystem::create_directories(data.path("menu"));
+    data.write("menusetup.txt", "(0)[0]{0}<menu_title.bmp>{1}<title>{2}<menu/title.txt>");
+    data.write("menu/title.txt", "(0){0}<3>{1}<2>");
+    // A launcher starts the game in the player's home, which holds a stray
+    // file of the same name that must not be read.
+    std::filesystem::create_directories(home.path("menu"));
+    home.write("menu/title.txt", "(0){0}<9>{1}<9>");
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(home.root());
+
+    GamePaths installed;
+    installed.dataDir = data.root();
+    installed.userDir = installed.stateDir = home.path("user");
+    setGamePaths(installed);
+    std::vector<Menu> screens;
+    readMenuSetup(screens, findGameFile("menusetup.txt"));
+    std::filesystem::current_path(before);
+
+    ASSERT_EQ(screens.size(), 1u);
+    EXPECT_EQ(screens[0].level.size.x, 3.0f);
+    EXPECT_EQ(screens[0].level.size.y, 2.0f);
+    EXPECT_EQ(findGameFile(screens[0].pictureFile), data.path("menu_title.bmp"));
+    EXPECT_EQ(findGameFile(themePicturePath("Sky")), data.path("Themes/Sky.bmp"));
 }

@@ -6,6 +6,7 @@
 
 #include "app/input.h"
 #include "app/viewport.h"
+#include "app/frame_timing.h"
 #include "game/main_loop.h"
 #include "unit/fresh_shell.h"
 #include "unit/level_test_folder.h"
@@ -29,6 +30,7 @@ struct FakeWindow {
     struct Frame {
         std::uint32_t tick;
         Vector2D camera;
+        std::uint64_t updates;  ///< run by the loop before this frame was shown
     };
 
     static inline std::vector<Scripted> script;
@@ -52,6 +54,11 @@ struct FakeWindow {
         failCreationNumber = -1;
         destroyed = 0;
         frames.clear();
+        swapMs = 10.0;
+        swapCarry = 0.0;
+        stallAt = -1;
+        stallMs = 0;
+        refreshHz = 0;
     }
 
     static bool create(const char*, int width, int height, int bits, bool fs)
@@ -78,7 +85,21 @@ struct FakeWindow {
         }
         return false;
     }
-    static void swap() { frames.push_back({FakeClock::now, cameraOffset}); }
+    /// A swap that waits like a display's: each takes swapMs of the fake
+    /// clock (fractions carried over), or stallMs once, at frame stallAt.
+    static inline double swapMs = 10.0;
+    static inline double swapCarry = 0.0;
+    static inline int stallAt = -1;
+    static inline std::uint32_t stallMs = 0;
+    static inline int refreshHz = 0;
+    static void swap()
+    {
+        swapCarry += swapMs;
+        const auto whole = static_cast<std::uint32_t>(swapCarry);
+        swapCarry -= whole;
+        FakeClock::now += static_cast<int>(frames.size()) == stallAt ? stallMs : whole;
+        frames.push_back({FakeClock::now, cameraOffset, loopCounts().updates});
+    }
 
     static WindowServices services()
     {
@@ -87,6 +108,7 @@ struct FakeWindow {
         window.destroyWindow = destroy;
         window.peekMessage = peek;
         window.swapBuffers = swap;
+        window.refreshRate = [] { return refreshHz; };
         return window;
     }
 };
@@ -142,20 +164,40 @@ TEST_F(MainLoopTest, CameraKeysMoveOneTenthPerFrameAndOppositesCancel)
     EXPECT_NEAR(cameraOffset.y, 0.1f, 1e-6f);
 }
 
-TEST_F(MainLoopTest, FramesStartTenMillisecondsApartEachAWholeStep)
+TEST_F(MainLoopTest, GameTimeRunsAtAHundredUpdatesASecondWhateverTheFrameTime)
 {
-    shell->carryOut(ModeRequest::enterEditor());
-    keys[kVkRight] = true;
-    FakeWindow::closeAfterFrames = 4;
-    EXPECT_EQ(runGame(*shell, FakeWindow::services()), 0);
+    // A 144 Hz and a 60 Hz display whose swap waits, and frames of 40 ms.
+    for (const auto& [frameMs, hz] : {std::pair{1000.0 / 144.0, 144}, {1000.0 / 60.0, 60}, {40.0, 60}}) {
+        FakeWindow::reset();
+        FreshShell fresh;
+        fresh->carryOut(ModeRequest::enterEditor());
+        FakeWindow::swapMs = frameMs;
+        FakeWindow::refreshHz = hz;
+        FakeWindow::closeAfterFrames = static_cast<int>(3000.0 / frameMs);
+        const std::uint32_t start = FakeClock::now;
+        runGame(*fresh, FakeWindow::services());
 
-    ASSERT_EQ(FakeWindow::frames.size(), 4u);
-    EXPECT_EQ(FakeWindow::frames[0].tick, 1010u);
-    for (std::size_t i = 1; i < FakeWindow::frames.size(); ++i) {
-        EXPECT_EQ(FakeWindow::frames[i].tick - FakeWindow::frames[i - 1].tick, 10u);
-        // Each paced frame gets the frame time 1.0; the camera shows one step each.
-        EXPECT_NEAR(FakeWindow::frames[i].camera.x - FakeWindow::frames[i - 1].camera.x, 0.1f, 1e-5f);
+        // Over the three simulated seconds, one update per 10 ms up to the
+        // last frame's start (the remainder of each frame carried over),
+        // never a sleep on top of the swap's own wait.
+        const auto& frames = FakeWindow::frames;
+        const std::uint32_t lastStart = frames[frames.size() - 2].tick;
+        EXPECT_NEAR(static_cast<double>(frames.back().updates), (lastStart - start) / 10.0, 1.0) << frameMs;
+        EXPECT_EQ(FakeClock::slept, 0u) << frameMs;
+        EXPECT_FALSE(loopCounts().pacing) << frameMs;
     }
+
+    // A 5 s stall (a stopped machine) is caught up by at most the cap, not
+    // replayed; the time beyond is dropped.
+    FakeWindow::reset();
+    FakeWindow::stallAt = 10;
+    FakeWindow::stallMs = 5000;
+    FakeWindow::closeAfterFrames = 20;
+    runGame(*shell, FakeWindow::services());
+    const auto& frames = FakeWindow::frames;
+    EXPECT_EQ(frames[11].updates - frames[10].updates, static_cast<std::uint64_t>(kMaxUpdatesPerFrame));
+    EXPECT_EQ(frames[12].updates - frames[11].updates, 1u);
+    EXPECT_EQ(loopCounts().droppedMs, 5000u - kMaxUpdatesPerFrame * 10u);
 }
 
 TEST_F(MainLoopTest, CloseRequestEndsTheLoopOnceWithExitCodeZero)
@@ -236,12 +278,13 @@ TEST_F(MainLoopTest, F11AndAltEnterToggleOnceEachLikeF1)
     EXPECT_TRUE(keys[kVkReturn]);  // Enter alone stays a key for the game
 }
 
-TEST_F(MainLoopTest, F1ReleasedBeforeTheQueueRunsEmptyDoesNotToggle)
+TEST_F(MainLoopTest, F1TappedBetweenTwoFramesTogglesOnce)
 {
+    // Pressed and released before the loop looks: the press still counts.
     FakeWindow::script = {{1, keyDown(kVkF1)}, {1, keyUp(kVkF1)}};
     FakeWindow::closeAfterFrames = 3;
     runGame(*shell, FakeWindow::services());
-    EXPECT_EQ(FakeWindow::created.size(), 1u);
+    EXPECT_EQ(FakeWindow::created.size(), 2u);
 }
 
 TEST_F(MainLoopTest, FailedRecreationEndsAtOnceWithoutFurtherFrames)
@@ -250,8 +293,9 @@ TEST_F(MainLoopTest, FailedRecreationEndsAtOnceWithoutFurtherFrames)
     FakeWindow::failCreationNumber = 1;
     EXPECT_EQ(runGame(*shell, FakeWindow::services()), 0);
     EXPECT_EQ(FakeWindow::created.size(), 2u);
-    EXPECT_EQ(FakeWindow::frames.size(), 2u);
+    EXPECT_EQ(FakeWindow::frames.size(), 1u);  // the toggle comes before the next frame
     EXPECT_EQ(FakeWindow::destroyed, 1);  // the toggle's; nothing is torn down twice
+    EXPECT_FALSE(fullscreen);  // the mode that failed is not kept in the settings
 }
 
 TEST_F(MainLoopTest, MinimisedWindowSleepsAndStillTogglesOnF1)
@@ -268,11 +312,13 @@ TEST_F(MainLoopTest, MinimisedWindowSleepsAndStillTogglesOnF1)
     ASSERT_EQ(FakeWindow::created.size(), 2u);
     ASSERT_EQ(FakeWindow::frames.size(), 3u);
     // Only 100 ms sleeps passed while minimised, and the first frame after
-    // coming back starts at once: lastTick stood still, so no pacing wait.
-    const std::uint32_t gap = FakeWindow::frames[1].tick - FakeWindow::frames[0].tick;
+    // coming back starts at once (the time away is dropped, not caught up).
+    // Each frame's swap takes 10 ms.
+    const std::uint32_t gap = FakeWindow::frames[1].tick - FakeWindow::frames[0].tick - 10;
     EXPECT_GT(gap, 0u);
     EXPECT_EQ(gap % kInactiveSleepMs, 0u);
     EXPECT_EQ(FakeWindow::frames[2].tick - FakeWindow::frames[1].tick, 10u);
+    EXPECT_LE(FakeWindow::frames[1].updates - FakeWindow::frames[0].updates, 1u);
 }
 
 TEST_F(MainLoopTest, KeyPressesReachTheEditorsFocusedFieldWhateverTheMode)
@@ -286,4 +332,35 @@ TEST_F(MainLoopTest, KeyPressesReachTheEditorsFocusedFieldWhateverTheMode)
     EXPECT_EQ(shell->mode(), Mode::Menu);
     EXPECT_EQ(shell->editor.inserts[kInsertSaveName].text, "AB");
     EXPECT_TRUE(keys['A']);
+}
+
+TEST_F(MainLoopTest, ATapBetweenTwoUpdatesPressesAButtonOnce)
+{
+    // A missing file plays as an empty level; its "Exit" button leaves it.
+    shell->playLevelFile("missing.txt", "Missing", -1);
+    const Button& exit = shell->play.buttons[kExitLevel];
+    const auto at = packWords(static_cast<std::uint32_t>(exit.position.x + 5.0f),
+                              static_cast<std::uint32_t>(exit.position.y + 5.0f));
+    // Press and release in one pass of messages, before any update saw them.
+    FakeWindow::script = {{1, {MessageKind::MouseMove, 0, at}},
+                         {2, {MessageKind::LButtonDown}},
+                         {2, {MessageKind::LButtonUp}}};
+    FakeWindow::closeAfterFrames = 5;
+    runGame(*shell, FakeWindow::services());
+    EXPECT_EQ(shell->mode(), Mode::Menu);
+    EXPECT_FALSE(mouse.leftDown);  // the update after saw it released
+}
+
+TEST_F(MainLoopTest, OneEscInAFrameOfTwoUpdatesActsOnce)
+{
+    // Esc leaves a test of the editor's level back to the editor; acted on
+    // by both updates, the editor would take it as "Back" to the menu too.
+    shell->carryOut(ModeRequest::enterEditor());
+    shell->playEditedLevel();
+    FakeWindow::swapMs = 20.0;  // two updates a frame
+    FakeWindow::script = {{2, keyDown(kVkEscape)}, {2, keyUp(kVkEscape)}};
+    FakeWindow::closeAfterFrames = 4;
+    runGame(*shell, FakeWindow::services());
+    EXPECT_EQ(FakeWindow::frames[2].updates - FakeWindow::frames[1].updates, 2u);
+    EXPECT_EQ(shell->mode(), Mode::Editor);
 }

@@ -130,7 +130,7 @@ protected:
         LevelListTest::SetUp();
         std::copy(keys, keys + 256, savedKeys);
         game.levels.clear();
-        for (int i = 0; i < 30; ++i) game.levels.emplace_back("L" + std::to_string(i));
+        for (int i = 0; i < 30; ++i) game.levels.emplace_back(std::string(1, 'L').append(std::to_string(i)));
         list.size = Vector2D(200.0f, 99.0f);
         list.update(game);
     }

@@ -63,6 +63,9 @@ TEST_F(WindowProcTest, MouseWorldPositionChangesOnlyWhenTheMouseMoves)
     EXPECT_EQ(mouse.y, 200);
     EXPECT_EQ(mouse.world.x, before.x);
     windowProc({MessageKind::LButtonUp});
+    // No update has seen the press yet: it stays held for the next one.
+    EXPECT_TRUE(mouse.leftDown);
+    inputSeenByUpdate();
     EXPECT_FALSE(mouse.leftDown);
 
     moveMouse(100, 200);
