@@ -9,6 +9,15 @@ namespace {
 bool gQuitPosted = false;
 int gQuitCode = 0;
 
+void releaseLeftButton()
+{
+    // A press no update has seen yet stays held for the next one.
+    if (mouse.pressUnseen)
+        mouse.releaseWaiting = true;
+    else
+        mouse.leftDown = false;
+}
+
 void activate(std::uint32_t wParam)
 {
     // Only minimising stops the frames; losing the focus to another window
@@ -19,7 +28,7 @@ void activate(std::uint32_t wParam)
     // drag would stay stuck to the pointer, and a held arrow key keep moving
     // the view.
     if (lowWord(wParam) == 0 || highWord(wParam) != 0) {
-        mouse.leftDown = false;
+        if (mouse.leftDown) releaseLeftButton();
         for (bool& key : keys) key = false;
     }
 }
@@ -70,11 +79,7 @@ bool windowProc(const WindowMessage& message)
         mouse.releaseWaiting = false;
         return true;
     case MessageKind::LButtonUp:
-        // A press no update has seen yet stays held for the next one.
-        if (mouse.pressUnseen)
-            mouse.releaseWaiting = true;
-        else
-            mouse.leftDown = false;
+        releaseLeftButton();
         return true;
     case MessageKind::MouseWheel:
         mouse.wheel += static_cast<std::int32_t>(message.wParam);

@@ -53,21 +53,12 @@ void SlideMenu::saveLevel(bool replaceConfirmed)
         return;
     }
     const std::optional<std::string> existing = findFileIgnoringCase(folder, levelSaveName(typed));
-    // A link (in a downloaded level folder, say) would carry the save to a
-    // file somewhere else, one the player never chose to replace.
-    const std::string linkTarget = linkTargetOutsideFolder(existing.value_or(joinPath(folder, levelSaveName(typed))));
-    if (!linkTarget.empty()) {
-        std::fprintf(stderr, "Not saving %s: it is a link to %s, outside %s\n", levelSaveName(typed).c_str(),
-                     linkTarget.c_str(), folder.c_str());
-        saveStatus = "Not saved: a link";
-        playSound(SoundId::SaveFailed);
-        return;
-    }
-    if (existing && !isWorldFile(*existing) && !replaceConfirmed) {
-        // Asked now, saved by the update after a Replace.
+    // Asked now, saved by the update after the player agrees; one Yes
+    // answers both questions.
+    auto ask = [this](std::string text, std::string yesLabel) {
         DialogQuestion question;
-        question.text = levelSaveName(typed) + " already exists and is not the level being edited.\nSave over it?";
-        question.yesLabel = "Replace";
+        question.text = std::move(text);
+        question.yesLabel = std::move(yesLabel);
         question.noLabel = "Keep";
         question.onAnswer = [this](const DialogReply& reply) {
             if (reply.yes())
@@ -76,6 +67,18 @@ void SlideMenu::saveLevel(bool replaceConfirmed)
                 saveStatus = "Not saved";
         };
         dialog_.ask(std::move(question));
+    };
+    // A link (in a downloaded level folder, say) would carry the save to a
+    // file somewhere else, one the player never chose to replace.
+    const std::string linkTarget = linkTargetOutsideFolder(existing.value_or(joinPath(folder, levelSaveName(typed))));
+    if (!linkTarget.empty() && !replaceConfirmed) {
+        ask(levelSaveName(typed) + " is a link to a file outside your folder:\n" + linkTarget +
+                "\nSave the level there?",
+            "Save there");
+        return;
+    }
+    if (existing && !isWorldFile(*existing) && !replaceConfirmed) {
+        ask(levelSaveName(typed) + " already exists and is not the level being edited.\nSave over it?", "Replace");
         return;
     }
     const LevelSaveResult result = saveLevelFile(world, themeName, typed, folder, taskText());

@@ -143,6 +143,7 @@ void Shell::draw(float blend)
         else
             play.draw(worldTextures(), blend);
     }
+    // The corner line under a question, which covers everything.
     notice.draw();
     dialog.draw();
 }

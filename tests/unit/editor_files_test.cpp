@@ -2,6 +2,7 @@
 #include <cctype>
 #include <filesystem>
 
+#include "app/game_paths.h"
 #include "editor_fixture.h"
 #include "level/game.h"
 #include "level_test_folder.h"
@@ -221,4 +222,30 @@ TEST_F(EditorFilesTest, TheTaskTakesEachTypedCharacterOnceAndTheNameFieldsKeepTh
     focusField(kInsertSaveName);
     typed('a', 'A');
     EXPECT_EQ(ed->inserts[kInsertSaveName].text, "A");
+}
+
+// A link in the player's folder that leads out of it: the save asks first,
+// naming where the level would go, and Keep leaves the target alone.
+TEST_F(EditorFilesTest, SaveOntoALinkLeadingOutOfTheFolderAsksFirst)
+{
+    std::filesystem::create_directory("away");
+    folder.write("away/theirs.txt", "theirs");
+    std::filesystem::create_directory("mine");
+    std::filesystem::create_symlink("../away/theirs.txt", "mine/HILL.TXT");
+    GamePaths paths;
+    paths.userDir = "mine";
+    setGamePaths(paths);
+    answer() = MessageAnswer::No;
+    ed->inserts[kInsertSaveName].text = "HILL";
+    clickButton(kButtonSave);
+    ASSERT_EQ(questions().size(), 1u);
+    EXPECT_NE(questions()[0].find(std::filesystem::canonical("away/theirs.txt").string()), std::string::npos);
+    EXPECT_EQ(ed->saveStatus, "Not saved");
+    EXPECT_EQ(folder.read("away/theirs.txt"), "theirs");
+
+    answer() = MessageAnswer::Yes;
+    clickButton(kButtonSave);
+    EXPECT_EQ(ed->saveStatus, "Saved: HILL.TXT");
+    EXPECT_NE(folder.read("away/theirs.txt"), "theirs");
+    setGamePaths(GamePaths{});
 }

@@ -3,12 +3,10 @@
 #include <sys/stat.h>
 
 #include <filesystem>
-#include <vector>
 
 #include "level/atomic_file.h"
 #include "level/game.h"
 #include "level/progress.h"
-#include "level/settings.h"
 #include "play_test_support.h"
 
 namespace {
@@ -135,26 +133,6 @@ TEST_F(ProgressFileTest, AnUnreadableFileIsNeverWrittenOverAndSaidOnce)
     EXPECT_TRUE(std::filesystem::is_fifo(progress.configFile));
     ASSERT_EQ(progress.notices.size(), 1u);
     EXPECT_NE(progress.notices[0].find("cannot be kept"), std::string::npos);
-
-    // A write that fails is said once per cause, however often it is tried.
-    Game full;
-    full.configFile = folder.file("full.txt");
-    testing::internal::CaptureStderr();
-    for (int i = 0; i < 3; ++i) {
-        atomic_file_testing::failNextWriteAfter(2);
-        EXPECT_FALSE(writeProgress(full));
-    }
-    testing::internal::GetCapturedStderr();
-    EXPECT_EQ(full.notices, std::vector<std::string>{"Progress not saved: the disk is full"});
-
-    // Settings likewise: a pipe where settings.txt should be stays a pipe.
-    const std::string settings = folder.file("settings.txt");
-    ASSERT_EQ(::mkfifo(settings.c_str(), 0600), 0);
-    EXPECT_TRUE(settingsFileUnreadable(settings));
-    testing::internal::CaptureStderr();
-    EXPECT_FALSE(saveSettings(settings, Settings{}));
-    testing::internal::GetCapturedStderr();
-    EXPECT_TRUE(std::filesystem::is_fifo(settings));
 }
 
 }  // namespace
