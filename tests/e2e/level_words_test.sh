@@ -12,7 +12,6 @@ source "$(dirname "$0")/player.sh"
 
 TASK="Reach the exit mind the gap!"
 in_editor() { shot_shows editor "4x14+8+563" "rgb(0,0,255)" 10 || shot_shows editor "4x14+8+563" white 10; }
-on_your_levels() { shot_shows your_levels "40x40+60+300" "rgb(242,230,204)" 1500; }
 # intro_reads <words>: the intro's lines (from x 300, letters of 15 pixels), joined by spaces.
 intro_reads() {
     local shot read="" row

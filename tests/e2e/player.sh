@@ -524,3 +524,10 @@ coded_rows() {
                  if (!coded && start >= 0) { print int((start + $2 - 1) / 2); start = -1 } }
         BEGIN { start = -1 }'
 }
+
+# Your Levels: the only screen whose list outline reaches down past y 400.
+on_your_levels() {
+    local shot
+    shot=$(screenshot your_levels) || return 1
+    [ "$(fx_count "$shot" "4x60+248+370" "b > 0.97 && r < 0.6")" -ge 100 ]
+}

@@ -55,11 +55,16 @@ loud "$try_at" "$(recorded)" 0.005 || fail "silence after Try it out: RMS $(meas
 
 wait_until 300 "completion screen" completion_shown
 completed_at=$(recorded)
-# The jingle starts with the fade, which takes 100 frames before the
-# completion screen answers; a busy machine draws them slowly.
+# The jingle starts with the fade, a second before the completion screen
+# answers. The disk driver sleeps a buffer's length after each write, so on
+# a busy machine its file falls behind the game: two more seconds of
+# recording are waited for, so that the jingle is written before it is looked for.
+grown_to() { [ "$(recorded)" -ge "$1" ]; }
+wait_until 30 "two more seconds of recording" grown_to $((completed_at + 2 * BYTES_PER_SECOND))
 from=$((completed_at - 4 * BYTES_PER_SECOND))
 [ "$from" -gt "$try_at" ] || from=$try_at
-loud "$from" "$completed_at" 0.005 || fail "silence at completion: RMS $(measure RMS "$from" "$completed_at")"
+to=$(recorded)
+loud "$from" "$to" 0.005 || fail "silence at completion: RMS $(measure RMS "$from" "$to")"
 stop_game
 [ "$(grep -c '^tangloop: no sound' "$E2E_WORK/game.log")" -eq 0 ] || fail "the disk driver did not play"
 
