@@ -69,6 +69,9 @@ void Shell::loadTextures()
 
 void Shell::update(float dt)
 {
+    // The corner line runs on behind a question too.
+    notice.update();
+    noticeSoundChange();
     // The question in front takes the input; nothing behind it moves.
     if (dialog.holdsInput()) {
         dialog.update();
@@ -138,6 +141,7 @@ void Shell::draw(float blend)
         else
             play.draw(worldTextures(), blend);
     }
+    notice.draw();
     dialog.draw();
 }
 
@@ -156,7 +160,10 @@ void Shell::handleMessage(const WindowMessage& message)
         // M, + and - (the keypad's and the main row's) are the sound's,
         // except where a text field types them; with Ctrl held a key is a command, never these.
         // A key-down that set no fresh press is a held key's repeat.
-        if (!keys[kVkControl] && !editorFieldFocused() && soundKeyDown(code, !keysPressed[code])) break;
+        if (!keys[kVkControl] && !editorFieldFocused() && soundKeyDown(code, !keysPressed[code])) {
+            soundKeyTaken_ = true;
+            break;
+        }
         editor.editorKeyDown(code);
         break;
     }
@@ -240,6 +247,19 @@ void Shell::carryOut(const ModeRequest& request)
         quit_ = true;
         break;
     }
+}
+
+// Whatever changed the sound (a key, the Options screen), the corner line
+// says so; a volume key says it also when the volume was at its end already.
+void Shell::noticeSoundChange()
+{
+    const int volume = soundVolume();
+    const bool muted = soundMuted();
+    if (volume != heardVolume_ || muted != heardMuted_ || soundKeyTaken_)
+        notice.show(soundChangeText(heardVolume_, heardMuted_, volume, muted));
+    heardVolume_ = volume;
+    heardMuted_ = muted;
+    soundKeyTaken_ = false;
 }
 
 void Shell::askToResetProgress()
