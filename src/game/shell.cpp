@@ -72,8 +72,9 @@ void Shell::update(float dt)
 {
     for (const std::string& line : game.notices) notice.show(line);
     game.notices.clear();
-    // Counted in updates of game time, as every animation of the game.
+    // The corner line runs on behind a question too, in updates of game time.
     if (dt > 0.0f) notice.update();
+    noticeSoundChange();
     // The question in front takes the input; nothing behind it moves.
     if (dialog.holdsInput()) {
         dialog.update();
@@ -163,7 +164,10 @@ void Shell::handleMessage(const WindowMessage& message)
         // M, + and - (the keypad's and the main row's) are the sound's,
         // except where a text field types them; with Ctrl held a key is a command, never these.
         // A key-down that set no fresh press is a held key's repeat.
-        if (!keys[kVkControl] && !editorFieldFocused() && soundKeyDown(code, !keysPressed[code])) break;
+        if (!keys[kVkControl] && !editorFieldFocused() && soundKeyDown(code, !keysPressed[code])) {
+            soundKeyTaken_ = true;
+            break;
+        }
         editor.editorKeyDown(code);
         break;
     }
@@ -298,6 +302,19 @@ void Shell::askDelete(const std::string& path, const std::string& name)
         rescanAuthorLevels();
     };
     dialog.ask(std::move(question));
+}
+
+// Whatever changed the sound (a key, the Options screen), the corner line
+// says so; a volume key says it also when the volume was at its end already.
+void Shell::noticeSoundChange()
+{
+    const int volume = soundVolume();
+    const bool muted = soundMuted();
+    if (volume != heardVolume_ || muted != heardMuted_ || soundKeyTaken_)
+        notice.showNow(soundChangeText(heardVolume_, heardMuted_, volume, muted));
+    heardVolume_ = volume;
+    heardMuted_ = muted;
+    soundKeyTaken_ = false;
 }
 
 void Shell::askToResetProgress()

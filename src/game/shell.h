@@ -6,6 +6,7 @@
 #include "level/game.h"
 #include "menu/main_menu.h"
 #include "play/play_mode.h"
+#include "app/sound_control.h"
 #include "ui/corner_notice.h"
 #include "ui/dialog.h"
 #include "ui/world_draw.h"
@@ -25,6 +26,8 @@ public:
     /// The question the game is asking, if any: drawn over everything, and
     /// while it holds the input nothing else is updated or gets a key.
     Dialog dialog;
+    /// The corner line over every mode: what just changed ("Volume 60%").
+    CornerNotice notice;
     MainMenu menu;
     PlayMenu play{game};
     SlideMenu editor{game, dialog};
@@ -119,6 +122,11 @@ private:
     void rescanAuthorLevels();
     /// Asks first; a Reset locks every level but the first and saves at once.
     void askToResetProgress();
+    /// Shows the sound's new state in the corner line when it changed.
+    void noticeSoundChange();
+    int heardVolume_ = soundVolume();   ///< the sound as the corner line last said it
+    bool heardMuted_ = soundMuted();
+    bool soundKeyTaken_ = false;        ///< a sound key was pressed since the last update
     /// Whether a text field of the shown editor has the keyboard.
     bool editorFieldFocused() const;
 };

@@ -24,6 +24,13 @@ void CornerNotice::show(const std::string& text)
     if (text_.empty()) update();
 }
 
+void CornerNotice::showNow(const std::string& text)
+{
+    if (text.empty()) return;
+    text_ = cutToLength(text, kMaxCharacters);
+    left_ = kShownUpdates;
+}
+
 void CornerNotice::update()
 {
     if (left_ > 0) --left_;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Options screen as a player uses it: the volume slider and the sound
 # button change settings.txt at once, and a new run shows them as they were
-# left. The main row's minus and a German layout's + key set the volume.
+# left. The main row's minus and a German layout's + key set the volume, and
+# the corner line says so.
 # Reset progress asks first; Esc keeps the progress, Enter writes 0 at once.
 # Usage: options_test.sh <tangloop binary> <game folder>
 set -euo pipefail
@@ -27,6 +28,12 @@ on_options() { shot_shows options "180x12+310+189" white 200; }
 # question_shown: the left edge of the question's box, a white line at x 180.
 question_shown() { [ "$(fx_count "$(screenshot question)" "3x40+179+280" "r > 0.9 && g > 0.9 && b > 0.9")" -ge 35 ]; }
 no_question() { ! question_shown; }
+# corner_line_shown: light letters on the dark band at the top right.
+corner_line_shown() {
+    local shot
+    shot=$(screenshot corner) || return 1
+    [ "$(fx_count "$shot" "110x20+680+6" "r > 0.8 && g > 0.8 && b > 0.8")" -ge 40 ]
+}
 setting_is() { grep -qx "$1" "$SETTINGS" 2>/dev/null; }
 # area_of <shot> <area> <as>: that part of a screenshot, kept to compare.
 area_of() { convert "$1" -crop "$2" +repage "$E2E_WORK/$3.png"; }
@@ -90,6 +97,8 @@ no_question || fail "the question stayed after Enter"
 # held key repeats, and each repeat is a step.
 xdotool key minus
 wait_until 20 "volume 20 after minus" setting_is "volume 20"
+wait_until 20 "the corner line after minus" corner_line_shown
+keep_shot corner corner_line
 setting_is "muted 0" || fail "minus left the sound off"
 stop_game
 

@@ -32,7 +32,10 @@ pick() { echo $((RANDOM % $1)); }
 
 # The title screen's "Quit" button, whose click would end the session, and
 # its "Options", which lead to full screen: a new window the soak would lose.
-outside_quit() { [ "$1" -lt 290 ] || [ "$1" -gt 510 ] || { [ "$2" -lt 340 ] || [ "$2" -gt 388 ]; } && { [ "$2" -lt 420 ] || [ "$2" -gt 468 ]; }; }
+outside_quit() {
+    [ "$1" -lt 290 ] || [ "$1" -gt 510 ] ||
+        { { [ "$2" -lt 340 ] || [ "$2" -gt 388 ]; } && { [ "$2" -lt 420 ] || [ "$2" -gt 468 ]; }; }
+}
 
 # Pixels that the game's screens answer, by where the player would aim.
 TITLE_BUTTONS=(243 283 323 403)            # Play, Editor, How to play, Credits (x 400)

@@ -50,13 +50,3 @@ TEST(KeyMap, UnknownKeysGiveNoCode)
     EXPECT_EQ(virtualKeyFromSdl(sdl_key::fromScancode(104)), 0);  // F13
     EXPECT_EQ(virtualKeyFromSdl(-1), 0);
 }
-
-TEST(KeyMap, TheMainRowsVolumeKeysGoByWhatTheyTypeOnAnyLayout)
-{
-    // A US '=' key and a German '+' key are both the plus key; '-' is minus
-    // wherever a layout puts it.
-    EXPECT_EQ(virtualKeyFromSdl('='), kVkOemPlus);
-    EXPECT_EQ(virtualKeyFromSdl('+'), kVkOemPlus);
-    EXPECT_EQ(virtualKeyFromSdl('-'), kVkOemMinus);
-    EXPECT_EQ(virtualKeyFromSdl(sdl_key::kKpPlus), kVkAdd);
-}
