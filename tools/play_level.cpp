@@ -8,7 +8,8 @@
 // With PLAY_LEVEL_TRACE=N in the environment, the balls' positions are
 // printed every N frames, which is how levels are tuned. PLAY_LEVEL_SETTLE=N
 // lets the ropes hang N frames before "Try it out", as a player who waits.
-// Exit status: 0 completed, 1 not completed, 2 bad arguments or unreadable file.
+// Exit status: 0 completed, 1 not completed, 2 bad arguments, or a file that
+// cannot be read or holds no level.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -17,6 +18,7 @@
 #include "physics/simulation.h"
 
 #include "devtools/headless_player.h"
+#include "level/level_file_check.h"
 
 namespace {
 
@@ -45,6 +47,13 @@ int main(int argc, char** argv)
         const long limit = std::strtol(argv[3], &end, 10);
         if (end == argv[3] || *end != '\0' || limit <= 0 || limit > 10'000'000) return usage();
         frameLimit = static_cast<int>(limit);
+    }
+
+    // An empty or foreign file would play as an empty level whose ball sits
+    // on the exit: "completed at frame 0" would be a lie.
+    if (const std::string problem = levelFileProblem(file); !problem.empty()) {
+        std::fprintf(stderr, "play_level: %s: %s\n", file.c_str(), problem.c_str());
+        return 2;
     }
 
     int traceEvery = 0;

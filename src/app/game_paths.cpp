@@ -30,8 +30,9 @@ std::string findGameFile(const std::string& name)
     if (!name.empty() && name.front() == '/') return name;
     const std::string shipped = joinPath(currentPaths.dataDir, name);
     if (currentPaths.userDir.empty() || currentPaths.userDir == currentPaths.dataDir) return shipped;
-    const std::string own = joinPath(currentPaths.userDir, name);
-    return findFileIgnoringCase(own) ? own : shipped;
+    // The player's folder is taken as given; only the game's name inside
+    // it may differ in letter case.
+    return findFileIgnoringCase(currentPaths.userDir, name).value_or(shipped);
 }
 
 std::string userFilePath(const std::string& name) { return pathIn(currentPaths.userDir, name); }

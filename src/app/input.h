@@ -33,6 +33,7 @@ enum VirtualKey : int {
     kVkDecimal = 0x6E,
     kVkDivide = 0x6F,
     kVkF1 = 0x70,  ///< F1-F12 0x70-0x7B
+    kVkF2 = 0x71,
     kVkF12 = 0x7B,
     kVkOemSemicolon = 0xBA,
     kVkOemPlus = 0xBB,

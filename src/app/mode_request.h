@@ -16,13 +16,15 @@ struct ModeRequest {
         Quit,         ///< end the game the orderly way
         PlayEdited,   ///< play a copy of the editor's level, then come back to the editor
         PlayFile,     ///< play the level in `file` outside the level list
+        RenameLevel,  ///< ask for a new name of the author's level in `file`, called `title`
+        DeleteLevel,  ///< ask, then delete the author's level in `file`, called `title`
         ResetProgress, ///< ask the player, then lock every level but the first again
     };
 
     Kind kind = Kind::None;
     int index = -1;  ///< OpenScreen: screen index; StartLevel: row of the level list
-    std::string file;   ///< PlayFile: the level file, folder included
-    std::string title;  ///< PlayFile: the name shown when the level is finished
+    std::string file;   ///< PlayFile, RenameLevel, DeleteLevel: the level file, folder included
+    std::string title;  ///< PlayFile: the name shown when the level is finished; else the level's name
 
     static ModeRequest none() { return {}; }
     static ModeRequest openScreen(int screen) { return {Kind::OpenScreen, screen, {}, {}}; }
@@ -35,6 +37,15 @@ struct ModeRequest {
     static ModeRequest playFile(const std::string& path, const std::string& title)
     {
         return {Kind::PlayFile, -1, path, title};
+    }
+
+    static ModeRequest renameLevel(const std::string& path, const std::string& name)
+    {
+        return {Kind::RenameLevel, -1, path, name};
+    }
+    static ModeRequest deleteLevel(const std::string& path, const std::string& name)
+    {
+        return {Kind::DeleteLevel, -1, path, name};
     }
 
     bool any() const { return kind != Kind::None; }

@@ -22,6 +22,17 @@ WindowMessage fromKey(MessageKind kind, const SDL_KeyboardEvent& event)
     return message(kind, static_cast<std::uint32_t>(vk));
 }
 
+// A typed text as bytes in one word. The game's fields take printable ASCII
+// only; a longer text (an input method's whole word) keeps its first four.
+WindowMessage fromText(const SDL_TextInputEvent& event)
+{
+    std::uint32_t packed = 0;
+    for (int i = 0; i < 4 && event.text[i] != '\0'; ++i)
+        packed |= static_cast<std::uint32_t>(static_cast<unsigned char>(event.text[i])) << (8 * i);
+    if (packed == 0) return message(MessageKind::Other);
+    return message(MessageKind::TypedText, packed);
+}
+
 } // namespace
 
 WindowMessage EventTable::activation(bool focused) const
@@ -69,6 +80,8 @@ WindowMessage EventTable::translate(const SDL_Event& event, const WindowGeometry
         return fromKey(MessageKind::KeyDown, event.key);
     case SDL_KEYUP:
         return fromKey(MessageKind::KeyUp, event.key);
+    case SDL_TEXTINPUT:
+        return fromText(event.text);
     case SDL_MOUSEMOTION: {
         // Mapped and clamped before packing: a drag held beyond the window's
         // edge stops at the picture's edge instead of wrapping round.

@@ -11,7 +11,6 @@
 #include <system_error>
 
 #include "app/game_paths.h"
-#include "app/message_box.h"
 #include "app/path_choice.h"
 #include "app/platform.h"
 
@@ -46,11 +45,15 @@ std::string accountHome()
     return entry && entry->pw_dir ? std::string(entry->pw_dir) : std::string();
 }
 
+enum class FolderUse { kWritable, kReadOnly, kUnusable };
+
 /// Makes a per-user folder (the last step private to the player, as the XDG
 /// rules ask) and checks that files can be made in it. Returns the reason
-/// when it cannot be used, empty when it can.
-std::string prepareFolder(const std::string& dir)
+/// when it cannot be written, empty when it can; `use` tells whether what is
+/// in it can still be read.
+std::string prepareFolder(const std::string& dir, FolderUse* use = nullptr)
 {
+    if (use) *use = FolderUse::kUnusable;
     if (dir.empty()) return "no home folder is known";
     std::error_code error;
     const bool existed = fs::is_directory(dir, error);
@@ -59,7 +62,11 @@ std::string prepareFolder(const std::string& dir)
         if (error) return error.message();
         ::chmod(dir.c_str(), 0700);
     }
-    if (::access(dir.c_str(), W_OK | X_OK) != 0) return "it cannot be written";
+    if (::access(dir.c_str(), W_OK | X_OK) != 0) {
+        if (use && ::access(dir.c_str(), R_OK | X_OK) == 0) *use = FolderUse::kReadOnly;
+        return "it cannot be written";
+    }
+    if (use) *use = FolderUse::kWritable;
     return {};
 }
 
@@ -70,17 +77,16 @@ void reportUnusableFolder(const std::string& dir, const std::string& reason)
     const std::string where = dir.empty() ? std::string("the per-user folder") : dir;
     std::cerr << "tangloop: cannot use " << where << " (" << reason
               << "); progress and saved levels will not be kept this time\n";
-    pendingNotice = "Your progress cannot be kept: the folder " + where + " cannot be used (" + reason +
-                    ").\nThe game goes on, but finished levels and saved levels are lost when it ends.";
+    pendingNotice = "Progress cannot be kept this run: your folder cannot be used";
 }
 
 } // namespace
 
-void showStartUpNotice()
+std::string takeStartUpNotice()
 {
-    if (pendingNotice.empty()) return;
-    showMessage(pendingNotice, "Error", MessageIcon::Exclamation);
-    pendingNotice.clear();
+    std::string notice;
+    notice.swap(pendingNotice);
+    return notice;
 }
 
 void nameApplication()
@@ -131,8 +137,15 @@ bool startUpPaths(const std::string& dataDirOption, const std::string& userDirOp
     // settings are dropped quietly when their folder cannot be had.
     GamePaths& paths = choice.paths;
     if (paths.userDir != ".") {
-        const std::string reason = prepareFolder(paths.userDir);
-        if (!reason.empty()) {
+        FolderUse use = FolderUse::kUnusable;
+        const std::string reason = prepareFolder(paths.userDir, &use);
+        if (use == FolderUse::kReadOnly) {
+            // Everything in it is still the player's to see; each write that
+            // fails says so where the player looks.
+            std::cerr << "tangloop: " << paths.userDir
+                      << " cannot be written: its levels and progress are read, but nothing new is kept\n";
+            pendingNotice = "Your folder is read-only: nothing new is kept this run";
+        } else if (!reason.empty()) {
             reportUnusableFolder(paths.userDir, reason);
             paths.userDir.clear();
         }

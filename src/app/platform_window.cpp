@@ -1,6 +1,7 @@
 // The game window and its GL context on SDL2.
 #include <SDL2/SDL.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <utility>
@@ -80,6 +81,16 @@ SDL_Window* createSdlWindow(const char* title, int width, int height, bool fulls
 {
     int w = windowPlacement.width > 0 ? windowPlacement.width : width;
     int h = windowPlacement.height > 0 ? windowPlacement.height : height;
+    // A stored size larger than the display (a hand-edited or foreign
+    // settings file) would make a window nobody can see whole, and come back
+    // every start: it is cut to the display, and kept so.
+    SDL_Rect usable{};
+    if (SDL_GetDisplayUsableBounds(0, &usable) == 0 && usable.w > 0 && usable.h > 0) {
+        w = std::min(w, usable.w);
+        h = std::min(h, usable.h);
+        if (windowPlacement.width > 0) windowPlacement.width = w;
+        if (windowPlacement.height > 0) windowPlacement.height = h;
+    }
     int x = 0;
     int y = 0;
     windowPosition(w, h, x, y);
@@ -166,8 +177,10 @@ bool createGameWindow(const char* title, int width, int height, int bits, bool f
 
     SDL_ShowWindow(gWindow);
     SDL_RaiseWindow(gWindow);
-    // Text fields take virtual-key codes, not composed text.
-    SDL_StopTextInput();
+    // The keys arrive as virtual-key codes for the game and its name fields;
+    // the characters they type (Shift, dead keys and layout applied) arrive
+    // beside them, for a field that takes real text.
+    SDL_StartTextInput();
 
     int drawableWidth = 0;
     int drawableHeight = 0;

@@ -9,11 +9,28 @@ namespace {
 bool gQuitPosted = false;
 int gQuitCode = 0;
 
+void releaseLeftButton()
+{
+    // A press no update has seen yet stays held for the next one.
+    if (mouse.pressUnseen)
+        mouse.releaseWaiting = true;
+    else
+        mouse.leftDown = false;
+}
+
 void activate(std::uint32_t wParam)
 {
     // Only minimising stops the frames; losing the focus to another window
     // leaves the game running.
     windowActive = highWord(wParam) == 0;
+    // A release that happens while another window (or none: the game's is
+    // unmapped) has the focus never reaches the game; without this a rope
+    // drag would stay stuck to the pointer, and a held arrow key keep moving
+    // the view.
+    if (lowWord(wParam) == 0 || highWord(wParam) != 0) {
+        if (mouse.leftDown) releaseLeftButton();
+        for (bool& key : keys) key = false;
+    }
 }
 
 void mouseMove(std::uint32_t lParam)
@@ -62,14 +79,13 @@ bool windowProc(const WindowMessage& message)
         mouse.releaseWaiting = false;
         return true;
     case MessageKind::LButtonUp:
-        // A press no update has seen yet stays held for the next one.
-        if (mouse.pressUnseen)
-            mouse.releaseWaiting = true;
-        else
-            mouse.leftDown = false;
+        releaseLeftButton();
         return true;
     case MessageKind::MouseWheel:
         mouse.wheel += static_cast<std::int32_t>(message.wParam);
+        return true;
+    case MessageKind::TypedText:
+        // What the text becomes is up to the field that has the keyboard.
         return true;
     case MessageKind::Quit:
     case MessageKind::Other:

@@ -18,6 +18,7 @@ enum class MessageKind {
     LButtonDown,
     LButtonUp,
     MouseWheel,   ///< wParam: notches turned as a signed 32-bit count, positive away from the player
+    TypedText,    ///< wParam: up to four bytes of text the keyboard typed (UTF-8), the first in the low byte
     SysCommand,   ///< wParam: the system command
     Quit,         ///< posted by postQuitMessage; wParam: exit code
     Other,        ///< anything else the platform passes on
@@ -40,6 +41,17 @@ constexpr std::uint32_t packWords(std::uint32_t low, std::uint32_t high)
 }
 constexpr std::uint32_t lowWord(std::uint32_t v) { return v & 0xFFFFu; }
 constexpr std::uint32_t highWord(std::uint32_t v) { return (v >> 16) & 0xFFFFu; }
+
+/// The bytes of a TypedText message's wParam, in order; a zero byte ends them.
+template <typename Visit>
+void forEachTypedByte(std::uint32_t wParam, Visit&& visit)
+{
+    for (int i = 0; i < 4; ++i) {
+        const auto byte = static_cast<unsigned char>((wParam >> (8 * i)) & 0xFFu);
+        if (byte == 0) return;
+        visit(static_cast<char>(byte));
+    }
+}
 
 /// Turns one message into the game's input state (`keys`, `mouse`,
 /// `windowActive`), resizes the view, or posts the quit message. Returns true

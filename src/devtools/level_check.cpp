@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 
 #include "level/game.h"
 #include "level/level.h"
 #include "level/list_file.h"
+#include "level/record_scanner.h"
 #include "level/text_file.h"
 #include "devtools/exit_reach.h"
 #include "devtools/headless_player.h"
@@ -163,6 +165,29 @@ bool checkLevelLayout(const Level& level, const std::string& name, std::vector<L
     return playable;
 }
 
+void checkRecordText(const std::string& file, const std::string& name, std::vector<LevelFinding>& findings)
+{
+    std::string text;
+    if (!readWholeFile(file, text)) return;  // a missing file is reported where it matters
+    CappedFindings misread(name, findings, "texts the reader cuts");
+    auto lineOf = [&text](std::size_t at) {
+        return std::to_string(1 + std::count(text.begin(), text.begin() + static_cast<long>(at), '\n'));
+    };
+    auto quoted = [&text](std::size_t at) { return std::string("'") + text[at] + "'"; };
+    for (const StructureFault& fault : findMisreadStructure(text)) {
+        if (!misread.count()) continue;
+        std::string where = file + " line ";
+        if (fault.opener == StructureFault::kNone)
+            misread.add(where + lineOf(fault.at) + ": " + quoted(fault.at) + " stands outside any record");
+        else if (fault.at == StructureFault::kNone)
+            misread.add(where + lineOf(fault.opener) + ": " + quoted(fault.opener) + " is never closed");
+        else
+            misread.add(where + lineOf(fault.opener) + ": the text after " + quoted(fault.opener) + " holds " +
+                        quoted(fault.at) + (lineOf(fault.at) == lineOf(fault.opener) ? "" : " on line " + lineOf(fault.at)) +
+                        ", which the reader takes as structure");
+    }
+}
+
 void checkListedLevel(const std::string& dataDir, const std::string& solutionsDir, const std::string& name,
                       std::vector<LevelFinding>& findings, const std::vector<std::string>& themes)
 {
@@ -173,6 +198,7 @@ void checkListedLevel(const std::string& dataDir, const std::string& solutionsDi
         findings.push_back({name, "cannot read the level file " + file});
         return;
     }
+    checkRecordText(file, name, findings);
     const bool playable = checkLevelLayout(level, name, findings);
     // An unknown theme is not an error in play (the backdrop stays as it
     // was), but a shipped level that names one was certainly meant to look
@@ -202,6 +228,15 @@ LevelCheckReport checkLevels(const std::string& dataDir, const std::string& solu
     }
     const std::vector<std::string> names = parseListEntries(text);
     if (names.empty()) report.findings.push_back({"", "the level list " + listFile + " names no level"});
+
+    // The menu description and the menu's background levels are read by
+    // the same grammar: their words must come through whole as well.
+    checkRecordText(dataDir + "/menusetup.txt", "menusetup.txt", report.findings);
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(dataDir + "/menu", error); !error && it != std::filesystem::directory_iterator();
+         it.increment(error))
+        if (it->path().extension() == ".txt")
+            checkRecordText(it->path().string(), "menu/" + it->path().filename().string(), report.findings);
 
     std::string themesText;
     std::vector<std::string> themes;

@@ -39,6 +39,12 @@ constexpr int kMaxFindingsPerKind = 5;
 /// makes sense (the exit is not walled in and the level is not too big).
 bool checkLevelLayout(const Level& level, const std::string& name, std::vector<LevelFinding>& findings);
 
+/// Appends a finding, named `name`, for each place where the record text in
+/// `file` holds a structure character the reader would take as structure
+/// (a ';' in a task, a ':' in the notes between records). Silent when the
+/// file cannot be read.
+void checkRecordText(const std::string& file, const std::string& name, std::vector<LevelFinding>& findings);
+
 /// Checks one listed level: reads "<dataDir>/levels/<name>.txt" and its
 /// solution "<solutionsDir>/<name>.solution", checks the layout, then plays it
 /// headlessly: with no rope for kIdleFrames (it must not complete), and
@@ -49,7 +55,8 @@ bool checkLevelLayout(const Level& level, const std::string& name, std::vector<L
 void checkListedLevel(const std::string& dataDir, const std::string& solutionsDir, const std::string& name,
                       std::vector<LevelFinding>& findings, const std::vector<std::string>& themes);
 
-/// Checks every level that "<dataDir>/levels.txt" lists, in list order,
+/// Checks every level that "<dataDir>/levels.txt" lists, in list order, and
+/// the texts of "<dataDir>/menusetup.txt" and the levels in "<dataDir>/menu",
 /// against the themes "<dataDir>/themes.txt" lists (none when it cannot be
 /// read). A missing list, one naming no level, and a name listed twice are
 /// findings of their own.

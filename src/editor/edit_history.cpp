@@ -2,13 +2,13 @@
 
 #include <utility>
 
-void EditHistory::record(std::string before)
+void EditHistory::record(std::string before, bool changesLevel)
 {
     for (const Step& step : redoStack) heldBytes -= step.state.size();
     redoStack.clear();
     heldBytes += before.size();
     undoStack.push_back(Step{std::move(before), current});
-    current = ++lastNumber;
+    if (changesLevel) current = ++lastNumber;
     trim();
 }
 

@@ -11,7 +11,8 @@
 /// and by the bytes all kept states take together; past either bound the
 /// oldest steps go first (the newest one always stays). Each state carries a
 /// number, so the editor can tell whether the state it shows is the one it
-/// last saved, also after going back and forth.
+/// last saved, also after going back and forth; a step that only changed
+/// the selection keeps the number, as the level it shows is the same.
 class EditHistory {
 public:
     static constexpr std::size_t kMaxSteps = 256;
@@ -23,8 +24,9 @@ public:
     }
 
     /// A change has just been made; before is the state it started from. The
-    /// redo steps are dropped: they led somewhere else.
-    void record(std::string before);
+    /// redo steps are dropped: they led somewhere else. A change that left
+    /// the level as it was (changesLevel false) keeps the state's number.
+    void record(std::string before, bool changesLevel = true);
 
     /// The state to go back to, given the state shown now (kept for redo);
     /// nothing when there is no step to undo.

@@ -5,6 +5,7 @@
 #include "app/globals.h"
 #include "app/input.h"
 #include "level/game.h"
+#include "level/level_writer.h"
 
 namespace {
 
@@ -58,10 +59,18 @@ SlideMenu::SlideMenu(Game& game, Dialog& dialog) : game_(game), dialog_(dialog)
     addButton("Exit point", {10, 190}, {100, 20}, kPageEdit);
     addButton("Line", {100, 100}, {80, 20}, kPageEdit);
     addButton("Play it (F12)", {10, 500}, {180, 20}, kPageMisc);
+    addButton("Next theme", {10, 352}, {180, 20}, kPageMisc);
 
     addInsert("Theme:", {10, 400});
     addInsert("Filename (save):", {10, 280});
     addInsert("Filename (load):", {10, 180});
+    // The task is real text, as typed, in a box of four lines; the grammar's
+    // characters would cut it when the level is read back.
+    addInsert("Task:", {10, 100}, {180, 56});
+    Insert& task = inserts.back();
+    task.takesTypedText = true;
+    task.maxLength = kMaxTaskLength;
+    task.refused = std::string(kLevelGrammarChars);
 
     // The initial values match a new world's size (2, 2); they are not
     // applied until the user moves a slider.
@@ -90,13 +99,13 @@ void SlideMenu::addButton(const char* label, Vector2D position, Vector2D size, i
     button.pageIndex = page;
 }
 
-void SlideMenu::addInsert(const char* label, Vector2D position)
+void SlideMenu::addInsert(const char* label, Vector2D position, Vector2D size)
 {
     inserts.emplace_back();
     Insert& insert = inserts.back();
     insert.label = label;
     insert.position = position;
-    insert.size = Vector2D(180, 20);
+    insert.size = size;
     insert.holderIndex = kEditorHolder;
     insert.pageIndex = kPageMisc;
 }
@@ -179,12 +188,17 @@ void SlideMenu::applySliderEffects()
 
 ModeRequest SlideMenu::runButtonActions()
 {
-    // Every action but Save, Back and Play it may change the world. Load
-    // opens its change itself, once the author has let go of unsaved work.
-    for (int i = 0; i < static_cast<int>(buttons.size()); ++i)
-        if (buttons[i].clicked && !isToolButton(i) && i != kButtonSave && i != kButtonBack &&
-            i != kButtonPlayIt && i != kButtonLoad)
-            beginChange();
+    // Every action but Save, Back and Play it may change the world; the
+    // selection buttons only its selection. Load opens its change itself,
+    // once the author has let go of unsaved work.
+    for (int i = 0; i < static_cast<int>(buttons.size()); ++i) {
+        if (!buttons[i].clicked || isToolButton(i) || i == kButtonSave || i == kButtonBack || i == kButtonPlayIt ||
+            i == kButtonLoad)
+            continue;
+        const bool selects = i == kButtonAll || i == kButtonNone || i == kButtonInv || i == kButtonNext ||
+                             i == kButtonPrev;
+        beginChange(!selects);
+    }
 
     // Fixed order: a frame can carry at most one click, but the order is
     // what decides if it ever carries more.
@@ -205,6 +219,7 @@ ModeRequest SlideMenu::runButtonActions()
     if (buttons[kButtonAll].clicked) selectAll(true);
     if (buttons[kButtonNone].clicked) selectAll(false);
     if (buttons[kButtonApplyTheme].clicked) applyThemeFromField();
+    if (buttons[kButtonNextTheme].clicked) stepTheme();
     if (buttons[kButtonPlayIt].clicked) playWanted = true;
     // The menu takes over from the next frame; this frame's gesture step
     // still runs.

@@ -17,6 +17,7 @@
 class Dialog;
 
 struct Game;
+struct Level;
 struct WorldTextures;
 
 /// The editor's buttons by index. A tool button's index is the tool's
@@ -44,7 +45,8 @@ enum EditorButton : int {
     kButtonExitPoint = 19,
     kButtonLine = 20,
     kButtonPlayIt = 21,
-    kEditorButtonCount = 22,
+    kButtonNextTheme = 22,
+    kEditorButtonCount = 23,
 };
 
 /// The editor's text fields by index, all on page Misc.
@@ -52,7 +54,8 @@ enum EditorInsert : int {
     kInsertTheme = 0,
     kInsertSaveName = 1,
     kInsertLoadName = 2,
-    kEditorInsertCount = 3,
+    kInsertTask = 3,  ///< the level's task, shown in its intro and when it is won
+    kEditorInsertCount = 4,
 };
 
 /// The editor's sliders by index.
@@ -70,9 +73,32 @@ enum EditorPage : int {
     kPageMisc = 2,
 };
 
+/// The longest task text the Task field takes: two good sentences.
+constexpr std::size_t kMaxTaskLength = 160;
+
+/// What a click without a drag gives a ball or the exit: the radius of a new
+/// ball, and of the exit of a new world. A drag shorter than kMinDragSize
+/// counts as a click.
+constexpr float kClickRadius = 0.3f;
+constexpr float kMinDragSize = 0.05f;
+/// Shorter lines and triangles of less area are not kept: they would not be
+/// seen, found or removed.
+constexpr float kMinLineLength = 0.05f;
+constexpr float kMinTriangleArea = 0.001f;
+/// Balls and exits smaller than this are drawn with a marker instead
+/// (older files may hold them).
+constexpr float kMarkerBelowRadius = 0.03f;
+/// The grid that points snap to while Shift is held, world units.
+constexpr float kSnapStep = 0.25f;
+
 /// Width in pixels of the fully open panel, and how much it grows per frame.
 constexpr int kPanelOpenWidth = 200;
 constexpr int kPanelGrowth = 20;
+
+/// The longest status text the Misc page shows: a longer one is drawn in
+/// smaller letters down to 7 pixels, so 28 characters fit the panel; the
+/// name in it is shortened past that, never the verdict.
+constexpr std::size_t kMaxStatusCharacters = 28;
 
 /// What a button of the editor is: an action, or a tool that makes new
 /// elements (and starts from a clean selection) or works on the selection.
@@ -130,6 +156,12 @@ public:
     /// Types one virtual key into every focused text field and clears that
     /// field's status. Called for every key press, active or not.
     void editorKeyDown(int code);
+    /// Types one character the keyboard typed into the focused Task field
+    /// (the name fields take keys instead). Called while the editor is shown.
+    void typeText(char c);
+
+    /// The level's task text, as the Task field holds it.
+    const std::string& taskText() const { return inserts[kInsertTask].text; }
 
     // Tools and actions on the edited world.
 
@@ -162,6 +194,9 @@ public:
     /// the Save field. Returns false, changing nothing, when it cannot be read.
     bool openFile(const std::string& path);
     void applyThemeFromField();
+    /// Shows and takes the installed theme after the one shown (the first
+    /// after the last, or when the level's theme is not installed).
+    void stepTheme();
     /// What a Yes of the author lets a later update carry out.
     enum class Answered { None, Leave, Load, SaveOver };
     /// True when nothing unsaved would be lost: go on now. Otherwise asks
@@ -181,11 +216,14 @@ public:
     void undo();
     /// Goes forward one undone step; does nothing while the button is held.
     void redo();
-    /// The world, its theme or its sizes differ from the last save or load.
+    /// The level (its parts, sizes, theme or task) differs from the last
+    /// save or load; the selection, the view, the page and the statuses do
+    /// not count.
     bool hasUnsavedChanges() const;
 
     /// The editor's whole state as bytes, as undo keeps it: the world bit for
-    /// bit with its selection, the theme name a save writes, the theme shown and the sliders.
+    /// bit with its selection, the theme name a save writes, the task text,
+    /// the theme shown and the sliders.
     std::string captureState() const;
     /// Puts back a state captureState made.
     void restoreState(const std::string& state);
@@ -198,7 +236,7 @@ private:
     Answered answered_ = Answered::None;  ///< answered Yes, carried out by the next update
 
     void addButton(const char* label, Vector2D position, Vector2D size, int page);
-    void addInsert(const char* label, Vector2D position);
+    void addInsert(const char* label, Vector2D position, Vector2D size = {180, 20});
     void addSlide(const char* label, Vector2D position, int width, int page, float value);
     void updateWidgets();
     void applySliderEffects();
@@ -211,20 +249,41 @@ private:
     void addNewRope();
     void placeVertexCornerAtEnd();
     void markInRectangle(bool value);
+    void dropShortLine();
+    /// Where the gesture's point is: the mouse, or with Shift held the grid
+    /// point nearest to it (not for the rectangle tools).
+    Vector2D gesturePoint() const;
 
-    void beginChange();
+    /// Opens a change (undo step) unless one is open. A change that only
+    /// selects does not count as an unsaved change of the level.
+    void beginChange(bool changesLevel = true);
     void finishChange();
+    /// Takes a level read from a file as the one edited: its parts, theme,
+    /// task and sizes.
+    void takeLevel(const Level& level);
+    /// Opens the change that typing into the Task field makes.
+    void beginTaskTyping();
 
     bool isWorldFile(const std::string& path) const;
 
     std::string worldFile;       ///< the file last loaded or saved; empty for none
     std::string changeBefore;    ///< the state before the change being made
+    std::string levelBefore;     ///< what a save wrote before it, once it may change the level
     bool changeOpen = false;     ///< a change has begun and not yet been kept
     bool loadedInChange = false; ///< the open change loaded a file
+    bool changeTouchesLevel = false; ///< the open change may change the level, not just the selection
+    bool typingTask = false;     ///< the open change is typing into the Task field
     unsigned savedState = 0;     ///< history state last saved or loaded
+};
+
+/// A file Load tries: a folder taken as it is, and the typed name (with
+/// ".txt") looked up inside it ignoring letter case.
+struct LoadPlace {
+    std::string folder;
+    std::string name;
 };
 
 /// The files Load tries for a typed name, in order: the name + ".txt" in the
 /// player's folder, in the working folder, and, for a bare name, in the
 /// shipped levels folder.
-std::vector<std::string> levelLoadPaths(const std::string& name);
+std::vector<LoadPlace> levelLoadPaths(const std::string& name);

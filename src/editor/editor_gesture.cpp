@@ -2,6 +2,7 @@
 // panel, advances every frame the mouse stays outside, and ends wherever the
 // button is released (also over the panel).
 #include <algorithm>
+#include <cmath>
 
 #include "app/input.h"
 #include "editor/selectable_points.h"
@@ -11,6 +12,13 @@
 
 namespace {
 
+float triangleArea(const Vertex& triangle)
+{
+    const Vector2D a = triangle.corners[1] - triangle.corners[0];
+    const Vector2D b = triangle.corners[2] - triangle.corners[0];
+    return 0.5f * std::fabs(a.x * b.y - a.y * b.x);
+}
+
 /// Index of the first corner of the triangle that is not placed yet, or -1.
 int firstUnplacedCorner(const TriangleMarks& triangle)
 {
@@ -19,7 +27,28 @@ int firstUnplacedCorner(const TriangleMarks& triangle)
     return -1;
 }
 
+/// A radius taken from a drag; a click (or a drag too short to mean a size)
+/// gives the size a new part has, never an invisible part.
+float dragRadius(Vector2D from, Vector2D to)
+{
+    const float radius = distance(from, to);
+    return radius < kMinDragSize ? kClickRadius : radius;
+}
+
+float snapped(float value)
+{
+    return static_cast<float>(std::round(value / kSnapStep)) * kSnapStep;
+}
+
 }  // namespace
+
+Vector2D SlideMenu::gesturePoint() const
+{
+    // A selection rectangle is drawn where the hand is; placed and moved
+    // points keep to the grid.
+    if (!keys[kVkShift] || tool == kButtonSelect || tool == kButtonUnselect) return mouse.world;
+    return Vector2D(snapped(mouse.world.x), snapped(mouse.world.y));
+}
 
 void SlideMenu::updateGesture()
 {
@@ -35,11 +64,11 @@ void SlideMenu::updateGesture()
 
 void SlideMenu::beginGesture()
 {
-    beginChange();
+    beginChange(tool != kButtonSelect && tool != kButtonUnselect);
     // Creating tools start from a clean selection so that what they make is
     // the only thing marked; Select, Unselect and Move work on the selection.
     if (toolKind(tool) == ToolKind::Creating) selectAll(false);
-    dragStart = mouse.world;
+    dragStart = gesturePoint();
     dragging = true;
 
     switch (tool) {
@@ -86,7 +115,7 @@ void SlideMenu::beginGesture()
 
 void SlideMenu::advanceGesture()
 {
-    dragCurrent = mouse.world;
+    dragCurrent = gesturePoint();
 
     // The guards below only matter for elements removed mid-gesture; the
     // tool itself cannot change while the button is held outside the panel.
@@ -98,7 +127,7 @@ void SlideMenu::advanceGesture()
     if (tool == kButtonBall && !world.balls.empty()) {
         Ball& ball = world.balls.back();
         ball.position = dragStart;
-        ball.radius = distance(dragStart, dragCurrent);
+        ball.radius = dragRadius(dragStart, dragCurrent);
         ball.velocity = Vector2D(0, 0);
         ball.force = Vector2D(0, 0);
     }
@@ -113,7 +142,7 @@ void SlideMenu::advanceGesture()
     }
     if (tool == kButtonDockPoint && !world.dockPoints.empty())
         world.dockPoints.back().position = dragCurrent;
-    if (tool == kButtonExitPoint) world.exitRadius = distance(dragStart, dragCurrent);
+    if (tool == kButtonExitPoint) world.exitRadius = dragRadius(dragStart, dragCurrent);
     dragApplied = dragCurrent - dragStart;
 }
 
@@ -132,10 +161,23 @@ void SlideMenu::endGesture()
     case kButtonUnselect:
         markInRectangle(false);
         break;
+    case kButtonLine:
+        dropShortLine();
+        break;
     default:
-        // Move, Dock point, Exit point, Ball and Line acted frame by frame.
+        // Move, Dock point, Exit point and Ball acted frame by frame.
         break;
     }
+}
+
+void SlideMenu::dropShortLine()
+{
+    // A line too short to see could not be found again to remove it.
+    if (world.lines.empty()) return;
+    const Line& line = world.lines.back();
+    if (distance(line.ends[0], line.ends[1]) >= kMinLineLength) return;
+    world.lines.pop_back();
+    marks.fit(world);
 }
 
 void SlideMenu::addNewRope()
@@ -160,6 +202,13 @@ void SlideMenu::placeVertexCornerAtEnd()
     int corner = firstUnplacedCorner(marks.triangles.back());
     if (corner < 0) return;
     marks.triangles.back().unplaced[corner] = false;
+    if (corner == 2 && triangleArea(world.vertices.back()) < kMinTriangleArea) {
+        // Three corners in a row fill nothing: no triangle is made.
+        world.vertices.pop_back();
+        marks.fit(world);
+        triangleMappings.resize(std::min(triangleMappings.size(), world.vertices.size()));
+        return;
+    }
     if (corner == 2) {
         triangleMappings.resize(world.vertices.size());
         computeTexCoords(world.vertices.back(), world.size, triangleMappings.back());

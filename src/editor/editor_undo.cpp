@@ -2,7 +2,9 @@
 // begins, a slider moves or an action button is clicked, and closes at the
 // end of the first frame after that with the mouse button up and no gesture
 // running: a whole drag is one step. The state from before the change is
-// then kept, unless the change left everything as it was.
+// then kept, unless the change left everything as it was. Only a change to
+// what a save writes is an unsaved change: one that only selects is undone
+// like any other but leaves the level as saved.
 #include <cstdint>
 #include <cstring>
 
@@ -10,6 +12,7 @@
 #include "editor/editor.h"
 #include "editor/world_snapshot.h"
 #include "level/game.h"
+#include "level/level_writer.h"
 
 namespace {
 
@@ -36,11 +39,12 @@ bool getText(std::string_view& in, std::string& text)
 
 std::string SlideMenu::captureState() const
 {
-    // Besides the world: the theme a save writes, the theme shown, and the
-    // sliders, which show the sizes and rope length the world has.
+    // Besides the world: the theme a save writes, the task, the theme shown,
+    // and the sliders, which show the sizes and rope length the world has.
     std::string state;
     putText(state, captureWorld(world, marks, triangleMappings));
     putText(state, themeName);
+    putText(state, taskText());
     putText(state, game_.currentThemeName);
     for (const Slide& slide : slides)
         state.append(reinterpret_cast<const char*>(&slide.value), sizeof slide.value);
@@ -52,10 +56,15 @@ void SlideMenu::restoreState(const std::string& state)
     std::string_view in = state;
     std::string worldBytes;
     std::string name;
+    std::string task;
     std::string shownTheme;
-    if (!getText(in, worldBytes) || !getText(in, name) || !getText(in, shownTheme)) return;
+    if (!getText(in, worldBytes) || !getText(in, name) || !getText(in, task) || !getText(in, shownTheme)) return;
     if (!restoreWorld(worldBytes, world, marks, triangleMappings)) return;
+    // The Theme field shows the theme the level has again, unless the name
+    // stayed (then what is typed there stays too).
+    if (name != themeName) inserts[kInsertTheme].text = name;
     themeName = name;
+    inserts[kInsertTask].text = task;
     if (shownTheme != game_.currentThemeName) applyTheme(game_, shownTheme);
     for (Slide& slide : slides) {
         if (in.size() < sizeof slide.value) break;
@@ -64,20 +73,29 @@ void SlideMenu::restoreState(const std::string& state)
     }
 }
 
-void SlideMenu::beginChange()
+void SlideMenu::beginChange(bool changesLevel)
 {
+    if (changesLevel && changeOpen && !changeTouchesLevel) levelBefore = formatLevel(world, themeName, taskText());
+    changeTouchesLevel = changeTouchesLevel || changesLevel;
     if (changeOpen) return;
     changeBefore = captureState();
+    if (changesLevel) levelBefore = formatLevel(world, themeName, taskText());
     changeOpen = true;
 }
 
 void SlideMenu::finishChange()
 {
     if (!changeOpen || dragging || mouse.leftDown) return;
+    // Typing into the Task field is one change until the pointer leaves it.
+    if (typingTask && inserts[kInsertTask].focused) return;
     changeOpen = false;
+    typingTask = false;
     // A click that changed nothing (None with nothing selected, a failed
-    // Load) leaves no step behind.
-    if (captureState() != changeBefore) history.record(std::move(changeBefore));
+    // Load) leaves no step behind; one that changed what a save writes is a
+    // change of the level.
+    const bool levelChanged = changeTouchesLevel && formatLevel(world, themeName, taskText()) != levelBefore;
+    changeTouchesLevel = false;
+    if (captureState() != changeBefore) history.record(std::move(changeBefore), levelChanged || loadedInChange);
     if (loadedInChange) savedState = history.currentState();
     loadedInChange = false;
     changeBefore.clear();
@@ -87,6 +105,7 @@ void SlideMenu::undo()
 {
     // Not in the middle of a drag: the gesture holds on to what it moves.
     if (dragging || mouse.leftDown) return;
+    typingTask = false;
     finishChange();
     if (std::optional<std::string> state = history.undo(captureState())) restoreState(*state);
 }
@@ -94,13 +113,14 @@ void SlideMenu::undo()
 void SlideMenu::redo()
 {
     if (dragging || mouse.leftDown) return;
+    typingTask = false;
     finishChange();
     if (std::optional<std::string> state = history.redo(captureState())) restoreState(*state);
 }
 
 bool SlideMenu::hasUnsavedChanges() const
 {
-    return changeOpen || history.currentState() != savedState;
+    return (changeOpen && changeTouchesLevel) || history.currentState() != savedState;
 }
 
 bool SlideMenu::commandKey(int code)

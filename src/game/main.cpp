@@ -12,6 +12,7 @@
 #include "game/level_arguments.h"
 #include "game/main_loop.h"
 #include "game/shell.h"
+#include "level/settings.h"
 
 #include <cstdlib>
 #include <memory>
@@ -53,16 +54,17 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    // With no display at all SDL would fall back to drivers that show
-    // nothing; the game says so and stops before it opens or makes anything.
-    if (!displayNamed()) {
-        std::cerr << "tangloop: no display (neither DISPLAY nor WAYLAND_DISPLAY is set); start the game in a desktop session\n";
-        return 1;
-    }
-
     installPlatformServices();
     nameApplication();
     if (!startUpPaths(line.dataDir, line.userDir)) {
+        shutdownPlatform();
+        return 1;
+    }
+    // With no display at all SDL would fall back to drivers that show
+    // nothing; the game says so and stops before it opens a window or a
+    // sound device (a wrong data folder has been named already).
+    if (!displayNamed()) {
+        std::cerr << "tangloop: no display (neither DISPLAY nor WAYLAND_DISPLAY is set); start the game in a desktop session\n";
         shutdownPlatform();
         return 1;
     }
@@ -78,12 +80,7 @@ int main(int argc, char** argv)
     openAudioOutput();
 
     WindowServices window;
-    // The first window brings what start-up has to tell the player.
-    window.createWindow = [](const char* title, int width, int height, int bits, bool fullscreenWanted) {
-        const bool made = createGameWindow(title, width, height, bits, fullscreenWanted);
-        if (made) showStartUpNotice();
-        return made;
-    };
+    window.createWindow = createGameWindow;
     window.destroyWindow = destroyGameWindow;
     window.peekMessage = peekWindowMessage;
     window.swapBuffers = swapGameBuffers;
@@ -92,6 +89,12 @@ int main(int argc, char** argv)
     // The shell holds whole worlds and widget lists; keep it off the stack.
     auto shell = std::make_unique<Shell>();
     applyLevelArguments(level, *shell);
+    // What start-up has to tell the player comes up over the first screen.
+    shell->game.notices.push_back(takeStartUpNotice());
+    if (settingsFileUnreadable(settingsPath)) {
+        std::cerr << "tangloop: cannot read " << settingsPath << "; it is left as it is, and settings are not kept\n";
+        shell->game.notices.push_back("Settings cannot be kept this run: settings.txt cannot be read");
+    }
     const int exitCode = runGame(*shell, window);
 
     // Written only when something changed, so a player who never resizes

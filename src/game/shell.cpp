@@ -10,6 +10,7 @@
 #include "app/sound_control.h"
 #include "app/texture.h"
 #include "app/viewport.h"
+#include "level/author_levels.h"
 #include "level/level_writer.h"
 #include "level/list_file.h"
 #include "level/progress.h"
@@ -69,8 +70,10 @@ void Shell::loadTextures()
 
 void Shell::update(float dt)
 {
-    // The corner line runs on behind a question too.
-    notice.update();
+    for (const std::string& line : game.notices) notice.show(line);
+    game.notices.clear();
+    // Counted in updates of game time, as every animation of the game.
+    if (dt > 0.0f) notice.update();
     noticeSoundChange();
     // The question in front takes the input; nothing behind it moves.
     if (dialog.holdsInput()) {
@@ -141,6 +144,7 @@ void Shell::draw(float blend)
         else
             play.draw(worldTextures(), blend);
     }
+    // The corner line under a question, which covers everything.
     notice.draw();
     dialog.draw();
 }
@@ -167,6 +171,11 @@ void Shell::handleMessage(const WindowMessage& message)
         editor.editorKeyDown(code);
         break;
     }
+    case MessageKind::TypedText:
+        // The characters themselves, for the editor's field of real text;
+        // their keys came as KeyDown. An open question takes none.
+        if (mode_ == Mode::Editor && !dialog.isOpen()) forEachTypedByte(message.wParam, [this](char c) { editor.typeText(c); });
+        break;
     case MessageKind::Activate:
         // The overlay projection must not stay pushed across a switch away.
         if (highWord(message.wParam) == 0) endOverlay();
@@ -243,10 +252,56 @@ void Shell::carryOut(const ModeRequest& request)
     case ModeRequest::Kind::PlayFile:
         playLevelFile(request.file, request.title, -1);
         break;
+    case ModeRequest::Kind::RenameLevel:
+        askRename(request.file, request.title, request.title);
+        break;
+    case ModeRequest::Kind::DeleteLevel:
+        askDelete(request.file, request.title);
+        break;
     case ModeRequest::Kind::Quit:
         quit_ = true;
         break;
     }
+}
+
+void Shell::askRename(const std::string& path, const std::string& name, const std::string& typed,
+                      const std::string& problem)
+{
+    DialogQuestion question;
+    question.text = problem.empty() ? "Rename " + name + " to:" : problem + "\nRename " + name + " to:";
+    question.yesLabel = "Rename";
+    question.noLabel = "Cancel";
+    question.hasField = true;
+    question.fieldText = typed;
+    question.onAnswer = [this, path, name](const DialogReply& reply) {
+        if (!reply.yes() || reply.text == name) return;
+        const std::string failed = renameAuthorLevel(path, reply.text);
+        if (!failed.empty()) askRename(path, name, reply.text, failed);
+        rescanAuthorLevels();
+    };
+    dialog.ask(std::move(question));
+}
+
+void Shell::askDelete(const std::string& path, const std::string& name)
+{
+    DialogQuestion question;
+    question.text = "Delete " + name + "?\nIt cannot be brought back.";
+    question.yesLabel = "Delete";
+    question.noLabel = "Keep";
+    // A slip of Enter keeps the level.
+    question.enterAnswer = DialogAnswer::No;
+    question.onAnswer = [this, path, name](const DialogReply& reply) {
+        if (!reply.yes()) return;
+        const std::string failed = deleteAuthorLevel(path);
+        if (!failed.empty()) {
+            DialogQuestion notice;
+            notice.text = name + " was not deleted.\n" + failed;
+            notice.yesLabel = notice.noLabel = "OK";
+            dialog.ask(std::move(notice));
+        }
+        rescanAuthorLevels();
+    };
+    dialog.ask(std::move(question));
 }
 
 // Whatever changed the sound (a key, the Options screen), the corner line
@@ -255,8 +310,11 @@ void Shell::noticeSoundChange()
 {
     const int volume = soundVolume();
     const bool muted = soundMuted();
-    if (volume != heardVolume_ || muted != heardMuted_ || soundKeyTaken_)
-        notice.show(soundChangeText(heardVolume_, heardMuted_, volume, muted));
+    if (volume != heardVolume_ || muted != heardMuted_ || soundKeyTaken_) {
+        const std::string line = soundChangeText(heardVolume_, heardMuted_, volume, muted);
+        notice.showInstead(soundLine_, line);
+        soundLine_ = line;
+    }
     heardVolume_ = volume;
     heardMuted_ = muted;
     soundKeyTaken_ = false;
@@ -274,6 +332,12 @@ void Shell::askToResetProgress()
     dialog.ask(std::move(question));
 }
 
+void Shell::rescanAuthorLevels()
+{
+    for (Menu& screen : menu.screens)
+        if (screen.levelList.authorLevels) screen.levelList.rescan(gamePaths().userDir);
+}
+
 void Shell::startListedLevel(int row)
 {
     if (row < 0 || row >= static_cast<int>(game.levels.size())) return;
@@ -286,6 +350,8 @@ void Shell::startListedLevel(int row)
 bool Shell::playLevelFile(const std::string& file, const std::string& title, int row)
 {
     const bool loaded = startLevelFile(play, file, title, row);
+    // It plays as an empty level; the player should know it is not meant so.
+    if (!loaded) notice.show(title + " cannot be read: it plays empty");
     mode_ = Mode::Play;
     afterPlay_ = Mode::Menu;
     play.returnButton.label = kReturnToMenuLabel;
@@ -299,7 +365,7 @@ void Shell::playEditedLevel()
     // it counts for nothing.
     editorCamera_ = cameraOffset;
     editorTheme_ = game.currentThemeName;
-    startLevelText(play, formatLevel(editor.world, editor.themeName), "Your level", -1);
+    startLevelText(play, formatLevel(editor.world, editor.themeName, editor.taskText()), "Your level", -1);
     mode_ = Mode::Play;
     afterPlay_ = Mode::Editor;
     play.returnButton.label = kBackToEditorLabel;
@@ -319,7 +385,7 @@ bool Shell::editLevelFile(const std::string& file)
     return loaded;
 }
 
-void Shell::saveProgress() const
+void Shell::saveProgress()
 {
     writeProgress(game);
 }

@@ -26,12 +26,13 @@ public:
     /// The question the game is asking, if any: drawn over everything, and
     /// while it holds the input nothing else is updated or gets a key.
     Dialog dialog;
-    /// The corner line over every mode: what just changed ("Volume 60%").
-    CornerNotice notice;
     MainMenu menu;
     PlayMenu play{game};
     SlideMenu editor{game, dialog};
     unsigned int ballTexture = 0;  ///< the ball picture of the current window
+    /// The corner line, over every mode: what the game tells the player in
+    /// passing (game.notices are moved to it each update).
+    CornerNotice notice;
 
     Mode mode() const { return mode_; }
     /// A quit was asked for (the menu's Quit, or the window's close request).
@@ -76,11 +77,11 @@ public:
     /// Plays the level in `file` (used as given), titled `title`, as row `row`
     /// of the level list (for the progress rule), seen from the current
     /// camera. Returns whether the file could be read; an unreadable file
-    /// plays as an empty level.
+    /// plays as an empty level, and the corner line says so.
     bool playLevelFile(const std::string& file, const std::string& title, int row);
 
     /// Writes the progress file.
-    void saveProgress() const;
+    void saveProgress();
 
     /// The pictures worlds are drawn with now.
     WorldTextures worldTextures() const { return {game.currentTexture, ballTexture}; }
@@ -109,6 +110,14 @@ private:
     bool closeAsked_ = false;  ///< the close box's question is open
 
     void startListedLevel(int row);
+    /// Asks for a new name of the author's level at path (the field holding
+    /// typed, after a line saying what went wrong last time) and renames it.
+    void askRename(const std::string& path, const std::string& name, const std::string& typed,
+                   const std::string& problem = {});
+    /// Asks first, then deletes the author's level at path.
+    void askDelete(const std::string& path, const std::string& name);
+    /// Every list of the author's levels reads its folder afresh.
+    void rescanAuthorLevels();
     /// Asks first; a Reset locks every level but the first and saves at once.
     void askToResetProgress();
     /// Shows the sound's new state in the corner line when it changed.
@@ -116,6 +125,7 @@ private:
     int heardVolume_ = soundVolume();   ///< the sound as the corner line last said it
     bool heardMuted_ = soundMuted();
     bool soundKeyTaken_ = false;        ///< a sound key was pressed since the last update
+    std::string soundLine_;             ///< the last sound line given to the corner line
     /// Whether a text field of the shown editor has the keyboard.
     bool editorFieldFocused() const;
 };

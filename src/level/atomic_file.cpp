@@ -38,6 +38,7 @@ bool writeAll(int fd, std::string_view bytes)
         }
         done += static_cast<std::size_t>(n);
     }
+    if (failLater) errno = ENOSPC;
     return !failLater;
 }
 
@@ -78,8 +79,14 @@ bool writeFileAtomically(const std::string& path, std::string_view bytes)
 {
     if (path.empty()) return false;
     const fs::path target = followLinks(path);
-    std::error_code ec;
-    if (fs::is_directory(target, ec)) return false;
+    struct stat old {};
+    const bool replacing = ::stat(target.c_str(), &old) == 0;
+    // Only a regular file is ever replaced: renaming over a device, a pipe or
+    // a socket would destroy it, and a folder cannot take the bytes.
+    if (replacing && !S_ISREG(old.st_mode)) {
+        errno = EINVAL;
+        return false;
+    }
 
     // The temporary file must live in the target's folder: a rename is only
     // atomic within one file system. Its name is short and fixed in length,
@@ -89,8 +96,6 @@ bool writeFileAtomically(const std::string& path, std::string_view bytes)
     std::vector<char> temp(pattern.begin(), pattern.end());
     temp.push_back('\0');
 
-    struct stat old {};
-    const bool replacing = ::stat(target.c_str(), &old) == 0;
     int fd = ::mkstemp(temp.data());
     if (fd < 0) {
         // A folder the player may not write, holding a file they may.
@@ -110,8 +115,28 @@ bool writeFileAtomically(const std::string& path, std::string_view bytes)
     bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
     if (ok) ok = std::rename(temp.data(), target.c_str()) == 0;
-    if (!ok) ::unlink(temp.data());
+    if (!ok) {
+        // The caller tells the player why; the clean-up must not hide it.
+        const int reason = errno;
+        ::unlink(temp.data());
+        errno = reason;
+    }
     return ok;
+}
+
+std::string linkTargetOutsideFolder(const std::string& path)
+{
+    std::error_code ec;
+    if (path.empty() || !fs::is_symlink(fs::symlink_status(path, ec))) return {};
+    const fs::path folder = fs::weakly_canonical(fs::absolute(path, ec).parent_path(), ec);
+    if (ec) return {};
+    const fs::path target = fs::weakly_canonical(fs::absolute(followLinks(path), ec), ec);
+    if (ec) return {};
+    // Inside when the folder is a leading part of the target's path.
+    auto t = target.begin();
+    for (auto f = folder.begin(); f != folder.end(); ++f, ++t)
+        if (t == target.end() || *f != *t) return target.string();
+    return {};
 }
 
 namespace atomic_file_testing {

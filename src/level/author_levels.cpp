@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <system_error>
+
+#include "level/text_file.h"
 
 namespace fs = std::filesystem;
 
@@ -11,8 +14,6 @@ namespace {
 
 constexpr const char* kSaveExtension = ".TXT";
 constexpr const char* kUnnamedSave = "output.txt";
-/// A folder full of saves is still a list one can read; the rest are left out.
-constexpr std::size_t kMaxListed = 500;
 
 struct Found {
     AuthorLevel level;
@@ -29,7 +30,7 @@ bool isAuthorLevelFileName(const std::string& fileName)
            fileName.compare(fileName.size() - extension.size(), extension.size(), extension) == 0;
 }
 
-std::vector<AuthorLevel> scanAuthorLevels(const std::string& folder)
+std::vector<AuthorLevel> scanAuthorLevels(const std::string& folder, std::size_t* notListed)
 {
     std::vector<Found> found;
     std::error_code error;
@@ -43,9 +44,11 @@ std::vector<AuthorLevel> scanAuthorLevels(const std::string& folder)
         entry.level.name = fileName == kUnnamedSave
                                ? "output"
                                : fileName.substr(0, fileName.size() - std::string(kSaveExtension).size());
-        // Opening is enough to tell: the reader takes any text.
+        // Opening is enough to tell: the reader takes any text, up to the
+        // size no level comes near.
         std::error_code typeError;
         entry.level.readable = fs::is_regular_file(it->path(), typeError) &&
+                               fs::file_size(it->path(), typeError) <= kMaxDataFileBytes && !typeError &&
                                std::ifstream(entry.level.path, std::ios::binary).is_open();
         std::error_code timeError;
         entry.written = fs::last_write_time(it->path(), timeError);
@@ -58,8 +61,34 @@ std::vector<AuthorLevel> scanAuthorLevels(const std::string& folder)
     });
     std::vector<AuthorLevel> levels;
     for (Found& entry : found) {
-        if (levels.size() == kMaxListed) break;
+        if (levels.size() == kMaxAuthorLevelsListed) break;
         levels.push_back(std::move(entry.level));
     }
+    if (notListed) *notListed = found.size() - levels.size();
     return levels;
+}
+
+std::string renameAuthorLevel(const std::string& path, const std::string& newName)
+{
+    const bool blank = newName.find_first_not_of(' ') == std::string::npos;
+    if (blank || newName.find('/') != std::string::npos || newName.find('\\') != std::string::npos)
+        return "A level needs a name of letters and digits.";
+    const fs::path from(path);
+    const fs::path to = from.parent_path() / (newName + kSaveExtension);
+    std::error_code error;
+    // Only the letter case changing is renaming the level to itself.
+    const std::optional<std::string> taken = findFileIgnoringCase(to.string());
+    if (taken && !fs::equivalent(*taken, from, error))
+        return "There is a level called " + newName + " already.";
+    fs::rename(from, to, error);
+    if (error) return "Could not rename it: " + error.message() + ".";
+    return {};
+}
+
+std::string deleteAuthorLevel(const std::string& path)
+{
+    std::error_code error;
+    if (!fs::remove(path, error) && !error) return "It was gone already.";
+    if (error) return "Could not delete it: " + error.message() + ".";
+    return {};
 }

@@ -23,6 +23,14 @@ struct Game {
     /// write access (a game folder's lists must be writable, see readListFile).
     bool readOnlyData = false;
     int completedLevels = 0;    ///< levels finished, counted from the first in list order
+    /// The progress file exists but could not be read: it is never written
+    /// over this run, so whatever it holds stays for the player to mend.
+    bool progressFrozen = false;
+    /// Why progress could not be kept, by cause, each told to the player once.
+    unsigned progressProblemsTold = 0;
+    /// Lines for the player's eyes (progress that cannot be kept, files that
+    /// cannot be read), oldest first; whoever draws the screen takes them.
+    std::vector<std::string> notices;
     std::vector<Level> levels;  ///< one per name in levelsFile; only the names are used
     std::vector<Theme> themes;  ///< one per name in themesFile, in file order
 

@@ -30,10 +30,15 @@ struct Level {
 
     /// Reads the level file fileName (used as given, relative to the working
     /// directory) into this level without emptying it first: lists only grow
-    /// and fields are overwritten. When no file has exactly that name, the one
-    /// file of its folder whose name differs only in letter case is read (the
-    /// editor saves "X.TXT" and loads "X.txt"). Returns false, changing
+    /// and fields are overwritten. The one file of its folder whose name
+    /// differs from it at most in letter case is read (the editor saves
+    /// "X.TXT" and loads "X.txt"); the folder is taken as given. Returns false, changing
     /// nothing, when no file can be opened; an empty file loads and changes
     /// nothing. Never reports a malformed file.
     bool load(const std::string& fileName);
+
+    /// The same for a name the game looks up inside a folder (a typed name,
+    /// a level of the list): the folder is taken exactly as given, and every
+    /// part of name may differ in letter case from the disk.
+    bool load(const std::string& folder, const std::string& name);
 };

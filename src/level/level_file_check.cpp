@@ -30,7 +30,12 @@ std::string levelFileProblem(const std::string& path)
     if (!std::filesystem::exists(status)) return "no such file";
     if (std::filesystem::is_directory(status)) return "is a folder";
     std::string text;
-    if (!readWholeFile(path, text)) return "cannot be read";
+    switch (readDataFile(path, text)) {
+    case FileState::kRead: break;
+    case FileState::kTooLarge:
+        return "is larger than any level (over " + std::to_string(kMaxDataFileBytes / (1024 * 1024)) + " MB)";
+    default: return "cannot be read";
+    }
     Level level;
     parseLevel(text, level);
     if (holdsNothing(level)) return "holds no level";

@@ -36,14 +36,24 @@ void putSelector(std::string& out, char open, int value, char close)
     out += close;
 }
 
-void putHeader(std::string& out, const Simulation& world, const std::string& themeName)
+void putText(std::string& out, int field, const std::string& text)
+{
+    out += '{';
+    out += std::to_string(field);
+    out += "}<";
+    out += levelTextValue(text);
+    out += '>';
+}
+
+void putHeader(std::string& out, const Simulation& world, const std::string& themeName,
+               const std::string& description)
 {
     out += "(0)";
     putNumber(out, 0, world.size.x);
     putNumber(out, 1, world.size.y);
-    out += "{3}<";
-    out += themeName;
-    out += '>';
+    // A level without words is written as it always was, without the field.
+    if (!levelTextValue(description).empty()) putText(out, 2, description);
+    putText(out, 3, themeName);
 }
 
 void putLines(std::string& out, const Simulation& world)
@@ -181,10 +191,23 @@ std::string formatLevelNumber(float value)
     return buffer;
 }
 
-std::string formatLevel(const Simulation& world, const std::string& themeName)
+bool isLevelGrammarChar(char c)
+{
+    return kLevelGrammarChars.find(c) != std::string_view::npos;
+}
+
+std::string levelTextValue(const std::string& text)
 {
     std::string out;
-    putHeader(out, world, themeName);
+    for (char c : text)
+        if (!isLevelGrammarChar(c)) out += c;
+    return out;
+}
+
+std::string formatLevel(const Simulation& world, const std::string& themeName, const std::string& description)
+{
+    std::string out;
+    putHeader(out, world, themeName, description);
     putLines(out, world);
     putExit(out, world);
     putDockPoints(out, world);
@@ -195,7 +218,8 @@ std::string formatLevel(const Simulation& world, const std::string& themeName)
 }
 
 LevelSaveResult saveLevelFile(const Simulation& world, const std::string& themeName,
-                              const std::string& typedName, const std::string& folder)
+                              const std::string& typedName, const std::string& folder,
+                              const std::string& description)
 {
     LevelSaveResult result;
     result.fileName = levelSaveName(typedName);
@@ -204,7 +228,7 @@ LevelSaveResult saveLevelFile(const Simulation& world, const std::string& themeN
     // that already has two spellings is refused, not guessed.
     const std::string prefix =
         folder.empty() || folder == "." ? std::string() : folder + (folder.back() == '/' ? "" : "/");
-    const ResolvedPath resolved = resolvePathIgnoringCase(prefix + result.fileName);
+    const ResolvedPath resolved = resolvePathIgnoringCase(folder, result.fileName);
     if (resolved.outcome == PathCase::kAmbiguous) {
         std::fprintf(stderr, "Not saving %s: names in %s differ only in letter case\n", result.fileName.c_str(),
                      resolved.clash.c_str());
@@ -212,6 +236,6 @@ LevelSaveResult saveLevelFile(const Simulation& world, const std::string& themeN
     }
     // The folder is the game's own and spelled exactly; only the name may change.
     result.fileName = resolved.path.substr(prefix.size());
-    result.written = writeFileAtomically(resolved.path, formatLevel(world, themeName));
+    result.written = writeFileAtomically(resolved.path, formatLevel(world, themeName, description));
     return result;
 }

@@ -1,5 +1,6 @@
 #include "level/list_file.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -59,6 +60,11 @@ bool readListFile(const std::string& path, std::string& text, bool readOnly)
     // game could not write is treated as absent. Root may open any file for
     // writing, so the permission bits decide rather than the open alone.
     if (!isWritableRegularFile(path)) return false;
+    std::error_code error;
+    if (std::filesystem::file_size(path, error) > kMaxDataFileBytes) {
+        std::fprintf(stderr, "%s is larger than any list of the game; it is not read\n", path.c_str());
+        return false;
+    }
     std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
     if (!file.is_open()) return false;
     text.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());

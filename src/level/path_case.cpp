@@ -39,22 +39,22 @@ Lookup findInFolder(const fs::path& folder, const std::string& name, std::string
 
 } // namespace
 
-ResolvedPath resolvePathIgnoringCase(const std::string& path)
+ResolvedPath resolvePathIgnoringCase(const std::string& folder, const std::string& name)
 {
     ResolvedPath result;
-    if (path.empty()) return result;
-    const fs::path given(path);
-    fs::path built;
+    if (name.empty()) return result;
+    const fs::path given(name);
+    fs::path built(folder == "." ? std::string() : folder);
     bool missing = false;
     for (const fs::path& part : given) {
-        const std::string name = part.string();
-        if (missing || name.empty() || name == "." || name == ".." || part == given.root_path() ||
+        const std::string component = part.string();
+        if (missing || component.empty() || component == "." || component == ".." || part == given.root_path() ||
             part == given.root_directory()) {
             built /= part;
             continue;
         }
         std::string spelling;
-        switch (findInFolder(built, name, spelling)) {
+        switch (findInFolder(built, component, spelling)) {
         case Lookup::kOne: built /= spelling; break;
         case Lookup::kNone:
             missing = true;

@@ -20,11 +20,13 @@ struct ResolvedPath {
     std::string clash;
 };
 
-/// Looks a path up one component at a time, ignoring ASCII letter case, as
-/// the game's names come from a system where case does not matter. A
-/// component that exists in two spellings in its folder is an error, never a
-/// guess. "." and ".." and the root are kept as they are. Never throws.
-ResolvedPath resolvePathIgnoringCase(const std::string& path);
+/// Looks `name` up inside `folder` one component at a time, ignoring ASCII
+/// letter case, as the game's names come from a system where case does not
+/// matter. The folder itself is the player's choice and is used exactly as
+/// given (empty for the working folder); the result is folder joined with
+/// name. A component of name that exists in two spellings in its folder is
+/// an error, never a guess. "." and ".." are kept as they are. Never throws.
+ResolvedPath resolvePathIgnoringCase(const std::string& folder, const std::string& name);
 
 /// Compares two names ignoring ASCII letter case.
 bool equalIgnoringCase(const std::string& a, const std::string& b);

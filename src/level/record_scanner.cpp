@@ -71,3 +71,42 @@ void scanRecords(std::string_view text, const RecordCallback& onValue)
         if (int pair = openerPair(c); pair >= 0) open[pair] = true;
     }
 }
+
+bool isRecordStructureCharacter(char c)
+{
+    return closerPair(c) >= 0 || openerPair(c) >= 0 || c == '>';
+}
+
+std::vector<StructureFault> findMisreadStructure(std::string_view text)
+{
+    // A pair is open from its opener to its own closer; the grammar allows
+    // nothing structural in between, and no closer outside a pair.
+    std::vector<StructureFault> found;
+    char closer = 0;
+    StructureFault pair;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (!isRecordStructureCharacter(c)) continue;
+        if (closer != 0) {
+            if (c == closer) {
+                closer = 0;
+                if (pair.at != StructureFault::kNone) found.push_back(pair);
+            } else if (pair.at == StructureFault::kNone) {
+                pair.at = i;
+            }
+            continue;
+        }
+        pair = StructureFault{i, StructureFault::kNone};
+        switch (c) {
+        case '(': closer = ')'; break;
+        case '{': closer = '}'; break;
+        case '[': closer = ']'; break;
+        case ':': closer = ';'; break;
+        case '<': closer = '>'; break;
+        default: found.push_back(StructureFault{StructureFault::kNone, i}); break;  // a closer with no opener
+        }
+    }
+    // A pair never closed swallowed the rest of the text.
+    if (closer != 0) found.push_back(pair);
+    return found;
+}

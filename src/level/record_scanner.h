@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <string_view>
+#include <vector>
 
 /// Where a value of the bracketed record grammar is stored. The scanner only
 /// tracks these four numbers; what they mean is up to the reader (a level
@@ -26,3 +28,29 @@ using RecordCallback = std::function<void(const RecordPosition& at, std::string_
 /// stored files rely on that behaviour. Starts at section 1, field 1, index 0,
 /// sub-index 0. Linear in the length of the text; never fails.
 void scanRecords(std::string_view text, const RecordCallback& onValue);
+
+/// The ten characters the record grammar reads as structure: ( ) { } [ ] : ; < >.
+/// A text meant to be read back as written (a level's task, a theme name, a
+/// menu line, the notes between records) may hold none of them; an entry
+/// field for such a text refuses them as they are typed.
+bool isRecordStructureCharacter(char c);
+
+/// One place where a text in the record grammar does not read as written.
+struct StructureFault {
+    static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+    /// Offset of the opener of the pair the fault is in; kNone for a closer
+    /// met outside every pair.
+    std::size_t opener = kNone;
+    /// Offset of the first structure character met inside that pair (the
+    /// scanner cuts the text there), or of the closer outside every pair;
+    /// kNone for a pair that is never closed and holds none.
+    std::size_t at = kNone;
+    bool operator==(const StructureFault&) const = default;
+};
+
+/// Where a text in the record grammar does not read as its author wrote it:
+/// one fault per pair that holds a structure character (a ';' inside a
+/// task, or a ':' in the notes that opens a pair swallowing what follows),
+/// per closer outside every pair, and for a pair never closed. A well-formed
+/// file gives none. Linear; pure.
+std::vector<StructureFault> findMisreadStructure(std::string_view text);

@@ -2,14 +2,13 @@
 
 #include <charconv>
 #include <cstdio>
-#include <sys/stat.h>
 
 #include "level/atomic_file.h"
 #include "level/text_file.h"
 
 namespace {
 
-constexpr off_t kMaxSettingsBytes = 64 * 1024;
+constexpr std::size_t kMaxSettingsBytes = 64 * 1024;
 
 std::string_view trim(std::string_view s)
 {
@@ -91,16 +90,25 @@ std::string formatSettings(const Settings& settings)
 Settings loadSettings(const std::string& path)
 {
     // A settings file is a few lines; anything large is not one of ours.
-    struct stat info {};
-    if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > kMaxSettingsBytes)
-        return Settings{};
     std::string text;
-    if (!readWholeFile(path, text)) return Settings{};
+    if (readDataFile(path, text, kMaxSettingsBytes) != FileState::kRead) return Settings{};
     return parseSettings(text);
+}
+
+bool settingsFileUnreadable(const std::string& path)
+{
+    std::string text;
+    const FileState state = readDataFile(path, text, kMaxSettingsBytes);
+    return state == FileState::kUnreadable || state == FileState::kTooLarge;
 }
 
 bool saveSettings(const std::string& path, const Settings& settings)
 {
+    if (settingsFileUnreadable(path)) {
+        std::fprintf(stderr, "Not saving settings: %s is there but cannot be read, so it is left as it is\n",
+                     path.c_str());
+        return false;
+    }
     if (writeFileAtomically(path, formatSettings(settings))) return true;
     std::fprintf(stderr, "Unable to save settings to %s\n", path.c_str());
     return false;

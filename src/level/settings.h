@@ -33,6 +33,12 @@ std::string formatSettings(const Settings& settings);
 /// Reads the file at path; a missing, unreadable or huge file gives defaults.
 Settings loadSettings(const std::string& path);
 
+/// Whether something is at path that cannot be read back as a settings file
+/// (no permission, not a regular file, far too large). Such a file is never
+/// written over: it is not the game's to replace.
+bool settingsFileUnreadable(const std::string& path);
+
 /// Writes the file at path atomically. Returns false (after one line on
-/// stderr) when it could not be written; the old file is then left whole.
+/// stderr) when it could not be written, or when settingsFileUnreadable says
+/// the file there is not to be replaced; the old file is then left whole.
 bool saveSettings(const std::string& path, const Settings& settings);

@@ -1,18 +1,41 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
-/// Reads a whole data file into text, byte for byte. Returns false, leaving
-/// text unchanged, when the file cannot be opened (missing, unreadable, or not
-/// a regular file: a folder, a pipe, a device). An empty file reads as an
-/// empty text and returns true. The path is used unchanged, relative to the
-/// working directory.
+/// Data files (levels, lists, the menu description) larger than this are
+/// refused unread: the biggest real level is a few kilobytes, and reading a
+/// gigabyte file whole would freeze the game and take its memory.
+inline constexpr std::size_t kMaxDataFileBytes = 4 * 1024 * 1024;
+
+/// What looking at a file the game wants to read found.
+enum class FileState {
+    kRead,        ///< read (an empty file reads as an empty text)
+    kMissing,     ///< nothing by that name
+    kUnreadable,  ///< something is there, but it cannot be read as a file
+    kTooLarge,    ///< a regular file beyond the size limit, left unread
+};
+
+/// Reads a whole data file into text, byte for byte, when it is a regular
+/// file of at most `limit` bytes; otherwise leaves text unchanged and says
+/// why. Folders, pipes and devices are unreadable (a pipe could keep the
+/// reader waiting for ever). The path is used unchanged. Never reads more
+/// than limit + 1 bytes, also of a file that grows while it is read.
+FileState readDataFile(const std::string& path, std::string& text, std::size_t limit = kMaxDataFileBytes);
+
+/// readDataFile reduced to success: false when the file is missing,
+/// unreadable or beyond kMaxDataFileBytes (then stderr says so).
 bool readWholeFile(const std::string& path, std::string& text);
 
-/// Resolves a file name whose letter case may differ from the file on disk:
-/// every component, folders included, is looked up ignoring ASCII case, and
-/// the path as spelled on disk is returned. Returns nothing when no regular
-/// file matches, or when some component exists in more than one spelling
-/// (then stderr says so: the game never guesses). Never throws.
+/// A file of the game's by a name that may differ in letter case from the
+/// disk: `folder` is taken exactly as given (the player chose it), and every
+/// component of `name` ("levels/Bridge.txt") is looked up in it ignoring
+/// ASCII case. Returns the path as spelled on disk; nothing when no regular
+/// file matches, or when some component of name exists in more than one
+/// spelling (then stderr says so: the game never guesses). Never throws.
+std::optional<std::string> findFileIgnoringCase(const std::string& folder, const std::string& name);
+
+/// The same for a whole path whose folder is known only as part of it: its
+/// last component is looked up ignoring case in its folder, taken as given.
 std::optional<std::string> findFileIgnoringCase(const std::string& path);

@@ -7,9 +7,17 @@
 #include "app/input.h"
 #include "level/game.h"
 #include "ui/overlay.h"
+#include "ui/text.h"
 #include "ui/widget_input.h"
 
 namespace {
+
+/// Room kept free on each side of a row's name, for the marks.
+constexpr float kNameMargin = 22.0f;
+/// The smallest letters a row's name is drawn with, in pixels.
+constexpr float kSmallestLetter = 8.0f;
+// Small enough for the longest help line to fit the list's width.
+constexpr float kHelpTextSize = 7.5f;
 
 std::vector<std::string> rowNames(const LevelList& list, const Game& game)
 {
@@ -17,9 +25,16 @@ std::vector<std::string> rowNames(const LevelList& list, const Game& game)
     if (list.authorLevels) {
         for (const AuthorLevel& level : list.authored)
             names.push_back(level.readable ? level.name : level.name + " (unreadable)");
+        // A row that is no level and never opens: the list is not all there is.
+        if (list.authoredNotListed > 0)
+            names.push_back("and " + std::to_string(list.authoredNotListed) + " older not shown");
     } else {
         for (const Level& level : game.levels) names.push_back(level.name);
     }
+    // A name longer than the box would be drawn across the whole window in
+    // letters too small to read: it is cut to what the box holds.
+    const std::size_t fits = static_cast<std::size_t>(std::max(4.0f, (list.size.x - 2.0f * kNameMargin) / kSmallestLetter));
+    for (std::string& name : names) name = cutToLength(name, fits);
     return names;
 }
 
@@ -27,7 +42,10 @@ std::vector<std::string> rowNames(const LevelList& list, const Game& game)
 
 void LevelList::rescan(const std::string& folder)
 {
-    authored = scanAuthorLevels(folder);
+    // No folder of the player's this run: nothing saved to show (never the
+    // working folder's files instead).
+    authoredNotListed = 0;
+    authored = folder.empty() ? std::vector<AuthorLevel>{} : scanAuthorLevels(folder, &authoredNotListed);
     items.clear();
     built = false;
 }
@@ -79,6 +97,8 @@ void LevelList::update(const Game& game)
 
     hoverIndex = -1;
     selectedIndex = -1;
+    renameIndex = -1;
+    deleteIndex = -1;
     // On opening, and back from a finished level, the list shows the next
     // level to play. The author's own list stays where its reader put it.
     if (!authorLevels && shownCompleted_ != game.completedLevels) {
@@ -95,7 +115,12 @@ void LevelList::update(const Game& game)
         const int slot = row - firstRow;
         const float top = static_cast<float>(static_cast<int>(static_cast<float>(slot * rowHeight) + position.y +
                                                               static_cast<float>(rowHeight)));
-        if (top <= y && y <= top + static_cast<float>(rowHeight) && rowOpen(row, game)) {
+        if (top > y || y > top + static_cast<float>(rowHeight)) continue;
+        // The author's own rows, readable or not, are renamed with F2 and
+        // deleted with Delete.
+        if (authorLevels && keysPressed[kVkF2]) renameIndex = row;
+        if (authorLevels && keysPressed[kVkDelete]) deleteIndex = row;
+        if (rowOpen(row, game)) {
             hoverIndex = row;
             if (mouse.leftDown) selectedIndex = row;
         }
@@ -255,4 +280,14 @@ void LevelList::draw(const Game& game) const
         }
     }
     if (shown && scrolls()) drawScrollBar(scrollBar());
+    if (!shown || !authorLevels) return;
+    // What the author can do here, or how to fill the list.
+    glEnable(GL_TEXTURE_2D);
+    glColor3f(1.0f, 1.0f, 1.0f);
+    if (authored.empty())
+        drawTextCentered("Make a level in the Editor and save it", position.x + size.x * 0.5f,
+                         position.y + static_cast<float>(rowHeight) * 1.5f, kHelpTextSize);
+    else
+        drawTextCentered("F2 renames, Del deletes the level under the pointer", position.x + size.x * 0.5f,
+                         position.y + size.y + 10.0f, kHelpTextSize);
 }

@@ -21,6 +21,10 @@ struct LevelList {
     int rowHeight = 11;         ///< pixels per row
     int hoverIndex = -1;        ///< open row under the mouse, -1 for none
     int selectedIndex = -1;     ///< row clicked in this update, -1 for none
+    /// Author's list: the row under the mouse when F2 (rename) or Delete was
+    /// pressed in this update, -1 for none; unreadable rows too.
+    int renameIndex = -1;
+    int deleteIndex = -1;
     bool built = false;         ///< items made from the level names
     bool shown = true;          ///< open: outline, marks and hit tests active
     int firstRow = 0;           ///< row shown at the top of the rectangle
@@ -29,6 +33,7 @@ struct LevelList {
     /// playing one counts for nothing.
     bool authorLevels = false;
     std::vector<AuthorLevel> authored;
+    std::size_t authoredNotListed = 0;  ///< saves beyond the listed ones, told in a last row
 
     /// Reads the author's levels afresh from folder and rebuilds the rows at
     /// the next update. Only for a list of the author's levels.

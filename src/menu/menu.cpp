@@ -43,6 +43,14 @@ ModeRequest Menu::update(float dt, const Game& game)
 
     // The list resets its selection at every update while open, so coming
     // back from play with the list open does not start the level again.
+    if (levelList.authorLevels) {
+        const auto row = [this](int index) -> const AuthorLevel& { return levelList.authored[static_cast<std::size_t>(index)]; };
+        const int count = static_cast<int>(levelList.authored.size());
+        if (levelList.renameIndex >= 0 && levelList.renameIndex < count)
+            return ModeRequest::renameLevel(row(levelList.renameIndex).path, row(levelList.renameIndex).name);
+        if (levelList.deleteIndex >= 0 && levelList.deleteIndex < count)
+            return ModeRequest::deleteLevel(row(levelList.deleteIndex).path, row(levelList.deleteIndex).name);
+    }
     const int selected = levelList.selectedIndex;
     if (selected >= 0 && selected < static_cast<int>(levelList.items.size())) {
         if (!levelList.authorLevels) return ModeRequest::startLevel(selected);

@@ -42,6 +42,9 @@ bool startLevelFile(PlayMenu& menu, const std::string& fileName, const std::stri
     level.lines.clear();
     level.vertices.clear();
     level.dockPoints.clear();
+    // A level without a task must not show the last level's words. Size and
+    // exit stay as they were: every file the game writes sets them.
+    level.description.clear();
     menu.levelNumber = index;
 
     const bool loaded = level.load(fileName);  // an unreadable file plays as an empty level

@@ -12,9 +12,9 @@
 void startLevel(PlayMenu& menu, const std::string& name, int index);
 
 /// Starts the level in file `fileName` (used as given) in `menu`, titled
-/// `title`, as row `index`. Empties the five element lists first
-/// (description, size, exit and theme stay as the last level left them when
-/// the file does not set them); a file that cannot be read leaves the level
+/// `title`, as row `index`. Empties the five element lists and the
+/// description first (size, exit and theme stay as the last level left them
+/// when the file does not set them); a file that cannot be read leaves the level
 /// empty. Builds the world, makes the level's theme current in the play
 /// mode's game, and lays out the title and description. The camera is the
 /// caller's. Returns whether the file could be read.

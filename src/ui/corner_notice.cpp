@@ -1,40 +1,66 @@
 #include "ui/corner_notice.h"
 
-#include <GL/gl.h>
+#include <algorithm>
 
-#include "app/picture_fit.h"
+#include "app/globals.h"
 #include "ui/overlay.h"
 #include "ui/text.h"
 
 namespace {
 
-constexpr float kMargin = 8.0f;   ///< from the picture's edges
-constexpr float kPadding = 5.0f;  ///< around the text on its band
-constexpr float kBandShade = 0.2f;
+constexpr float kCharacterSize = 10.0f;
+constexpr float kMargin = 8.0f;    ///< from the window's right and bottom edges
+constexpr float kPadding = 4.0f;   ///< around the text on its band
+constexpr float kBandShade = 0.25f;
 
-} // namespace
+}  // namespace
 
 void CornerNotice::show(const std::string& text)
 {
     if (text.empty()) return;
-    text_ = text;
-    left_ = kShownUpdates;
+    const std::string line = cutToLength(text, kMaxCharacters);
+    if (line == text_ || std::find(waiting_.begin(), waiting_.end(), line) != waiting_.end()) return;
+    waiting_.push_back(line);
+    if (text_.empty()) update();
+}
+
+void CornerNotice::showInstead(const std::string& replaced, const std::string& text)
+{
+    const std::string line = cutToLength(text, kMaxCharacters);
+    if (!replaced.empty() && text_ == replaced) {
+        text_ = line;
+        left_ = kShownUpdates;
+        return;
+    }
+    const auto waiting = std::find(waiting_.begin(), waiting_.end(), replaced);
+    if (!replaced.empty() && waiting != waiting_.end()) {
+        *waiting = line;
+        return;
+    }
+    show(text);
 }
 
 void CornerNotice::update()
 {
-    if (left_ > 0 && --left_ == 0) text_.clear();
+    if (left_ > 0) --left_;
+    if (left_ > 0) return;
+    text_.clear();
+    if (waiting_.empty()) return;
+    text_ = waiting_.front();
+    waiting_.pop_front();
+    left_ = kShownUpdates;
 }
 
 void CornerNotice::draw() const
 {
     if (text_.empty()) return;
-    // Every character advances exactly the text size.
-    const float width = static_cast<float>(text_.size()) * kTextSize;
-    const float left = static_cast<float>(kLogicalWidth) - kMargin - width - 2.0f * kPadding;
+    // Bottom right, where no mode keeps its controls' words.
+    const float width = kCharacterSize * static_cast<float>(text_.size());
+    const float x = std::max(kMargin, static_cast<float>(windowWidth) - kMargin - width);
+    const float y = static_cast<float>(windowHeight) - kMargin - kCharacterSize;
     beginOverlay();
-    drawShadeRect(left, kMargin, width + 2.0f * kPadding, kTextSize + 2.0f * kPadding, kBandShade);
-    glColor3f(1.0f, 1.0f, 1.0f);
-    placeAt(left + kPadding, kMargin + kPadding);
-    drawText(text_, kTextSize);
+    drawShadeRect(x - kPadding, y - kPadding, width + 2.0f * kPadding, kCharacterSize + 2.0f * kPadding, kBandShade);
+    placeAt(x, y);
+    drawText(text_, kCharacterSize);
+    endOverlay();
 }

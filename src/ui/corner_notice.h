@@ -1,23 +1,30 @@
 #pragma once
 
+#include <deque>
 #include <string>
 
-/// A short line in the top right corner that tells the player what just
-/// changed ("Volume 60%", "Sound off") without stopping the game. The shell
-/// owns one, updates it with the game and draws it over every mode. A new
-/// line takes the place of the one shown, so a slider moved step by step
-/// ends on its last value; a line stays about two seconds.
+/// A short line in the bottom corner of the screen that tells the player
+/// something without stopping the game ("Progress not saved: the disk is
+/// full", "Volume 60%"). The shell owns one and draws it over every mode.
+/// A line is shown for about two seconds; lines that come while one shows
+/// wait their turn, and a line already showing or waiting is not repeated.
 class CornerNotice {
 public:
     /// Updates a line stays up: two seconds of 10 ms updates.
     static constexpr int kShownUpdates = 200;
-    /// Character size of the line, overlay pixels.
-    static constexpr float kTextSize = 10.0f;
+    /// Characters of the longest line; longer ones are cut with "..".
+    static constexpr std::size_t kMaxCharacters = 76;
 
-    /// Shows text now, for kShownUpdates updates; an empty text is ignored.
+    /// Shows text once the line before it has had its time; an empty text
+    /// is ignored.
     void show(const std::string& text);
 
-    /// One update of game time: the line counts down and goes.
+    /// Shows text in place of `replaced` where that is up (with a fresh two
+    /// seconds) or waiting; otherwise as show. A volume moved step by step so
+    /// ends on its last value instead of queueing every step.
+    void showInstead(const std::string& replaced, const std::string& text);
+
+    /// One update: a shown line counts down and gives way to the next.
     void update();
 
     /// The line up now; empty when none.
@@ -27,6 +34,7 @@ public:
     void draw() const;
 
 private:
+    std::deque<std::string> waiting_;
     std::string text_;
-    int left_ = 0;  ///< updates the line stays
+    int left_ = 0;  ///< updates the shown line stays
 };

@@ -191,4 +191,11 @@ void Dialog::draw() const
     }
     yes_.draw();
     no_.draw();
+    // The button Enter takes is framed twice.
+    const Button& proposed = button(question.enterAnswer);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_BLEND);
+    glColor3f(0.6f, 0.6f, 1.0f);
+    placeAt(proposed.position.x - 3.0f, proposed.position.y - 3.0f);
+    drawOutlineRect(proposed.size.x + 6.0f, proposed.size.y + 6.0f);
 }

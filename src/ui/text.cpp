@@ -112,6 +112,21 @@ void buildGlyphTable()
     }
 }
 
+std::string cutToLength(const std::string& text, std::size_t length)
+{
+    if (text.size() <= length) return text;
+    if (length < 3) return text.substr(0, length);
+    return text.substr(0, length - 2) + "..";
+}
+
+std::string verdictWithName(const std::string& verdict, const std::string& name, std::size_t length)
+{
+    if (verdict.size() + name.size() <= length) return verdict + name;
+    // Three characters are the least that say a name was there.
+    if (verdict.size() + 3 > length) return cutToLength(verdict, length);
+    return verdict + cutToLength(name, length - verdict.size());
+}
+
 bool drawText(std::string text, float size)
 {
     if (text.empty()) return false;

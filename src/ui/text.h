@@ -50,6 +50,15 @@ const GlyphCoord& glyphCoord(int cell);
 /// nothing, touching no GL state, when text is empty. GL drawing code only.
 bool drawText(std::string text, float size);
 
+/// text when it has at most `length` characters; else its first length - 2
+/// followed by "..", so a cut is seen. No GL.
+std::string cutToLength(const std::string& text, std::size_t length);
+
+/// A verdict with the name it is about ("Unable to save " + name) in at most
+/// `length` characters: the name is shortened, never the verdict, and left
+/// out when not even a shortened one fits. No GL.
+std::string verdictWithName(const std::string& verdict, const std::string& name, std::size_t length);
+
 /// Draws text centred on (x, y) in pixels, ignoring the camera; meant for
 /// overlay mode. Returns false and draws nothing when text is empty.
 bool drawTextCentered(std::string text, float x, float y, float size);

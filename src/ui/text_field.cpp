@@ -2,8 +2,11 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
+
 #include "app/clock.h"
 #include "app/input.h"
+#include "ui/dialog.h"
 #include "ui/overlay.h"
 #include "ui/page_holder.h"
 #include "ui/text.h"
@@ -21,6 +24,9 @@ constexpr std::uint32_t kBlinkOnMs = 250;
 // numeric-pad and function keys that share the range.
 constexpr int kFirstTypedCode = 0x30;
 constexpr int kLastTypedCode = 0x7A;
+// A wrapped field's lines, and the margin its text keeps from the box.
+constexpr float kLineHeight = 13.0f;
+constexpr float kTextInset = 3.0f;
 
 void setFieldColour(bool focused)
 {
@@ -38,12 +44,16 @@ void Insert::update(PageHolders holders)
     // Text fields have no alwaysVisible flag.
     if (!onShownPage(false, holderIndex, pageIndex, holders)) return;
 
-    if (text.size() > kMaxLength) text.resize(kMaxLength);
+    // A field of typed text refuses what goes beyond; a longer text read
+    // from a file is the author's and stays.
+    if (!takesTypedText && text.size() > maxLength) text.resize(maxLength);
     focused = mouseInside(position, size.x, size.y);
 }
 
 void Insert::typeKey(int virtualKey)
 {
+    // Its characters come typed, Shift and all; their keys would double them.
+    if (takesTypedText && virtualKey != kVkBack) return;
     switch (virtualKey) {
     case kVkReturn:
     case kVkLeft:
@@ -65,10 +75,35 @@ void Insert::typeKey(int virtualKey)
     }
 }
 
+bool Insert::accepts(char c) const
+{
+    return takesTypedText && c >= ' ' && c <= '~' && refused.find(c) == std::string::npos && text.size() < maxLength;
+}
+
+bool Insert::typeText(char c)
+{
+    if (!accepts(c)) return false;
+    text.push_back(c);
+    return true;
+}
+
 std::string Insert::shownText() const
 {
     if (focused && tickCount() % kBlinkPeriodMs < kBlinkOnMs) return text + "_";
     return text;
+}
+
+std::vector<std::string> Insert::shownLines() const
+{
+    const std::string shown = shownText();
+    const int rows = static_cast<int>((size.y - kTextInset) / kLineHeight);
+    if (rows <= 1) return {shown};
+    const auto perLine = static_cast<std::size_t>(std::max(1.0f, (size.x - 2 * kTextInset) / kTextSize));
+    std::vector<std::string> lines = wrapText(shown, perLine);
+    if (lines.empty()) lines.emplace_back();
+    // The end of the text, where typing happens, stays in sight.
+    if (lines.size() > static_cast<std::size_t>(rows)) lines.erase(lines.begin(), lines.end() - rows);
+    return lines;
 }
 
 void Insert::draw(PageHolders holders) const
@@ -86,8 +121,16 @@ void Insert::draw(PageHolders holders) const
     placeAt(position.x, position.y);
     drawOutlineRect(size.x, size.y);
 
-    placeAt(position.x, position.y + size.y * 0.25f);
-    drawText(shownText(), kTextSize);
+    const std::vector<std::string> lines = shownLines();
+    if (lines.size() == 1 && size.y < 2 * kLineHeight) {
+        placeAt(position.x, position.y + size.y * 0.25f);
+        drawText(lines[0], kTextSize);
+        return;
+    }
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        placeAt(position.x + kTextInset, position.y + kTextInset + kLineHeight * static_cast<float>(i));
+        drawText(lines[i], kTextSize);
+    }
 }
 
 void typeIntoFocused(std::vector<Insert>& fields, int virtualKey)

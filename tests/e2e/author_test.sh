@@ -27,8 +27,12 @@ docks_at() {  # <shot> : both dock points drawn at (300, 250) and (420, 250)
     sky_green_marks 90 "$1" | awk '($1 - 300) ^ 2 + ($2 - 250) ^ 2 <= 4 { a = 1 }
                             ($1 - 420) ^ 2 + ($2 - 250) ^ 2 <= 4 { b = 1 } END { exit !(a && b) }'
 }
-# Your Levels: its picture is tinted to a plain light sand colour.
-on_your_levels() { shot_shows your_levels "40x40+60+300" "rgb(242,230,204)" 1500; }
+# Your Levels: the only screen whose list outline reaches down past y 400.
+on_your_levels() {
+    local shot
+    shot=$(screenshot your_levels) || return 1
+    [ "$(fx_count "$shot" "4x60+248+370" "b > 0.97 && r < 0.6")" -ge 100 ]
+}
 no_docks() {  # neither dock point drawn
     sky_green_marks 90 "$(screenshot undone)" | awk '($1 - 300) ^ 2 + ($2 - 250) ^ 2 <= 4 { a = 1 }
                             ($1 - 420) ^ 2 + ($2 - 250) ^ 2 <= 4 { b = 1 } END { exit a || b }'

@@ -57,43 +57,6 @@ expect_near() {  # <what> <value> <expected>
 # in_editor: the panel's Back button, on every page, is drawn.
 in_editor() { shot_shows editor "4x14+8+563" "rgb(0,0,255)" 10 || shot_shows editor "4x14+8+563" white 10; }
 
-# code_font <file>: a font picture whose masks are black and whose every
-# glyph is one flat colour with the character's code as its red, so that the
-# words the game writes can be read back from a screenshot.
-code_font() {
-    local draws=() c x y
-    for c in $(seq 32 126); do
-        x=$(((c % 16) * 16))
-        y=$(((16 + c / 16) * 16))
-        draws+=(-fill "rgb($c,85,170)" -draw "rectangle $x,$y $((x + 15)),$((y + 15))")
-    done
-    convert -size 256x512 xc:black "${draws[@]}" -type TrueColor BMP3:"$1"
-}
-
-# status_text <row>: the text centred at x 100 on that row of a new
-# screenshot, read one character centre at a time.
-status_text() {
-    convert "$(screenshot status)" -crop 200x1+0+"$1" +repage -depth 8 txt:- | awk -F'[(),: ]+' '
-        NR > 1 { r[$1] = $3; g[$1] = $4; b[$1] = $5 }
-        function coded(x) { return (x in g) && g[x] >= 83 && g[x] <= 87 && b[x] >= 168 && b[x] <= 172 }
-        END {
-            for (x = 0; x < 200 && !coded(x); ++x) {}
-            first = x
-            for (x = 199; x >= 0 && !coded(x); --x) {}
-            n = int((x - first + 1 + 5) / 10)
-            text = ""
-            for (k = 0; k < n; ++k) text = text sprintf("%c", r[first + 10 * k + 5])
-            print text
-        }'
-}
-
-# status_reads <row> <words>; says what it read when that differs.
-status_reads() {
-    local read
-    read=$(status_text "$1")
-    [ "$read" = "$2" ] || { echo "status row $1 reads \"$read\"" >&2; return 1; }
-}
-
 # --- First run: build and save ---
 GAME_FOLDER_COPY=$(copy_game_folder "$2")
 code_font "$GAME_FOLDER_COPY/label.bmp"

@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # The game folder as a careless player or a broken disk leaves it: each data
 # file and picture in turn missing, empty, cut in half, replaced by random
-# bytes (seeded) and, for text files, grown to 10 MB. Every time the game must
+# bytes (seeded) and, for text files, grown to 10 MB (beyond what the game
+# reads: refused unread, as missing). A few cases more: the progress and
+# settings files as links to a device (left as they are, never replaced),
+# and a 2 GB sparse level (refused at once). Every time the game must
 # start, show what its defaults give, take mouse and keys for 3 seconds (a
 # click on "Play" opens the level list where the menu exists), end on SIGTERM
 # with exit code 0 and leave config.txt with its completedlevels line.
@@ -49,13 +52,20 @@ padding_record() {
 # mutate <folder> <file> <variant>
 mutate() {
     local path="$1/$2" size
-    size=$(stat -c %s "$path")
+    size=$(stat -c %s "$path" 2>/dev/null || echo 0)
     case $3 in
     missing) rm -f "$path" ;;
     empty) : >"$path" ;;
     truncated) truncate -s $((size / 2)) "$path" ;;
     random) random_bytes "$size" "$SEED" >"$path" ;;
     huge) grow_to_10mb "$path" "$(padding_record "$2")"$'\n' ;;
+    sparse) rm -f "$path"; truncate -s 2G "$path" ;;
+    device)
+        # A node of its own in the folder (a pipe where nodes cannot be
+        # made), so a game that wrongly replaced it harms nothing else.
+        rm -f "$path"
+        mknod "$1/.device" c 1 3 2>/dev/null || mkfifo "$1/.device"
+        ln -s .device "$path" ;;
     esac
 }
 
@@ -103,7 +113,7 @@ run_case() {
     fi
     mutate "$folder" "$file" "$variant"
     local menu=yes
-    [ "$file" = menusetup.txt ] && [ "$variant" != huge ] && [ "$variant" != truncated ] && menu=no
+    [ "$file" = menusetup.txt ] && [ "$variant" != truncated ] && menu=no
 
     # start_game fails only this case; the matrix still ends the game it left.
     trap 'echo "$E2E_GAME_PID" >"$E2E_WORK/pid"' EXIT
@@ -124,7 +134,7 @@ run_case() {
     if [ "$menu" = yes ]; then
         awk -v f="$lit" 'BEGIN { exit !(f > 0.05) }' && seen+=("menu shown") ||
             { seen+=("blank screen ($lit)"); status=1; }
-    elif [ "$variant" = missing ] || [ "$variant" = empty ]; then
+    elif [ "$variant" = missing ] || [ "$variant" = empty ] || [ "$variant" = huge ]; then
         awk -v f="$lit" 'BEGIN { exit !(f < 0.01) }' && seen+=("no screens, black") ||
             { seen+=("drawn though no screens ($lit)"); status=1; }
     fi
@@ -143,7 +153,7 @@ run_case() {
         fi
         if [ "$file" = levels/Bridge.txt ] || [ "$file" = levels.txt ]; then
             click 400 86                    # the first row of the list
-            # A 10 MB level takes a while to read; wait for the play panel.
+            # A loaded machine takes a while to start a level; wait for the play panel.
             local third played=no tries=4
             [ "$file" = levels/Bridge.txt ] && tries=30
             for _ in $(seq 1 "$tries"); do
@@ -165,7 +175,16 @@ run_case() {
 
     quit_by_signal
     [ "$E2E_EXIT_CODE" = 0 ] && seen+=("exit 0") || { seen+=("exit $E2E_EXIT_CODE"); status=1; }
-    if grep -qx "completedlevels=$expected_progress;" "$folder/config.txt" 2>/dev/null; then
+    if [ "$variant" = device ]; then
+        # Never replaced, and never read from as if it were a file.
+        if [ -L "$folder/$file" ] && { [ -c "$folder/.device" ] || [ -p "$folder/.device" ]; }; then
+            seen+=("$file left a link to a device")
+        else
+            seen+=("$file replaced"); status=1
+        fi
+        [ "$file" = config.txt ] && ! grep -q "progress is not kept" "$E2E_WORK/game.log" &&
+            { seen+=("no word that progress is not kept"); status=1; }
+    elif grep -qx "completedlevels=$expected_progress;" "$folder/config.txt" 2>/dev/null; then
         seen+=("progress $expected_progress saved")
     else
         seen+=("progress file: $(head -c 40 "$folder/config.txt" 2>/dev/null | tr -c '[:print:]' '?')"); status=1
@@ -194,10 +213,16 @@ answer_message_boxes
 failures=0
 table=()
 started=$(date +%s)
-for file in "${TEXT_FILES[@]}" "${PICTURES[@]}"; do
+# The cases beyond the matrix, "file:variant", one run each.
+EXTRA_CASES=(config.txt:device settings.txt:device levels/Bridge.txt:sparse)
+for file in "${TEXT_FILES[@]}" "${PICTURES[@]}" settings.txt; do
     [ -n "${HOSTILE_ONLY:-}" ] && [ "$HOSTILE_ONLY" != "$file" ] && continue
-    variants=(${HOSTILE_VARIANTS:-missing empty truncated random})
-    [[ $file == *.txt ]] && [ -z "${HOSTILE_VARIANTS:-}" ] && variants+=(huge)
+    variants=()
+    [ "$file" != settings.txt ] && variants=(${HOSTILE_VARIANTS:-missing empty truncated random})
+    [[ $file == *.txt ]] && [ "$file" != settings.txt ] && [ -z "${HOSTILE_VARIANTS:-}" ] && variants+=(huge)
+    if [ -z "${HOSTILE_VARIANTS:-}" ]; then
+        for extra in "${EXTRA_CASES[@]}"; do [ "${extra%%:*}" = "$file" ] && variants+=("${extra#*:}"); done
+    fi
     for variant in "${variants[@]}"; do
         # A case whose window never came up is tried once more: on a machine
         # loaded by other work a start can take longer than the wait; a game

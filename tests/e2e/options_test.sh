@@ -28,11 +28,11 @@ on_options() { shot_shows options "180x12+310+189" white 200; }
 # question_shown: the left edge of the question's box, a white line at x 180.
 question_shown() { [ "$(fx_count "$(screenshot question)" "3x40+179+280" "r > 0.9 && g > 0.9 && b > 0.9")" -ge 35 ]; }
 no_question() { ! question_shown; }
-# corner_line_shown: light letters on the dark band at the top right.
+# corner_line_shown: light letters on the dark band at the bottom right.
 corner_line_shown() {
     local shot
     shot=$(screenshot corner) || return 1
-    [ "$(fx_count "$shot" "110x20+680+6" "r > 0.8 && g > 0.8 && b > 0.8")" -ge 40 ]
+    [ "$(fx_count "$shot" "110x16+682+578" "r > 0.8 && g > 0.8 && b > 0.8")" -ge 40 ]
 }
 setting_is() { grep -qx "$1" "$SETTINGS" 2>/dev/null; }
 # area_of <shot> <area> <as>: that part of a screenshot, kept to compare.

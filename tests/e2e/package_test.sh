@@ -74,6 +74,12 @@ out=$(MANWIDTH=80 man --warnings -l "$PREFIX/share/man/man6/tangloop.6" 2>&1 >"$
   status=0
   "$PREFIX/bin/tangloop" --data-dir "$WORK/empty" 2>"$WORK/err" || status=$?
   [ "$status" = 1 ] && grep -q "holds no game data" "$WORK/err" || fail "an empty data folder: exit $status, $(cat "$WORK/err")"
+  # A good start with no display says so in one line and ends with 1.
+  status=0
+  HOME=$WORK/home XDG_DATA_HOME=$WORK/xdg XDG_STATE_HOME=$WORK/xdg XDG_CONFIG_HOME=$WORK/xdg \
+      "$PREFIX/bin/tangloop" >"$WORK/out" 2>"$WORK/err" || status=$?
+  [ "$status" = 1 ] && [ "$(wc -l <"$WORK/err")" = 1 ] && grep -q "no display" "$WORK/err" ||
+      fail "no display: exit $status, $(cat "$WORK/err")"
 ) || exit 1
 
 # --- The .deb ---

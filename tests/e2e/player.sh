@@ -260,6 +260,10 @@ on_level_list() {
     [ "$(fx_count "$shot" "4x200+248+100" "b > 0.97 && r < 0.6")" -ge 150 ]
 }
 in_a_level() { shot_shows level "4x14+8+303" "rgb(0,0,255)" 10; }
+# dialog_shown: the game's own question is up: the white left edge of its box
+# (x 180) over the dimmed picture.
+dialog_shown() { [ "$(fx_count "$(screenshot dialog)" "3x60+179+270" "r > 0.9 && g > 0.9 && b > 0.9")" -ge 50 ]; }
+no_dialog() { ! dialog_shown; }
 
 # The completion screen: the world faded to black and "Return To Menu" shown.
 completion_shown() {
@@ -465,4 +469,58 @@ hang_rope_between() {
     firm_drag $(dock_pixel "$level" "$2" "$(camera_x)" "$(camera_y)") $(dock_pixel "$level" "$3" "$(camera_x)" "$(camera_y)")
     move_to "${PARK[@]}"
     wait_until 20 "a yellow rope between docks $2 and $3" shot_shows ropes "590x600+205+0" "rgb(255,255,0)" 30
+}
+
+# --- Reading the game's words back from a screenshot ---
+
+# code_font <file>: a font picture whose masks are black and whose every
+# glyph is one flat colour with the character's code as its red, so that the
+# words the game writes can be read back from a screenshot.
+code_font() {
+    local draws=() c x y
+    for c in $(seq 32 126); do
+        x=$(((c % 16) * 16))
+        y=$(((16 + c / 16) * 16))
+        draws+=(-fill "rgb($c,85,170)" -draw "rectangle $x,$y $((x + 15)),$((y + 15))")
+    done
+    convert -size 256x512 xc:black "${draws[@]}" -type TrueColor BMP3:"$1"
+}
+
+# coded_text <png> <row> <x> <width> <character size>: the words written in
+# the code font on that row between x and x + width, read one character
+# centre at a time from the first coded pixel to the last.
+coded_text() {
+    convert "$1" -crop "$4x1+$3+$2" +repage -depth 8 txt:- | awk -F'[(),: ]+' -v w="$4" -v size="$5" '
+        NR > 1 { r[$1] = $3; g[$1] = $4; b[$1] = $5 }
+        function coded(x) { return (x in g) && g[x] >= 83 && g[x] <= 87 && b[x] >= 168 && b[x] <= 172 }
+        END {
+            for (x = 0; x < w && !coded(x); ++x) {}
+            first = x
+            for (x = w - 1; x >= 0 && !coded(x); --x) {}
+            n = int((x - first + 1 + size / 2) / size)
+            text = ""
+            for (k = 0; k < n; ++k) text = text sprintf("%c", r[first + int(size * k + size / 2)])
+            print text
+        }'
+}
+
+# status_text <row>: the editor's status text centred at x 100 on that row
+# of a new screenshot.
+status_text() { coded_text "$(screenshot status)" "$1" 0 200 10; }
+
+# status_reads <row> <words>; says what it read when that differs.
+status_reads() {
+    local read
+    read=$(status_text "$1")
+    [ "$read" = "$2" ] || { echo "status row $1 reads \"$read\"" >&2; return 1; }
+}
+
+# coded_rows <png> <x>: the middle row of each run of rows whose pixel at x
+# is coded: one line of code-font text each, top to bottom.
+coded_rows() {
+    convert "$1" -crop "1x${E2E_WINDOW_H}+$2+0" +repage -depth 8 txt:- | awk -F'[(),: ]+' '
+        NR > 1 { coded = $4 >= 83 && $4 <= 87 && $5 >= 168 && $5 <= 172
+                 if (coded && start < 0) start = $2
+                 if (!coded && start >= 0) { print int((start + $2 - 1) / 2); start = -1 } }
+        BEGIN { start = -1 }'
 }

@@ -40,6 +40,21 @@ TEST(AuthorLevels, OnlyTheEditorsSavesNewestFirstWithTheUnreadableKept)
     EXPECT_FALSE(isAuthorLevelFileName("hill.txt"));
 }
 
+TEST(AuthorLevels, RenameNeverReplacesAnotherLevelAndDeleteSaysWhenItFails)
+{
+    TestFolder folder;
+    folder.write("HILL.TXT", "hill");
+    folder.write("DALE.TXT", "dale");
+    EXPECT_NE(renameAuthorLevel(folder.path("HILL.TXT"), "dale"), "");  // letter case aside
+    EXPECT_NE(renameAuthorLevel(folder.path("HILL.TXT"), " "), "");
+    EXPECT_EQ(folder.read("DALE.TXT"), "dale");
+    EXPECT_EQ(renameAuthorLevel(folder.path("HILL.TXT"), "PEAK"), "");
+    EXPECT_EQ(folder.read("PEAK.TXT"), "hill");
+    EXPECT_FALSE(fs::exists(folder.path("HILL.TXT")));
+    EXPECT_EQ(deleteAuthorLevel(folder.path("PEAK.TXT")), "");
+    EXPECT_NE(deleteAuthorLevel(folder.path("PEAK.TXT")), "");
+}
+
 TEST(LevelFileCheck, SaysWhyAFileCannotBeOpened)
 {
     TestFolder folder;

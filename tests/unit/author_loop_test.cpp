@@ -124,6 +124,10 @@ TEST_F(AuthorLoopTest, ClosingTheWindowWithUnsavedWorkAsksAndNoKeepsTheGame)
     shell->handleMessage({MessageKind::Close, kClosedByPlayer, 0});
     WindowMessage posted;
     EXPECT_FALSE(takeQuitMessage(posted));
+    // A key typed while it asks reaches no field of the editor.
+    ed->inserts[kInsertSaveName].focused = true;
+    shell->handleMessage({MessageKind::KeyDown, 'Q', 0});
+    EXPECT_EQ(ed->inserts[kInsertSaveName].text, "");
     // A second click on the close box while the question is open asks nothing more.
     windowProc({MessageKind::Close, kClosedByPlayer, 0});
     shell->handleMessage({MessageKind::Close, kClosedByPlayer, 0});

@@ -1,6 +1,8 @@
 // Saving, loading and theming from the Misc page, and typing into its fields.
+#include <cctype>
 #include <filesystem>
 
+#include "app/game_paths.h"
 #include "editor_fixture.h"
 #include "level/game.h"
 #include "level_test_folder.h"
@@ -65,7 +67,8 @@ TEST_F(EditorFilesTest, FailedSaveSaysSoAndDestroysNothing)
     // No folder to write into at all.
     ed->inserts[kInsertSaveName].text = "nowhere/HILL";
     clickButton(kButtonSave);
-    EXPECT_EQ(ed->saveStatus, "Unable to save nowhere/HILL.TXT");
+    // Too long for the panel: the name gives way, the verdict stays whole.
+    EXPECT_EQ(ed->saveStatus, "Unable to save nowhere/HIL..");
 
     // The next good save reports success again.
     ed->inserts[kInsertSaveName].text = "HILL2";
@@ -173,4 +176,76 @@ TEST_F(EditorFilesTest, KeysClearTheirFieldsStatusButEnterAndArrowsDoNothing)
     ed->editorKeyDown('A');
     EXPECT_EQ(ed->loadStatus, "Level loaded");
     EXPECT_EQ(ed->inserts[kInsertLoadName].text, "");
+}
+
+TEST_F(EditorFilesTest, LoadAndSaveKeepTheThemeTheTaskAndTheSize)
+{
+    shell->game.themes = {{"sky", 7}, {"stone", 8}};
+    // As the writer writes it: the round trip must give back the same bytes.
+    const std::string bridge =
+        "(0){0}<14>{1}<4.5>{2}<Cross the gap, then drop!>{3}<stone>(6)(5){0}<2>{1}<0>{2}<0.3>(4)(3)(2)(1)";
+    folder.write("BRIDGE.txt", bridge);
+    ed->inserts[kInsertLoadName].text = "BRIDGE";
+    clickButton(kButtonLoad);
+    EXPECT_EQ(ed->inserts[kInsertTheme].text, "stone");
+    EXPECT_EQ(shell->game.currentThemeName, "stone");
+    EXPECT_EQ(ed->taskText(), "Cross the gap, then drop!");
+    EXPECT_FLOAT_EQ(ed->slides[kSlideXSize].value, 100.0f);  // 14 is beyond its reach
+    EXPECT_FLOAT_EQ(ed->slides[kSlideYSize].value, 45.0f);
+    ed->inserts[kInsertSaveName].text = "COPY1";
+    clickButton(kButtonSave);
+    EXPECT_EQ(folder.read("COPY1.TXT"), bridge);
+
+    // Without a task the file is written as always; a task loses the
+    // characters that would cut it when read back.
+    const std::string plain = "(0){0}<3>{1}<2>{3}<sky>(6)(5){0}<0>{1}<0>{2}<0.3>(4)(3)(2)(1)";
+    folder.write("PLAIN.txt", plain);
+    ed->inserts[kInsertLoadName].text = "PLAIN";
+    clickButton(kButtonLoad);
+    clickButton(kButtonSave);
+    EXPECT_EQ(folder.read("COPY1.TXT"), plain);
+    ed->inserts[kInsertTask].text = "Go (fast); then stop.";
+    clickButton(kButtonSave);
+    EXPECT_NE(folder.read("COPY1.TXT").find("{2}<Go fast then stop.>{3}<sky>"), std::string::npos);
+}
+
+TEST_F(EditorFilesTest, TheTaskTakesEachTypedCharacterOnceAndTheNameFieldsKeepTheirKeys)
+{
+    auto typed = [this](char c, int key) {
+        shell->handleMessage({MessageKind::KeyDown, static_cast<std::uint32_t>(key), 0});
+        shell->handleMessage({MessageKind::TypedText, static_cast<unsigned char>(c), 0});
+    };
+    focusField(kInsertTask);
+    for (char c : std::string("Hi, yo")) typed(c, std::isalpha(c) ? std::toupper(c) : c == ' ' ? kVkSpace : kVkOemComma);
+    typed(';', kVkOemSemicolon);
+    EXPECT_EQ(ed->taskText(), "Hi, yo");
+    focusField(kInsertSaveName);
+    typed('a', 'A');
+    EXPECT_EQ(ed->inserts[kInsertSaveName].text, "A");
+}
+
+// A link in the player's folder that leads out of it: the save asks first,
+// naming where the level would go, and Keep leaves the target alone.
+TEST_F(EditorFilesTest, SaveOntoALinkLeadingOutOfTheFolderAsksFirst)
+{
+    std::filesystem::create_directory("away");
+    folder.write("away/theirs.txt", "theirs");
+    std::filesystem::create_directory("mine");
+    std::filesystem::create_symlink("../away/theirs.txt", "mine/HILL.TXT");
+    GamePaths paths;
+    paths.userDir = "mine";
+    setGamePaths(paths);
+    answer() = MessageAnswer::No;
+    ed->inserts[kInsertSaveName].text = "HILL";
+    clickButton(kButtonSave);
+    ASSERT_EQ(questions().size(), 1u);
+    EXPECT_NE(questions()[0].find(std::filesystem::canonical("away/theirs.txt").string()), std::string::npos);
+    EXPECT_EQ(ed->saveStatus, "Not saved");
+    EXPECT_EQ(folder.read("away/theirs.txt"), "theirs");
+
+    answer() = MessageAnswer::Yes;
+    clickButton(kButtonSave);
+    EXPECT_EQ(ed->saveStatus, "Saved: HILL.TXT");
+    EXPECT_NE(folder.read("away/theirs.txt"), "theirs");
+    setGamePaths(GamePaths{});
 }

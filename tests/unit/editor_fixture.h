@@ -94,6 +94,9 @@ protected:
         int y = static_cast<int>(button.position.y + button.size.y / 2);
         frame(x, y, {0, 0}, true);
         frame(x, y, {0, 0}, false);
+        // A frame more, as a hand gives: the click flag of a button whose
+        // page a test then hides directly would otherwise stay set.
+        frame(x, y, {0, 0}, false);
     }
 
     void selectTool(int index) { clickButton(index); }

@@ -3,8 +3,8 @@
 
 TEST_F(EditorTest, ToolButtonsAreExactlyTheNineToolIndices)
 {
-    ASSERT_EQ(ed->buttons.size(), 22u);
-    ASSERT_EQ(ed->inserts.size(), 3u);
+    ASSERT_EQ(ed->buttons.size(), 23u);
+    ASSERT_EQ(ed->inserts.size(), 4u);
     ASSERT_EQ(ed->slides.size(), 3u);
     std::vector<int> tools;
     for (int i = 0; i < kEditorButtonCount; ++i)

@@ -69,10 +69,11 @@ TEST_F(EditorTest, VertexReleaseWithoutATriangleDoesNothing)
 
 TEST_F(EditorTest, BallToolTakesItsRadiusFromTheDragAndIsHeldSelectedAndHeavy)
 {
+    // A click makes a ball of the size a new ball has, never an invisible one.
     selectTool(kButtonBall);
     clickWorld({1, 1});
     ASSERT_EQ(ed->world.balls.size(), 1u);
-    EXPECT_EQ(ed->world.balls[0].radius, 0.0f);
+    EXPECT_FLOAT_EQ(ed->world.balls[0].radius, kClickRadius);
 
     dragWorld({-1, 0}, {-1, 0.4f}, 4);
     ASSERT_EQ(ed->world.balls.size(), 2u);
@@ -127,7 +128,23 @@ TEST_F(EditorTest, ExitPointTakesPositionFromPressAndRadiusFromDrag)
     clickWorld({-1, 0.5f});
     EXPECT_FLOAT_EQ(ed->world.exitPosition.x, -1.0f);
     EXPECT_FLOAT_EQ(ed->world.exitPosition.y, 0.5f);
-    EXPECT_EQ(ed->world.exitRadius, 0.0f);
+    EXPECT_FLOAT_EQ(ed->world.exitRadius, kClickRadius);
+}
+
+TEST_F(EditorTest, NoLineOrTriangleTooSmallToSeeIsKeptAndShiftSnapsToTheQuarterGrid)
+{
+    selectTool(kButtonLine);
+    dragWorld({0, 0}, {0.04f, 0});
+    EXPECT_TRUE(ed->world.lines.empty() && ed->marks.lines.empty());
+    selectTool(kButtonVertex);
+    for (Vector2D at : {Vector2D(0, 0), Vector2D(1, 1), Vector2D(2, 2.0005f)}) clickWorld(at);
+    EXPECT_TRUE(ed->world.vertices.empty() && ed->triangleMappings.empty());
+
+    keys[kVkShift] = true;
+    selectTool(kButtonDockPoint);
+    clickWorld({0.3f, -0.62f});
+    EXPECT_FLOAT_EQ(ed->world.dockPoints[0].position.x, 0.25f);
+    EXPECT_FLOAT_EQ(ed->world.dockPoints[0].position.y, -0.5f);
 }
 
 TEST_F(EditorTest, LineAndDockPointFollowTheDragAndStartUnmarked)

@@ -31,7 +31,8 @@ protected:
     std::string saved() { return formatLevel(ed->world, ed->themeName); }
     std::string whole()
     {
-        return captureWorld(ed->world, ed->marks, ed->triangleMappings) + "|" + ed->themeName + "|" + shell->game.currentThemeName;
+        return captureWorld(ed->world, ed->marks, ed->triangleMappings) + "|" + ed->themeName + "|" + ed->taskText() +
+               "|" + shell->game.currentThemeName;
     }
 
     /// A key press as the window delivers it, with Ctrl and Shift as given.
@@ -194,6 +195,38 @@ TEST_F(EditorUndoTest, UnsavedChangesFollowTheStateShownNotTheHistory)
     EXPECT_FALSE(ed->hasUnsavedChanges());
     pressKey('Z', true);  // the last save or load is what counts
     EXPECT_TRUE(ed->hasUnsavedChanges());
+}
+
+TEST_F(EditorUndoTest, OnlyChangesToTheLevelAreUnsaved)
+{
+    selectTool(kButtonRope);
+    dragWorld({-1, 1}, {1, 1});
+    clickButton(kButtonSave);
+    // Selecting, the view, the page and the statuses are not the level,
+    // though they are undone like any other step.
+    const std::size_t steps = ed->history.undoSteps();
+    for (int button : {kButtonAll, kButtonNone, kButtonInv, kButtonNext}) clickButton(button);
+    selectTool(kButtonSelect);
+    dragWorld({-2, -2}, {0, 2});
+    cameraOffset = Vector2D(3, 1);
+    ed->loadStatus = "Level loaded";
+    EXPECT_GT(ed->history.undoSteps(), steps);
+    clickButton(kButtonBack);
+    EXPECT_TRUE(questions().empty());
+    shell->carryOut(ModeRequest::enterEditor());
+
+    // The theme and the task are the level's; a burst of typing is one step.
+    clickButton(kButtonNextTheme);
+    EXPECT_TRUE(ed->hasUnsavedChanges());
+    pressKey('Z', true);
+    EXPECT_FALSE(ed->hasUnsavedChanges());
+    focusField(kInsertTask);
+    for (char c : std::string("Go.")) shell->handleMessage({MessageKind::TypedText, static_cast<unsigned char>(c), 0});
+    EXPECT_TRUE(ed->hasUnsavedChanges());
+    frame(500, 300, {0, 0}, false);  // the pointer leaves the field
+    pressKey('Z', true);
+    EXPECT_EQ(ed->taskText(), "");
+    EXPECT_FALSE(ed->hasUnsavedChanges());
 }
 
 TEST_F(EditorUndoTest, KeysWithCtrlHeldTypeNothingAndLeaveTheStatus)

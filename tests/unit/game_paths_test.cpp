@@ -211,7 +211,7 @@ TEST(GameFiles, PlayerFilesComeFirstAndInstalledDataIsOnlyRead)
     installed.dataDir = data.root();
     installed.userDir = installed.stateDir = user.root();
     setGamePaths(installed);
-    EXPECT_EQ(findGameFile("levels/Ramp.txt"), user.path("levels/Ramp.txt"));  // any letter case
+    EXPECT_EQ(findGameFile("levels/Ramp.txt"), user.path("levels/RAMP.TXT"));  // as spelled on disk
     EXPECT_EQ(findGameFile("levels/Well.txt"), data.path("levels/Well.txt"));
     EXPECT_EQ(findGameFile("/abs/x.bmp"), "/abs/x.bmp");
 

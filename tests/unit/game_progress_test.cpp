@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 
 #include "level/atomic_file.h"
@@ -93,6 +95,44 @@ TEST_F(ProgressFileTest, OnlyTheNextLevelAdvancesTheCountAndIsSavedAtOnce)
     EXPECT_TRUE(recordCompletion(progress, 3));
     EXPECT_EQ(progress.completedLevels, 4);
     EXPECT_EQ(readText(progress.configFile), "completedlevels=4;\n");
+}
+
+// Two copies of the game on one folder: the one that quits last must not
+// take back what the other saved. Only an explicit reset lowers the count.
+TEST_F(ProgressFileTest, ProgressOnlyGrowsUnlessResetOnPurpose)
+{
+    progress.completedLevels = 0;
+    writeText(progress.configFile, "completedlevels=2;\n");  // the other copy
+    ASSERT_TRUE(writeProgress(progress));
+    EXPECT_EQ(readText(progress.configFile), "completedlevels=2;\n");
+    EXPECT_EQ(progress.completedLevels, 2);
+
+    progress.completedLevels = 5;
+    ASSERT_TRUE(writeProgress(progress));
+    EXPECT_EQ(readText(progress.configFile), "completedlevels=5;\n");
+
+    progress.completedLevels = 0;
+    ASSERT_TRUE(writeProgressExactly(progress));
+    EXPECT_EQ(readText(progress.configFile), "completedlevels=0;\n");
+    EXPECT_TRUE(progress.notices.empty());
+}
+
+// A progress file that is there but cannot be read is the player's to mend,
+// never the game's to replace; the player hears of it once.
+TEST_F(ProgressFileTest, AnUnreadableFileIsNeverWrittenOverAndSaidOnce)
+{
+    ASSERT_EQ(::mkfifo(progress.configFile.c_str(), 0600), 0);
+    testing::internal::CaptureStderr();
+    readProgress(progress);
+    EXPECT_TRUE(progress.progressFrozen);
+    progress.completedLevels = 0;
+    EXPECT_TRUE(recordCompletion(progress, 0));
+    EXPECT_FALSE(writeProgress(progress));
+    EXPECT_FALSE(writeProgressExactly(progress));
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("config.txt"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::is_fifo(progress.configFile));
+    ASSERT_EQ(progress.notices.size(), 1u);
+    EXPECT_NE(progress.notices[0].find("cannot be kept"), std::string::npos);
 }
 
 }  // namespace

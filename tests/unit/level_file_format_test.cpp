@@ -364,30 +364,31 @@ TEST(LevelFile, FailedSaveKeepsTheOldFileAndSaysSo)
     EXPECT_EQ(nowhere.fileName, dir.path("no/such/place.TXT"));
 }
 
-TEST(LevelFile, NamesIgnoreCaseInEveryFolderAndASaveKeepsTheExistingSpelling)
+TEST(LevelFile, TypedNamesIgnoreCaseInEveryFolderAndASaveKeepsTheExistingSpelling)
 {
     TestFolder dir;
     fs::create_directory(dir.path("levels"));
     dir.write("levels/Ramp.txt", "(5){2}<0.7>");
     const Simulation world = workedExampleWorld();
 
-    // What the editor makes of typed capitals: "LEVELS/RAMP".
+    // What the editor makes of typed capitals: "LEVELS/RAMP", inside the
+    // folder it saves in (which itself is taken as given).
     Level ramp;
-    ASSERT_TRUE(ramp.load(dir.path("LEVELS/RAMP.txt")));
+    ASSERT_TRUE(ramp.load(dir.root(), "LEVELS/RAMP.txt"));
     EXPECT_FLOAT_EQ(ramp.exitRadius, 0.7f);
 
-    LevelSaveResult saved = saveLevelFile(world, "", dir.path("LEVELS/RAMP"));
+    LevelSaveResult saved = saveLevelFile(world, "", "LEVELS/RAMP", dir.root());
     ASSERT_TRUE(saved.written);
-    EXPECT_EQ(saved.fileName, dir.path("levels/Ramp.txt"));
+    EXPECT_EQ(saved.fileName, "levels/Ramp.txt");
     EXPECT_EQ(dir.read("levels/Ramp.txt"), formatLevel(world, ""));
     int files = 0;
     for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir.path("levels"))) ++files;
     EXPECT_EQ(files, 1) << "no second spelling beside the level";
 
     // A new level goes into the folder as it is spelled on disk.
-    saved = saveLevelFile(world, "", dir.path("LEVELS/HILL"));
+    saved = saveLevelFile(world, "", "LEVELS/HILL", dir.root());
     ASSERT_TRUE(saved.written);
-    EXPECT_EQ(saved.fileName, dir.path("levels/HILL.TXT"));
+    EXPECT_EQ(saved.fileName, "levels/HILL.TXT");
 
     // Two spellings on disk: the save is refused and both stay as they were.
     dir.write("levels/ramp.TXT", "other");

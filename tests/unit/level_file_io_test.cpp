@@ -1,15 +1,22 @@
 #include "level/atomic_file.h"
+#include "level/level.h"
+#include "level/level_file_check.h"
+#include "level/level_writer.h"
 #include "level/text_file.h"
+#include "physics/simulation.h"
 
 #include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include <pwd.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -176,4 +183,71 @@ TEST(AtomicFile, AReadOnlyFolderWithAWritableFileIsWrittenInPlace)
     if (WEXITSTATUS(status) == 4) GTEST_SKIP() << "the folder stays writable";
     EXPECT_EQ(WEXITSTATUS(status), 0);
     EXPECT_EQ(dir.read("ro/level.TXT"), "new");
+}
+
+// A save goes through a link only to a regular file: a device, pipe or
+// folder at the end is refused and stays what it was.
+TEST(AtomicFile, RefusesEveryTargetThatIsNotARegularFile)
+{
+    TestFolder dir;
+    ASSERT_EQ(::mkfifo(dir.path("pipe").c_str(), 0600), 0);
+    fs::create_directory(dir.path("folder"));
+    fs::create_symlink("pipe", dir.path("to-pipe.txt"));
+    fs::create_symlink("folder", dir.path("to-folder.txt"));
+    std::vector<std::string> targets{"pipe", "to-pipe.txt", "to-folder.txt"};
+    // A character device, where the system lets us make one (root).
+    if (::mknod(dir.path("device").c_str(), S_IFCHR | 0600, ::makedev(1, 3)) == 0) {
+        fs::create_symlink("device", dir.path("to-device.txt"));
+        targets.push_back("to-device.txt");
+    }
+    for (const std::string& name : targets) {
+        EXPECT_FALSE(writeFileAtomically(dir.path(name), "bytes")) << name;
+        EXPECT_EQ(errno, EINVAL) << name;
+    }
+    EXPECT_TRUE(fs::is_fifo(dir.path("pipe")));
+    EXPECT_TRUE(fs::is_directory(dir.path("folder")));
+    EXPECT_TRUE(fs::is_symlink(dir.path("to-pipe.txt")));
+    if (fs::exists(fs::symlink_status(dir.path("device")))) {
+        EXPECT_TRUE(fs::is_character_file(dir.path("device")));
+    }
+}
+
+TEST(TextFile, RefusesFilesBeyondTheSizeLimitWithoutReadingThem)
+{
+    TestFolder dir;
+    // A sparse 2 GB file: reading it whole would take seconds and gigabytes.
+    { std::ofstream(dir.path("huge.txt")); }
+    fs::resize_file(dir.path("huge.txt"), std::uintmax_t(2) << 30);
+    std::string text = "keep";
+    EXPECT_EQ(readDataFile(dir.path("huge.txt"), text), FileState::kTooLarge);
+    EXPECT_EQ(text, "keep");
+    Level level;
+    EXPECT_FALSE(level.load(dir.path("huge.txt")));
+    EXPECT_NE(levelFileProblem(dir.path("huge.txt")).find("larger than any level"), std::string::npos);
+
+    dir.write("limit.txt", std::string(100, ' '));
+    EXPECT_EQ(readDataFile(dir.path("limit.txt"), text, 100), FileState::kRead);
+    EXPECT_EQ(text.size(), 100u);
+    EXPECT_EQ(readDataFile(dir.path("limit.txt"), text, 99), FileState::kTooLarge);
+}
+
+// Letter case is ignored for the names the game looks up, never for the
+// folder the player gave: x/Case/ud beside x/case still saves and loads.
+TEST(TextFile, LetterCaseIsIgnoredOnlyInsideTheGivenFolder)
+{
+    TestFolder dir;
+    fs::create_directories(dir.path("Case/ud/levels"));
+    fs::create_directory(dir.path("case"));
+    const std::string user = dir.path("Case/ud");
+    dir.write("Case/ud/levels/Hill.txt", "x");
+    EXPECT_EQ(findFileIgnoringCase(user, "LEVELS/hill.TXT"), user + "/levels/Hill.txt");
+    EXPECT_EQ(findFileIgnoringCase(user + "/levels/hill.txt"), user + "/levels/Hill.txt");
+    EXPECT_FALSE(findFileIgnoringCase(dir.path("CASE/ud"), "levels/Hill.txt"));
+
+    Simulation world;
+    const LevelSaveResult saved = saveLevelFile(world, "", "hill", user + "/levels");
+    EXPECT_TRUE(saved.written);
+    EXPECT_EQ(saved.fileName, "Hill.txt");  // the existing spelling, not a second file
+    Level level;
+    EXPECT_TRUE(level.load(user + "/levels/HILL.txt"));
 }

@@ -2,6 +2,8 @@
 // and what the window procedure then makes of it.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "app/input.h"
 #include "app/platform_event_table.h"
 #include "unit/fresh_shell.h"
@@ -96,6 +98,13 @@ TEST_F(EventTableTest, EachEventBecomesItsMessage)
     wheel.wheel.direction = SDL_MOUSEWHEEL_FLIPPED;
     EXPECT_EQ(static_cast<std::int32_t>(table.translate(wheel, geometry).wParam), 2);
     EXPECT_EQ(table.translate(windowEvent(SDL_WINDOWEVENT_EXPOSED), geometry).kind, MessageKind::Other);
+
+    // Typed text comes beside its keys, its bytes in order, at most four.
+    SDL_Event text = ofType(SDL_TEXTINPUT);
+    std::strcpy(text.text.text, "ab\xc3\xa9!");
+    m = table.translate(text, geometry);
+    EXPECT_EQ(m.kind, MessageKind::TypedText);
+    EXPECT_EQ(m.wParam, 0xa9c36261u);
 
     // A resize reports the drawable, which on a dense display is larger
     // than the window's size in points that the event carries.

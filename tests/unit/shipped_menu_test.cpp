@@ -115,7 +115,30 @@ TEST(ShippedMenu, EveryScreenHasAHintLineAndButtonsThatLeadSomewhere)
     EXPECT_EQ(opened.size(), screens.size()) << "a screen no button opens";
 }
 
-TEST(ShippedMenu, NotesBetweenTheRecordsOpenNoRecord)
+// The record grammar cuts a text at any of its structure characters: a ';'
+// in a task showed only its second half, a ':' in the notes between
+// records renamed the next screen's picture. None may ship.
+TEST(ShippedText, NoTextHoldsACharacterTheReaderTakesAsStructure)
+{
+    std::vector<std::string> files{kSourceDir + "/data/menusetup.txt"};
+    for (const char* folder : {"/data/levels", "/data/menu"})
+        for (const auto& entry : std::filesystem::directory_iterator(kSourceDir + folder))
+            if (entry.path().extension() == ".txt") files.push_back(entry.path().string());
+    ASSERT_GT(files.size(), 30u);
+    for (const std::string& file : files) {
+        std::string text;
+        ASSERT_TRUE(readWholeFile(file, text)) << file;
+        EXPECT_TRUE(findMisreadStructure(text).empty()) << file;
+    }
+    // Screen 4 shows its picture again, and the check sees what it must.
+    EXPECT_EQ(shippedScreens().at(4).pictureFile, "menu_levels.bmp");
+    using Faults = std::vector<StructureFault>;
+    EXPECT_EQ(findMisreadStructure("(0){2}<Left; then right>"), (Faults{{6, 11}}));
+    EXPECT_EQ(findMisreadStructure("notes: more\n(0)"), (Faults{{5, 12}}));
+    EXPECT_EQ(findMisreadStructure("a ) b (1)[2]:3;{4}<5> <open"), (Faults{{StructureFault::kNone, 2}, {22, StructureFault::kNone}}));
+}
+
+TEST(ShippedMenu, NotesBetweenTheRecordsOpenNoRecordAndTheOptionsHoldTheVolume)
 {
     // A ':' or a bracket in a note starts a selector that swallows the
     // records after it: their values then carry the brackets they follow.
@@ -123,4 +146,15 @@ TEST(ShippedMenu, NotesBetweenTheRecordsOpenNoRecord)
         EXPECT_EQ(value.find_first_of("()[]{}<>:;"), std::string_view::npos)
             << "(" << at.section << ")[" << at.index << "] {" << at.field << "}: " << value;
     });
+    int volumeSliders = 0;
+    for (const Menu& screen : shippedScreens()) {
+        for (const Menu::Slider& slider : screen.sliders) {
+            EXPECT_EQ(slider.setting, Menu::kSoundVolume);
+            EXPECT_FALSE(slider.hint.empty());
+            EXPECT_GT(slider.slide.width, 0);
+            EXPECT_LE(slider.slide.position.x + static_cast<float>(slider.slide.width), 800.0f);
+            ++volumeSliders;
+        }
+    }
+    EXPECT_EQ(volumeSliders, 1);
 }

@@ -4,7 +4,7 @@
 #include "app/sound_control.h"
 #include "ui/corner_notice.h"
 
-TEST(CornerNotice, ALineStaysTwoSecondsOfUpdatesAndANewOneTakesItsPlaceWithItsOwnTime)
+TEST(CornerNotice, ALineStaysTwoSecondsOfUpdatesAndANewOneTakesItsPlaceWithItsOwnTimeInstead)
 {
     CornerNotice notice;
     notice.show("");
@@ -14,7 +14,7 @@ TEST(CornerNotice, ALineStaysTwoSecondsOfUpdatesAndANewOneTakesItsPlaceWithItsOw
         notice.update();
     EXPECT_EQ(notice.text(), "Volume 60%");
     // A slider moved step by step: the last value, seen for the full time.
-    notice.show("Volume 70%");
+    notice.showInstead("Volume 60%", "Volume 70%");
     for (int i = 0; i < CornerNotice::kShownUpdates - 1; ++i)
         notice.update();
     EXPECT_EQ(notice.text(), "Volume 70%");

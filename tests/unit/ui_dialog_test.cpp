@@ -1,11 +1,10 @@
-// The game's own questions: what Enter, Esc and clicks answer, that the
-// input they take reaches nothing else, and the editor asking through them.
+// The game's own questions: what Enter, Esc and clicks answer, and that the
+// input they take reaches nothing else.
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "app/input.h"
-#include "editor_fixture.h"
 #include "ui/dialog.h"
 
 namespace {
@@ -58,7 +57,6 @@ TEST_F(DialogTest, EnterTakesTheProposedAnswerEscTheOneThatKeepsThingsAndQuestio
     dialog.ask(question("first"));
     DialogQuestion reversed = question("second");
     reversed.enterAnswer = DialogAnswer::No;
-    reversed.escapeAnswer = DialogAnswer::Yes;
     dialog.ask(reversed);
     ASSERT_EQ(dialog.shownQuestion()->text, "first");
     EXPECT_EQ(dialog.button(DialogAnswer::Yes).label, "Leave");
@@ -83,14 +81,6 @@ TEST_F(DialogTest, AClickAnswersOnReleaseOverAButtonAndItsReleaseStaysWithTheDia
     const Button yes = dialog.button(DialogAnswer::Yes);
     const Button no = dialog.button(DialogAnswer::No);
     EXPECT_LT(yes.position.x + yes.size.x, no.position.x);
-
-    // Pressed on Stay and slid off before letting go: no answer.
-    mouseOn(no, true);
-    mouse.x = 10;
-    dialog.update();
-    mouse.leftDown = false;
-    dialog.update();
-    EXPECT_TRUE(replies.empty());
 
     mouseOn(yes, true);
     mouseOn(yes, false);
@@ -136,37 +126,4 @@ TEST_F(DialogTest, TheQuestionIsWrappedToTheBoxAndAFieldTakesTypedKeys)
     press(kVkReturn);
     ASSERT_EQ(replies.size(), 1u);
     EXPECT_EQ(replies[0].text, "HILLY");
-}
-
-TEST_F(EditorTest, EscOnTheUnsavedChangesQuestionKeepsTheEditorAndReachesNothingElse)
-{
-    selectTool(kButtonBall);
-    clickWorld({0, 0});
-    ASSERT_TRUE(ed->hasUnsavedChanges());
-    const auto step = [&](int key) {
-        if (key != 0) keysPressed[key] = true;
-        shell->update(0.0f);
-        clearKeyPresses();
-    };
-
-    step(kVkEscape);  // the editor's Esc is Back: it asks
-    ASSERT_TRUE(shell->dialog.isOpen());
-    EXPECT_EQ(shell->dialog.button(DialogAnswer::Yes).label, "Leave");
-    // Keys typed while it asks reach no field.
-    ed->inserts[kInsertSaveName].focused = true;
-    shell->handleMessage({MessageKind::KeyDown, 'Q', 0});
-    EXPECT_EQ(ed->inserts[kInsertSaveName].text, "");
-    step(kVkEscape);  // Stay
-    EXPECT_FALSE(shell->dialog.isOpen());
-    step(0);
-    step(0);
-    EXPECT_EQ(shell->mode(), Mode::Editor);
-    EXPECT_FALSE(shell->dialog.isOpen());  // that Esc was not the editor's too
-    EXPECT_EQ(ed->world.balls.size(), 1u);
-
-    step(kVkEscape);  // asks again
-    ASSERT_TRUE(shell->dialog.isOpen());
-    step(kVkReturn);  // Leave
-    step(0);
-    EXPECT_EQ(shell->mode(), Mode::Menu);
 }
