@@ -72,7 +72,7 @@ void Shell::update(float dt)
 {
     for (const std::string& line : game.notices) notice.show(line);
     game.notices.clear();
-    // The corner line runs on behind a question too, in updates of game time.
+    // Counted in updates of game time, as every animation of the game.
     if (dt > 0.0f) notice.update();
     noticeSoundChange();
     // The question in front takes the input; nothing behind it moves.
@@ -310,8 +310,11 @@ void Shell::noticeSoundChange()
 {
     const int volume = soundVolume();
     const bool muted = soundMuted();
-    if (volume != heardVolume_ || muted != heardMuted_ || soundKeyTaken_)
-        notice.showNow(soundChangeText(heardVolume_, heardMuted_, volume, muted));
+    if (volume != heardVolume_ || muted != heardMuted_ || soundKeyTaken_) {
+        const std::string line = soundChangeText(heardVolume_, heardMuted_, volume, muted);
+        notice.showInstead(soundLine_, line);
+        soundLine_ = line;
+    }
     heardVolume_ = volume;
     heardMuted_ = muted;
     soundKeyTaken_ = false;

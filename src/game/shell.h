@@ -26,8 +26,6 @@ public:
     /// The question the game is asking, if any: drawn over everything, and
     /// while it holds the input nothing else is updated or gets a key.
     Dialog dialog;
-    /// The corner line over every mode: what just changed ("Volume 60%").
-    CornerNotice notice;
     MainMenu menu;
     PlayMenu play{game};
     SlideMenu editor{game, dialog};
@@ -127,6 +125,7 @@ private:
     int heardVolume_ = soundVolume();   ///< the sound as the corner line last said it
     bool heardMuted_ = soundMuted();
     bool soundKeyTaken_ = false;        ///< a sound key was pressed since the last update
+    std::string soundLine_;             ///< the last sound line given to the corner line
     /// Whether a text field of the shown editor has the keyboard.
     bool editorFieldFocused() const;
 };

@@ -24,11 +24,20 @@ void CornerNotice::show(const std::string& text)
     if (text_.empty()) update();
 }
 
-void CornerNotice::showNow(const std::string& text)
+void CornerNotice::showInstead(const std::string& replaced, const std::string& text)
 {
-    if (text.empty()) return;
-    text_ = cutToLength(text, kMaxCharacters);
-    left_ = kShownUpdates;
+    const std::string line = cutToLength(text, kMaxCharacters);
+    if (!replaced.empty() && text_ == replaced) {
+        text_ = line;
+        left_ = kShownUpdates;
+        return;
+    }
+    const auto waiting = std::find(waiting_.begin(), waiting_.end(), replaced);
+    if (!replaced.empty() && waiting != waiting_.end()) {
+        *waiting = line;
+        return;
+    }
+    show(text);
 }
 
 void CornerNotice::update()

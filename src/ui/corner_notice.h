@@ -8,8 +8,6 @@
 /// full", "Volume 60%"). The shell owns one and draws it over every mode.
 /// A line is shown for about two seconds; lines that come while one shows
 /// wait their turn, and a line already showing or waiting is not repeated.
-/// A state that changes step by step (the volume on its slider) takes the
-/// place of the line shown instead, so only its last value is read.
 class CornerNotice {
 public:
     /// Updates a line stays up: two seconds of 10 ms updates.
@@ -21,9 +19,10 @@ public:
     /// is ignored.
     void show(const std::string& text);
 
-    /// Shows text at once, for the full time, in the place of the line up
-    /// now; lines waiting still come after it. An empty text is ignored.
-    void showNow(const std::string& text);
+    /// Shows text in place of `replaced` where that is up (with a fresh two
+    /// seconds) or waiting; otherwise as show. A volume moved step by step so
+    /// ends on its last value instead of queueing every step.
+    void showInstead(const std::string& replaced, const std::string& text);
 
     /// One update: a shown line counts down and gives way to the next.
     void update();

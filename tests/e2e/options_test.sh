@@ -32,7 +32,7 @@ no_question() { ! question_shown; }
 corner_line_shown() {
     local shot
     shot=$(screenshot corner) || return 1
-    [ "$(fx_count "$shot" "110x12+682+581" "r > 0.8 && g > 0.8 && b > 0.8")" -ge 40 ]
+    [ "$(fx_count "$shot" "110x16+682+578" "r > 0.8 && g > 0.8 && b > 0.8")" -ge 40 ]
 }
 setting_is() { grep -qx "$1" "$SETTINGS" 2>/dev/null; }
 # area_of <shot> <area> <as>: that part of a screenshot, kept to compare.

@@ -137,3 +137,24 @@ TEST(ShippedText, NoTextHoldsACharacterTheReaderTakesAsStructure)
     EXPECT_EQ(findMisreadStructure("notes: more\n(0)"), (Faults{{5, 12}}));
     EXPECT_EQ(findMisreadStructure("a ) b (1)[2]:3;{4}<5> <open"), (Faults{{StructureFault::kNone, 2}, {22, StructureFault::kNone}}));
 }
+
+TEST(ShippedMenu, NotesBetweenTheRecordsOpenNoRecordAndTheOptionsHoldTheVolume)
+{
+    // A ':' or a bracket in a note starts a selector that swallows the
+    // records after it: their values then carry the brackets they follow.
+    scanRecords(shippedMenuText(), [](const RecordPosition& at, std::string_view value) {
+        EXPECT_EQ(value.find_first_of("()[]{}<>:;"), std::string_view::npos)
+            << "(" << at.section << ")[" << at.index << "] {" << at.field << "}: " << value;
+    });
+    int volumeSliders = 0;
+    for (const Menu& screen : shippedScreens()) {
+        for (const Menu::Slider& slider : screen.sliders) {
+            EXPECT_EQ(slider.setting, Menu::kSoundVolume);
+            EXPECT_FALSE(slider.hint.empty());
+            EXPECT_GT(slider.slide.width, 0);
+            EXPECT_LE(slider.slide.position.x + static_cast<float>(slider.slide.width), 800.0f);
+            ++volumeSliders;
+        }
+    }
+    EXPECT_EQ(volumeSliders, 1);
+}
