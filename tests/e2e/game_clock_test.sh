@@ -42,6 +42,8 @@ play_for_a_while() {
     E2E_UPDATES=$updates
 }
 
+# A sanitizer build wants its runtime first; the stand-in only wraps the swap.
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0"
 export LD_PRELOAD="$SHIM${LD_PRELOAD:+:$LD_PRELOAD}" TANGLOOP_SHIM_REPORT="$E2E_WORK/swaps" TANGLOOP_LOG_TIMING=1
 
 export TANGLOOP_SHIM_HZ=60
