@@ -50,6 +50,10 @@ area_stat() {
 
 # bars_are_black <raw screenshot>: every pixel outside the picture is black
 # and the picture itself is not.
+# bars_black_now <name>: bars_are_black on a new raw shot of that name, for
+# waits (a slow build may not have drawn the new size at the first try).
+bars_black_now() { bars_are_black "$(raw_screenshot "$1")"; }
+
 bars_are_black() {
     local shot=$1 w h
     read -r w h < <(identify -format '%w %h' "$shot")

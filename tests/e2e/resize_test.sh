@@ -25,13 +25,13 @@ wait_until "$E2E_WAIT" "title screen" on_title
 # Tall: bars above and below, the picture at 0.8.
 resize_to 640 900
 [ "$PIC_Y" -eq 210 ] && [ "$PIC_W" -eq 640 ] || fail "picture at $PIC_X,$PIC_Y ${PIC_W}x$PIC_H"
-wait_until 20 "black bars above and below" bars_are_black "$(raw_screenshot tall)"
+wait_until 20 "black bars above and below" bars_black_now tall
 wait_until "$E2E_WAIT" "title screen in a tall window" on_title
 
 # Wide: bars left and right, the picture at 7/6.
 resize_to 1200 700
 [ "$PIC_X" -eq 133 ] && [ "$PIC_W" -eq 933 ] || fail "picture at $PIC_X,$PIC_Y ${PIC_W}x$PIC_H"
-wait_until 20 "black bars left and right" bars_are_black "$(raw_screenshot wide)"
+wait_until 20 "black bars left and right" bars_black_now wide
 keep_shot wide-raw resized_title
 click_until "level list in a wide window" "${MENU_PLAY[@]}" on_level_list
 
