@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/bmp_image.h"
+#include "image/bmp_image.h"
 #include "picgen/font_sheet.h"
 #include "picgen/game_pictures.h"
 #include "picgen/menu_pictures.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/sound_synth.h"
+#include "audio/sound_synth.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "app/globals.h"
-#include "app/input.h"
+#include "input/input.h"
 #include "level/game.h"
 #include "level/level_writer.h"
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/mode_request.h"
+#include "mode/mode_request.h"
 #include "editor/edit_history.h"
 #include "level/triangle_mapping.h"
 #include "level/world_marks.h"

@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "app/globals.h"
-#include "app/input.h"
+#include "input/input.h"
 #include "editor/editor.h"
 #include "level/world_marks.h"
 #include "ui/overlay.h"

@@ -6,8 +6,8 @@
 #include <system_error>
 
 #include "app/game_paths.h"
-#include "app/input.h"
-#include "app/sound.h"
+#include "input/input.h"
+#include "audio/sound.h"
 #include "editor/editor.h"
 #include "level/game.h"
 #include "level/level.h"

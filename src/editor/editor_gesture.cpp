@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/input.h"
+#include "input/input.h"
 #include "editor/selectable_points.h"
 #include "editor/editor.h"
 #include "level/build_simulation.h"

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "app/input.h"
+#include "input/input.h"
 #include "editor/editor.h"
 #include "editor/world_snapshot.h"
 #include "level/game.h"

@@ -7,9 +7,9 @@
 
 #include "app/clock.h"
 #include "app/frame_timing.h"
-#include "app/fullscreen_keys.h"
+#include "input/fullscreen_keys.h"
 #include "app/globals.h"
-#include "app/input.h"
+#include "input/input.h"
 #include "app/message_box.h"
 #include "app/picture_fit.h"
 #include "game/shell.h"

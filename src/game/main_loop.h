@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "app/window_proc.h"
+#include "input/window_proc.h"
 
 class Shell;
 

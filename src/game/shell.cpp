@@ -6,9 +6,9 @@
 
 #include "app/game_paths.h"
 #include "app/globals.h"
-#include "app/input.h"
-#include "app/sound_control.h"
-#include "app/texture.h"
+#include "input/input.h"
+#include "audio/sound_control.h"
+#include "image/texture.h"
 #include "app/viewport.h"
 #include "level/author_levels.h"
 #include "level/level_writer.h"

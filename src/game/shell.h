@@ -1,12 +1,12 @@
 #pragma once
 
-#include "app/mode_request.h"
-#include "app/window_proc.h"
+#include "mode/mode_request.h"
+#include "input/window_proc.h"
 #include "editor/editor.h"
 #include "level/game.h"
 #include "menu/main_menu.h"
 #include "play/play_mode.h"
-#include "app/sound_control.h"
+#include "audio/sound_control.h"
 #include "ui/corner_notice.h"
 #include "ui/dialog.h"
 #include "ui/world_draw.h"

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "app/input.h"
+#include "input/input.h"
 #include "level/game.h"
 #include "ui/overlay.h"
 #include "ui/text.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/input.h"
+#include "input/input.h"
 #include "menu/level_list.h"
 
 namespace {

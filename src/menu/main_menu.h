@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/mode_request.h"
+#include "mode/mode_request.h"
 #include "menu/menu.h"
 
 struct Game;

@@ -4,10 +4,10 @@
 #include <cmath>
 
 #include "app/globals.h"
-#include "app/input.h"
-#include "app/fullscreen_keys.h"
-#include "app/sound.h"
-#include "app/sound_control.h"
+#include "input/input.h"
+#include "input/fullscreen_keys.h"
+#include "audio/sound.h"
+#include "audio/sound_control.h"
 #include "level/game.h"
 
 namespace {

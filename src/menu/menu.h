@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "app/contact_sounds.h"
-#include "app/mode_request.h"
+#include "audio/contact_sounds.h"
+#include "mode/mode_request.h"
 #include "level/level.h"
 #include "level/triangle_mapping.h"
 #include "menu/level_list.h"

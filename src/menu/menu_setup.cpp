@@ -1,7 +1,7 @@
 #include "menu/menu_setup.h"
 
 #include "app/game_paths.h"
-#include "app/texture.h"
+#include "image/texture.h"
 #include "level/build_simulation.h"
 #include "level/number_reader.h"
 #include "level/record_scanner.h"

@@ -5,7 +5,7 @@
 #include <GL/gl.h>
 
 #include "app/globals.h"
-#include "app/input.h"
+#include "input/input.h"
 #include "level/game.h"
 #include "level/progress.h"
 #include "play/play_mode.h"

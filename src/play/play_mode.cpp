@@ -1,8 +1,8 @@
 #include "play/play_mode.h"
 
 #include "app/globals.h"
-#include "app/input.h"
-#include "app/sound.h"
+#include "input/input.h"
+#include "audio/sound.h"
 #include "level/build_simulation.h"
 #include "level/game.h"
 #include "level/progress.h"

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "app/contact_sounds.h"
-#include "app/mode_request.h"
+#include "audio/contact_sounds.h"
+#include "mode/mode_request.h"
 #include "level/level.h"
 #include "level/triangle_mapping.h"
 #include "level/world_marks.h"

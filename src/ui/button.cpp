@@ -2,8 +2,8 @@
 
 #include <GL/gl.h>
 
-#include "app/input.h"
-#include "app/sound.h"
+#include "input/input.h"
+#include "audio/sound.h"
 #include "ui/overlay.h"
 #include "ui/page_holder.h"
 #include "ui/text.h"

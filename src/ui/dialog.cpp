@@ -4,9 +4,9 @@
 
 #include <utility>
 
-#include "app/input.h"
+#include "input/input.h"
 #include "app/picture_fit.h"
-#include "app/sound.h"
+#include "audio/sound.h"
 #include "ui/overlay.h"
 #include "ui/text.h"
 #include "ui/text_field.h"

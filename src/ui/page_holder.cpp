@@ -2,7 +2,7 @@
 
 #include <GL/gl.h>
 
-#include "app/input.h"
+#include "input/input.h"
 #include "ui/overlay.h"
 #include "ui/text.h"
 #include "ui/widget_input.h"

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <cstdio>
 
-#include "app/input.h"
-#include "app/sound.h"
+#include "input/input.h"
+#include "audio/sound.h"
 #include "ui/overlay.h"
 #include "ui/page_holder.h"
 #include "ui/text.h"

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "app/clock.h"
-#include "app/input.h"
+#include "input/input.h"
 #include "ui/dialog.h"
 #include "ui/overlay.h"
 #include "ui/page_holder.h"

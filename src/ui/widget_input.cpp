@@ -1,6 +1,6 @@
 #include "ui/widget_input.h"
 
-#include "app/input.h"
+#include "input/input.h"
 
 bool mouseInside(const Vector2D& position, float width, float height)
 {

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "app/globals.h"
-#include "app/input.h"
+#include "input/input.h"
 #include "editor/world_snapshot.h"
 #include "game/shell.h"
 #include "gl_fixture.h"

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/globals.h"
-#include "app/texture.h"
+#include "image/texture.h"
 #include "gl_fixture.h"
 #include "level/world_marks.h"
 #include "physics/simulation.h"

@@ -1,22 +1,28 @@
 # Fails when an include runs against the layers of src/:
-#   physics <- level <- app <- ui <- play, menu, editor <- devtools <- game
+#   physics <- level <- app <- image, input <- audio <- ui, mode, platform
+#     <- play, menu, editor <- devtools <- game
 # A folder may include its own headers and those of any folder to its left;
 # play, menu and editor stand side by side and include none of each other.
 # devtools (the headless player drives the play mode) is never linked by the
 # game, which therefore includes none of it either.
-# SDL belongs to the platform files (src/app/platform*) alone, and neither the
+# SDL belongs to the platform folder alone, and neither the
 # physics nor the level folder draws (no GL).
 # Run: cmake -DSOURCE_DIR=<repository> -P tests/layers/layers_check.cmake
 
 set(rank_physics 0)
 set(rank_level 1)
 set(rank_app 2)
-set(rank_ui 3)
-set(rank_play 4)
-set(rank_menu 4)
-set(rank_editor 4)
-set(rank_devtools 5)
-set(rank_game 6)
+set(rank_image 3)
+set(rank_input 3)
+set(rank_audio 4)
+set(rank_ui 5)
+set(rank_mode 5)
+set(rank_platform 5)
+set(rank_play 6)
+set(rank_menu 6)
+set(rank_editor 6)
+set(rank_devtools 7)
+set(rank_game 8)
 
 file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/src/*.h ${SOURCE_DIR}/src/*.cpp)
 set(faults "")
@@ -44,7 +50,7 @@ foreach(source ${sources})
         endif()
       endif()
     endif()
-    if(line MATCHES "SDL" AND NOT source MATCHES "^src/app/platform[^/]*$")
+    if(line MATCHES "SDL" AND NOT source MATCHES "^src/platform/")
       list(APPEND faults "${source}: SDL outside the platform files: ${line}")
     endif()
     if(line MATCHES "<GL/" AND (folder STREQUAL "physics" OR folder STREQUAL "level"))

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/bmp_image.h"
+#include "image/bmp_image.h"
 #include "unit/bmp_test_writer.h"
 
 using namespace bmptest;

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <vector>
 
-#include "app/contact_sounds.h"
+#include "audio/contact_sounds.h"
 #include "app/globals.h"
 #include "physics/rope.h"
 #include "physics/simulation.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/message_box.h"
-#include "app/texture.h"
+#include "image/texture.h"
 #include "unit/bmp_test_writer.h"
 
 namespace {

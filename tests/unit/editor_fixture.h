@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/input.h"
+#include "input/input.h"
 #include "app/message_box.h"
 #include "editor/editor.h"
 #include "fresh_shell.h"

@@ -6,7 +6,7 @@
 
 #include "app/clock.h"
 #include "app/globals.h"
-#include "app/window_proc.h"
+#include "input/window_proc.h"
 #include "game/shell.h"
 
 /// Puts the app layer's globals (keys, mouse, window, camera) back to their

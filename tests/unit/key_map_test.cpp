@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/input.h"
-#include "app/key_map.h"
+#include "input/input.h"
+#include "input/key_map.h"
 
 TEST(KeyMap, LettersDigitsAndFunctionKeysRunInOrder)
 {

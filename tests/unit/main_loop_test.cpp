@@ -4,7 +4,7 @@
 #include <tuple>
 #include <vector>
 
-#include "app/input.h"
+#include "input/input.h"
 #include "app/viewport.h"
 #include "app/frame_timing.h"
 #include "game/main_loop.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/input.h"
+#include "input/input.h"
 #include "level/game.h"
 #include "menu/level_list.h"
 #include "unit/fresh_shell.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/sound_control.h"
+#include "audio/sound_control.h"
 #include "menu_test_support.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/input.h"
+#include "input/input.h"
 #include "fresh_shell.h"
 #include "level/game.h"
 #include "menu/menu.h"

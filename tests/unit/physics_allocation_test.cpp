@@ -7,9 +7,9 @@
 #include <cstdlib>
 #include <new>
 
-#include "app/contact_sounds.h"
-#include "app/mixer.h"
-#include "app/sound_synth.h"
+#include "audio/contact_sounds.h"
+#include "audio/mixer.h"
+#include "audio/sound_synth.h"
 #include "physics/simulation.h"
 
 namespace {

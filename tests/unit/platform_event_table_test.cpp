@@ -4,8 +4,8 @@
 
 #include <cstring>
 
-#include "app/input.h"
-#include "app/platform_event_table.h"
+#include "input/input.h"
+#include "platform/event_table.h"
 #include "unit/fresh_shell.h"
 
 namespace {

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "app/globals.h"
-#include "app/input.h"
-#include "app/window_proc.h"
+#include "input/input.h"
+#include "input/window_proc.h"
 #include "editor_fixture.h"
 #include "level/build_simulation.h"
 #include "level/game.h"

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/globals.h"
-#include "app/input.h"
+#include "input/input.h"
 #include "level/game.h"
 #include "devtools/headless_player.h"
 #include "play_test_support.h"

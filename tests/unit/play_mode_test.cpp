@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "app/globals.h"
-#include "app/input.h"
+#include "input/input.h"
 #include "level/build_simulation.h"
 #include "level/game.h"
 #include "play/play_mode.h"

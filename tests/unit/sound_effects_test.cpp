@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/mixer.h"
-#include "app/sound_synth.h"
+#include "audio/mixer.h"
+#include "audio/sound_synth.h"
 
 namespace {
 

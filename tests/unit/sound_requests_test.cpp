@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "app/game_paths.h"
-#include "app/input.h"
-#include "app/sound_control.h"
+#include "input/input.h"
+#include "audio/sound_control.h"
 #include "devtools/headless_player.h"
 #include "fresh_shell.h"
 #include "level/settings.h"

@@ -1,7 +1,7 @@
 // The corner line: how long a line stays, and what the sound's line says.
 #include <gtest/gtest.h>
 
-#include "app/sound_control.h"
+#include "audio/sound_control.h"
 #include "ui/corner_notice.h"
 
 TEST(CornerNotice, ALineStaysTwoSecondsOfUpdatesAndANewOneTakesItsPlaceWithItsOwnTimeInstead)

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "app/input.h"
+#include "input/input.h"
 #include "ui/dialog.h"
 
 namespace {

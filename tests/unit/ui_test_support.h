@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/input.h"
+#include "input/input.h"
 #include "fresh_shell.h"
 #include "ui/page_holder.h"
 

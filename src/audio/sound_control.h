@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/mixer.h"
-#include "app/sound.h"
+#include "audio/mixer.h"
+#include "audio/sound.h"
 #include "level/settings.h"
 
 // The sound system's controls, for start-up, the platform's audio output,

@@ -1,9 +1,9 @@
-#include "app/key_map.h"
+#include "input/key_map.h"
 
 #include <array>
 #include <utility>
 
-#include "app/input.h"
+#include "input/input.h"
 
 namespace {
 

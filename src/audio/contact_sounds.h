@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "app/sound.h"
+#include "audio/sound.h"
 #include "physics/contact_observer.h"
 
 struct Simulation;

@@ -1,4 +1,4 @@
-#include "app/input.h"
+#include "input/input.h"
 
 Vector2D mouseToWorld(int x, int y)
 {

@@ -1,4 +1,4 @@
-#include "app/texture.h"
+#include "image/texture.h"
 
 #include <GL/gl.h>
 

@@ -12,7 +12,7 @@
 
 #include "app/game_paths.h"
 #include "app/path_choice.h"
-#include "app/platform.h"
+#include "platform/paths.h"
 
 #ifndef TANGLOOP_APP_ID
 #define TANGLOOP_APP_ID "tangloop"

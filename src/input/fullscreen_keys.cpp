@@ -1,6 +1,6 @@
-#include "app/fullscreen_keys.h"
+#include "input/fullscreen_keys.h"
 
-#include "app/input.h"
+#include "input/input.h"
 
 namespace {
 constexpr int kVkF11 = kVkF1 + 10;

@@ -3,11 +3,11 @@
 
 #include <csignal>
 
-#include "app/game_window.h"
-#include "app/key_map.h"
-#include "app/platform_audio.h"
-#include "app/platform_event_table.h"
-#include "app/platform.h"
+#include "platform/events.h"
+#include "platform/window.h"
+#include "input/key_map.h"
+#include "platform/audio_device.h"
+#include "platform/event_table.h"
 
 // The key table is written with plain numbers; make sure they are SDL's.
 static_assert(sdl_key::kF1 == SDLK_F1 && sdl_key::kF12 == SDLK_F12);

@@ -1,4 +1,4 @@
-#include "app/bmp_image.h"
+#include "image/bmp_image.h"
 
 #include <algorithm>
 #include <array>

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/sound.h"
+#include "audio/sound.h"
 
 /// Every effect is made by the game itself at start-up: mono floats in
 /// -1..1 at this rate, each ending in silence.

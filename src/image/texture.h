@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "app/bmp_image.h"
+#include "image/bmp_image.h"
 
 /// Loads a BMP file of the game's data (found by findGameFile) into a new
 /// linear-filtered 2D texture of the current GL

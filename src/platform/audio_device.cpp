@@ -1,13 +1,13 @@
 // The sound output on SDL2's audio. The callback runs on SDL's audio thread
 // and only drains the mixer, which never allocates or waits.
-#include "app/platform_audio.h"
+#include "platform/audio_device.h"
 
 #include <SDL2/SDL.h>
 
 #include <cstdio>
 
-#include "app/sound_control.h"
-#include "app/sound_synth.h"
+#include "audio/sound_control.h"
+#include "audio/sound_synth.h"
 
 namespace {
 

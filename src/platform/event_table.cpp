@@ -1,6 +1,6 @@
-#include "app/platform_event_table.h"
+#include "platform/event_table.h"
 
-#include "app/key_map.h"
+#include "input/key_map.h"
 
 namespace {
 

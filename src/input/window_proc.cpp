@@ -1,7 +1,7 @@
-#include "app/window_proc.h"
+#include "input/window_proc.h"
 
 #include "app/globals.h"
-#include "app/input.h"
+#include "input/input.h"
 #include "app/viewport.h"
 
 namespace {

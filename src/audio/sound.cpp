@@ -1,6 +1,6 @@
 // The game's side of sound: the effects, the player's volume and mute, and
 // the requests handed to the mixer that the platform's audio output drains.
-#include "app/sound.h"
+#include "audio/sound.h"
 
 #include <algorithm>
 #include <array>
@@ -10,9 +10,9 @@
 #include "app/clock.h"
 #include "app/game_paths.h"
 #include "app/globals.h"
-#include "app/input.h"
-#include "app/sound_control.h"
-#include "app/sound_synth.h"
+#include "input/input.h"
+#include "audio/sound_control.h"
+#include "audio/sound_synth.h"
 #include "level/settings.h"
 
 namespace {

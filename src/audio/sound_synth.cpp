@@ -1,4 +1,4 @@
-#include "app/sound_synth.h"
+#include "audio/sound_synth.h"
 
 #include <algorithm>
 #include <cmath>

@@ -6,7 +6,7 @@
 #include <string>
 #include <utility>
 
-#include "app/game_window.h"
+#include "platform/window.h"
 #include "app/globals.h"
 #include "app/graphics_init.h"
 #include "app/message_box.h"

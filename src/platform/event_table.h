@@ -3,7 +3,7 @@
 #include <SDL2/SDL.h>
 
 #include "app/picture_fit.h"
-#include "app/window_proc.h"
+#include "input/window_proc.h"
 
 /// Turns SDL events into the game's window messages, one event at a time.
 /// It remembers whether the window is minimised, so that every activation

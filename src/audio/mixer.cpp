@@ -1,4 +1,4 @@
-#include "app/mixer.h"
+#include "audio/mixer.h"
 
 #include <algorithm>
 #include <cmath>

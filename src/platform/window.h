@@ -1,11 +1,9 @@
 #pragma once
 
 #include "app/picture_fit.h"
-#include "app/window_proc.h"
 
-// The window and its GL context, provided by the platform layer
-// (app/platform_window.cpp). Only the entry point, the benches and the GL tests
-// call these.
+// The window and its GL context, made by the platform layer. Only the entry
+// point, the benches and the GL tests call these.
 
 /// Creates the game window with a current GL context, sets the projection
 /// for a logical picture of width x height pixels and runs initGraphics; the
@@ -35,10 +33,6 @@ void swapGameBuffers();
 
 /// The refresh rate of the window's display in Hz, 0 when unknown.
 int gameDisplayRefreshRate();
-
-/// Takes one pending window event, translated into a game message, without
-/// waiting. Returns false when there is none.
-bool peekWindowMessage(WindowMessage& out);
 
 /// The current drawable size of the window in pixels (0 x 0 with no window).
 void gameWindowSize(int& width, int& height);

@@ -1,4 +1,4 @@
-#include "app/contact_sounds.h"
+#include "audio/contact_sounds.h"
 
 #include <algorithm>
 #include <cmath>

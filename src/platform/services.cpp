@@ -1,5 +1,5 @@
 // Ticks, sleeping, message boxes and termination signals on SDL2.
-#include "app/platform.h"
+#include "platform/services.h"
 
 #include <SDL2/SDL.h>
 
@@ -10,6 +10,7 @@
 
 #include "app/clock.h"
 #include "app/message_box.h"
+#include "platform/events.h"
 
 namespace {
 
