@@ -13,14 +13,14 @@ namespace {
 
 class ListScanTest : public ::testing::Test {
 protected:
-    ScratchFolder folder;
+    TestFolder folder;
     Game scanned;
     std::vector<std::string> loaded;
 
     void SetUp() override
     {
-        scanned.themesFile = folder.file("themes.txt");
-        scanned.levelsFile = folder.file("levels.txt");
+        scanned.themesFile = folder.path("themes.txt");
+        scanned.levelsFile = folder.path("levels.txt");
     }
 
     TextureLoader loader()
@@ -49,20 +49,20 @@ TEST(ListEntries, EntriesAreTheTextBetweenAngleBrackets)
 TEST_F(ListScanTest, ThemesGetTheirPicturesAndOneLogLinePerEntry)
 {
     writeText(scanned.themesFile, "<Grass> <Night sky>");
-    scanThemes(scanned, loader(), folder.file("themes.log"));
+    scanThemes(scanned, loader(), folder.path("themes.log"));
 
     ASSERT_EQ(scanned.themes.size(), 2u);
     EXPECT_EQ(scanned.themes[0].name, "Grass");
     EXPECT_EQ(scanned.themes[1].name, "Night sky");
     EXPECT_EQ(scanned.themes[0].texture, 11u);
     EXPECT_EQ(loaded, (std::vector<std::string>{"Themes/Grass.bmp", "Themes/Night sky.bmp"}));
-    EXPECT_EQ(readText(folder.file("themes.log")), "\nFound theme Grass\nFound theme Night sky");
+    EXPECT_EQ(readText(folder.path("themes.log")), "\nFound theme Grass\nFound theme Night sky");
 }
 
 TEST_F(ListScanTest, ANewContextReloadsEveryThemeAndTheCurrentOneFollows)
 {
     writeText(scanned.themesFile, "<Grass> <Rock>");
-    scanThemes(scanned, loader(), folder.file("themes.log"));
+    scanThemes(scanned, loader(), folder.path("themes.log"));
     makeThemeCurrent(scanned, scanned.themes[1]);
     ASSERT_EQ(*scanned.currentTexture, 12u);
 
@@ -78,53 +78,53 @@ TEST_F(ListScanTest, ANewContextReloadsEveryThemeAndTheCurrentOneFollows)
 TEST_F(ListScanTest, LevelsKeepFileOrderAndLogEmptyNames)
 {
     writeText(scanned.levelsFile, "levels in order:\n<First steps>\n<>\n<Swing<2>");
-    scanLevels(scanned, folder.file("levels.log"));
+    scanLevels(scanned, folder.path("levels.log"));
 
     ASSERT_EQ(scanned.levels.size(), 3u);
     EXPECT_EQ(scanned.levels[0].name, "First steps");
     EXPECT_EQ(scanned.levels[1].name, "");
     EXPECT_EQ(scanned.levels[2].name, "Swing<2");
-    EXPECT_EQ(readText(folder.file("levels.log")), "\nFound level First steps\nFound level \nFound level Swing<2");
+    EXPECT_EQ(readText(folder.path("levels.log")), "\nFound level First steps\nFound level \nFound level Swing<2");
 }
 
 TEST_F(ListScanTest, EmptyListGivesEmptyLog)
 {
-    writeText(folder.file("levels.log"), "old log");
+    writeText(folder.path("levels.log"), "old log");
     writeText(scanned.levelsFile, "");
-    scanLevels(scanned, folder.file("levels.log"));
+    scanLevels(scanned, folder.path("levels.log"));
     EXPECT_TRUE(scanned.levels.empty());
-    EXPECT_EQ(readText(folder.file("levels.log")), "");
+    EXPECT_EQ(readText(folder.path("levels.log")), "");
 }
 
 TEST_F(ListScanTest, MissingOrReadOnlyListKeepsTheOldLog)
 {
-    writeText(folder.file("themes.log"), "old themes log");
-    scanThemes(scanned, loader(), folder.file("themes.log"));
+    writeText(folder.path("themes.log"), "old themes log");
+    scanThemes(scanned, loader(), folder.path("themes.log"));
     EXPECT_TRUE(scanned.themes.empty());
-    EXPECT_EQ(readText(folder.file("themes.log")), "old themes log");
+    EXPECT_EQ(readText(folder.path("themes.log")), "old themes log");
 
     // Read-only counts as missing even when the tests run as root, who could
     // write the file anyway.
-    writeText(folder.file("levels.log"), "old levels log");
+    writeText(folder.path("levels.log"), "old levels log");
     writeText(scanned.levelsFile, "<a>");
     std::filesystem::permissions(scanned.levelsFile, std::filesystem::perms::owner_read |
                                                          std::filesystem::perms::group_read |
                                                          std::filesystem::perms::others_read);
-    scanLevels(scanned, folder.file("levels.log"));
+    scanLevels(scanned, folder.path("levels.log"));
     EXPECT_TRUE(scanned.levels.empty());
-    EXPECT_EQ(readText(folder.file("levels.log")), "old levels log");
+    EXPECT_EQ(readText(folder.path("levels.log")), "old levels log");
 
     // A folder or a pipe where the list should be is no list either (a pipe
     // would block the read for ever).
-    std::filesystem::create_directory(folder.file("folder.txt"));
-    scanned.levelsFile = folder.file("folder.txt");
-    scanLevels(scanned, folder.file("levels.log"));
+    std::filesystem::create_directory(folder.path("folder.txt"));
+    scanned.levelsFile = folder.path("folder.txt");
+    scanLevels(scanned, folder.path("levels.log"));
     EXPECT_TRUE(scanned.levels.empty());
-    ASSERT_EQ(mkfifo(folder.file("pipe.txt").c_str(), 0666), 0);
-    scanned.levelsFile = folder.file("pipe.txt");
-    scanLevels(scanned, folder.file("levels.log"));
+    ASSERT_EQ(mkfifo(folder.path("pipe.txt").c_str(), 0666), 0);
+    scanned.levelsFile = folder.path("pipe.txt");
+    scanLevels(scanned, folder.path("levels.log"));
     EXPECT_TRUE(scanned.levels.empty());
-    EXPECT_EQ(readText(folder.file("levels.log")), "old levels log");
+    EXPECT_EQ(readText(folder.path("levels.log")), "old levels log");
 }
 
 TEST(Themes, ApplyThemeMakesTheLastMatchCurrent)

@@ -13,10 +13,10 @@ namespace {
 
 class ProgressFileTest : public ::testing::Test {
 protected:
-    ScratchFolder folder;
+    TestFolder folder;
     Game progress;
 
-    void SetUp() override { progress.configFile = folder.file("config.txt"); }
+    void SetUp() override { progress.configFile = folder.path("config.txt"); }
 
     int readFrom(const std::string& text, int before = 0)
     {
@@ -79,7 +79,7 @@ TEST_F(ProgressFileTest, FailedWriteKeepsTheOldFileAndSaysSo)
                             std::filesystem::directory_iterator()),
               1);
 
-    progress.configFile = folder.file("no such folder/config.txt");
+    progress.configFile = folder.path("no such folder/config.txt");
     testing::internal::CaptureStderr();
     EXPECT_FALSE(writeProgress(progress));
     EXPECT_FALSE(testing::internal::GetCapturedStderr().empty());

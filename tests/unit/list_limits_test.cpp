@@ -20,17 +20,17 @@ std::string repeatedEntries(const std::string& entry, std::size_t count)
 // picture loads: the start would stall for minutes and hold gigabytes.
 TEST(ListLimits, OversizedListsKeepOnlyTheirFirstEntries)
 {
-    ScratchFolder folder;
+    TestFolder folder;
     Game game;
-    game.levelsFile = folder.file("levels.txt");
-    game.themesFile = folder.file("themes.txt");
+    game.levelsFile = folder.path("levels.txt");
+    game.themesFile = folder.path("themes.txt");
     writeText(game.levelsFile, repeatedEntries("<Bridge>", 200000));
     writeText(game.themesFile, repeatedEntries("<sky>", 5000));
 
     int loads = 0;
     scanThemes(game, [&loads](const std::string&) { return static_cast<unsigned int>(++loads); },
-               folder.file("themes.log"));
-    scanLevels(game, folder.file("levels.log"));
+               folder.path("themes.log"));
+    scanLevels(game, folder.path("levels.log"));
 
     ASSERT_EQ(game.levels.size(), kMaxLevels);
     EXPECT_EQ(game.levels.front().name, "first");
@@ -40,17 +40,17 @@ TEST(ListLimits, OversizedListsKeepOnlyTheirFirstEntries)
     EXPECT_EQ(game.themes.front().name, "first");
 
     // The logs list what was kept, not what the file held.
-    const std::string log = readText(folder.file("levels.log"));
+    const std::string log = readText(folder.path("levels.log"));
     EXPECT_EQ(static_cast<std::size_t>(std::count(log.begin(), log.end(), '\n')), kMaxLevels);
 }
 
 TEST(ListLimits, ListsWithinTheLimitsAreKeptWhole)
 {
-    ScratchFolder folder;
+    TestFolder folder;
     Game game;
-    game.levelsFile = folder.file("levels.txt");
+    game.levelsFile = folder.path("levels.txt");
     writeText(game.levelsFile, repeatedEntries("<Ramp>", kMaxLevels));
-    scanLevels(game, folder.file("levels.log"));
+    scanLevels(game, folder.path("levels.log"));
     EXPECT_EQ(game.levels.size(), kMaxLevels);
 }
 

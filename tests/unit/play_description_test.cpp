@@ -71,16 +71,16 @@ namespace {
 // A level that says nothing of its task must not show the last level's words.
 TEST(LevelStart, EachLevelShowsOnlyItsOwnDescription)
 {
-    ScratchFolder folder;
-    writeText(folder.file("told.txt"), "(0){0}<3>{1}<2>{2}<Reach the far side>(1)[0]{0}<-1>{1}<0>{2}<0.3>{3}<1>{4}<1>");
-    writeText(folder.file("silent.txt"), "(0){0}<4>{1}<2>(1)[0]{0}<1>{1}<0>{2}<0.3>{3}<1>{4}<1>");
+    TestFolder folder;
+    writeText(folder.path("told.txt"), "(0){0}<3>{1}<2>{2}<Reach the far side>(1)[0]{0}<-1>{1}<0>{2}<0.3>{3}<1>{4}<1>");
+    writeText(folder.path("silent.txt"), "(0){0}<4>{1}<2>(1)[0]{0}<1>{1}<0>{2}<0.3>{3}<1>{4}<1>");
     Game game;
     PlayMenu play(game);
-    ASSERT_TRUE(startLevelFile(play, folder.file("told.txt"), "Told", 0));
+    ASSERT_TRUE(startLevelFile(play, folder.path("told.txt"), "Told", 0));
     ASSERT_EQ(play.descriptionTexts.size(), 2u);
     EXPECT_EQ(play.descriptionTexts[1].text, "Reach the far side");
 
-    ASSERT_TRUE(startLevelFile(play, folder.file("silent.txt"), "Silent", 1));
+    ASSERT_TRUE(startLevelFile(play, folder.path("silent.txt"), "Silent", 1));
     EXPECT_EQ(play.level.description, "");
     ASSERT_EQ(play.descriptionTexts.size(), 1u);
     EXPECT_EQ(play.descriptionTexts[0].text, "Silent:");

@@ -237,7 +237,7 @@ namespace {
 /// carried out as in the game. Two levels in the list; the first is played.
 class PlayKeysTest : public ::testing::Test {
 protected:
-    ScratchFolder folder;
+    TestFolder folder;
     FreshShell shell;
     PlayMenu& play = shell->play;
     Game& game = shell->game;
@@ -245,14 +245,14 @@ protected:
     void SetUp() override
     {
         clearKeyPresses();
-        game.configFile = folder.file("config.txt");
+        game.configFile = folder.path("config.txt");
         for (const char* name : {"First", "Second"}) {
             game.levels.emplace_back();
             game.levels.back().name = name;
         }
-        writeText(folder.file("first.txt"), "(0){0}<3>{1}<2>{2}<Hang a rope.>(5){0}<2>{1}<-1.5>{2}<0.3>"
+        writeText(folder.path("first.txt"), "(0){0}<3>{1}<2>{2}<Hang a rope.>(5){0}<2>{1}<-1.5>{2}<0.3>"
                                             "(1)[0]{0}<-1>{1}<1>{2}<0.3>{3}<1>{4}<1>");
-        ASSERT_TRUE(shell->playLevelFile(folder.file("first.txt"), "First", 0));
+        ASSERT_TRUE(shell->playLevelFile(folder.path("first.txt"), "First", 0));
         mouse.x = 600;
         mouse.y = 300;
     }

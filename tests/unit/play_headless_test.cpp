@@ -21,11 +21,11 @@ const char* const kSlideLevel =
 
 class HeadlessPlayerTest : public ::testing::Test {
 protected:
-    ScratchFolder folder;
+    TestFolder folder;
 
     std::string level(const char* text)
     {
-        const std::string path = folder.file("level.txt");
+        const std::string path = folder.path("level.txt");
         writeText(path, text);
         return path;
     }
@@ -73,7 +73,7 @@ TEST_F(HeadlessPlayerTest, BadPlansAndFilesAreReportedNotPlayed)
     EXPECT_TRUE(result.loaded);
     EXPECT_EQ(result.ropesPlaced, 0);
 
-    const HeadlessResult missing = playHeadless(folder.file("none.txt"), {}, 10);
+    const HeadlessResult missing = playHeadless(folder.path("none.txt"), {}, 10);
     EXPECT_FALSE(missing.loaded);
     EXPECT_FALSE(missing.completed);
 }

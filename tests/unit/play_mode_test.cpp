@@ -25,7 +25,7 @@ const Vector2D kBallStart(-2.0f, -1.0f);
 /// needs the world to move. The play mode is a fresh shell's.
 class PlayMenuTest : public ::testing::Test {
 protected:
-    ScratchFolder folder;
+    TestFolder folder;
     FreshShell shell;
     PlayMenu* menu = &shell->play;
     Game& game = shell->game;
@@ -33,7 +33,7 @@ protected:
 
     void SetUp() override
     {
-        game.configFile = folder.file("config.txt");
+        game.configFile = folder.path("config.txt");
         startLevel(false);
     }
 

@@ -1,35 +1,13 @@
 #pragma once
 
-// Helpers shared by the play and game-data tests: a scratch folder that
-// disappears with the test, and whole-file reads and writes.
+// Helpers shared by the play and game-data tests: the scratch folder of
+// level_test_folder.h, and whole-file reads and writes by path.
 
-#include <unistd.h>
-
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 
-class ScratchFolder {
-public:
-    ScratchFolder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tangloop_play_XXXXXX").string();
-        path_ = mkdtemp(pattern.data());
-    }
-    ~ScratchFolder()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-
-private:
-    std::filesystem::path path_;
-};
+#include "level_test_folder.h"
 
 inline void writeText(const std::string& path, const std::string& text)
 {
