@@ -8,7 +8,8 @@
 # start, show what its defaults give, take mouse and keys for 3 seconds (a
 # click on "Play" opens the level list where the menu exists), end on SIGTERM
 # with exit code 0 and leave config.txt with its completedlevels line.
-# Prints a table of every case. HOSTILE_ONLY=<file> runs one file's cases.
+# Prints a table of every case. HOSTILE_ONLY="<file> ..." runs only those
+# files' cases (CTest runs the matrix as a few such parts side by side).
 # Usage: hostile_data_test.sh <tangloop binary> <game folder>
 set -uo pipefail
 source "$(dirname "$0")/lib.sh"
@@ -216,7 +217,7 @@ started=$(date +%s)
 # The cases beyond the matrix, "file:variant", one run each.
 EXTRA_CASES=(config.txt:device settings.txt:device levels/Bridge.txt:sparse)
 for file in "${TEXT_FILES[@]}" "${PICTURES[@]}" settings.txt; do
-    [ -n "${HOSTILE_ONLY:-}" ] && [ "$HOSTILE_ONLY" != "$file" ] && continue
+    [ -n "${HOSTILE_ONLY:-}" ] && [[ " $HOSTILE_ONLY " != *" $file "* ]] && continue
     variants=()
     [ "$file" != settings.txt ] && variants=(${HOSTILE_VARIANTS:-missing empty truncated random})
     [[ $file == *.txt ]] && [ "$file" != settings.txt ] && [ -z "${HOSTILE_VARIANTS:-}" ] && variants+=(huge)
@@ -246,5 +247,6 @@ stop_answering_message_boxes
 echo
 echo "== hostile data folder: $(( $(date +%s) - started )) s"
 printf '%s\n' "${table[@]}"
+[ "${#table[@]}" -gt 0 ] || fail "no case matches HOSTILE_ONLY=$HOSTILE_ONLY"
 [ "$failures" -eq 0 ] || fail "$failures case(s) failed"
 echo "PASS hostile_data_test"
