@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "level/level_solution.h"
 #include "devtools/headless_player.h"
-#include "devtools/level_solution.h"
 #include "play/play_mode.h"
 
 // The shipped levels with their stored solutions, for the bench programs, which

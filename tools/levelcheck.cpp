@@ -15,16 +15,30 @@
 // prints instead how hard each listed level is to find out by trying (see
 // level_difficulty.h), from list position FIRST (1 by default) on, one row a
 // level, and the means. It plays thousands of tries: run it with nice.
+//
+//   levelcheck --par DATA_DIR SOLUTIONS_DIR [TRIES]
+//
+// checks the par DATA_DIR/par.txt gives each listed level: the stored
+// solution of that many ropes finishes it, and no choice of fewer ropes does
+// (see level_par.h). Each level's search plays at most TRIES tries; where
+// that is not enough to play every choice, a line says the par is not proven
+// minimal, which is no fault. Exit status as above.
+//
+//   levelcheck --write-par DATA_DIR SOLUTIONS_DIR [TRIES]
+//
+// works the pars out and prints the text of par.txt; what was not proven,
+// and finishes with fewer ropes than a stored solution, go to stderr.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
+#include "level/level_solution.h"
 #include "level/list_file.h"
 #include "level/text_file.h"
 #include "devtools/level_check.h"
 #include "devtools/level_difficulty.h"
-#include "devtools/level_solution.h"
+#include "devtools/level_par.h"
 
 namespace {
 
@@ -62,20 +76,64 @@ int printDifficulty(const std::string& dataDir, const std::string& solutionsDir,
     return 0;
 }
 
+void printFindings(const std::vector<LevelFinding>& findings, std::FILE* to)
+{
+    for (const LevelFinding& finding : findings)
+        std::fprintf(to, "%s: %s\n", finding.level.empty() ? "levelcheck" : finding.level.c_str(),
+                     finding.message.c_str());
+}
+
+int printParCheck(const std::string& dataDir, const std::string& solutionsDir, long long tries)
+{
+    const ParCheckReport report = checkPars(dataDir, solutionsDir, tries);
+    printFindings(report.notes, stdout);
+    printFindings(report.findings, stdout);
+    const int proven = report.proven;
+    const int levels = report.levelsChecked;
+    if (report.findings.empty()) {
+        std::printf("levelcheck: %d par%s, all well; %d proven minimal\n", levels, levels == 1 ? "" : "s", proven);
+        return 0;
+    }
+    std::printf("levelcheck: %zu finding%s in the pars of %d level%s\n", report.findings.size(),
+                report.findings.size() == 1 ? "" : "s", levels, levels == 1 ? "" : "s");
+    return 1;
+}
+
+int writePars(const std::string& dataDir, const std::string& solutionsDir, long long tries)
+{
+    std::vector<LevelFinding> notes;
+    std::fputs(workOutPars(dataDir, solutionsDir, tries, notes).c_str(), stdout);
+    printFindings(notes, stderr);
+    return 0;
+}
+
+/// The optional TRIES argument: a positive count, else the default.
+long long triesArgument(int argc, char** argv, long long fallback)
+{
+    if (argc < 5) return fallback;
+    const long long tries = std::atoll(argv[4]);
+    return tries > 0 ? tries : fallback;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
     if (argc >= 4 && argc <= 5 && std::strcmp(argv[1], "--difficulty") == 0)
         return printDifficulty(argv[2], argv[3], argc == 5 ? std::max(1, std::atoi(argv[4])) : 1);
+    if (argc >= 4 && argc <= 5 && std::strcmp(argv[1], "--par") == 0)
+        return printParCheck(argv[2], argv[3], triesArgument(argc, argv, kParCheckPlays));
+    if (argc >= 4 && argc <= 5 && std::strcmp(argv[1], "--write-par") == 0)
+        return writePars(argv[2], argv[3], triesArgument(argc, argv, kParWorkPlays));
     if (argc != 3) {
         std::fprintf(stderr, "usage: levelcheck DATA_DIR SOLUTIONS_DIR\n"
-                             "       levelcheck --difficulty DATA_DIR SOLUTIONS_DIR [FIRST]\n");
+                             "       levelcheck --difficulty DATA_DIR SOLUTIONS_DIR [FIRST]\n"
+                             "       levelcheck --par DATA_DIR SOLUTIONS_DIR [TRIES]\n"
+                             "       levelcheck --write-par DATA_DIR SOLUTIONS_DIR [TRIES]\n");
         return 2;
     }
     const LevelCheckReport report = checkLevels(argv[1], argv[2]);
-    for (const LevelFinding& finding : report.findings)
-        std::printf("%s: %s\n", finding.level.empty() ? "levelcheck" : finding.level.c_str(), finding.message.c_str());
+    printFindings(report.findings, stdout);
 
     if (report.findings.empty()) {
         std::printf("levelcheck: %d level%s, all well\n", report.levelsChecked, report.levelsChecked == 1 ? "" : "s");

@@ -1,7 +1,6 @@
 #include "devtools/headless_player.h"
 
 #include <memory>
-#include <sstream>
 
 #include "app/globals.h"
 #include "level/game.h"
@@ -139,26 +138,4 @@ HeadlessResult playHeadless(const std::string& levelFile, const std::vector<Rope
         }
     }
     return result;
-}
-
-std::optional<std::vector<RopePlan>> parseRopePlan(const std::string& text)
-{
-    std::vector<RopePlan> plan;
-    std::istringstream items(text);
-    std::string item;
-    while (items >> item) {
-        RopePlan rope;
-        std::istringstream in(item);
-        char dash = 0;
-        if (!(in >> rope.fromDock >> dash >> rope.toDock) || dash != '-') return std::nullopt;
-        char at = 0;
-        if (in >> at) {
-            float value = 0.0f;
-            if (at != '@' || !(in >> value)) return std::nullopt;
-            rope.sliderValue = value;
-        }
-        if (in >> at) return std::nullopt;  // trailing characters
-        plan.push_back(rope);
-    }
-    return plan;
 }

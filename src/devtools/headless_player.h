@@ -1,19 +1,10 @@
 #pragma once
 
 #include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
-/// One rope the headless player hangs: dragged from dock point `fromDock` to
-/// dock point `toDock` (indices into the level's dock points), then, when
-/// `sliderValue` is set, lengthened by moving the rope-length slider to that
-/// value (0 to 100; rest length = value / 150).
-struct RopePlan {
-    int fromDock = 0;
-    int toDock = 0;
-    std::optional<float> sliderValue;
-};
+#include "level/level_solution.h"  // RopePlan, the ropes of a stored answer
 
 /// What a headless run did.
 struct HeadlessResult {
@@ -49,7 +40,3 @@ class PlayMenu;
 int hangRopes(PlayMenu& menu, const std::vector<RopePlan>& ropes);
 /// Clicks "Try it out" (two updates) and leaves the mouse up over the world.
 void startTry(PlayMenu& menu);
-
-/// Reads a rope plan written as space-separated "from-to" or "from-to@value"
-/// items, e.g. "0-2@40 1-3". Returns nothing when an item is malformed.
-std::optional<std::vector<RopePlan>> parseRopePlan(const std::string& text);

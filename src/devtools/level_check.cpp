@@ -7,12 +7,12 @@
 
 #include "level/game.h"
 #include "level/level.h"
+#include "level/level_solution.h"
 #include "level/list_file.h"
 #include "level/record_scanner.h"
 #include "level/text_file.h"
 #include "devtools/exit_reach.h"
 #include "devtools/headless_player.h"
-#include "devtools/level_solution.h"
 #include "devtools/solution_variants.h"
 
 namespace {

@@ -1,28 +1,12 @@
 #include "devtools/solution_variants.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "level/level.h"
+#include "level/level_solution.h"
 #include "devtools/level_check.h"
-#include "devtools/level_solution.h"
 
 namespace {
-
-std::string planText(const std::vector<RopePlan>& ropes)
-{
-    std::string text;
-    for (const RopePlan& rope : ropes) {
-        if (!text.empty()) text += ' ';
-        text += std::to_string(rope.fromDock) + "-" + std::to_string(rope.toDock);
-        if (rope.sliderValue) {
-            char value[32];
-            std::snprintf(value, sizeof value, "@%g", static_cast<double>(*rope.sliderValue));
-            text += value;
-        }
-    }
-    return text;
-}
 
 bool hasSlider(const std::vector<RopePlan>& ropes)
 {
@@ -82,10 +66,10 @@ void checkSolutionVariants(const std::string& file, const std::string& name, con
     for (const Variant& variant : variants)
         if (!playHeadless(file, variant.ropes, solution.frames).completed)
             findings.push_back({name, std::string("the solution does not complete ") + variant.what + " (" +
-                                          planText(variant.ropes) + ")"});
+                                          formatRopePlan(variant.ropes) + ")"});
 
     if (solution.ropes.size() < 2 || solution.breather) return;
     const std::vector<RopePlan> lone = winningSingleRopes(file, 2 * solution.frames);
     if (!lone.empty())
-        findings.push_back({name, "a single rope finishes it: " + planText(lone) + (lone.size() > 1 ? " each" : "")});
+        findings.push_back({name, "a single rope finishes it: " + formatRopePlan(lone) + (lone.size() > 1 ? " each" : "")});
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "level/level.h"
+#include "level/level_results.h"
 
 /// The game's data files, progress, level names and themes, and the texture
 /// that level drawing uses now. The shell owns the one the game runs on; a
@@ -31,6 +32,9 @@ struct Game {
     /// Lines for the player's eyes (progress that cannot be kept, files that
     /// cannot be read), oldest first; whoever draws the screen takes them.
     std::vector<std::string> notices;
+    /// The player's best finishes. Its path is empty, so nothing is kept,
+    /// until the game places its files.
+    ResultsFile results;
     std::vector<Level> levels;  ///< one per name in levelsFile; only the names are used
     std::vector<Theme> themes;  ///< one per name in themesFile, in file order
 

@@ -52,6 +52,18 @@ std::vector<std::string> parseListEntries(const std::string& text)
     return entries;
 }
 
+EntryWord splitLastWord(std::string_view entry)
+{
+    constexpr const char* kBlanks = " \t\r\n";
+    const std::size_t end = entry.find_last_not_of(kBlanks);
+    if (end == std::string_view::npos) return {};
+    const std::size_t blank = entry.find_last_of(kBlanks, end);
+    if (blank == std::string_view::npos) return {};
+    const std::size_t nameEnd = entry.find_last_not_of(kBlanks, blank);
+    if (nameEnd == std::string_view::npos) return {};
+    return {entry.substr(0, nameEnd + 1), entry.substr(blank + 1, end - blank)};
+}
+
 bool readListFile(const std::string& path, std::string& text, bool readOnly)
 {
     text.clear();

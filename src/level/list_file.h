@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "level/game.h"
@@ -20,6 +21,16 @@ constexpr std::size_t kMaxLevels = 1000;
 /// '>'. Text outside entries is ignored, a '<' inside an entry is part of the
 /// name, an entry without its '>' is dropped and "<>" is an empty name.
 std::vector<std::string> parseListEntries(const std::string& text);
+
+/// An entry that gives a name a word after it, as "<Bridge 1>": `word` is its
+/// last word, `name` everything before the blanks ahead of that word, so a
+/// name may hold spaces of its own. Both are empty when the entry has no blank
+/// or nothing stands before it.
+struct EntryWord {
+    std::string_view name;
+    std::string_view word;
+};
+EntryWord splitLastWord(std::string_view entry);
 
 /// Reads a list file whole. Returns false, leaving `text` empty, when the file
 /// cannot be opened for reading and writing: a read-only list counts as

@@ -71,3 +71,15 @@ int truncateToInt(float value)
     if (value != value) return 0;
     return static_cast<int>(value);
 }
+
+std::optional<int> parseCount(std::string_view text, int max)
+{
+    if (text.empty() || text.size() > 9) return std::nullopt;  // nine digits cannot overflow an int
+    int value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    if (value > max) return std::nullopt;
+    return value;
+}

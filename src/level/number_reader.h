@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 /// The game's own number readers, shared by every data file (level files,
@@ -28,3 +29,8 @@ int parseInteger(std::string_view text);
 /// range (and infinities) to INT_MIN / INT_MAX. For readers that store a
 /// parseNumber result in an integer field.
 int truncateToInt(float value);
+
+/// A count as the game's newer files store it (pars, results): decimal digits
+/// and nothing else, from 0 to `max`. Nothing for any other text. These files
+/// are the game's own, so they are read strictly, unlike the old formats above.
+std::optional<int> parseCount(std::string_view text, int max);

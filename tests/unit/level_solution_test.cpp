@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "level_test_folder.h"
-#include "devtools/level_solution.h"
+#include "level/level_solution.h"
 
 namespace {
 
@@ -39,6 +39,13 @@ TEST(LevelSolution, ReadsRopesAndFramesAroundCommentsBlankLinesAndCarriageReturn
     ASSERT_TRUE(bare.ok);
     EXPECT_TRUE(bare.solution.ropes.empty());
     EXPECT_EQ(bare.solution.frames, 20);
+
+    // A plan of fewer ropes stands beside the answer, never in its place.
+    const Parsed shorter = parse("ropes 0-1 2-3@24 4-5\nshortest 0-3 1-4\nframes 450\n");
+    ASSERT_TRUE(shorter.ok) << shorter.error;
+    EXPECT_EQ(shorter.solution.ropes.size(), 3u);
+    EXPECT_EQ(formatRopePlan(shorter.solution.fewestRopes()), "0-3 1-4");
+    EXPECT_EQ(formatRopePlan(parsed.solution.fewestRopes()), "0-1 1-2@22");
 }
 
 TEST(LevelSolution, RejectsMissingOrOutOfRangeFramesAndMalformedRopes)
@@ -52,7 +59,8 @@ TEST(LevelSolution, RejectsMissingOrOutOfRangeFramesAndMalformedRopes)
     }
     EXPECT_TRUE(parse("frames 60000").ok);
 
-    for (const char* ropes : {"ropes 0_1\nframes 5", "ropes 0-1@\nframes 5", "ropes 0-1x\nframes 5"}) {
+    for (const char* ropes : {"ropes 0_1\nframes 5", "ropes 0-1@\nframes 5", "ropes 0-1x\nframes 5",
+                              "shortest 0-1x\nframes 5"}) {
         SCOPED_TRACE(ropes);
         const Parsed parsed = parse(ropes);
         EXPECT_FALSE(parsed.ok);
@@ -63,6 +71,7 @@ TEST(LevelSolution, RejectsMissingOrOutOfRangeFramesAndMalformedRopes)
     std::string many = "ropes";
     for (int i = 0; i < 101; ++i) many += " 0-1";
     EXPECT_FALSE(parse(many + "\nframes 5").ok);
+    EXPECT_FALSE(parse("shortest\nframes 5").ok);  // a shorter plan of no rope is no plan
 }
 
 TEST(LevelSolution, TellsAMissingFileFromAMalformedOne)

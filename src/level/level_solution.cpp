@@ -1,6 +1,8 @@
-#include "devtools/level_solution.h"
+#include "level/level_solution.h"
 
 #include <charconv>
+#include <cstdio>
+#include <sstream>
 
 #include "level/text_file.h"
 
@@ -12,6 +14,27 @@ std::string_view trim(std::string_view text)
     if (first == std::string_view::npos) return {};
     const auto last = text.find_last_not_of(" \t\r");
     return text.substr(first, last - first + 1);
+}
+
+/// Reads the plan of a "ropes" or "shortest" line, at most kMaxSolutionRopes long.
+bool parsePlan(std::string_view key, std::string_view value, std::vector<RopePlan>& ropes, std::string& error)
+{
+    const auto plan = parseRopePlan(std::string(value));
+    if (!plan) {
+        error = "the rope plan \"" + std::string(value) + "\" is not of the form FROM-TO[@SLIDER] ...";
+        return false;
+    }
+    if (plan->size() > static_cast<std::size_t>(kMaxSolutionRopes)) {
+        error = "the rope plan hangs " + std::to_string(plan->size()) + " ropes, more than " +
+                std::to_string(kMaxSolutionRopes);
+        return false;
+    }
+    if (key == "shortest" && plan->empty()) {
+        error = "the \"shortest\" line hangs no rope";
+        return false;
+    }
+    ropes = *plan;
+    return true;
 }
 
 bool parseFrames(std::string_view text, int& frames, std::string& error)
@@ -45,18 +68,8 @@ bool parseLevelSolution(std::string_view text, LevelSolution& solution, std::str
         const auto space = line.find_first_of(" \t");
         const std::string_view key = line.substr(0, space);
         const std::string_view value = space == std::string_view::npos ? std::string_view() : trim(line.substr(space));
-        if (key == "ropes") {
-            const auto plan = parseRopePlan(std::string(value));
-            if (!plan) {
-                error = "the rope plan \"" + std::string(value) + "\" is not of the form FROM-TO[@SLIDER] ...";
-                return false;
-            }
-            if (plan->size() > static_cast<std::size_t>(kMaxSolutionRopes)) {
-                error = "the rope plan hangs " + std::to_string(plan->size()) + " ropes, more than " +
-                        std::to_string(kMaxSolutionRopes);
-                return false;
-            }
-            solution.ropes = *plan;
+        if (key == "ropes" || key == "shortest") {
+            if (!parsePlan(key, value, key == "ropes" ? solution.ropes : solution.shortest, error)) return false;
         } else if (key == "frames") {
             if (!parseFrames(value, solution.frames, error)) return false;
             haveFrames = true;
@@ -71,9 +84,51 @@ bool parseLevelSolution(std::string_view text, LevelSolution& solution, std::str
     return true;
 }
 
+std::optional<std::vector<RopePlan>> parseRopePlan(const std::string& text)
+{
+    std::vector<RopePlan> plan;
+    std::istringstream items(text);
+    std::string item;
+    while (items >> item) {
+        RopePlan rope;
+        std::istringstream in(item);
+        char dash = 0;
+        if (!(in >> rope.fromDock >> dash >> rope.toDock) || dash != '-') return std::nullopt;
+        char at = 0;
+        if (in >> at) {
+            float value = 0.0f;
+            if (at != '@' || !(in >> value)) return std::nullopt;
+            rope.sliderValue = value;
+        }
+        if (in >> at) return std::nullopt;  // trailing characters
+        plan.push_back(rope);
+    }
+    return plan;
+}
+
+std::string formatRopePlan(const std::vector<RopePlan>& ropes)
+{
+    std::string text;
+    for (const RopePlan& rope : ropes) {
+        if (!text.empty()) text += ' ';
+        text += std::to_string(rope.fromDock) + "-" + std::to_string(rope.toDock);
+        if (rope.sliderValue) {
+            char value[32];
+            std::snprintf(value, sizeof value, "@%g", static_cast<double>(*rope.sliderValue));
+            text += value;
+        }
+    }
+    return text;
+}
+
 std::string levelSolutionPath(const std::string& solutionsDir, const std::string& levelName)
 {
     return solutionsDir + "/" + levelName + ".solution";
+}
+
+std::string solutionFilePath(const std::string& name)
+{
+    return "solutions/" + name + ".solution";
 }
 
 SolutionRead readLevelSolution(const std::string& path, LevelSolution& solution, std::string& error)
