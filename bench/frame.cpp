@@ -93,19 +93,21 @@ bool parseOptions(int argc, char** argv, Options& options)
            options.swapHz <= 1000 && options.frameMs >= 0.0 && options.frameMs <= 1000.0;
 }
 
+Shell& gameShell();
+
 /// Hands pending window events to the game, as the main loop does between frames.
 void drainMessages()
 {
     WindowMessage message;
     while (peekWindowMessage(message))
-        if (message.kind != MessageKind::Quit) windowProc(message);
+        if (message.kind != MessageKind::Quit) windowProc(message, gameShell().view);
 }
 
 void pointAtPixel(int x, int y)
 {
     mouse.x = x;
     mouse.y = y;
-    mouse.world = mouseToWorld(x, y);
+    mouse.world = gameShell().view.toWorld(x, y);
     mouse.leftDown = false;
 }
 
@@ -554,7 +556,7 @@ int main(int argc, char** argv)
         windowPlacement.height = options.windowHeight;
         fullscreen = options.fullscreen;
         const double t0 = clockMs(CLOCK_MONOTONIC);
-        if (!createGameWindow(kWindowTitle, windowWidth, windowHeight, kColorBits, fullscreen)) {
+        if (!createGameWindow(kWindowTitle, kLogicalWidth, kLogicalHeight, kColorBits, fullscreen)) {
             shutdownPlatform();
             return 1;
         }

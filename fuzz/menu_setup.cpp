@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/view.h"
 #include "level/game.h"
 #include "menu/main_menu.h"
 #include "menu/menu_setup.h"
@@ -14,11 +15,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     Game game;
     MainMenu menu;
+    View view;
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     // Background levels are never read from disk here.
     parseMenuSetup(text, menu.screens, [](Level&, const std::string&) { return false; });
 
     menu.open(0, game);
-    menu.update(1.0f, game);
+    menu.update(1.0f, game, view);
     return 0;
 }

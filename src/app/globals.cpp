@@ -20,9 +20,5 @@ void inputSeenByUpdate()
     }
 }
 constinit MouseState mouse;
-constinit int windowWidth = 800;
-constinit int windowHeight = 600;
 constinit bool windowActive = true;
 constinit bool fullscreen = false;
-constinit Vector2D cameraOffset = kStartCamera;
-constinit Vector2D drawnCameraShift;

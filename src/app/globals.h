@@ -3,8 +3,8 @@
 #include "physics/vector2d.h"
 
 /// The few process-wide values of the game: what the platform fills in (the
-/// input state and the window) and the camera through which every world
-/// drawing and the mouse mapping look. The clock is app/clock.h's tickCount.
+/// input state and the window). The camera and the picture are the shell's
+/// View (app/view.h); the clock is app/clock.h's tickCount.
 /// Everything else (screens, modes, levels, progress) belongs to the shell in
 /// src/game/ and is handed to whoever needs it.
 
@@ -37,18 +37,5 @@ void clearKeyPresses();
 void inputSeenByUpdate();
 extern MouseState mouse;
 
-extern int windowWidth;    ///< client size in pixels, rewritten by every resize
-extern int windowHeight;
 extern bool windowActive;  ///< not minimised: frames run only while set
 extern bool fullscreen;    ///< the current window covers the screen
-
-/// Where the camera starts, and where the main menu holds it.
-inline constexpr Vector2D kStartCamera{-1.3f, 0.0f};
-/// z translation of the world view.
-inline constexpr float kCameraDepth = -10.0f;
-/// World point drawn at the centre of the window.
-extern Vector2D cameraOffset;
-/// How far the camera of the picture last drawn stood from cameraOffset (the
-/// play mode draws between its last two updates); the pointer maps to the
-/// world through the picture the player sees.
-extern Vector2D drawnCameraShift;

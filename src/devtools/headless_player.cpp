@@ -14,23 +14,18 @@ namespace {
 constexpr int kWorldPixelX = 700;
 constexpr int kWorldPixelY = 300;
 
-/// Puts back the two app globals a headless run writes: it moves the mouse
-/// as the player would, and the play mode moves the camera. Everything else
-/// it touches belongs to the game and play mode it makes for the run.
+/// Puts back the app global a headless run writes: it moves the mouse as
+/// the player would. Everything else it touches belongs to the game, view
+/// and play mode it makes for the run.
 class SavedGlobals {
 public:
-    SavedGlobals() : mouse_(mouse), camera_(cameraOffset) {}
-    ~SavedGlobals()
-    {
-        mouse = mouse_;
-        cameraOffset = camera_;
-    }
+    SavedGlobals() : mouse_(mouse) {}
+    ~SavedGlobals() { mouse = mouse_; }
     SavedGlobals(const SavedGlobals&) = delete;
     SavedGlobals& operator=(const SavedGlobals&) = delete;
 
 private:
     MouseState mouse_;
-    Vector2D camera_;
 };
 
 void pointAtWorld(const Vector2D& where, bool down)
@@ -111,7 +106,8 @@ HeadlessResult playHeadless(const std::string& levelFile, const std::vector<Rope
     // hold whole worlds and widget lists, so they live on the heap.
     struct Run {
         Game game;
-        PlayMenu play{game};
+        View view;
+        PlayMenu play{game, view};
     };
     auto run = std::make_unique<Run>();
     PlayMenu* menu = &run->play;

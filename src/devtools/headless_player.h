@@ -28,8 +28,8 @@ struct HeadlessResult {
 /// move, release), its slider value applied, then "Try it out" is clicked and
 /// frames of dt 1 run until the level completes or `frameLimit` frames pass.
 /// A file that cannot be read is not played (`loaded` false).
-/// Runs a game and play mode of its own (the game's progress and themes are
-/// not touched); the mouse and the camera are as they were afterwards. Safe to call from
+/// Runs a game, view and play mode of its own (the game's progress, themes
+/// and camera are not touched); the mouse is as it was afterwards. Safe to call from
 /// tests and command-line tools, any number of times.
 HeadlessResult playHeadless(const std::string& levelFile, const std::vector<RopePlan>& ropes, int frameLimit);
 

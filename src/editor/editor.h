@@ -19,6 +19,7 @@ class Dialog;
 struct Game;
 struct Level;
 struct WorldTextures;
+struct View;
 
 /// The editor's buttons by index. A tool button's index is the tool's
 /// identity: `SlideMenu::tool` holds it, so this order must never change.
@@ -149,9 +150,9 @@ public:
     /// "leave" after Back (the rest of the frame, the gesture, still runs).
     ModeRequest update(float dt);
 
-    /// Draws the world, the panel, its widgets and the gesture guide.
-    /// Needs a current GL context.
-    void draw(const WorldTextures& textures);
+    /// Draws the world, the panel, its widgets and the gesture guide, seen
+    /// through `view` (the one handed to useView). Needs a current GL context.
+    void draw(const View& view, const WorldTextures& textures);
 
     /// Types one virtual key into every focused text field and clears that
     /// field's status. Called for every key press, active or not.

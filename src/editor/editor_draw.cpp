@@ -60,10 +60,10 @@ void drawTinyPartMarkers(const Simulation& world, const WorldMarks& marks)
 
 /// The grid that Shift snaps to, faint over the whole view; whole units a
 /// little less faint.
-void drawSnapGrid()
+void drawSnapGrid(const View& view)
 {
-    const Vector2D topLeft = mouseToWorld(0, 0);
-    const Vector2D bottomRight = mouseToWorld(windowWidth, windowHeight);
+    const Vector2D topLeft = view.toWorld(0, 0);
+    const Vector2D bottomRight = view.toWorld(view.width, view.height);
     const auto first = [](float from) { return static_cast<int>(std::floor(from / kSnapStep)); };
     const auto last = [](float to) { return static_cast<int>(std::ceil(to / kSnapStep)); };
     glEnable(GL_BLEND);
@@ -93,7 +93,7 @@ void drawStatus(const std::string& text, float y)
 
 }  // namespace
 
-void SlideMenu::draw(const WorldTextures& textures)
+void SlideMenu::draw(const View& view, const WorldTextures& textures)
 {
     drawWorld(world, triangleMappings, textures, &marks);
 
@@ -102,7 +102,7 @@ void SlideMenu::draw(const WorldTextures& textures)
     glPushAttrib(GL_COLOR_BUFFER_BIT | GL_ENABLE_BIT | GL_LINE_BIT | GL_CURRENT_BIT);
     glDisable(GL_TEXTURE_2D);
     drawTinyPartMarkers(world, marks);
-    if (keys[kVkShift]) drawSnapGrid();
+    if (keys[kVkShift]) drawSnapGrid(view);
     glPopAttrib();
 
     beginOverlay();

@@ -116,7 +116,7 @@ int runGame(Shell& shell, const WindowServices& window)
 {
     gCounts = LoopCounts();
     auto time = std::make_unique<LoopTime>();
-    if (!openWindow(shell, window, windowWidth, windowHeight, *time)) return 0;
+    if (!openWindow(shell, window, kLogicalWidth, kLogicalHeight, *time)) return 0;
     shell.start();
     time->clock.restart(tickCount());
 
@@ -129,7 +129,7 @@ int runGame(Shell& shell, const WindowServices& window)
             if (message.kind == MessageKind::Quit)
                 exitCode = static_cast<int>(message.wParam);
             else
-                windowProc(message);
+                windowProc(message, shell.view);
             shell.handleMessage(message);
             continue;
         }

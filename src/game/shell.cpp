@@ -24,12 +24,12 @@ constexpr float kCameraStep = 0.1f;
 
 } // namespace
 
-void moveCameraByKeys()
+void moveCameraByKeys(View& view)
 {
-    if (keys[kVkUp]) cameraOffset.y += kCameraStep;
-    if (keys[kVkDown]) cameraOffset.y -= kCameraStep;
-    if (keys[kVkRight]) cameraOffset.x += kCameraStep;
-    if (keys[kVkLeft]) cameraOffset.x -= kCameraStep;
+    if (keys[kVkUp]) view.cameraOffset.y += kCameraStep;
+    if (keys[kVkDown]) view.cameraOffset.y -= kCameraStep;
+    if (keys[kVkRight]) view.cameraOffset.x += kCameraStep;
+    if (keys[kVkLeft]) view.cameraOffset.x -= kCameraStep;
 }
 
 void Shell::start()
@@ -78,58 +78,47 @@ void Shell::update(float dt)
     // The question in front takes the input; nothing behind it moves.
     if (dialog.holdsInput()) {
         dialog.update();
-        previousCamera_ = cameraOffset;
+        view.previousCamera = view.cameraOffset;
         return;
     }
     const Mode before = mode_;
-    const Vector2D camera = cameraOffset;
+    const Vector2D camera = view.cameraOffset;
     switch (mode_) {
     case Mode::Menu:
-        carryOut(menu.update(dt, game));
+        carryOut(menu.update(dt, game, view));
         break;
     case Mode::Play:
-        moveCameraByKeys();
+        moveCameraByKeys(view);
         carryOut(play.update(dt));
         break;
     case Mode::Editor:
-        moveCameraByKeys();
+        moveCameraByKeys(view);
         carryOut(editor.update(dt));
         break;
     }
     // The play mode's camera is drawn between the last two updates, except
     // across a jump or a change of mode.
     const bool jumped = mode_ != before || (mode_ == Mode::Play && play.viewJumped);
-    previousCamera_ = jumped ? cameraOffset : camera;
+    view.previousCamera = jumped ? view.cameraOffset : camera;
 }
 
-namespace {
-
-/// The camera of one picture, put back once it is drawn: a drawing changes
-/// nothing the game keeps.
-class DrawnCamera {
-public:
-    explicit DrawnCamera(Vector2D view) : kept_(cameraOffset)
-    {
-        cameraOffset = view;
-        // The pointer maps through the picture the player sees.
-        drawnCameraShift = view - kept_;
-    }
-    ~DrawnCamera() { cameraOffset = kept_; }
-    DrawnCamera(const DrawnCamera&) = delete;
-    DrawnCamera& operator=(const DrawnCamera&) = delete;
-
-private:
-    Vector2D kept_;
-};
-
-}  // namespace
+View Shell::pictureView(float blend) const
+{
+    View picture = view;
+    if (mode_ == Mode::Play)
+        picture.cameraOffset = play.viewPending ? play.viewCamera()
+                                                : view.previousCamera + (view.cameraOffset - view.previousCamera) * blend;
+    picture.drawnCameraShift = Vector2D();
+    picture.blend = blend;
+    return picture;
+}
 
 void Shell::draw(float blend)
 {
-    Vector2D view = cameraOffset;
-    if (mode_ == Mode::Play)
-        view = play.viewPending ? play.viewCamera() : previousCamera_ + (cameraOffset - previousCamera_) * blend;
-    const DrawnCamera drawn(view);
+    const View picture = pictureView(blend);
+    // The pointer maps through the picture the player sees.
+    view.drawnCameraShift = picture.cameraOffset - view.cameraOffset;
+    useView(picture);
     clearPictureBars();
     chooseFontForScale(pictureScale());
     // The clear colour set below takes effect at the next frame's clear.
@@ -140,9 +129,9 @@ void Shell::draw(float blend)
     } else {
         glClearColor(0.5f, 0.5f, 1.0f, 0.5f);
         if (mode_ == Mode::Editor)
-            editor.draw(worldTextures());
+            editor.draw(picture, worldTextures());
         else
-            play.draw(worldTextures(), blend);
+            play.draw(picture, worldTextures());
     }
     // The corner line under a question, which covers everything.
     notice.draw();
@@ -235,7 +224,7 @@ void Shell::carryOut(const ModeRequest& request)
         if (mode_ == Mode::Play && afterPlay_ == Mode::Editor) {
             // The test may have shown another theme (a level naming none
             // is played on the first); the editor shows what it showed.
-            cameraOffset = editorCamera_;
+            view.cameraOffset = editorCamera_;
             if (game.currentThemeName != editorTheme_) applyTheme(game, editorTheme_);
             mode_ = Mode::Editor;
             afterPlay_ = Mode::Menu;
@@ -363,7 +352,7 @@ void Shell::playEditedLevel()
     // The play mode gets its own world from the saved text, so nothing the
     // test does (ropes, a try) reaches the editor's world. Row -1: finishing
     // it counts for nothing.
-    editorCamera_ = cameraOffset;
+    editorCamera_ = view.cameraOffset;
     editorTheme_ = game.currentThemeName;
     startLevelText(play, formatLevel(editor.world, editor.themeName, editor.taskText()), "Your level", -1);
     mode_ = Mode::Play;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/view.h"
 #include "mode/mode_request.h"
 #include "input/window_proc.h"
 #include "editor/editor.h"
@@ -23,11 +24,14 @@ enum class Mode { Menu, Play, Editor };
 class Shell {
 public:
     Game game;
+    /// The camera and the picture the game is seen through: the modes move
+    /// the camera in their updates; drawing and the pointer look through it.
+    View view;
     /// The question the game is asking, if any: drawn over everything, and
     /// while it holds the input nothing else is updated or gets a key.
     Dialog dialog;
     MainMenu menu;
-    PlayMenu play{game};
+    PlayMenu play{game, view};
     SlideMenu editor{game, dialog};
     unsigned int ballTexture = 0;  ///< the ball picture of the current window
     /// The corner line, over every mode: what the game tells the player in
@@ -104,9 +108,12 @@ private:
     Mode mode_ = Mode::Menu;
     Mode afterPlay_ = Mode::Menu;  ///< where leaving the play mode goes
     Vector2D editorCamera_;        ///< the editor's view while its level is played
-    Vector2D previousCamera_{-1.3f, 0.0f};  ///< cameraOffset before the last update (after a jump, as it is)
     std::string editorTheme_;      ///< the theme the editor showed before that
     bool quit_ = false;
+    /// The view the next picture is drawn through: the play mode's camera
+    /// `blend` of the way from the update before the last (or its start
+    /// view, not yet applied).
+    View pictureView(float blend) const;
     bool closeAsked_ = false;  ///< the close box's question is open
 
     void startListedLevel(int row);
@@ -133,6 +140,7 @@ private:
 /// The name a level file is shown by: its file name without ".TXT" or ".txt".
 std::string levelTitleOf(const std::string& file);
 
-/// Arrow keys move the camera by 0.1 world units per call, not scaled by the
-/// time step; opposite keys cancel. Once per update outside the menu.
-void moveCameraByKeys();
+/// Arrow keys move the camera of `view` by 0.1 world units per call, not
+/// scaled by the time step; opposite keys cancel. Once per update outside the
+/// menu.
+void moveCameraByKeys(View& view);

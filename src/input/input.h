@@ -47,7 +47,3 @@ enum VirtualKey : int {
     kVkOemCloseBracket = 0xDD,
     kVkOemQuote = 0xDE,
 };
-
-/// The world position of a client pixel with the current window size and
-/// camera (both axes scaled by the width; the centre pixel maps to the camera).
-Vector2D mouseToWorld(int x, int y);

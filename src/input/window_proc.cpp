@@ -2,6 +2,7 @@
 
 #include "app/globals.h"
 #include "input/input.h"
+#include "app/view.h"
 #include "app/viewport.h"
 
 namespace {
@@ -33,17 +34,17 @@ void activate(std::uint32_t wParam)
     }
 }
 
-void mouseMove(std::uint32_t lParam)
+void mouseMove(std::uint32_t lParam, const View& view)
 {
     // Both words are unsigned 16-bit positions.
     mouse.x = static_cast<int>(lowWord(lParam));
     mouse.y = static_cast<int>(highWord(lParam));
-    mouse.world = mouseToWorld(mouse.x, mouse.y);
+    mouse.world = view.toWorld(mouse.x, mouse.y);
 }
 
 } // namespace
 
-bool windowProc(const WindowMessage& message)
+bool windowProc(const WindowMessage& message, const View& view)
 {
     switch (message.kind) {
     case MessageKind::Activate:
@@ -71,7 +72,7 @@ bool windowProc(const WindowMessage& message)
                        static_cast<int>(highWord(message.lParam)));
         return true;
     case MessageKind::MouseMove:
-        mouseMove(message.lParam);
+        mouseMove(message.lParam, view);
         return true;
     case MessageKind::LButtonDown:
         mouse.leftDown = true;

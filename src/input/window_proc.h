@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+struct View;
+
 /// The window messages the game handles. The platform layer turns each of its
 /// events into one of these; game code never sees the window system's types.
 /// wParam of a Close message that came from the player closing the window,
@@ -54,11 +56,12 @@ void forEachTypedByte(std::uint32_t wParam, Visit&& visit)
 }
 
 /// Turns one message into the game's input state (`keys`, `mouse`,
-/// `windowActive`), resizes the view, or posts the quit message. Returns true
+/// `windowActive`; a pointer maps to the world through `view`), resizes the
+/// viewport, or posts the quit message. Returns true
 /// when the message was handled; false means the window system's default
 /// handling applies. Called on the main thread between frames only; what the
 /// game itself does with a key press or a restored window is the shell's.
-bool windowProc(const WindowMessage& message);
+bool windowProc(const WindowMessage& message, const View& view);
 
 /// Queues the quit message with an exit code; the main loop takes it before
 /// any further window message.

@@ -34,7 +34,7 @@ public:
     /// One frame of every screen in index order. A screen asking for another
     /// screen opens it at once, before the next screen updates; any other
     /// request (the last, should there be several) is returned for the shell.
-    ModeRequest update(float dt, Game& game);
+    ModeRequest update(float dt, Game& game, View& view);
 
     /// Draws every screen that is open or still fading out. GL only.
     void draw(const Game& game, const WorldTextures& textures) const;

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/globals.h"
+#include "app/view.h"
 #include "input/input.h"
 #include "input/fullscreen_keys.h"
 #include "audio/sound.h"
@@ -25,11 +26,11 @@ Menu::Menu()
     hint.hide();
 }
 
-ModeRequest Menu::update(float dt, const Game& game)
+ModeRequest Menu::update(float dt, const Game& game, View& view)
 {
     if (active)
         wasActive = true;
-    cameraOffset = kStartCamera;
+    view.cameraOffset = kStartCamera;
 
     // Texts, and the hint line with them, type in and out; a text that has
     // typed itself out is gone until the screen opens again.
@@ -66,7 +67,7 @@ ModeRequest Menu::update(float dt, const Game& game)
     fade = std::min(fade + kFadeStep, 1.0f);
     carryMouseBall();
     if (runBackground && dt < 10.0f) {
-        ContactSoundFrame listening(simulation, contactSounds);
+        ContactSoundFrame listening(simulation, contactSounds, view.cameraOffset.x);
         for (int i = 0; i < simulation.subSteps; ++i)
             simulation.step(dt / static_cast<float>(simulation.subSteps));
     }

@@ -15,6 +15,7 @@
 
 struct Game;
 struct WorldTextures;
+struct View;
 
 /// One main-menu screen, described entirely by "menusetup.txt": a picture cut
 /// into tilting tiles, a live background level whose ball follows the mouse,
@@ -79,9 +80,10 @@ public:
 
     /// One update of this screen, once per frame while the main menu is
     /// shown, for every screen in index order. dt in 10 ms units (0 or 1).
-    /// Reads mouse and holds the camera at its start. Returns what was asked:
-    /// another screen, a level of the list (by its row), the editor, quit.
-    ModeRequest update(float dt, const Game& game);
+    /// Reads mouse and holds the camera of `view` at its start. Returns what
+    /// was asked: another screen, a level of the list (by its row), the
+    /// editor, quit.
+    ModeRequest update(float dt, const Game& game, View& view);
 
     /// Draws the screen in the overlay when it is active or still fading out.
     /// GL only; called after every screen's update.

@@ -94,7 +94,7 @@ float PlayMenu::introShift() const
     // goes where it hides the least: the player's ball above all, then the
     // exit and the other balls, then dock points; nearer the top when that is as good.
     if (introTexts.empty()) return 0.0f;
-    const float pixelsPerUnit = 800.0f / (2.0f * 160.0f / 29.0f);
+    const float pixelsPerUnit = view_.pixelsPerUnit();
     auto onScreen = [&](const Vector2D& at) {
         return Vector2D(400.0f + (at.x - startCamera.x) * pixelsPerUnit, 300.0f - (at.y - startCamera.y) * pixelsPerUnit);
     };
@@ -124,7 +124,7 @@ float PlayMenu::introShift() const
 
 void PlayMenu::prepareGuide()
 {
-    startCamera = startView(world, windowWidth, windowHeight);
+    startCamera = startView(world, view_.width, view_.height);
     viewPending = true;
     introTexts = descriptionTexts;
     const float shift = introShift();
@@ -142,11 +142,11 @@ void PlayMenu::applyStartView()
     // The menu screens put their own camera back after a level starts, so
     // the start view is applied at the play mode's first update.
     if (viewPending) {
-        cameraOffset = startCamera;
+        view_.cameraOffset = startCamera;
         viewPending = false;
         jump();
     } else if (placing && anyArrowDown()) {
-        cameraOffset = clampView(cameraOffset, startCamera, world, windowWidth, windowHeight);
+        view_.cameraOffset = clampView(view_.cameraOffset, startCamera, world, view_.width, view_.height);
     }
 }
 
@@ -158,7 +158,7 @@ void PlayMenu::applyKeys()
     if (keysPressed[kVkR] && !placing) buttons[kTryOrReturn].clicked = true;
     if (keysPressed[kVkEscape]) buttons[kExitLevel].clicked = true;
     if (keysPressed[kVkHome]) {
-        cameraOffset = startCamera;
+        view_.cameraOffset = startCamera;
         jump();
     }
 }
@@ -217,7 +217,7 @@ ModeRequest PlayMenu::updateCompletionExtras()
     return ModeRequest::startLevel(levelNumber + 1);
 }
 
-void PlayMenu::drawGuide() const
+void PlayMenu::drawGuide(const View& view) const
 {
     beginOverlay();
     if (introShade > 0.0f && !introTexts.empty()) {
@@ -235,7 +235,7 @@ void PlayMenu::drawGuide() const
     }
     for (const BText& text : outcomeTexts) text.draw();
     if (fade == 0.0f) {
-        if (const auto pointer = exitPointer(cameraOffset, world, windowWidth, windowHeight)) {
+        if (const auto pointer = exitPointer(view.cameraOffset, world, view.width, view.height)) {
             beginOverlay();
             drawExitPointer(*pointer);
         }

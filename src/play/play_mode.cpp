@@ -1,6 +1,7 @@
 #include "play/play_mode.h"
 
 #include "app/globals.h"
+#include "app/view.h"
 #include "input/input.h"
 #include "audio/sound.h"
 #include "level/build_simulation.h"
@@ -29,9 +30,14 @@ float ropeMiddleX(const Rope& rope)
     return (rope.masses.front().position.x + rope.masses.back().position.x) * 0.5f;
 }
 
+/// Fractions of the remaining distance the camera closes per update: quickly
+/// behind the ball, slowly towards the exit once the level is done.
+constexpr float kFollowBallRate = 10.0f;
+constexpr float kFollowExitRate = 100.0f;
+
 }  // namespace
 
-PlayMenu::PlayMenu(Game& game) : game_(game)
+PlayMenu::PlayMenu(Game& game, View& view) : game_(game), view_(view)
 {
     buttons.push_back(makePanelButton("Sel Next Rope", 10.0f, 150.0f, 180.0f, 20.0f));
     buttons.push_back(makePanelButton("Sel Prev Rope", 10.0f, 180.0f, 180.0f, 20.0f));
@@ -134,6 +140,15 @@ ModeRequest PlayMenu::update(float dt)
     return request;
 }
 
+void PlayMenu::followWithCamera()
+{
+    if (placing || world.balls.empty()) return;  // while placing the arrow keys move the camera
+    if (!completed)
+        view_.cameraOffset += (world.balls[0].position - view_.cameraOffset) / kFollowBallRate;
+    else
+        view_.cameraOffset += (world.exitPosition - view_.cameraOffset) / kFollowExitRate;
+}
+
 void PlayMenu::leaveLevel()
 {
     recordCompletion(game_, levelNumber);
@@ -142,7 +157,7 @@ void PlayMenu::leaveLevel()
 void PlayMenu::stepWorld(float dt)
 {
     const float stepLength = (dt / static_cast<float>(world.subSteps)) * kPlayTimeScale;
-    ContactSoundFrame listening(world, contactSounds);
+    ContactSoundFrame listening(world, contactSounds, view_.cameraOffset.x);
     for (int i = 0; i < world.subSteps; ++i) world.step(stepLength);
 }
 
@@ -156,7 +171,7 @@ void PlayMenu::updatePanelActions()
 
 void PlayMenu::startTry()
 {
-    savedCamera = cameraOffset;
+    savedCamera = view_.cameraOffset;
     placing = false;
     savedBallPosition = world.balls[0].position;
     world.balls[0].held = false;
@@ -170,7 +185,7 @@ void PlayMenu::startTry()
 
 void PlayMenu::endTry()
 {
-    cameraOffset = savedCamera;
+    view_.cameraOffset = savedCamera;
     placing = true;
     world.balls[0].position = savedBallPosition;
     world.balls[0].held = true;
@@ -222,7 +237,7 @@ void PlayMenu::stepRopeSelection(int step)
     if (target < 0) return;
     Rope& rope = world.ropes[target];
     if (!isLevelRope(target)) marks.ropes[target].selected = true;
-    if (marks.ropes[target].selected) playSound(SoundId::RopeSelected, 1.0f, panForWorldX(ropeMiddleX(rope)));
+    if (marks.ropes[target].selected) playSound(SoundId::RopeSelected, 1.0f, panForWorldX(ropeMiddleX(rope), view_.cameraOffset.x));
     // A rope of a single point has no spring to show; the slider stays put.
     if (!rope.springs.empty()) slides[0].value = rope.springs[0].restLength * kSliderPerRestLength;
 }
@@ -232,7 +247,7 @@ void PlayMenu::removeSelectedRope()
     marks.fit(world);
     for (std::size_t i = 0; i < world.ropes.size(); ++i) {
         if (marks.ropes[i].selected && !isLevelRope(i)) {
-            playSound(SoundId::RopeRemoved, 1.0f, panForWorldX(ropeMiddleX(world.ropes[i])));
+            playSound(SoundId::RopeRemoved, 1.0f, panForWorldX(ropeMiddleX(world.ropes[i]), view_.cameraOffset.x));
             world.ropes.erase(world.ropes.begin() + static_cast<std::ptrdiff_t>(i));
             marks.ropes.erase(marks.ropes.begin() + static_cast<std::ptrdiff_t>(i));
             break;
@@ -256,7 +271,7 @@ void PlayMenu::selectRopeByHand(int index)
     const bool wasSelected = marks.ropeSelected(index);
     selectRope(index);
     if (!wasSelected && marks.ropeSelected(index))
-        playSound(SoundId::RopeSelected, 1.0f, panForWorldX(ropeMiddleX(world.ropes[index])));
+        playSound(SoundId::RopeSelected, 1.0f, panForWorldX(ropeMiddleX(world.ropes[index]), view_.cameraOffset.x));
 }
 
 void PlayMenu::updateHover()
@@ -316,5 +331,5 @@ void PlayMenu::finishNewRope()
     Rope& rope = world.ropes.back();
     for (std::size_t k = 1; k + 1 < rope.masses.size(); ++k) rope.masses[k].fixed = false;
     selectRope(static_cast<int>(world.ropes.size()) - 1);
-    playSound(SoundId::RopeHung, 1.0f, panForWorldX(ropeMiddleX(rope)));
+    playSound(SoundId::RopeHung, 1.0f, panForWorldX(ropeMiddleX(rope), view_.cameraOffset.x));
 }

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "app/view.h"
 #include "audio/contact_sounds.h"
 #include "mode/mode_request.h"
 #include "level/level.h"
@@ -48,7 +49,7 @@ class PlayMenu {
 public:
     Vector2D panelPosition;            ///< top-left corner of the side panel, overlay pixels
     Vector2D panelSize{200.0f, 600.0f};
-    Vector2D savedCamera;              ///< cameraOffset when the current try began
+    Vector2D savedCamera;              ///< the camera when the current try began
     Vector2D savedBallPosition;        ///< ball 0's position when the current try began
     Level level;                       ///< the level as loaded
     bool placing = true;               ///< no try running: ball 0 held, ropes editable
@@ -99,7 +100,8 @@ public:
 
     /// Makes the panel's buttons and slider. Progress is recorded in `game`,
     /// and a level's theme made current there.
-    explicit PlayMenu(Game& game);
+    /// It moves the camera of `view` (the start view, following a try).
+    PlayMenu(Game& game, View& view);
 
     /// One update with time step dt (1, a hundred a second): fade, the
     /// completion screen, the world's sub-steps, the panel, then rope placing
@@ -108,10 +110,10 @@ public:
     /// update still runs).
     ModeRequest update(float dt);
 
-    /// The world (its balls and ropes `blend` of the way from the update
+    /// The world (its balls and ropes view.blend of the way from the update
     /// before to the last), the drag line, the fade and the panel, seen
-    /// through the current camera. GL only; changes nothing.
-    void draw(const WorldTextures& textures, float blend = 1.0f) const;
+    /// through `view` (the one handed to useView). GL only; changes nothing.
+    void draw(const View& view, const WorldTextures& textures) const;
 
     /// The camera the next picture is seen through: the start view until the
     /// first update applies it.
@@ -145,6 +147,7 @@ public:
 
 private:
     Game& game_;
+    View& view_;
 
     void prepareGuide();
     /// How far down the introduction goes from its place near the top.
@@ -154,7 +157,7 @@ private:
     void applyKeys();
     void updateOutcome();
     ModeRequest updateCompletionExtras();
-    void drawGuide() const;
+    void drawGuide(const View& view) const;
     void stepWorld(float dt);
     void updatePanelActions();
     void leaveLevel();

@@ -115,7 +115,7 @@ TEST_F(ScreenDrawingTest, EditorPanelSlidesInGreyAndShowsTheStatusWordsOfPageMis
     editor.saveStatus = "Saved: HILL.TXT";
     editor.loadStatus = "Unable to load";
     editor.themeStatus = "Invalid Theme";
-    editor.draw({&black, 0});
+    editor.draw(View(), {&black, 0});
 
     // Open: the panel's own colours, nothing drawn over this corner.
     EXPECT_TRUE(near(overlayPixelAt(150, 20), {200, 100, 50}));
@@ -127,13 +127,13 @@ TEST_F(ScreenDrawingTest, EditorPanelSlidesInGreyAndShowsTheStatusWordsOfPageMis
     // Half open it is half as bright; under the mouse it turns cyan.
     glClear(GL_COLOR_BUFFER_BIT);
     editor.panelWidth = 100;
-    editor.draw({&black, 0});
+    editor.draw(View(), {&black, 0});
     EXPECT_TRUE(near(overlayPixelAt(50, 20), {100, 50, 25}));
     EXPECT_TRUE(near(overlayPixelAt(150, 20), {0, 0, 0}));
     glClear(GL_COLOR_BUFFER_BIT);
     editor.panelWidth = 200;
     editor.mouseOverPanel = true;
-    editor.draw({&black, 0});
+    editor.draw(View(), {&black, 0});
     EXPECT_TRUE(near(overlayPixelAt(150, 20), {100, 100, 50}));
     glDeleteTextures(1, &panel);
     glDeleteTextures(1, &black);

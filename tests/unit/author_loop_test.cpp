@@ -37,7 +37,7 @@ TEST_F(AuthorLoopTest, PlayingTheEditedLevelLeavesTheEditorAsItWasAndCountsNothi
     selectTool(kButtonDockPoint);
     clickWorld({-1, 0});
     clickWorld({1, 0});
-    cameraOffset = Vector2D(0.5f, 0.25f);
+    shell->view.cameraOffset = Vector2D(0.5f, 0.25f);
     // The level names no theme and is played on the first one; the editor
     // shows another.
     shell->game.themes = {Game::Theme{"Rock", 6}, Game::Theme{"Sand", 7}};
@@ -62,7 +62,7 @@ TEST_F(AuthorLoopTest, PlayingTheEditedLevelLeavesTheEditorAsItWasAndCountsNothi
     clickPlayButton(kExitLevel);
     EXPECT_EQ(shell->mode(), Mode::Editor);
     EXPECT_EQ(ed->captureState(), before);
-    EXPECT_EQ(cameraOffset.x, 0.5f);
+    EXPECT_EQ(shell->view.cameraOffset.x, 0.5f);
     EXPECT_EQ(shell->game.completedLevels, progress);
 
     // The Misc page's button does the same; a level started from the menu
@@ -120,7 +120,7 @@ TEST_F(AuthorLoopTest, ClosingTheWindowWithUnsavedWorkAsksAndNoKeepsTheGame)
     selectTool(kButtonBall);
     clickWorld({0, 0});
     answer() = MessageAnswer::No;
-    windowProc({MessageKind::Close, kClosedByPlayer, 0});
+    windowProc({MessageKind::Close, kClosedByPlayer, 0}, shell->view);
     shell->handleMessage({MessageKind::Close, kClosedByPlayer, 0});
     WindowMessage posted;
     EXPECT_FALSE(takeQuitMessage(posted));
@@ -129,7 +129,7 @@ TEST_F(AuthorLoopTest, ClosingTheWindowWithUnsavedWorkAsksAndNoKeepsTheGame)
     shell->handleMessage({MessageKind::KeyDown, 'Q', 0});
     EXPECT_EQ(ed->inserts[kInsertSaveName].text, "");
     // A second click on the close box while the question is open asks nothing more.
-    windowProc({MessageKind::Close, kClosedByPlayer, 0});
+    windowProc({MessageKind::Close, kClosedByPlayer, 0}, shell->view);
     shell->handleMessage({MessageKind::Close, kClosedByPlayer, 0});
     EXPECT_FALSE(takeQuitMessage(posted));
     worldFrame({0, 0}, false);
@@ -137,14 +137,14 @@ TEST_F(AuthorLoopTest, ClosingTheWindowWithUnsavedWorkAsksAndNoKeepsTheGame)
     EXPECT_FALSE(shell->quitRequested());
 
     // A close that is not the player's (a signal) is never refused.
-    windowProc({MessageKind::Close, 0, 0});
+    windowProc({MessageKind::Close, 0, 0}, shell->view);
     shell->handleMessage({MessageKind::Close, 0, 0});
     EXPECT_TRUE(takeQuitMessage(posted));
     EXPECT_EQ(questions().size(), 1u);
 
     // Quit on the question ends the game.
     answer() = MessageAnswer::Yes;
-    windowProc({MessageKind::Close, kClosedByPlayer, 0});
+    windowProc({MessageKind::Close, kClosedByPlayer, 0}, shell->view);
     shell->handleMessage({MessageKind::Close, kClosedByPlayer, 0});
     worldFrame({0, 0}, false);
     EXPECT_EQ(questions().size(), 2u);

@@ -208,7 +208,7 @@ TEST_F(EditorUndoTest, OnlyChangesToTheLevelAreUnsaved)
     for (int button : {kButtonAll, kButtonNone, kButtonInv, kButtonNext}) clickButton(button);
     selectTool(kButtonSelect);
     dragWorld({-2, -2}, {0, 2});
-    cameraOffset = Vector2D(3, 1);
+    shell->view.cameraOffset = Vector2D(3, 1);
     ed->loadStatus = "Level loaded";
     EXPECT_GT(ed->history.undoSteps(), steps);
     clickButton(kButtonBack);

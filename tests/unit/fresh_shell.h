@@ -8,20 +8,19 @@
 #include "app/globals.h"
 #include "input/window_proc.h"
 #include "game/shell.h"
+#include "ui/overlay.h"
 
-/// Puts the app layer's globals (keys, mouse, window, camera) back to their
-/// start values and drops a posted quit, so that tests do not see each
+/// Puts the app layer's globals (keys, mouse, window, the view drawn
+/// through) back to their start values and drops a posted quit, so that tests do not see each
 /// other's input or view. Everything else a test touches lives in a shell
 /// or a part it made itself.
 inline void resetAppGlobals()
 {
     std::fill(std::begin(keys), std::end(keys), false);
     mouse = MouseState{};
-    cameraOffset = kStartCamera;
     windowActive = true;
     fullscreen = false;
-    windowWidth = 800;
-    windowHeight = 600;
+    useView(View());
     WindowMessage pending;
     while (takeQuitMessage(pending)) {
     }

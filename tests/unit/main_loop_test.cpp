@@ -92,13 +92,15 @@ struct FakeWindow {
     static inline int stallAt = -1;
     static inline std::uint32_t stallMs = 0;
     static inline int refreshHz = 0;
+    /// The view whose camera each frame records.
+    static inline const View* watched = nullptr;
     static void swap()
     {
         swapCarry += swapMs;
         const auto whole = static_cast<std::uint32_t>(swapCarry);
         swapCarry -= whole;
         FakeClock::now += static_cast<int>(frames.size()) == stallAt ? stallMs : whole;
-        frames.push_back({FakeClock::now, cameraOffset, loopCounts().updates});
+        frames.push_back({FakeClock::now, watched ? watched->cameraOffset : Vector2D(), loopCounts().updates});
     }
 
     static WindowServices services()
@@ -120,6 +122,7 @@ protected:
     void SetUp() override
     {
         FakeWindow::reset();
+        FakeWindow::watched = &shell->view;
         FakeClock::install(1000);
         outside = std::filesystem::current_path();
         std::filesystem::current_path(folder.root());
@@ -146,22 +149,22 @@ TEST_F(MainLoopTest, CameraKeysMoveOneTenthPerFrameAndOppositesCancel)
     keys[kVkUp] = keys[kVkDown] = true;
     keys[kVkRight] = true;
     shell->update(1.0f);
-    EXPECT_NEAR(cameraOffset.y, 0.0f, 1e-6f);
-    EXPECT_NEAR(cameraOffset.x, -1.2f, 1e-6f);
+    EXPECT_NEAR(shell->view.cameraOffset.y, 0.0f, 1e-6f);
+    EXPECT_NEAR(shell->view.cameraOffset.x, -1.2f, 1e-6f);
 
     // Not scaled by the frame time: a 0.0 frame moves as far.
     keys[kVkRight] = false;
     keys[kVkLeft] = true;
     keys[kVkDown] = false;
     shell->update(0.0f);
-    EXPECT_NEAR(cameraOffset.x, -1.3f, 1e-6f);
-    EXPECT_NEAR(cameraOffset.y, 0.1f, 1e-6f);
+    EXPECT_NEAR(shell->view.cameraOffset.x, -1.3f, 1e-6f);
+    EXPECT_NEAR(shell->view.cameraOffset.y, 0.1f, 1e-6f);
 
     // The main menu ignores the arrow keys.
     shell->carryOut(ModeRequest::leave());
     shell->update(1.0f);
-    EXPECT_NEAR(cameraOffset.x, -1.3f, 1e-6f);
-    EXPECT_NEAR(cameraOffset.y, 0.1f, 1e-6f);
+    EXPECT_NEAR(shell->view.cameraOffset.x, -1.3f, 1e-6f);
+    EXPECT_NEAR(shell->view.cameraOffset.y, 0.1f, 1e-6f);
 }
 
 TEST_F(MainLoopTest, GameTimeRunsAtAHundredUpdatesASecondWhateverTheFrameTime)

@@ -59,11 +59,12 @@ protected:
     WindowMessage feed(const SDL_Event& event)
     {
         const WindowMessage message = table.translate(event, geometry);
-        windowProc(message);
+        windowProc(message, view);
         return message;
     }
 
     EventTable table;
+    View view;
     WindowGeometry geometry{800, 600, 800, 600};
 };
 

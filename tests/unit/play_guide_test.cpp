@@ -272,7 +272,7 @@ protected:
 TEST_F(PlayKeysTest, SpaceTriesRReturnsHomeReframesAndEscLeaves)
 {
     frame();
-    EXPECT_TRUE(same(cameraOffset, play.startCamera));
+    EXPECT_TRUE(same(shell->view.cameraOffset, play.startCamera));
     EXPECT_TRUE(play.introShown);
 
     // R while placing and Space during a try do nothing.
@@ -288,16 +288,16 @@ TEST_F(PlayKeysTest, SpaceTriesRReturnsHomeReframesAndEscLeaves)
     EXPECT_TRUE(play.placing);
     EXPECT_TRUE(same(play.world.balls[0].position, Vector2D(-1.0f, 1.0f)));
 
-    cameraOffset = Vector2D(40.0f, 40.0f);
+    shell->view.cameraOffset = Vector2D(40.0f, 40.0f);
     frame(kVkHome);
-    EXPECT_TRUE(same(cameraOffset, play.startCamera));
+    EXPECT_TRUE(same(shell->view.cameraOffset, play.startCamera));
 
     // This area is narrower than the view: the arrow keys stop before its
     // far wall would leave the view.
     keys[kVkRight] = true;
     for (int i = 0; i < 500; ++i) frame();
     keys[kVkRight] = false;
-    EXPECT_LE(visibleRightOfPanel(cameraOffset, 800, 600).left, -3.0f);
+    EXPECT_LE(visibleRightOfPanel(shell->view.cameraOffset, 800, 600).left, -3.0f);
 
     frame(kVkEscape);
     EXPECT_EQ(shell->mode(), Mode::Menu);
@@ -405,13 +405,14 @@ TEST(KeyPresses, APressCountsOnceHoweverLongTheKeyRepeats)
 {
     resetAppGlobals();
     clearKeyPresses();
-    windowProc(WindowMessage{MessageKind::KeyDown, kVkSpace, 0});
+    const View view;
+    windowProc(WindowMessage{MessageKind::KeyDown, kVkSpace, 0}, view);
     EXPECT_TRUE(keysPressed[kVkSpace]);
     clearKeyPresses();
-    windowProc(WindowMessage{MessageKind::KeyDown, kVkSpace, 0});  // a repeat
+    windowProc(WindowMessage{MessageKind::KeyDown, kVkSpace, 0}, view);  // a repeat
     EXPECT_FALSE(keysPressed[kVkSpace]);
-    windowProc(WindowMessage{MessageKind::KeyUp, kVkSpace, 0});
-    windowProc(WindowMessage{MessageKind::KeyDown, kVkSpace, 0});
+    windowProc(WindowMessage{MessageKind::KeyUp, kVkSpace, 0}, view);
+    windowProc(WindowMessage{MessageKind::KeyDown, kVkSpace, 0}, view);
     EXPECT_TRUE(keysPressed[kVkSpace]);
     clearKeyPresses();
     resetAppGlobals();

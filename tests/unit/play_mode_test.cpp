@@ -296,7 +296,7 @@ TEST_F(PlayMenuTest, ReturnPutsCameraBallsAndLevelRopesBack)
 {
     startLevel(true);
     drag(kDock0, kDock1);
-    cameraOffset = Vector2D(0.5f, 0.25f);
+    shell->view.cameraOffset = Vector2D(0.5f, 0.25f);
     click(kTryOrReturn);
     ASSERT_FALSE(menu->placing);
     EXPECT_FALSE(menu->world.balls[0].held);
@@ -308,14 +308,14 @@ TEST_F(PlayMenuTest, ReturnPutsCameraBallsAndLevelRopesBack)
     ropes()[0].springs[1].active = false;
     ropes()[0].broken = true;
     ropes()[0].masses[2].position = Vector2D(9.0f, 9.0f);
-    cameraOffset = Vector2D(4.0f, 4.0f);
+    shell->view.cameraOffset = Vector2D(4.0f, 4.0f);
     const Vector2D playerRopeMiddle = ropes()[1].masses[1].position;
 
     click(kTryOrReturn);
     EXPECT_TRUE(menu->placing);
     EXPECT_EQ(menu->buttons[kTryOrReturn].label, "Try it out");
-    EXPECT_EQ(cameraOffset.x, 0.5f);
-    EXPECT_EQ(cameraOffset.y, 0.25f);
+    EXPECT_EQ(shell->view.cameraOffset.x, 0.5f);
+    EXPECT_EQ(shell->view.cameraOffset.y, 0.25f);
     const Ball& ball = menu->world.balls[0];
     EXPECT_TRUE(ball.held);
     EXPECT_EQ(ball.position.x, kBallStart.x);

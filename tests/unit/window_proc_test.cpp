@@ -6,16 +6,18 @@
 
 namespace {
 
-constexpr float kHalfWidth = 160.0f / 29.0f;  // visible half-width in world units
+constexpr float kHalfWidth = View::kHalfWidth;  // visible half-width in world units
 
 class WindowProcTest : public ::testing::Test {
 protected:
     void SetUp() override { resetAppGlobals(); }
     void TearDown() override { resetAppGlobals(); }
 
-    static void moveMouse(int x, int y)
+    View view;  ///< the pointer maps to the world through it
+
+    void moveMouse(int x, int y)
     {
-        windowProc({MessageKind::MouseMove, 0, packWords(static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y))});
+        windowProc({MessageKind::MouseMove, 0, packWords(static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y))}, view);
     }
 };
 
@@ -23,7 +25,7 @@ protected:
 
 TEST_F(WindowProcTest, CentrePixelMapsToTheCameraAtBothWindowSizes)
 {
-    cameraOffset = Vector2D(2.5f, -1.25f);
+    view.cameraOffset = Vector2D(2.5f, -1.25f);
 
     moveMouse(400, 300);
     EXPECT_EQ(mouse.x, 400);
@@ -37,8 +39,8 @@ TEST_F(WindowProcTest, CentrePixelMapsToTheCameraAtBothWindowSizes)
     EXPECT_NEAR(mouse.world.x, 2.5f - kHalfWidth, 1e-5f);
     EXPECT_NEAR(mouse.world.y, -1.25f + kHalfWidth * 600.0f / 800.0f, 1e-5f);
 
-    windowWidth = 1024;
-    windowHeight = 768;
+    view.width = 1024;
+    view.height = 768;
     moveMouse(512, 384);
     EXPECT_NEAR(mouse.world.x, 2.5f, 1e-5f);
     EXPECT_NEAR(mouse.world.y, -1.25f, 1e-5f);
@@ -53,16 +55,16 @@ TEST_F(WindowProcTest, MouseWorldPositionChangesOnlyWhenTheMouseMoves)
     const Vector2D before = mouse.world;
 
     // The camera moving does not move the mouse's world position...
-    cameraOffset.x += 1.0f;
+    view.cameraOffset.x += 1.0f;
     EXPECT_EQ(mouse.world.x, before.x);
 
     // ...nor does a click, which changes only the button flag.
-    windowProc({MessageKind::LButtonDown});
+    windowProc({MessageKind::LButtonDown}, view);
     EXPECT_TRUE(mouse.leftDown);
     EXPECT_EQ(mouse.x, 100);
     EXPECT_EQ(mouse.y, 200);
     EXPECT_EQ(mouse.world.x, before.x);
-    windowProc({MessageKind::LButtonUp});
+    windowProc({MessageKind::LButtonUp}, view);
     // No update has seen the press yet: it stays held for the next one.
     EXPECT_TRUE(mouse.leftDown);
     inputSeenByUpdate();
@@ -73,8 +75,8 @@ TEST_F(WindowProcTest, MouseWorldPositionChangesOnlyWhenTheMouseMoves)
 
     // Wheel notches add up, either way, until the frame takes them; the
     // pointer stays where it was.
-    windowProc({MessageKind::MouseWheel, 1});
-    windowProc({MessageKind::MouseWheel, static_cast<std::uint32_t>(-3)});
+    windowProc({MessageKind::MouseWheel, 1}, view);
+    windowProc({MessageKind::MouseWheel, static_cast<std::uint32_t>(-3)}, view);
     EXPECT_EQ(mouse.wheel, -2);
     EXPECT_EQ(mouse.x, 100);
 }
@@ -89,44 +91,44 @@ TEST_F(WindowProcTest, MousePositionsAreUnsigned16BitWords)
 
 TEST_F(WindowProcTest, KeyFlagsFollowPressAndRelease)
 {
-    EXPECT_TRUE(windowProc({MessageKind::KeyDown, kVkLeft}));
+    EXPECT_TRUE(windowProc({MessageKind::KeyDown, kVkLeft}, view));
     EXPECT_TRUE(keys[kVkLeft]);
-    windowProc({MessageKind::KeyDown, 'A'});
+    windowProc({MessageKind::KeyDown, 'A'}, view);
     EXPECT_TRUE(keys['A']);
-    windowProc({MessageKind::KeyUp, kVkLeft});
+    windowProc({MessageKind::KeyUp, kVkLeft}, view);
     EXPECT_FALSE(keys[kVkLeft]);
     EXPECT_TRUE(keys['A']);
 
     // A code beyond the table is ignored rather than written past its end.
-    EXPECT_TRUE(windowProc({MessageKind::KeyDown, 256}));
-    EXPECT_TRUE(windowProc({MessageKind::KeyUp, 0xFFFFFFFFu}));
+    EXPECT_TRUE(windowProc({MessageKind::KeyDown, 256}, view));
+    EXPECT_TRUE(windowProc({MessageKind::KeyUp, 0xFFFFFFFFu}, view));
 }
 
 TEST_F(WindowProcTest, OnlyMinimisingStopsTheFrames)
 {
-    windowProc({MessageKind::Activate, packWords(0, 1)});
+    windowProc({MessageKind::Activate, packWords(0, 1)}, view);
     EXPECT_FALSE(windowActive);
-    windowProc({MessageKind::Activate, packWords(1, 0)});
+    windowProc({MessageKind::Activate, packWords(1, 0)}, view);
     EXPECT_TRUE(windowActive);
     // Losing the focus without minimising keeps the game running.
     windowActive = false;
-    windowProc({MessageKind::Activate, packWords(0, 0)});
+    windowProc({MessageKind::Activate, packWords(0, 0)}, view);
     EXPECT_TRUE(windowActive);
 }
 
 TEST_F(WindowProcTest, ScreenSaverAndMonitorPowerCommandsAreSwallowed)
 {
-    EXPECT_TRUE(windowProc({MessageKind::SysCommand, kScScreenSave}));
-    EXPECT_TRUE(windowProc({MessageKind::SysCommand, kScMonitorPower}));
-    EXPECT_FALSE(windowProc({MessageKind::SysCommand, kScScreenSave + 1}));
-    EXPECT_FALSE(windowProc({MessageKind::Other}));
+    EXPECT_TRUE(windowProc({MessageKind::SysCommand, kScScreenSave}, view));
+    EXPECT_TRUE(windowProc({MessageKind::SysCommand, kScMonitorPower}, view));
+    EXPECT_FALSE(windowProc({MessageKind::SysCommand, kScScreenSave + 1}, view));
+    EXPECT_FALSE(windowProc({MessageKind::Other}, view));
 }
 
 TEST_F(WindowProcTest, CloseRequestPostsOneQuitWithCodeZero)
 {
     WindowMessage quit;
     EXPECT_FALSE(takeQuitMessage(quit));
-    EXPECT_TRUE(windowProc({MessageKind::Close}));
+    EXPECT_TRUE(windowProc({MessageKind::Close}, view));
     ASSERT_TRUE(takeQuitMessage(quit));
     EXPECT_EQ(quit.kind, MessageKind::Quit);
     EXPECT_EQ(quit.wParam, 0u);
@@ -137,8 +139,8 @@ TEST_F(WindowProcTest, ResizeKeepsTheLogicalSizeForTheGame)
 {
     // Whatever the drawable, the game lays out and maps the mouse for 800 x 600.
     PictureRect rect = recordDrawableSize(1920, 1080);
-    EXPECT_EQ(windowWidth, 800);
-    EXPECT_EQ(windowHeight, 600);
+    EXPECT_EQ(view.width, 800);
+    EXPECT_EQ(view.height, 600);
     EXPECT_EQ(rect.width, 1440);
     EXPECT_EQ(rect.x, 240);
 
@@ -147,7 +149,7 @@ TEST_F(WindowProcTest, ResizeKeepsTheLogicalSizeForTheGame)
     rect = recordDrawableSize(640, 0);
     EXPECT_EQ(rect.width, 0);
     EXPECT_EQ(rect.height, 0);
-    EXPECT_EQ(windowHeight, 600);
+    EXPECT_EQ(view.height, 600);
     moveMouse(400, 300);
-    EXPECT_NEAR(mouse.world.x, cameraOffset.x, 1e-5f);
+    EXPECT_NEAR(mouse.world.x, view.cameraOffset.x, 1e-5f);
 }
