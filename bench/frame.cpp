@@ -100,15 +100,14 @@ void drainMessages()
 {
     WindowMessage message;
     while (peekWindowMessage(message))
-        if (message.kind != MessageKind::Quit) windowProc(message, gameShell().view);
+        if (message.kind != MessageKind::Quit) windowProc(message, gameShell().input, gameShell().view);
 }
 
 void pointAtPixel(int x, int y)
 {
-    mouse.x = x;
-    mouse.y = y;
-    mouse.world = gameShell().view.toWorld(x, y);
-    mouse.leftDown = false;
+    Shell& shell = gameShell();
+    shell.input.pointerMove(x, y, shell.view);
+    shell.input.mouse.leftDown = false;
 }
 
 // --- Frame timing ------------------------------------------------------------
@@ -240,8 +239,9 @@ void startSolvedLevel(const ShippedLevel& level, int index)
 FrameSeries levelFrames(const ShippedLevel& level, int index, int count)
 {
     startSolvedLevel(level, index);
-    const MouseState still = mouse;
-    FrameSeries series = timeFrames(level.name, count, [&still](int) { mouse = still; }, gameFrame);
+    Shell& shell = gameShell();
+    const MouseState still = shell.input.mouse;
+    FrameSeries series = timeFrames(level.name, count, [&still, &shell](int) { shell.input.mouse = still; }, gameFrame);
     gameShell().carryOut(ModeRequest::leave());
     return series;
 }

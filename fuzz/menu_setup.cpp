@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "app/view.h"
+#include "input/input.h"
 #include "level/game.h"
 #include "menu/main_menu.h"
 #include "menu/menu_setup.h"
@@ -21,6 +22,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     parseMenuSetup(text, menu.screens, [](Level&, const std::string&) { return false; });
 
     menu.open(0, game);
-    menu.update(1.0f, game, view);
+    menu.update(Input(), 1.0f, game, view);
     return 0;
 }

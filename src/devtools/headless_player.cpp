@@ -3,7 +3,7 @@
 #include <memory>
 #include <sstream>
 
-#include "app/globals.h"
+#include "input/input.h"
 #include "level/game.h"
 #include "play/play_mode.h"
 #include "play/start_level.h"
@@ -14,33 +14,25 @@ namespace {
 constexpr int kWorldPixelX = 700;
 constexpr int kWorldPixelY = 300;
 
-/// Puts back the app global a headless run writes: it moves the mouse as
-/// the player would. Everything else it touches belongs to the game, view
-/// and play mode it makes for the run.
-class SavedGlobals {
-public:
-    SavedGlobals() : mouse_(mouse) {}
-    ~SavedGlobals() { mouse = mouse_; }
-    SavedGlobals(const SavedGlobals&) = delete;
-    SavedGlobals& operator=(const SavedGlobals&) = delete;
-
-private:
-    MouseState mouse_;
-};
-
-void pointAtWorld(const Vector2D& where, bool down)
+/// The input of an update with the pointer over the world at `where`.
+Input pointingAtWorld(const Vector2D& where, bool down)
 {
-    mouse.x = kWorldPixelX;
-    mouse.y = kWorldPixelY;
-    mouse.world = where;
-    mouse.leftDown = down;
+    Input input;
+    input.mouse.x = kWorldPixelX;
+    input.mouse.y = kWorldPixelY;
+    input.mouse.world = where;
+    input.mouse.leftDown = down;
+    return input;
 }
 
-void pointAtButton(const Button& button, bool down)
+/// The input of an update with the pointer on the middle of `button`.
+Input pointingAtButton(const Button& button, bool down)
 {
-    mouse.x = static_cast<int>(button.position.x + button.size.x * 0.5f);
-    mouse.y = static_cast<int>(button.position.y + button.size.y * 0.5f);
-    mouse.leftDown = down;
+    Input input;
+    input.mouse.x = static_cast<int>(button.position.x + button.size.x * 0.5f);
+    input.mouse.y = static_cast<int>(button.position.y + button.size.y * 0.5f);
+    input.mouse.leftDown = down;
+    return input;
 }
 
 bool isDock(const PlayMenu& menu, int index)
@@ -57,12 +49,9 @@ bool hangRope(PlayMenu& menu, const RopePlan& plan)
     const Vector2D to = menu.world.dockPoints[plan.toDock].position;
     const std::size_t before = menu.world.ropes.size();
 
-    pointAtWorld(from, true);
-    menu.update(1.0f);
-    pointAtWorld(to, true);
-    menu.update(1.0f);
-    pointAtWorld(to, false);
-    menu.update(1.0f);
+    menu.update(pointingAtWorld(from, true), 1.0f);
+    menu.update(pointingAtWorld(to, true), 1.0f);
+    menu.update(pointingAtWorld(to, false), 1.0f);
     if (menu.world.ropes.size() == before) return false;
 
     if (plan.sliderValue) {
@@ -85,11 +74,8 @@ int hangRopes(PlayMenu& menu, const std::vector<RopePlan>& ropes)
 
 void startTry(PlayMenu& menu)
 {
-    pointAtButton(menu.buttons[kTryOrReturn], true);
-    menu.update(1.0f);
-    pointAtButton(menu.buttons[kTryOrReturn], false);
-    menu.update(1.0f);
-    pointAtWorld(Vector2D(), false);
+    menu.update(pointingAtButton(menu.buttons[kTryOrReturn], true), 1.0f);
+    menu.update(pointingAtButton(menu.buttons[kTryOrReturn], false), 1.0f);
 }
 
 HeadlessResult playHeadless(const std::string& levelFile, const std::vector<RopePlan>& ropes, int frameLimit)
@@ -100,7 +86,6 @@ HeadlessResult playHeadless(const std::string& levelFile, const std::vector<Rope
 HeadlessResult playHeadless(const std::string& levelFile, const std::vector<RopePlan>& ropes, int frameLimit,
                             const FrameObserver& observer, int settleFrames)
 {
-    SavedGlobals saved;
     HeadlessResult result;
     // A game and a play mode of its own, as the game's shell holds them; they
     // hold whole worlds and widget lists, so they live on the heap.
@@ -117,8 +102,9 @@ HeadlessResult playHeadless(const std::string& levelFile, const std::vector<Rope
     if (!result.loaded) return result;
 
     result.ropesPlaced = hangRopes(*menu, ropes);
-    pointAtWorld(Vector2D(), false);
-    for (int frame = 0; frame < settleFrames; ++frame) menu->update(1.0f);
+    // Then the pointer rests over the world, the button up.
+    const Input resting = pointingAtWorld(Vector2D(), false);
+    for (int frame = 0; frame < settleFrames; ++frame) menu->update(resting, 1.0f);
 
     startTry(*menu);
     if (menu->completed) {  // the ball started inside the exit
@@ -127,7 +113,7 @@ HeadlessResult playHeadless(const std::string& levelFile, const std::vector<Rope
         return result;
     }
     for (int frame = 0; frame < frameLimit && !menu->completed; ++frame) {
-        menu->update(1.0f);
+        menu->update(resting, 1.0f);
         if (observer) observer(frame + 1, menu->world);
         if (menu->completed) {
             result.completed = true;

@@ -102,7 +102,7 @@ void SlideMenu::draw(const View& view, const WorldTextures& textures)
     glPushAttrib(GL_COLOR_BUFFER_BIT | GL_ENABLE_BIT | GL_LINE_BIT | GL_CURRENT_BIT);
     glDisable(GL_TEXTURE_2D);
     drawTinyPartMarkers(world, marks);
-    if (keys[kVkShift]) drawSnapGrid(view);
+    if (shiftHeld) drawSnapGrid(view);
     glPopAttrib();
 
     beginOverlay();
@@ -152,7 +152,7 @@ void SlideMenu::draw(const View& view, const WorldTextures& textures)
     endOverlay();
     placeAt(0, 0);
 
-    if (!mouse.leftDown || mouseOverPanel) return;
+    if (!buttonHeld || mouseOverPanel) return;
     if (tool == kButtonRope) {
         // The rope that the release will build.
         glDisable(GL_BLEND);

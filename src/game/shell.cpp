@@ -24,12 +24,12 @@ constexpr float kCameraStep = 0.1f;
 
 } // namespace
 
-void moveCameraByKeys(View& view)
+void moveCameraByKeys(const Input& input, View& view)
 {
-    if (keys[kVkUp]) view.cameraOffset.y += kCameraStep;
-    if (keys[kVkDown]) view.cameraOffset.y -= kCameraStep;
-    if (keys[kVkRight]) view.cameraOffset.x += kCameraStep;
-    if (keys[kVkLeft]) view.cameraOffset.x -= kCameraStep;
+    if (input.keys[kVkUp]) view.cameraOffset.y += kCameraStep;
+    if (input.keys[kVkDown]) view.cameraOffset.y -= kCameraStep;
+    if (input.keys[kVkRight]) view.cameraOffset.x += kCameraStep;
+    if (input.keys[kVkLeft]) view.cameraOffset.x -= kCameraStep;
 }
 
 void Shell::start()
@@ -85,15 +85,15 @@ void Shell::update(float dt)
     const Vector2D camera = view.cameraOffset;
     switch (mode_) {
     case Mode::Menu:
-        carryOut(menu.update(dt, game, view));
+        carryOut(menu.update(input, dt, game, view));
         break;
     case Mode::Play:
-        moveCameraByKeys(view);
-        carryOut(play.update(dt));
+        moveCameraByKeys(input, view);
+        carryOut(play.update(input, dt));
         break;
     case Mode::Editor:
-        moveCameraByKeys(view);
-        carryOut(editor.update(dt));
+        moveCameraByKeys(input, view);
+        carryOut(editor.update(input, dt));
         break;
     }
     // The play mode's camera is drawn between the last two updates, except
@@ -142,38 +142,39 @@ void Shell::handleMessage(const WindowMessage& message)
 {
     switch (message.kind) {
     case MessageKind::KeyDown: {
-        if (message.wParam >= 256) break;
-        const int code = static_cast<int>(message.wParam);
+        if (message.key < 0 || message.key >= 256) break;
+        const int code = message.key;
         // A key the dialog takes goes nowhere else.
         if (dialog.isOpen()) {
             dialog.keyDown(code);
             break;
         }
-        if (mode_ == Mode::Editor && editor.commandKey(code)) break;
+        if (mode_ == Mode::Editor && editor.commandKey(code, input)) break;
         // M, + and - (the keypad's and the main row's) are the sound's,
         // except where a text field types them; with Ctrl held a key is a command, never these.
         // A key-down that set no fresh press is a held key's repeat.
-        if (!keys[kVkControl] && !editorFieldFocused() && soundKeyDown(code, !keysPressed[code])) {
+        if (!input.keys[kVkControl] && !editorFieldFocused() && soundKeyDown(code, !input.keysPressed[code])) {
             soundKeyTaken_ = true;
             break;
         }
-        editor.editorKeyDown(code);
+        editor.editorKeyDown(code, input);
         break;
     }
     case MessageKind::TypedText:
         // The characters themselves, for the editor's field of real text;
         // their keys came as KeyDown. An open question takes none.
-        if (mode_ == Mode::Editor && !dialog.isOpen()) forEachTypedByte(message.wParam, [this](char c) { editor.typeText(c); });
+        if (mode_ == Mode::Editor && !dialog.isOpen())
+            for (int i = 0; i < 4 && message.text[i] != '\0'; ++i) editor.typeText(message.text[i], input);
         break;
     case MessageKind::Activate:
         // The overlay projection must not stay pushed across a switch away.
-        if (highWord(message.wParam) == 0) endOverlay();
+        if (!message.minimised) endOverlay();
         break;
     case MessageKind::Close:
         // The window procedure has posted the quit already. With the
         // editor's work unsaved it is taken back and the player asked; a
         // Quit ends the game then.
-        if (message.wParam == kClosedByPlayer && editor.hasUnsavedChanges()) {
+        if (message.byPlayer && editor.hasUnsavedChanges()) {
             WindowMessage dropped;
             takeQuitMessage(dropped);
             if (closeAsked_) break;  // asked already, still open

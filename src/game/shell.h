@@ -2,6 +2,7 @@
 
 #include "app/view.h"
 #include "mode/mode_request.h"
+#include "input/input.h"
 #include "input/window_proc.h"
 #include "editor/editor.h"
 #include "level/game.h"
@@ -27,9 +28,12 @@ public:
     /// The camera and the picture the game is seen through: the modes move
     /// the camera in their updates; drawing and the pointer look through it.
     View view;
+    /// The player's keyboard and mouse as the next update sees them, filled
+    /// in from the window messages between frames (the window procedure).
+    Input input;
     /// The question the game is asking, if any: drawn over everything, and
     /// while it holds the input nothing else is updated or gets a key.
-    Dialog dialog;
+    Dialog dialog{input};
     MainMenu menu;
     PlayMenu play{game, view};
     SlideMenu editor{game, dialog};
@@ -140,7 +144,7 @@ private:
 /// The name a level file is shown by: its file name without ".TXT" or ".txt".
 std::string levelTitleOf(const std::string& file);
 
-/// Arrow keys move the camera of `view` by 0.1 world units per call, not
-/// scaled by the time step; opposite keys cancel. Once per update outside the
-/// menu.
-void moveCameraByKeys(View& view);
+/// Arrow keys held in `input` move the camera of `view` by 0.1 world units
+/// per call, not scaled by the time step; opposite keys cancel. Once per
+/// update outside the menu.
+void moveCameraByKeys(const Input& input, View& view);

@@ -34,11 +34,11 @@ void MainMenu::open(int index, Game& game)
     screen.levelList.show();
 }
 
-ModeRequest MainMenu::update(float dt, Game& game, View& view)
+ModeRequest MainMenu::update(const Input& input, float dt, Game& game, View& view)
 {
     ModeRequest handedOn;
     for (Menu& screen : screens) {
-        const ModeRequest request = screen.update(dt, game, view);
+        const ModeRequest request = screen.update(input, dt, game, view);
         if (request.kind == ModeRequest::Kind::OpenScreen)
             open(request.index, game);
         else if (request.any())

@@ -8,6 +8,8 @@
 
 struct Game;
 struct WorldTextures;
+struct Input;
+struct View;
 
 /// The main menu: its screens, of which one is open while the others fade
 /// out. Opening a screen is its own business; what else a screen asks for
@@ -34,7 +36,7 @@ public:
     /// One frame of every screen in index order. A screen asking for another
     /// screen opens it at once, before the next screen updates; any other
     /// request (the last, should there be several) is returned for the shell.
-    ModeRequest update(float dt, Game& game, View& view);
+    ModeRequest update(const Input& input, float dt, Game& game, View& view);
 
     /// Draws every screen that is open or still fading out. GL only.
     void draw(const Game& game, const WorldTextures& textures) const;

@@ -75,9 +75,9 @@ BText makeCentredText(const std::string& text, Vector2D position, float maxSize)
     return made;
 }
 
-bool anyArrowDown()
+bool anyArrowDown(const Input& input)
 {
-    return keys[kVkLeft] || keys[kVkRight] || keys[kVkUp] || keys[kVkDown];
+    return input.keys[kVkLeft] || input.keys[kVkRight] || input.keys[kVkUp] || input.keys[kVkDown];
 }
 
 }  // namespace
@@ -137,7 +137,7 @@ void PlayMenu::prepareGuide()
     completeTitle = makeCentredText("Level complete", kCompleteTitlePosition, 24.0f);
 }
 
-void PlayMenu::applyStartView()
+void PlayMenu::applyStartView(const Input& input)
 {
     // The menu screens put their own camera back after a level starts, so
     // the start view is applied at the play mode's first update.
@@ -145,35 +145,33 @@ void PlayMenu::applyStartView()
         view_.cameraOffset = startCamera;
         viewPending = false;
         jump();
-    } else if (placing && anyArrowDown()) {
+    } else if (placing && anyArrowDown(input)) {
         view_.cameraOffset = clampView(view_.cameraOffset, startCamera, world, view_.width, view_.height);
     }
 }
 
-void PlayMenu::applyKeys()
+void PlayMenu::applyKeys(const Input& input)
 {
     // Each key stands in for a click of its button, so it goes exactly where
     // the click would.
-    if (keysPressed[kVkSpace] && placing) buttons[kTryOrReturn].clicked = true;
-    if (keysPressed[kVkR] && !placing) buttons[kTryOrReturn].clicked = true;
-    if (keysPressed[kVkEscape]) buttons[kExitLevel].clicked = true;
-    if (keysPressed[kVkHome]) {
+    if (input.keysPressed[kVkSpace] && placing) buttons[kTryOrReturn].clicked = true;
+    if (input.keysPressed[kVkR] && !placing) buttons[kTryOrReturn].clicked = true;
+    if (input.keysPressed[kVkEscape]) buttons[kExitLevel].clicked = true;
+    if (input.keysPressed[kVkHome]) {
         view_.cameraOffset = startCamera;
         jump();
     }
 }
 
-void PlayMenu::updateIntro()
+void PlayMenu::updateIntro(const Input& input)
 {
     for (BText& text : introTexts) text.update();
     if (introShown) {
         introShade = std::min(introShade + kIntroShadeIn, 1.0f);
         // The press on the level list is still held when the level starts;
         // only a new press, or any key, puts the introduction away.
-        if (!mouse.leftDown) introArmed = true;
-        bool anyKey = false;
-        for (bool pressed : keysPressed) anyKey = anyKey || pressed;
-        if ((introArmed && mouse.leftDown) || anyKey || completed) {
+        if (!input.mouse.leftDown) introArmed = true;
+        if ((introArmed && input.mouse.leftDown) || input.anyKeyPressed() || completed) {
             introShown = false;
             for (BText& text : introTexts) text.hide();
         }
@@ -205,11 +203,11 @@ void PlayMenu::updateOutcome()
     outcomeTexts.push_back(makeCentredText(kTryAgainLine, Vector2D(kOutcomeX, kOutcomeTop + kOutcomeLineSpacing), 13.0f));
 }
 
-ModeRequest PlayMenu::updateCompletionExtras()
+ModeRequest PlayMenu::updateCompletionExtras(const Input& input)
 {
     completeTitle.update();
     if (!hasNextLevel()) return ModeRequest::none();
-    nextButton.update();
+    nextButton.update(input);
     if (!nextButton.clicked) return ModeRequest::none();
     // As "Return To Menu" would, then straight on: finishing this level is
     // what opened the next one.

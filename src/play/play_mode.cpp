@@ -81,13 +81,13 @@ void PlayMenu::jump()
     previousPose.capture(world);
 }
 
-ModeRequest PlayMenu::update(float dt)
+ModeRequest PlayMenu::update(const Input& input, float dt)
 {
     ModeRequest request;
     viewJumped = false;
     previousPose.capture(world);
-    applyStartView();
-    mouseOverPanel = mouseInside(panelPosition, panelSize.x, panelSize.y);
+    applyStartView(input);
+    mouseOverPanel = mouseInside(input, panelPosition, panelSize.x, panelSize.y);
 
     // Fade to black once the level is done; the completion screen answers
     // only when the fade is full.
@@ -97,21 +97,21 @@ ModeRequest PlayMenu::update(float dt)
     if (fade > 1.0f) fade = 1.0f;
     if (fade == 1.0f) {
         for (BText& text : descriptionTexts) text.update();
-        returnButton.update();
+        returnButton.update(input);
         if (returnButton.clicked) {
             leaveLevel();
             request = ModeRequest::leave();
         }
-        const ModeRequest next = updateCompletionExtras();
+        const ModeRequest next = updateCompletionExtras(input);
         if (next.any()) return next;  // "Next level": the shell starts it
     }
 
     stepWorld(dt);
     marks.fit(world);
-    for (Button& button : buttons) button.update();
-    for (Slide& slide : slides) slide.update();
-    applyKeys();
-    updateIntro();
+    for (Button& button : buttons) button.update(input);
+    for (Slide& slide : slides) slide.update(input);
+    applyKeys(input);
+    updateIntro(input);
     if (placing) updatePanelActions();
 
     if (buttons[kExitLevel].clicked) {
@@ -130,7 +130,7 @@ ModeRequest PlayMenu::update(float dt)
     }
 
     if (placing)
-        placeRopes();
+        placeRopes(input);
     else
         testExit();
     updateOutcome();
@@ -274,14 +274,14 @@ void PlayMenu::selectRopeByHand(int index)
         playSound(SoundId::RopeSelected, 1.0f, panForWorldX(ropeMiddleX(world.ropes[index]), view_.cameraOffset.x));
 }
 
-void PlayMenu::updateHover()
+void PlayMenu::updateHover(const Input& input)
 {
     hoverDock = -1;
     marks.fit(world);
     for (PointMark& dock : marks.dockPoints) dock.selected = false;
     if (!mouseOverPanel) {
         for (std::size_t i = 0; i < world.dockPoints.size(); ++i) {
-            if (distance(mouse.world, world.dockPoints[i].position) < kPickRadius) {
+            if (distance(input.mouse.world, world.dockPoints[i].position) < kPickRadius) {
                 marks.dockPoints[i].selected = true;
                 hoverDock = static_cast<int>(i);
                 break;
@@ -292,30 +292,30 @@ void PlayMenu::updateHover()
     for (std::size_t i = static_cast<std::size_t>(levelRopeCount); i < world.ropes.size(); ++i)
         marks.ropes[i].hovered = false;
     for (std::size_t i = static_cast<std::size_t>(levelRopeCount); i < world.ropes.size(); ++i) {
-        if (isNearRope(world.ropes[i], mouse.world, kPickRadius)) {
+        if (isNearRope(world.ropes[i], input.mouse.world, kPickRadius)) {
             marks.ropes[i].hovered = true;
             break;
         }
     }
 }
 
-void PlayMenu::placeRopes()
+void PlayMenu::placeRopes(const Input& input)
 {
-    updateHover();
+    updateHover(input);
 
-    if (!mouseOverPanel && mouse.leftDown) {
+    if (!mouseOverPanel && input.mouse.leftDown) {
         // selectRope ignores the level's ropes; with several hits the last wins.
         for (std::size_t i = 0; i < world.ropes.size(); ++i)
-            if (isNearRope(world.ropes[i], mouse.world, kPickRadius)) selectRopeByHand(static_cast<int>(i));
+            if (isNearRope(world.ropes[i], input.mouse.world, kPickRadius)) selectRopeByHand(static_cast<int>(i));
         if (!dragging && hoverDock != -1) {
             dragStart = world.dockPoints[hoverDock].position;
             dragging = true;
         }
-        dragEnd = hoverDock != -1 ? world.dockPoints[hoverDock].position : mouse.world;
+        dragEnd = hoverDock != -1 ? world.dockPoints[hoverDock].position : input.mouse.world;
     }
 
     // A release anywhere ends the drag; only one over a dock point lays a rope.
-    if (!mouse.leftDown) {
+    if (!input.mouse.leftDown) {
         if (dragging && hoverDock != -1) finishNewRope();
         dragging = false;
     }

@@ -40,6 +40,7 @@ inline const char* const kReturnToMenuLabel = "Return To Menu";
 inline const char* const kBackToEditorLabel = "Back To Editor";
 
 struct Game;
+struct Input;
 struct WorldTextures;
 
 /// The play mode: the level being played, its side panel, rope placing,
@@ -105,10 +106,10 @@ public:
 
     /// One update with time step dt (1, a hundred a second): fade, the
     /// completion screen, the world's sub-steps, the panel, then rope placing
-    /// or the exit test, then the camera follows a try. Reads mouse; no GL.
+    /// or the exit test, then the camera follows a try. Reads `input`; no GL.
     /// Returns "leave" once the player has left the level (the rest of the
     /// update still runs).
-    ModeRequest update(float dt);
+    ModeRequest update(const Input& input, float dt);
 
     /// The world (its balls and ropes view.blend of the way from the update
     /// before to the last), the drag line, the fade and the panel, seen
@@ -152,11 +153,11 @@ private:
     void prepareGuide();
     /// How far down the introduction goes from its place near the top.
     float introShift() const;
-    void applyStartView();
-    void updateIntro();
-    void applyKeys();
+    void applyStartView(const Input& input);
+    void updateIntro(const Input& input);
+    void applyKeys(const Input& input);
     void updateOutcome();
-    ModeRequest updateCompletionExtras();
+    ModeRequest updateCompletionExtras(const Input& input);
     void drawGuide(const View& view) const;
     void stepWorld(float dt);
     void updatePanelActions();
@@ -165,9 +166,9 @@ private:
     void endTry();
     void restoreLevelRopes();
     void restoreBalls();
-    void placeRopes();
+    void placeRopes(const Input& input);
     void selectRopeByHand(int index);
-    void updateHover();
+    void updateHover(const Input& input);
     void finishNewRope();
     void testExit();
     void followWithCamera();

@@ -44,9 +44,9 @@ TEST_F(FrameDrawingTest, DrawingAFrameTwiceChangesNoGameState)
     EXPECT_EQ(playState(*shell), pending);
 
     for (int i = 0; i < 20; ++i) shell->update(1.0f);
-    keysPressed[kVkSpace] = true;  // "Try it out"
+    shell->input.keysPressed[kVkSpace] = true;  // "Try it out"
     shell->update(1.0f);
-    inputSeenByUpdate();
+    shell->input.seenByUpdate();
     for (int i = 0; i < 40; ++i) shell->update(1.0f);
     ASSERT_FALSE(shell->play.placing);
 

@@ -7,6 +7,7 @@
 
 #include "app/globals.h"
 #include "editor/editor.h"
+#include "input/input.h"
 #include "ui/dialog.h"
 #include "gl_fixture.h"
 #include "level/game.h"
@@ -105,7 +106,8 @@ TEST_F(ScreenDrawingTest, EditorPanelSlidesInGreyAndShowsTheStatusWordsOfPageMis
     const GLuint panel = makeRgbTexture(1, 1, {200, 100, 50});
     // A black theme behind the world.
     const GLuint black = makeRgbTexture(1, 1, {0, 0, 0});
-    Dialog dialog;
+    Input input;
+    Dialog dialog(input);
     SlideMenu editor{game, dialog};
     editor.panelTexture = panel;
     editor.panelWidth = 200;

@@ -235,10 +235,9 @@ namespace {
 
 /// A level in play in a fresh shell, so that the keys' mode changes are
 /// carried out as in the game. Two levels in the list; the first is played.
-class PlayKeysTest : public ::testing::Test {
+class PlayKeysTest : public ShellTest {
 protected:
     ScratchFolder folder;
-    FreshShell shell;
     PlayMenu& play = shell->play;
     Game& game = shell->game;
 
@@ -376,7 +375,7 @@ TEST_F(EditorTest, EscIsBackAndLeavesNoFieldTakingKeys)
     ed->inserts[kInsertSaveName].text = "ab";
     ed->inserts[kInsertSaveName].focused = true;
     keysPressed[kVkEscape] = true;
-    ed->editorKeyDown(kVkEscape);  // the window procedure hands every key to the fields
+    ed->editorKeyDown(kVkEscape, input);  // the window procedure hands every key to the fields
     worldFrame(Vector2D(), false);
     clearKeyPresses();
     EXPECT_EQ(shell->mode(), Mode::Menu);
@@ -403,17 +402,14 @@ TEST_F(MenuTest, EscPressesTheScreensBackButtonOnlyWhereThereIsOne)
 
 TEST(KeyPresses, APressCountsOnceHoweverLongTheKeyRepeats)
 {
-    resetAppGlobals();
-    clearKeyPresses();
+    Input input;
     const View view;
-    windowProc(WindowMessage{MessageKind::KeyDown, kVkSpace, 0}, view);
-    EXPECT_TRUE(keysPressed[kVkSpace]);
-    clearKeyPresses();
-    windowProc(WindowMessage{MessageKind::KeyDown, kVkSpace, 0}, view);  // a repeat
-    EXPECT_FALSE(keysPressed[kVkSpace]);
-    windowProc(WindowMessage{MessageKind::KeyUp, kVkSpace, 0}, view);
-    windowProc(WindowMessage{MessageKind::KeyDown, kVkSpace, 0}, view);
-    EXPECT_TRUE(keysPressed[kVkSpace]);
-    clearKeyPresses();
-    resetAppGlobals();
+    windowProc(WindowMessage::keyDown(kVkSpace), input, view);
+    EXPECT_TRUE(input.keysPressed[kVkSpace]);
+    input.clearKeyPresses();
+    windowProc(WindowMessage::keyDown(kVkSpace), input, view);  // a repeat
+    EXPECT_FALSE(input.keysPressed[kVkSpace]);
+    windowProc(WindowMessage::keyUp(kVkSpace), input, view);
+    windowProc(WindowMessage::keyDown(kVkSpace), input, view);
+    EXPECT_TRUE(input.keysPressed[kVkSpace]);
 }
