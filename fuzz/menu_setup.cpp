@@ -15,13 +15,13 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     Game game;
-    MainMenu menu;
     View view;
+    MainMenu menu(game, view);
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     // Background levels are never read from disk here.
     parseMenuSetup(text, menu.screens, [](Level&, const std::string&) { return false; });
 
     menu.open(0, game);
-    menu.update(Input(), 1.0f, game, view);
+    menu.update(Input(), 1.0f);
     return 0;
 }

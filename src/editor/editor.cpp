@@ -1,8 +1,8 @@
 #include "editor/editor.h"
 
+#include <algorithm>
 #include <utility>
 
-#include "app/globals.h"
 #include "input/input.h"
 #include "level/game.h"
 #include "level/level_writer.h"
@@ -153,6 +153,11 @@ ModeRequest SlideMenu::update(const Input& input, float dt)
         return ModeRequest::playEdited();
     }
     return ModeRequest::none();
+}
+
+bool SlideMenu::wantsKeyboard() const
+{
+    return std::any_of(inserts.begin(), inserts.end(), [](const Insert& field) { return field.focused; });
 }
 
 void SlideMenu::updateWidgets(const Input& input)

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "mode/game_mode.h"
 #include "mode/mode_request.h"
 #include "editor/edit_history.h"
 #include "level/triangle_mapping.h"
@@ -113,7 +114,7 @@ inline bool isToolButton(int index) { return toolKind(index) != ToolKind::NotATo
 /// The level editor: the edited world, a panel that slides in from the left
 /// with three tabbed pages of widgets, and the mouse gesture in progress.
 /// The shell owns the one of the game and runs it while in the editor.
-class SlideMenu {
+class SlideMenu final : public GameMode {
 public:
     unsigned panelTexture = 0;    ///< GL texture of "slidemenu.bmp"
     int panelWidth = 0;           ///< pixels; 0 on entry, grows to 200
@@ -153,11 +154,18 @@ public:
     /// One editor frame; dt is the frame time in 10 ms units (0 or 1).
     /// Reads only `input` and the world; never calls GL. Returns
     /// "leave" after Back (the rest of the frame, the gesture, still runs).
-    ModeRequest update(const Input& input, float dt);
+    ModeRequest update(const Input& input, float dt) override;
 
-    /// Draws the world, the panel, its widgets and the gesture guide, seen
-    /// through `view` (the one handed to useView). Needs a current GL context.
-    void draw(const View& view, const WorldTextures& textures);
+    /// Draws the world (in the game's pictures), the panel, its widgets and
+    /// the gesture guide, seen through `view` (the one handed to useView).
+    /// Needs a current GL context; changes nothing.
+    void draw(const View& view) const override;
+
+    /// A key press while the editor is shown: its commands (commandKey).
+    /// What the fields type comes through editorKeyDown, in every mode.
+    void keyDown(int code, const Input& input) override { commandKey(code, input); }
+    /// A text field has the keyboard (the pointer rests on it).
+    bool wantsKeyboard() const override;
 
     /// Types one virtual key into every focused text field and clears that
     /// field's status. Called for every key press, active or not, with the

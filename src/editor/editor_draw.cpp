@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/globals.h"
 #include "input/input.h"
 #include "editor/editor.h"
 #include "level/world_marks.h"
@@ -93,9 +92,9 @@ void drawStatus(const std::string& text, float y)
 
 }  // namespace
 
-void SlideMenu::draw(const View& view, const WorldTextures& textures)
+void SlideMenu::draw(const View& view) const
 {
-    drawWorld(world, triangleMappings, textures, &marks);
+    drawWorld(world, triangleMappings, worldTexturesOf(game_), &marks);
 
     endOverlay();
     placeAt(0, 0);
@@ -132,10 +131,10 @@ void SlideMenu::draw(const View& view, const WorldTextures& textures)
     glEnd();
     glEnable(GL_BLEND);
 
-    for (Button& button : buttons) button.draw(pageHolders);
-    for (Insert& insert : inserts) insert.draw(pageHolders);
-    for (Slide& slide : slides) slide.draw(pageHolders);
-    for (PageHolder& holder : pageHolders) holder.draw();
+    for (const Button& button : buttons) button.draw(pageHolders);
+    for (const Insert& insert : inserts) insert.draw(pageHolders);
+    for (const Slide& slide : slides) slide.draw(pageHolders);
+    for (const PageHolder& holder : pageHolders) holder.draw();
 
     const int page = pageHolders.empty() ? -1 : pageHolders[0].currentPage;
     if (page == kPageEdit) {

@@ -5,7 +5,6 @@
 #include <filesystem>
 
 #include "app/game_paths.h"
-#include "app/globals.h"
 #include "input/input.h"
 #include "audio/sound_control.h"
 #include "image/texture.h"
@@ -58,7 +57,7 @@ void Shell::loadTextures()
 {
     editor.panelTexture = loadTexture("slidemenu.bmp");
     play.panelTexture = loadTexture("ball.bmp");
-    ballTexture = loadTexture("ball.bmp");  // a texture of its own for the balls
+    game.ballTexture = loadTexture("ball.bmp");  // a texture of its own for the balls
     // At the very first window there are no screens yet.
     menu.loadPictures();
     setFontTexture(loadTexture("label.bmp"));
@@ -83,19 +82,8 @@ void Shell::update(float dt)
     }
     const Mode before = mode_;
     const Vector2D camera = view.cameraOffset;
-    switch (mode_) {
-    case Mode::Menu:
-        carryOut(menu.update(input, dt, game, view));
-        break;
-    case Mode::Play:
-        moveCameraByKeys(input, view);
-        carryOut(play.update(input, dt));
-        break;
-    case Mode::Editor:
-        moveCameraByKeys(input, view);
-        carryOut(editor.update(input, dt));
-        break;
-    }
+    if (mode_ != Mode::Menu) moveCameraByKeys(input, view);
+    carryOut(current().update(input, dt));
     // The play mode's camera is drawn between the last two updates, except
     // across a jump or a change of mode.
     const bool jumped = mode_ != before || (mode_ == Mode::Play && play.viewJumped);
@@ -123,16 +111,11 @@ void Shell::draw(float blend)
     chooseFontForScale(pictureScale());
     // The clear colour set below takes effect at the next frame's clear.
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    if (mode_ == Mode::Menu) {
+    if (mode_ == Mode::Menu)
         glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
-        menu.draw(game, worldTextures());
-    } else {
+    else
         glClearColor(0.5f, 0.5f, 1.0f, 0.5f);
-        if (mode_ == Mode::Editor)
-            editor.draw(picture, worldTextures());
-        else
-            play.draw(picture, worldTextures());
-    }
+    current().draw(picture);
     // The corner line under a question, which covers everything.
     notice.draw();
     dialog.draw();
@@ -149,11 +132,13 @@ void Shell::handleMessage(const WindowMessage& message)
             dialog.keyDown(code);
             break;
         }
-        if (mode_ == Mode::Editor && editor.commandKey(code, input)) break;
+        // The shown mode's commands (the editor's Ctrl keys and F12; a key
+        // with Ctrl held is never the sound's nor a field's).
+        current().keyDown(code, input);
         // M, + and - (the keypad's and the main row's) are the sound's,
         // except where a text field types them; with Ctrl held a key is a command, never these.
         // A key-down that set no fresh press is a held key's repeat.
-        if (!input.keys[kVkControl] && !editorFieldFocused() && soundKeyDown(code, !input.keysPressed[code])) {
+        if (!input.keys[kVkControl] && !current().wantsKeyboard() && soundKeyDown(code, !input.keysPressed[code])) {
             soundKeyTaken_ = true;
             break;
         }
@@ -198,14 +183,23 @@ void Shell::handleMessage(const WindowMessage& message)
     }
 }
 
-bool Shell::editorFieldFocused() const
+GameMode& Shell::current()
 {
-    if (mode_ != Mode::Editor) return false;
-    for (const Insert& field : editor.inserts)
-        if (field.focused) return true;
-    return false;
+    switch (mode_) {
+    case Mode::Play:
+        return play;
+    case Mode::Editor:
+        return editor;
+    case Mode::Menu:
+        break;
+    }
+    return menu;
 }
 
+const GameMode& Shell::current() const
+{
+    return const_cast<Shell&>(*this).current();
+}
 void Shell::carryOut(const ModeRequest& request)
 {
     switch (request.kind) {

@@ -34,10 +34,9 @@ public:
     /// The question the game is asking, if any: drawn over everything, and
     /// while it holds the input nothing else is updated or gets a key.
     Dialog dialog{input};
-    MainMenu menu;
+    MainMenu menu{game, view};
     PlayMenu play{game, view};
     SlideMenu editor{game, dialog};
-    unsigned int ballTexture = 0;  ///< the ball picture of the current window
     /// The corner line, over every mode: what the game tells the player in
     /// passing (game.notices are moved to it each update).
     CornerNotice notice;
@@ -72,10 +71,10 @@ public:
     void draw(float blend = 1.0f);
 
     /// What the game itself does with a window message once the window
-    /// procedure has recorded it: every key press goes to the editor's text
-    /// fields (they decide whether to take it, whatever the mode), and to the
-    /// sound keys unless a shown field has the keyboard (while a question is
-    /// open, only to its dialog); a restored
+    /// procedure has recorded it: every key press goes to the shown mode, to
+    /// the sound keys unless the shown mode wants the keyboard, and to the
+    /// editor's text fields (they decide whether to take it, whatever the
+    /// mode); while a question is open, only to its dialog. A restored
     /// window drops the overlay projection; the quit message ends the game.
     void handleMessage(const WindowMessage& message);
 
@@ -90,9 +89,6 @@ public:
 
     /// Writes the progress file.
     void saveProgress();
-
-    /// The pictures worlds are drawn with now.
-    WorldTextures worldTextures() const { return {game.currentTexture, ballTexture}; }
 
     /// A level file to open at the end of start(): played (leaving it goes to
     /// the main menu) or, with startInEditor, opened in the editor.
@@ -137,8 +133,9 @@ private:
     bool heardMuted_ = soundMuted();
     bool soundKeyTaken_ = false;        ///< a sound key was pressed since the last update
     std::string soundLine_;             ///< the last sound line given to the corner line
-    /// Whether a text field of the shown editor has the keyboard.
-    bool editorFieldFocused() const;
+    /// The mode shown now.
+    GameMode& current();
+    const GameMode& current() const;
 };
 
 /// The name a level file is shown by: its file name without ".TXT" or ".txt".

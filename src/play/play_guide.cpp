@@ -4,7 +4,6 @@
 // (Space tries, R returns, Esc leaves) that stand in for panel buttons.
 #include <GL/gl.h>
 
-#include "app/globals.h"
 #include "input/input.h"
 #include "level/game.h"
 #include "level/progress.h"

@@ -1,6 +1,5 @@
 #include "play/play_mode.h"
 
-#include "app/globals.h"
 #include "app/view.h"
 #include "input/input.h"
 #include "audio/sound.h"

@@ -4,6 +4,7 @@
 
 #include "app/view.h"
 #include "audio/contact_sounds.h"
+#include "mode/game_mode.h"
 #include "mode/mode_request.h"
 #include "level/level.h"
 #include "level/triangle_mapping.h"
@@ -46,7 +47,7 @@ struct WorldTextures;
 /// The play mode: the level being played, its side panel, rope placing,
 /// tries and the completion sequence. The shell owns the one of the game and
 /// runs it while the game is in play mode.
-class PlayMenu {
+class PlayMenu final : public GameMode {
 public:
     Vector2D panelPosition;            ///< top-left corner of the side panel, overlay pixels
     Vector2D panelSize{200.0f, 600.0f};
@@ -109,12 +110,17 @@ public:
     /// or the exit test, then the camera follows a try. Reads `input`; no GL.
     /// Returns "leave" once the player has left the level (the rest of the
     /// update still runs).
-    ModeRequest update(const Input& input, float dt);
+    ModeRequest update(const Input& input, float dt) override;
 
     /// The world (its balls and ropes view.blend of the way from the update
-    /// before to the last), the drag line, the fade and the panel, seen
-    /// through `view` (the one handed to useView). GL only; changes nothing.
-    void draw(const View& view, const WorldTextures& textures) const;
+    /// before to the last, in the game's pictures), the drag line, the fade
+    /// and the panel, seen through `view` (the one handed to useView). GL
+    /// only; changes nothing.
+    void draw(const View& view) const override;
+
+    /// The play mode's keys are read in its update, as presses.
+    void keyDown(int, const Input&) override {}
+    bool wantsKeyboard() const override { return false; }
 
     /// The camera the next picture is seen through: the start view until the
     /// first update applies it.

@@ -51,9 +51,9 @@ Vector2D PlayMenu::viewCamera() const
     return viewPending ? startCamera : view_.cameraOffset;
 }
 
-void PlayMenu::draw(const View& view, const WorldTextures& textures) const
+void PlayMenu::draw(const View& view) const
 {
-    drawWorld(world, triangleMappings, textures, &marks, WorldBlend{&previousPose, view.blend});
+    drawWorld(world, triangleMappings, worldTexturesOf(game_), &marks, WorldBlend{&previousPose, view.blend});
     if (dragging) drawDragLine();
 
     beginOverlay();

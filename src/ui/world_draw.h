@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "level/game.h"
 #include "level/triangle_mapping.h"
 #include "physics/vector2d.h"
 
@@ -38,6 +39,9 @@ struct WorldTextures {
     const unsigned int* scene = nullptr;
     unsigned int ball = 0;  ///< the ball picture; 0 for none
 };
+
+/// The pictures the game's worlds are drawn with now.
+inline WorldTextures worldTexturesOf(const Game& game) { return {game.currentTexture, game.ballTexture}; }
 
 /// Draws a running world through the drawing view (ui/overlay.h), back to front: background
 /// and dimmed field (unless world.noBackdrop), frame, triangles (the scene

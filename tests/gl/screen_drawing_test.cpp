@@ -109,6 +109,7 @@ TEST_F(ScreenDrawingTest, EditorPanelSlidesInGreyAndShowsTheStatusWordsOfPageMis
     Input input;
     Dialog dialog(input);
     SlideMenu editor{game, dialog};
+    game.currentTexture = &black;
     editor.panelTexture = panel;
     editor.panelWidth = 200;
     editor.mouseOverPanel = false;
@@ -117,7 +118,7 @@ TEST_F(ScreenDrawingTest, EditorPanelSlidesInGreyAndShowsTheStatusWordsOfPageMis
     editor.saveStatus = "Saved: HILL.TXT";
     editor.loadStatus = "Unable to load";
     editor.themeStatus = "Invalid Theme";
-    editor.draw(View(), {&black, 0});
+    editor.draw(View());
 
     // Open: the panel's own colours, nothing drawn over this corner.
     EXPECT_TRUE(near(overlayPixelAt(150, 20), {200, 100, 50}));
@@ -129,14 +130,15 @@ TEST_F(ScreenDrawingTest, EditorPanelSlidesInGreyAndShowsTheStatusWordsOfPageMis
     // Half open it is half as bright; under the mouse it turns cyan.
     glClear(GL_COLOR_BUFFER_BIT);
     editor.panelWidth = 100;
-    editor.draw(View(), {&black, 0});
+    editor.draw(View());
     EXPECT_TRUE(near(overlayPixelAt(50, 20), {100, 50, 25}));
     EXPECT_TRUE(near(overlayPixelAt(150, 20), {0, 0, 0}));
     glClear(GL_COLOR_BUFFER_BIT);
     editor.panelWidth = 200;
     editor.mouseOverPanel = true;
-    editor.draw(View(), {&black, 0});
+    editor.draw(View());
     EXPECT_TRUE(near(overlayPixelAt(150, 20), {100, 100, 50}));
+    game.currentTexture = nullptr;
     glDeleteTextures(1, &panel);
     glDeleteTextures(1, &black);
 }
