@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr float kHalfWidth = View::kHalfWidth;  // visible half-width in world units
+constexpr float kHalfWidth = 160.0f / 29.0f;  // visible half-width in world units
 
 class WindowProcTest : public ::testing::Test {
 protected:
