@@ -110,11 +110,12 @@ private:
     Vector2D editorCamera_;        ///< the editor's view while its level is played
     std::string editorTheme_;      ///< the theme the editor showed before that
     bool quit_ = false;
+    bool closeAsked_ = false;  ///< the close box's question is open
+
     /// The view the next picture is drawn through: the play mode's camera
     /// `blend` of the way from the update before the last (or its start
     /// view, not yet applied).
     View pictureView(float blend) const;
-    bool closeAsked_ = false;  ///< the close box's question is open
 
     void startListedLevel(int row);
     /// Asks for a new name of the author's level at path (the field holding
