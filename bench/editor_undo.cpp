@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include "editor/editor.h"
+#include "input/input.h"
 #include "ui/dialog.h"
 #include "level/game.h"
 #include "physics/rope.h"
@@ -40,7 +41,8 @@ void fillLevel(Simulation& world)
 SlideMenu& largeEditor()
 {
     static Game game;
-    static Dialog dialog;
+    static Input input;
+    static Dialog dialog(input);
     static SlideMenu editor(game, dialog);
     if (editor.world.lines.empty()) fillLevel(editor.world);
     editor.marks.fit(editor.world);

@@ -93,20 +93,21 @@ bool parseOptions(int argc, char** argv, Options& options)
            options.swapHz <= 1000 && options.frameMs >= 0.0 && options.frameMs <= 1000.0;
 }
 
+Shell& gameShell();
+
 /// Hands pending window events to the game, as the main loop does between frames.
 void drainMessages()
 {
     WindowMessage message;
     while (peekWindowMessage(message))
-        if (message.kind != MessageKind::Quit) windowProc(message);
+        if (message.kind != MessageKind::Quit) windowProc(message, gameShell().input, gameShell().view);
 }
 
 void pointAtPixel(int x, int y)
 {
-    mouse.x = x;
-    mouse.y = y;
-    mouse.world = mouseToWorld(x, y);
-    mouse.leftDown = false;
+    Shell& shell = gameShell();
+    shell.input.pointerMove(x, y, shell.view);
+    shell.input.mouse.leftDown = false;
 }
 
 // --- Frame timing ------------------------------------------------------------
@@ -238,8 +239,9 @@ void startSolvedLevel(const ShippedLevel& level, int index)
 FrameSeries levelFrames(const ShippedLevel& level, int index, int count)
 {
     startSolvedLevel(level, index);
-    const MouseState still = mouse;
-    FrameSeries series = timeFrames(level.name, count, [&still](int) { mouse = still; }, gameFrame);
+    Shell& shell = gameShell();
+    const MouseState still = shell.input.mouse;
+    FrameSeries series = timeFrames(level.name, count, [&still, &shell](int) { shell.input.mouse = still; }, gameFrame);
     gameShell().carryOut(ModeRequest::leave());
     return series;
 }
@@ -554,7 +556,7 @@ int main(int argc, char** argv)
         windowPlacement.height = options.windowHeight;
         fullscreen = options.fullscreen;
         const double t0 = clockMs(CLOCK_MONOTONIC);
-        if (!createGameWindow(kWindowTitle, windowWidth, windowHeight, kColorBits, fullscreen)) {
+        if (!createGameWindow(kWindowTitle, kLogicalWidth, kLogicalHeight, kColorBits, fullscreen)) {
             shutdownPlatform();
             return 1;
         }

@@ -119,7 +119,8 @@ void StressWorld(benchmark::State& state)
 bool solvedTryWorld(const ShippedLevel& level, int index, Simulation& world)
 {
     auto game = std::make_unique<Game>();
-    auto menu = std::make_unique<PlayMenu>(*game);
+    auto view = std::make_unique<View>();
+    auto menu = std::make_unique<PlayMenu>(*game, *view);
     const std::string file = std::string(TANGLOOP_SOURCE_DIR) + "/data/" + levelFilePath(level.name);
     if (!startLevelFile(*menu, file, level.name, index)) return false;
     hangRopes(*menu, level.solution.ropes);

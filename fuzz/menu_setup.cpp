@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "app/view.h"
+#include "input/input.h"
 #include "level/game.h"
 #include "menu/main_menu.h"
 #include "menu/menu_setup.h"
@@ -13,12 +15,13 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     Game game;
-    MainMenu menu;
+    View view;
+    MainMenu menu(game, view);
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     // Background levels are never read from disk here.
     parseMenuSetup(text, menu.screens, [](Level&, const std::string&) { return false; });
 
     menu.open(0, game);
-    menu.update(1.0f, game);
+    menu.update(Input(), 1.0f);
     return 0;
 }

@@ -3,7 +3,6 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-#include "app/globals.h"
 
 namespace {
 
@@ -24,9 +23,6 @@ PictureRect recordDrawableSize(int width, int height)
     gDrawableWidth = width > 0 ? width : 0;
     gDrawableHeight = height > 0 ? height : 0;
     gPicture = fitPicture(gDrawableWidth, gDrawableHeight);
-    // The game keeps seeing the picture it lays out.
-    windowWidth = kLogicalWidth;
-    windowHeight = kLogicalHeight;
     return gPicture;
 }
 

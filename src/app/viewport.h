@@ -3,8 +3,8 @@
 #include "app/picture_fit.h"
 
 /// Records the drawable size of a new or resized window and returns where
-/// the logical picture lands in it. `windowWidth` / `windowHeight` keep the
-/// logical size whatever the drawable. No GL; callable anywhere.
+/// the logical picture lands in it; the game lays out and maps the pointer
+/// for the logical picture whatever the drawable. No GL; callable anywhere.
 PictureRect recordDrawableSize(int width, int height);
 
 /// The drawable size recorded last (0 x 0 before any window).

@@ -56,7 +56,7 @@ void ContactSounds::endFrame(Sink sink)
         const float strength = std::min(loudest->speed / kFullSpeed, 1.0f);
         // A gentle curve: soft touches stay audible without the hard ones shouting.
         const float volume = loudness_ * std::sqrt(strength);
-        if (sink) sink(soundOf(loudest->kind), volume, panForWorldX(loudest->x));
+        if (sink) sink(soundOf(loudest->kind), volume, panForWorldX(loudest->x, listenerX));
         loudest->lastFrame = frame_;
         loudest->heardBefore = true;
         loudest->speed = 0.0f;
@@ -65,8 +65,10 @@ void ContactSounds::endFrame(Sink sink)
     carriedBall_ = -1;
 }
 
-ContactSoundFrame::ContactSoundFrame(Simulation& world, ContactSounds& sounds) : world_(world), sounds_(sounds)
+ContactSoundFrame::ContactSoundFrame(Simulation& world, ContactSounds& sounds, float listenerX)
+    : world_(world), sounds_(sounds)
 {
+    sounds_.listenerX = listenerX;
     world_.contactObserver = &sounds_;
 }
 

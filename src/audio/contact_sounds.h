@@ -32,6 +32,9 @@ public:
     /// per time unit): the world holds it still, yet what it runs into hears it.
     void carry(int ball, Vector2D velocity);
 
+    /// The camera's x: a sound there is heard in the middle.
+    float listenerX = 0.0f;
+
     /// Ends a frame: hands the frame's strongest contacts, loudest first, to
     /// the sink, panned by where the ball is in the view; forgets the rest.
     /// Time is counted in these frames, the world's own time, so a headless
@@ -56,10 +59,11 @@ private:
 
 /// Listens to `world` for the steps of one frame and plays what it heard when
 /// it goes out of scope:
-///     { ContactSoundFrame listening(world, sounds); for (...) world.step(dt); }
+///     { ContactSoundFrame listening(world, sounds, cameraX); for (...) world.step(dt); }
+/// The sounds are panned for a camera at listenerX.
 class ContactSoundFrame {
 public:
-    ContactSoundFrame(Simulation& world, ContactSounds& sounds);
+    ContactSoundFrame(Simulation& world, ContactSounds& sounds, float listenerX = 0.0f);
     ~ContactSoundFrame();
     ContactSoundFrame(const ContactSoundFrame&) = delete;
     ContactSoundFrame& operator=(const ContactSoundFrame&) = delete;

@@ -9,7 +9,7 @@
 
 #include "app/clock.h"
 #include "app/game_paths.h"
-#include "app/globals.h"
+#include "app/view.h"
 #include "input/input.h"
 #include "audio/sound_control.h"
 #include "audio/sound_synth.h"
@@ -18,9 +18,6 @@
 namespace {
 
 constexpr int kVolumeStep = 10;
-/// Half the width of the view in world units: the screen's edges are this far
-/// from cameraOffset.x (800 pixels at 72.5 a unit).
-constexpr float kHalfViewWidth = 160.0f / 29.0f;
 constexpr float kOverlayWidth = 800.0f;
 /// How far to the sides sounds are placed at the screen's edges; a little
 /// short of fully one side, which is tiring in headphones.
@@ -188,9 +185,10 @@ void playSound(SoundId id, float volume, float pan)
     sound.mixer.play(samples.data(), static_cast<int>(samples.size()), v * std::cos(angle), v * std::sin(angle));
 }
 
-float panForWorldX(float x)
+float panForWorldX(float x, float cameraX)
 {
-    const float pan = (x - cameraOffset.x) / kHalfViewWidth * kPanWidth;
+    // The screen's edges are half a view's width from the camera.
+    const float pan = (x - cameraX) / View::kHalfWidth * kPanWidth;
     return std::isfinite(pan) ? std::clamp(pan, -1.0f, 1.0f) : 0.0f;
 }
 

@@ -30,9 +30,10 @@ inline constexpr int kSoundCount = static_cast<int>(SoundId::Count);
 /// has no sound device. Game thread only.
 void playSound(SoundId id, float volume = 1.0f, float pan = 0.0f);
 
-/// The pan of something at world x in the current view: 0 at the centre of
-/// the screen, towards -1 and 1 at its left and right edges.
-float panForWorldX(float x);
+/// The pan of something at world x in a view whose camera stands at
+/// cameraX: 0 at the centre of the screen, towards -1 and 1 at its left and
+/// right edges.
+float panForWorldX(float x, float cameraX);
 
 /// The pan of something at overlay pixel x (0 to 800 across the game's picture).
 float panForOverlayX(float x);

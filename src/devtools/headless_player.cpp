@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "app/globals.h"
+#include "input/input.h"
 #include "level/game.h"
 #include "play/play_mode.h"
 #include "play/start_level.h"
@@ -13,38 +13,25 @@ namespace {
 constexpr int kWorldPixelX = 700;
 constexpr int kWorldPixelY = 300;
 
-/// Puts back the two app globals a headless run writes: it moves the mouse
-/// as the player would, and the play mode moves the camera. Everything else
-/// it touches belongs to the game and play mode it makes for the run.
-class SavedGlobals {
-public:
-    SavedGlobals() : mouse_(mouse), camera_(cameraOffset) {}
-    ~SavedGlobals()
-    {
-        mouse = mouse_;
-        cameraOffset = camera_;
-    }
-    SavedGlobals(const SavedGlobals&) = delete;
-    SavedGlobals& operator=(const SavedGlobals&) = delete;
-
-private:
-    MouseState mouse_;
-    Vector2D camera_;
-};
-
-void pointAtWorld(const Vector2D& where, bool down)
+/// The input of an update with the pointer over the world at `where`.
+Input pointingAtWorld(const Vector2D& where, bool down)
 {
-    mouse.x = kWorldPixelX;
-    mouse.y = kWorldPixelY;
-    mouse.world = where;
-    mouse.leftDown = down;
+    Input input;
+    input.mouse.x = kWorldPixelX;
+    input.mouse.y = kWorldPixelY;
+    input.mouse.world = where;
+    input.mouse.leftDown = down;
+    return input;
 }
 
-void pointAtButton(const Button& button, bool down)
+/// The input of an update with the pointer on the middle of `button`.
+Input pointingAtButton(const Button& button, bool down)
 {
-    mouse.x = static_cast<int>(button.position.x + button.size.x * 0.5f);
-    mouse.y = static_cast<int>(button.position.y + button.size.y * 0.5f);
-    mouse.leftDown = down;
+    Input input;
+    input.mouse.x = static_cast<int>(button.position.x + button.size.x * 0.5f);
+    input.mouse.y = static_cast<int>(button.position.y + button.size.y * 0.5f);
+    input.mouse.leftDown = down;
+    return input;
 }
 
 bool isDock(const PlayMenu& menu, int index)
@@ -61,12 +48,9 @@ bool hangRope(PlayMenu& menu, const RopePlan& plan)
     const Vector2D to = menu.world.dockPoints[plan.toDock].position;
     const std::size_t before = menu.world.ropes.size();
 
-    pointAtWorld(from, true);
-    menu.update(1.0f);
-    pointAtWorld(to, true);
-    menu.update(1.0f);
-    pointAtWorld(to, false);
-    menu.update(1.0f);
+    menu.update(pointingAtWorld(from, true), 1.0f);
+    menu.update(pointingAtWorld(to, true), 1.0f);
+    menu.update(pointingAtWorld(to, false), 1.0f);
     if (menu.world.ropes.size() == before) return false;
 
     if (plan.sliderValue) {
@@ -89,11 +73,8 @@ int hangRopes(PlayMenu& menu, const std::vector<RopePlan>& ropes)
 
 void startTry(PlayMenu& menu)
 {
-    pointAtButton(menu.buttons[kTryOrReturn], true);
-    menu.update(1.0f);
-    pointAtButton(menu.buttons[kTryOrReturn], false);
-    menu.update(1.0f);
-    pointAtWorld(Vector2D(), false);
+    menu.update(pointingAtButton(menu.buttons[kTryOrReturn], true), 1.0f);
+    menu.update(pointingAtButton(menu.buttons[kTryOrReturn], false), 1.0f);
 }
 
 HeadlessResult playHeadless(const std::string& levelFile, const std::vector<RopePlan>& ropes, int frameLimit)
@@ -104,13 +85,13 @@ HeadlessResult playHeadless(const std::string& levelFile, const std::vector<Rope
 HeadlessResult playHeadless(const std::string& levelFile, const std::vector<RopePlan>& ropes, int frameLimit,
                             const FrameObserver& observer, int settleFrames)
 {
-    SavedGlobals saved;
     HeadlessResult result;
     // A game and a play mode of its own, as the game's shell holds them; they
     // hold whole worlds and widget lists, so they live on the heap.
     struct Run {
         Game game;
-        PlayMenu play{game};
+        View view;
+        PlayMenu play{game, view};
     };
     auto run = std::make_unique<Run>();
     PlayMenu* menu = &run->play;
@@ -120,8 +101,9 @@ HeadlessResult playHeadless(const std::string& levelFile, const std::vector<Rope
     if (!result.loaded) return result;
 
     result.ropesPlaced = hangRopes(*menu, ropes);
-    pointAtWorld(Vector2D(), false);
-    for (int frame = 0; frame < settleFrames; ++frame) menu->update(1.0f);
+    // Then the pointer rests over the world, the button up.
+    const Input resting = pointingAtWorld(Vector2D(), false);
+    for (int frame = 0; frame < settleFrames; ++frame) menu->update(resting, 1.0f);
 
     startTry(*menu);
     if (menu->completed) {  // the ball started inside the exit
@@ -130,7 +112,7 @@ HeadlessResult playHeadless(const std::string& levelFile, const std::vector<Rope
         return result;
     }
     for (int frame = 0; frame < frameLimit && !menu->completed; ++frame) {
-        menu->update(1.0f);
+        menu->update(resting, 1.0f);
         if (observer) observer(frame + 1, menu->world);
         if (menu->completed) {
             result.completed = true;

@@ -19,8 +19,8 @@ struct HeadlessResult {
 /// move, release), its slider value applied, then "Try it out" is clicked and
 /// frames of dt 1 run until the level completes or `frameLimit` frames pass.
 /// A file that cannot be read is not played (`loaded` false).
-/// Runs a game and play mode of its own (the game's progress and themes are
-/// not touched); the mouse and the camera are as they were afterwards. Safe to call from
+/// Runs a game, view, input and play mode of its own (the game's progress,
+/// themes, camera and input are not touched). Safe to call from
 /// tests and command-line tools, any number of times.
 HeadlessResult playHeadless(const std::string& levelFile, const std::vector<RopePlan>& ropes, int frameLimit);
 
@@ -38,5 +38,5 @@ class PlayMenu;
 /// playHeadless does: dragged with the mouse over three updates, then its
 /// slider value applied. Returns how many ropes were laid.
 int hangRopes(PlayMenu& menu, const std::vector<RopePlan>& ropes);
-/// Clicks "Try it out" (two updates) and leaves the mouse up over the world.
+/// Clicks "Try it out" (two updates, the pointer on the button).
 void startTry(PlayMenu& menu);

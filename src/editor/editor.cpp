@@ -1,8 +1,8 @@
 #include "editor/editor.h"
 
+#include <algorithm>
 #include <utility>
 
-#include "app/globals.h"
 #include "input/input.h"
 #include "level/game.h"
 #include "level/level_writer.h"
@@ -129,7 +129,7 @@ void SlideMenu::enterEditor()
     panelWidth = 0;
 }
 
-ModeRequest SlideMenu::update(float dt)
+ModeRequest SlideMenu::update(const Input& input, float dt)
 {
     // Advance the edited world like a level in play: whatever is not pinned
     // falls and swings while the author works.
@@ -137,14 +137,16 @@ ModeRequest SlideMenu::update(float dt)
     marks.fit(world);
 
     if (panelWidth < kPanelOpenWidth) panelWidth += kPanelGrowth;
-    mouseOverPanel = mouse.x <= panelWidth;
+    mouseOverPanel = input.mouse.x <= panelWidth;
 
-    for (PageHolder& holder : pageHolders) holder.update();
-    updateWidgets();
+    for (PageHolder& holder : pageHolders) holder.update(input);
+    updateWidgets(input);
     applySliderEffects();
     const ModeRequest request = runButtonActions();
-    updateGesture();
-    finishChange();
+    updateGesture(input);
+    finishChange(input);
+    shiftHeld = input.keys[kVkShift];
+    buttonHeld = input.mouse.leftDown;
     if (request.any()) return request;
     if (playWanted) {
         playWanted = false;
@@ -153,17 +155,22 @@ ModeRequest SlideMenu::update(float dt)
     return ModeRequest::none();
 }
 
-void SlideMenu::updateWidgets()
+bool SlideMenu::wantsKeyboard() const
 {
-    for (Slide& slide : slides) slide.update(pageHolders);
-    for (Insert& insert : inserts) insert.update(pageHolders);
+    return std::any_of(inserts.begin(), inserts.end(), [](const Insert& field) { return field.focused; });
+}
+
+void SlideMenu::updateWidgets(const Input& input)
+{
+    for (Slide& slide : slides) slide.update(input, pageHolders);
+    for (Insert& insert : inserts) insert.update(input, pageHolders);
     for (int i = 0; i < static_cast<int>(buttons.size()); ++i) {
-        buttons[i].update(pageHolders);
+        buttons[i].update(input, pageHolders);
         if (buttons[i].clicked && isToolButton(i)) tool = i;
     }
     // Esc is "Back". A field the pointer was on lets go of the keyboard, so
     // nothing typed on the menu lands in it.
-    if (keysPressed[kVkEscape]) {
+    if (input.keysPressed[kVkEscape]) {
         buttons[kButtonBack].clicked = true;
         for (Insert& insert : inserts) insert.focused = false;
     }

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "mode/game_mode.h"
 #include "mode/mode_request.h"
 #include "editor/edit_history.h"
 #include "level/triangle_mapping.h"
@@ -19,6 +20,8 @@ class Dialog;
 struct Game;
 struct Level;
 struct WorldTextures;
+struct View;
+struct Input;
 
 /// The editor's buttons by index. A tool button's index is the tool's
 /// identity: `SlideMenu::tool` holds it, so this order must never change.
@@ -111,7 +114,7 @@ inline bool isToolButton(int index) { return toolKind(index) != ToolKind::NotATo
 /// The level editor: the edited world, a panel that slides in from the left
 /// with three tabbed pages of widgets, and the mouse gesture in progress.
 /// The shell owns the one of the game and runs it while in the editor.
-class SlideMenu {
+class SlideMenu final : public GameMode {
 public:
     unsigned panelTexture = 0;    ///< GL texture of "slidemenu.bmp"
     int panelWidth = 0;           ///< pixels; 0 on entry, grows to 200
@@ -135,6 +138,10 @@ public:
     /// The editor's tab strip, holder 0 of its widgets.
     std::vector<PageHolder> pageHolders;
     bool playWanted = false;      ///< F12 or "Play it": play the edited level next
+    /// Shift and the left button as the last update saw them: the snap grid
+    /// and the gesture's guide are drawn while they are held.
+    bool shiftHeld = false;
+    bool buttonHeld = false;
 
     /// Builds the widgets and the tab strip. Themes are looked up, and made
     /// current, in `game`; questions to the author are asked in `dialog`.
@@ -145,20 +152,28 @@ public:
     void enterEditor();
 
     /// One editor frame; dt is the frame time in 10 ms units (0 or 1).
-    /// Reads only `mouse`, `keys` and the world; never calls GL. Returns
+    /// Reads only `input` and the world; never calls GL. Returns
     /// "leave" after Back (the rest of the frame, the gesture, still runs).
-    ModeRequest update(float dt);
+    ModeRequest update(const Input& input, float dt) override;
 
-    /// Draws the world, the panel, its widgets and the gesture guide.
-    /// Needs a current GL context.
-    void draw(const WorldTextures& textures);
+    /// Draws the world (in the game's pictures), the panel, its widgets and
+    /// the gesture guide, seen through `view` (the one handed to useView).
+    /// Needs a current GL context; changes nothing.
+    void draw(const View& view) const override;
+
+    /// A key press while the editor is shown: its commands (commandKey).
+    /// What the fields type comes through editorKeyDown, in every mode.
+    void keyDown(int code, const Input& input) override { commandKey(code, input); }
+    /// A text field has the keyboard (the pointer rests on it).
+    bool wantsKeyboard() const override;
 
     /// Types one virtual key into every focused text field and clears that
-    /// field's status. Called for every key press, active or not.
-    void editorKeyDown(int code);
+    /// field's status. Called for every key press, active or not, with the
+    /// input as it is at the press (Ctrl held makes it a command).
+    void editorKeyDown(int code, const Input& input);
     /// Types one character the keyboard typed into the focused Task field
     /// (the name fields take keys instead). Called while the editor is shown.
-    void typeText(char c);
+    void typeText(char c, const Input& input);
 
     /// The level's task text, as the Task field holds it.
     const std::string& taskText() const { return inserts[kInsertTask].text; }
@@ -211,11 +226,11 @@ public:
     /// Carries out a key that is a command in the editor: Ctrl+Z, Ctrl+Y,
     /// Ctrl+Shift+Z, and F12 (play the level). Returns whether it was one (any
     /// key with Ctrl held is). The shell calls it while the editor is shown.
-    bool commandKey(int code);
+    bool commandKey(int code, const Input& input);
     /// Goes back one step; does nothing while the mouse button is held.
-    void undo();
+    void undo(const Input& input);
     /// Goes forward one undone step; does nothing while the button is held.
-    void redo();
+    void redo(const Input& input);
     /// The level (its parts, sizes, theme or task) differs from the last
     /// save or load; the selection, the view, the page and the statuses do
     /// not count.
@@ -238,13 +253,13 @@ private:
     void addButton(const char* label, Vector2D position, Vector2D size, int page);
     void addInsert(const char* label, Vector2D position, Vector2D size = {180, 20});
     void addSlide(const char* label, Vector2D position, int width, int page, float value);
-    void updateWidgets();
+    void updateWidgets(const Input& input);
     void applySliderEffects();
     ModeRequest runButtonActions();
 
-    void updateGesture();
-    void beginGesture();
-    void advanceGesture();
+    void updateGesture(const Input& input);
+    void beginGesture(const Input& input);
+    void advanceGesture(const Input& input);
     void endGesture();
     void addNewRope();
     void placeVertexCornerAtEnd();
@@ -252,12 +267,12 @@ private:
     void dropShortLine();
     /// Where the gesture's point is: the mouse, or with Shift held the grid
     /// point nearest to it (not for the rectangle tools).
-    Vector2D gesturePoint() const;
+    Vector2D gesturePoint(const Input& input) const;
 
     /// Opens a change (undo step) unless one is open. A change that only
     /// selects does not count as an unsaved change of the level.
     void beginChange(bool changesLevel = true);
-    void finishChange();
+    void finishChange(const Input& input);
     /// Takes a level read from a file as the one edited: its parts, theme,
     /// task and sizes.
     void takeLevel(const Level& level);

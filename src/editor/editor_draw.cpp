@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/globals.h"
 #include "input/input.h"
 #include "editor/editor.h"
 #include "level/world_marks.h"
@@ -60,10 +59,10 @@ void drawTinyPartMarkers(const Simulation& world, const WorldMarks& marks)
 
 /// The grid that Shift snaps to, faint over the whole view; whole units a
 /// little less faint.
-void drawSnapGrid()
+void drawSnapGrid(const View& view)
 {
-    const Vector2D topLeft = mouseToWorld(0, 0);
-    const Vector2D bottomRight = mouseToWorld(windowWidth, windowHeight);
+    const Vector2D topLeft = view.toWorld(0, 0);
+    const Vector2D bottomRight = view.toWorld(view.width, view.height);
     const auto first = [](float from) { return static_cast<int>(std::floor(from / kSnapStep)); };
     const auto last = [](float to) { return static_cast<int>(std::ceil(to / kSnapStep)); };
     glEnable(GL_BLEND);
@@ -93,16 +92,16 @@ void drawStatus(const std::string& text, float y)
 
 }  // namespace
 
-void SlideMenu::draw(const WorldTextures& textures)
+void SlideMenu::draw(const View& view) const
 {
-    drawWorld(world, triangleMappings, textures, &marks);
+    drawWorld(world, triangleMappings, worldTexturesOf(game_), &marks);
 
     endOverlay();
     placeAt(0, 0);
     glPushAttrib(GL_COLOR_BUFFER_BIT | GL_ENABLE_BIT | GL_LINE_BIT | GL_CURRENT_BIT);
     glDisable(GL_TEXTURE_2D);
     drawTinyPartMarkers(world, marks);
-    if (keys[kVkShift]) drawSnapGrid();
+    if (shiftHeld) drawSnapGrid(view);
     glPopAttrib();
 
     beginOverlay();
@@ -132,10 +131,10 @@ void SlideMenu::draw(const WorldTextures& textures)
     glEnd();
     glEnable(GL_BLEND);
 
-    for (Button& button : buttons) button.draw(pageHolders);
-    for (Insert& insert : inserts) insert.draw(pageHolders);
-    for (Slide& slide : slides) slide.draw(pageHolders);
-    for (PageHolder& holder : pageHolders) holder.draw();
+    for (const Button& button : buttons) button.draw(pageHolders);
+    for (const Insert& insert : inserts) insert.draw(pageHolders);
+    for (const Slide& slide : slides) slide.draw(pageHolders);
+    for (const PageHolder& holder : pageHolders) holder.draw();
 
     const int page = pageHolders.empty() ? -1 : pageHolders[0].currentPage;
     if (page == kPageEdit) {
@@ -152,7 +151,7 @@ void SlideMenu::draw(const WorldTextures& textures)
     endOverlay();
     placeAt(0, 0);
 
-    if (!mouse.leftDown || mouseOverPanel) return;
+    if (!buttonHeld || mouseOverPanel) return;
     if (tool == kButtonRope) {
         // The rope that the release will build.
         glDisable(GL_BLEND);

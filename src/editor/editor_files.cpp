@@ -190,12 +190,12 @@ void SlideMenu::stepTheme()
     themeStatus = "Theme: " + themeName;
 }
 
-void SlideMenu::editorKeyDown(int code)
+void SlideMenu::editorKeyDown(int code, const Input& input)
 {
     // Enter and the arrows belong to the camera, not to the fields.
     if (code == kVkReturn || (code >= kVkLeft && code <= kVkDown)) return;
     // With Ctrl held a key is a command, never text; F12 is a command too.
-    if (keys[kVkControl] || code == kVkF12) return;
+    if (input.keys[kVkControl] || code == kVkF12) return;
 
     std::string noStatus;
     std::string* statuses[kEditorInsertCount] = {&themeStatus, &saveStatus, &loadStatus, &noStatus};
@@ -209,11 +209,11 @@ void SlideMenu::editorKeyDown(int code)
     }
 }
 
-void SlideMenu::typeText(char c)
+void SlideMenu::typeText(char c, const Input& input)
 {
     // With Ctrl held a key is a command; it types nothing anywhere.
     Insert& task = inserts[kInsertTask];
-    if (keys[kVkControl] || !task.focused || !task.accepts(c)) return;
+    if (input.keys[kVkControl] || !task.focused || !task.accepts(c)) return;
     beginTaskTyping();
     task.typeText(c);
 }

@@ -42,33 +42,33 @@ float snapped(float value)
 
 }  // namespace
 
-Vector2D SlideMenu::gesturePoint() const
+Vector2D SlideMenu::gesturePoint(const Input& input) const
 {
     // A selection rectangle is drawn where the hand is; placed and moved
     // points keep to the grid.
-    if (!keys[kVkShift] || tool == kButtonSelect || tool == kButtonUnselect) return mouse.world;
-    return Vector2D(snapped(mouse.world.x), snapped(mouse.world.y));
+    if (!input.keys[kVkShift] || tool == kButtonSelect || tool == kButtonUnselect) return input.mouse.world;
+    return Vector2D(snapped(input.mouse.world.x), snapped(input.mouse.world.y));
 }
 
-void SlideMenu::updateGesture()
+void SlideMenu::updateGesture(const Input& input)
 {
-    if (mouse.leftDown && !mouseOverPanel) {
-        if (!dragging) beginGesture();
-        advanceGesture();
+    if (input.mouse.leftDown && !mouseOverPanel) {
+        if (!dragging) beginGesture(input);
+        advanceGesture(input);
     }
-    if (!mouse.leftDown && dragging) {
+    if (!input.mouse.leftDown && dragging) {
         dragging = false;
         endGesture();
     }
 }
 
-void SlideMenu::beginGesture()
+void SlideMenu::beginGesture(const Input& input)
 {
     beginChange(tool != kButtonSelect && tool != kButtonUnselect);
     // Creating tools start from a clean selection so that what they make is
     // the only thing marked; Select, Unselect and Move work on the selection.
     if (toolKind(tool) == ToolKind::Creating) selectAll(false);
-    dragStart = gesturePoint();
+    dragStart = gesturePoint(input);
     dragging = true;
 
     switch (tool) {
@@ -113,9 +113,9 @@ void SlideMenu::beginGesture()
     dragApplied = Vector2D(0, 0);
 }
 
-void SlideMenu::advanceGesture()
+void SlideMenu::advanceGesture(const Input& input)
 {
-    dragCurrent = gesturePoint();
+    dragCurrent = gesturePoint(input);
 
     // The guards below only matter for elements removed mid-gesture; the
     // tool itself cannot change while the button is held outside the panel.

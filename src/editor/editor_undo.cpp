@@ -83,9 +83,9 @@ void SlideMenu::beginChange(bool changesLevel)
     changeOpen = true;
 }
 
-void SlideMenu::finishChange()
+void SlideMenu::finishChange(const Input& input)
 {
-    if (!changeOpen || dragging || mouse.leftDown) return;
+    if (!changeOpen || dragging || input.mouse.leftDown) return;
     // Typing into the Task field is one change until the pointer leaves it.
     if (typingTask && inserts[kInsertTask].focused) return;
     changeOpen = false;
@@ -101,20 +101,20 @@ void SlideMenu::finishChange()
     changeBefore.clear();
 }
 
-void SlideMenu::undo()
+void SlideMenu::undo(const Input& input)
 {
     // Not in the middle of a drag: the gesture holds on to what it moves.
-    if (dragging || mouse.leftDown) return;
+    if (dragging || input.mouse.leftDown) return;
     typingTask = false;
-    finishChange();
+    finishChange(input);
     if (std::optional<std::string> state = history.undo(captureState())) restoreState(*state);
 }
 
-void SlideMenu::redo()
+void SlideMenu::redo(const Input& input)
 {
-    if (dragging || mouse.leftDown) return;
+    if (dragging || input.mouse.leftDown) return;
     typingTask = false;
-    finishChange();
+    finishChange(input);
     if (std::optional<std::string> state = history.redo(captureState())) restoreState(*state);
 }
 
@@ -123,19 +123,19 @@ bool SlideMenu::hasUnsavedChanges() const
     return (changeOpen && changeTouchesLevel) || history.currentState() != savedState;
 }
 
-bool SlideMenu::commandKey(int code)
+bool SlideMenu::commandKey(int code, const Input& input)
 {
     // F12 plays the level; no field types it, so it is free on every page.
     if (code == kVkF12) {
-        if (!dragging && !mouse.leftDown) playWanted = true;
+        if (!dragging && !input.mouse.leftDown) playWanted = true;
         return true;
     }
-    if (!keys[kVkControl]) return false;
-    if (code == 'Z' && keys[kVkShift])
-        redo();
+    if (!input.keys[kVkControl]) return false;
+    if (code == 'Z' && input.keys[kVkShift])
+        redo(input);
     else if (code == 'Z')
-        undo();
+        undo(input);
     else if (code == 'Y')
-        redo();
+        redo(input);
     return true;
 }

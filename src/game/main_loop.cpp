@@ -42,7 +42,7 @@ void runFrame(Shell& shell, const WindowServices& window, LoopTime& time)
     const int due = time.clock.advance(now);
     for (int i = 0; i < due; ++i) {
         shell.update(1.0f);
-        inputSeenByUpdate();
+        shell.input.seenByUpdate();
     }
     shell.draw(time.clock.fraction());
     noteCounts(time);
@@ -80,7 +80,7 @@ bool openWindow(Shell& shell, const WindowServices& window, int width, int heigh
 /// made; the game then ends at once.
 bool toggleFullscreen(Shell& shell, const WindowServices& window, LoopTime& time)
 {
-    clearFullscreenRequest();
+    clearFullscreenRequest(shell.input);
     window.destroyWindow();
     const bool before = fullscreen;
     fullscreen = !fullscreen;
@@ -116,7 +116,7 @@ int runGame(Shell& shell, const WindowServices& window)
 {
     gCounts = LoopCounts();
     auto time = std::make_unique<LoopTime>();
-    if (!openWindow(shell, window, windowWidth, windowHeight, *time)) return 0;
+    if (!openWindow(shell, window, kLogicalWidth, kLogicalHeight, *time)) return 0;
     shell.start();
     time->clock.restart(tickCount());
 
@@ -127,15 +127,15 @@ int runGame(Shell& shell, const WindowServices& window)
         WindowMessage message;
         if (takeQuitMessage(message) || window.peekMessage(message)) {
             if (message.kind == MessageKind::Quit)
-                exitCode = static_cast<int>(message.wParam);
+                exitCode = message.exitCode;
             else
-                windowProc(message);
+                windowProc(message, shell.input, shell.view);
             shell.handleMessage(message);
             continue;
         }
 
         // Before the frame's updates take the presses: a tap of F11 counts.
-        if (fullscreenRequested()) {
+        if (fullscreenRequested(shell.input)) {
             if (!toggleFullscreen(shell, window, *time)) return 0;  // nothing saved
             continue;
         }

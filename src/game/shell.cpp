@@ -5,7 +5,6 @@
 #include <filesystem>
 
 #include "app/game_paths.h"
-#include "app/globals.h"
 #include "input/input.h"
 #include "audio/sound_control.h"
 #include "image/texture.h"
@@ -24,12 +23,12 @@ constexpr float kCameraStep = 0.1f;
 
 } // namespace
 
-void moveCameraByKeys()
+void moveCameraByKeys(const Input& input, View& view)
 {
-    if (keys[kVkUp]) cameraOffset.y += kCameraStep;
-    if (keys[kVkDown]) cameraOffset.y -= kCameraStep;
-    if (keys[kVkRight]) cameraOffset.x += kCameraStep;
-    if (keys[kVkLeft]) cameraOffset.x -= kCameraStep;
+    if (input.keys[kVkUp]) view.cameraOffset.y += kCameraStep;
+    if (input.keys[kVkDown]) view.cameraOffset.y -= kCameraStep;
+    if (input.keys[kVkRight]) view.cameraOffset.x += kCameraStep;
+    if (input.keys[kVkLeft]) view.cameraOffset.x -= kCameraStep;
 }
 
 void Shell::start()
@@ -58,7 +57,7 @@ void Shell::loadTextures()
 {
     editor.panelTexture = loadTexture("slidemenu.bmp");
     play.panelTexture = loadTexture("ball.bmp");
-    ballTexture = loadTexture("ball.bmp");  // a texture of its own for the balls
+    game.ballTexture = loadTexture("ball.bmp");  // a texture of its own for the balls
     // At the very first window there are no screens yet.
     menu.loadPictures();
     setFontTexture(loadTexture("label.bmp"));
@@ -78,72 +77,45 @@ void Shell::update(float dt)
     // The question in front takes the input; nothing behind it moves.
     if (dialog.holdsInput()) {
         dialog.update();
-        previousCamera_ = cameraOffset;
+        view.previousCamera = view.cameraOffset;
         return;
     }
     const Mode before = mode_;
-    const Vector2D camera = cameraOffset;
-    switch (mode_) {
-    case Mode::Menu:
-        carryOut(menu.update(dt, game));
-        break;
-    case Mode::Play:
-        moveCameraByKeys();
-        carryOut(play.update(dt));
-        break;
-    case Mode::Editor:
-        moveCameraByKeys();
-        carryOut(editor.update(dt));
-        break;
-    }
+    const Vector2D camera = view.cameraOffset;
+    if (mode_ != Mode::Menu) moveCameraByKeys(input, view);
+    carryOut(current().update(input, dt));
     // The play mode's camera is drawn between the last two updates, except
     // across a jump or a change of mode.
     const bool jumped = mode_ != before || (mode_ == Mode::Play && play.viewJumped);
-    previousCamera_ = jumped ? cameraOffset : camera;
+    view.previousCamera = jumped ? view.cameraOffset : camera;
 }
 
-namespace {
-
-/// The camera of one picture, put back once it is drawn: a drawing changes
-/// nothing the game keeps.
-class DrawnCamera {
-public:
-    explicit DrawnCamera(Vector2D view) : kept_(cameraOffset)
-    {
-        cameraOffset = view;
-        // The pointer maps through the picture the player sees.
-        drawnCameraShift = view - kept_;
-    }
-    ~DrawnCamera() { cameraOffset = kept_; }
-    DrawnCamera(const DrawnCamera&) = delete;
-    DrawnCamera& operator=(const DrawnCamera&) = delete;
-
-private:
-    Vector2D kept_;
-};
-
-}  // namespace
+View Shell::pictureView(float blend) const
+{
+    View picture = view;
+    if (mode_ == Mode::Play)
+        picture.cameraOffset = play.viewPending ? play.viewCamera()
+                                                : view.previousCamera + (view.cameraOffset - view.previousCamera) * blend;
+    picture.drawnCameraShift = Vector2D();
+    picture.blend = blend;
+    return picture;
+}
 
 void Shell::draw(float blend)
 {
-    Vector2D view = cameraOffset;
-    if (mode_ == Mode::Play)
-        view = play.viewPending ? play.viewCamera() : previousCamera_ + (cameraOffset - previousCamera_) * blend;
-    const DrawnCamera drawn(view);
+    const View picture = pictureView(blend);
+    // The pointer maps through the picture the player sees.
+    view.drawnCameraShift = picture.cameraOffset - view.cameraOffset;
+    useView(picture);
     clearPictureBars();
     chooseFontForScale(pictureScale());
     // The clear colour set below takes effect at the next frame's clear.
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    if (mode_ == Mode::Menu) {
+    if (mode_ == Mode::Menu)
         glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
-        menu.draw(game, worldTextures());
-    } else {
+    else
         glClearColor(0.5f, 0.5f, 1.0f, 0.5f);
-        if (mode_ == Mode::Editor)
-            editor.draw(worldTextures());
-        else
-            play.draw(worldTextures(), blend);
-    }
+    current().draw(picture);
     // The corner line under a question, which covers everything.
     notice.draw();
     dialog.draw();
@@ -153,38 +125,41 @@ void Shell::handleMessage(const WindowMessage& message)
 {
     switch (message.kind) {
     case MessageKind::KeyDown: {
-        if (message.wParam >= 256) break;
-        const int code = static_cast<int>(message.wParam);
+        if (message.key < 0 || message.key >= 256) break;
+        const int code = message.key;
         // A key the dialog takes goes nowhere else.
         if (dialog.isOpen()) {
             dialog.keyDown(code);
             break;
         }
-        if (mode_ == Mode::Editor && editor.commandKey(code)) break;
+        // The shown mode's commands (the editor's Ctrl keys and F12; a key
+        // with Ctrl held is never the sound's nor a field's).
+        current().keyDown(code, input);
         // M, + and - (the keypad's and the main row's) are the sound's,
         // except where a text field types them; with Ctrl held a key is a command, never these.
         // A key-down that set no fresh press is a held key's repeat.
-        if (!keys[kVkControl] && !editorFieldFocused() && soundKeyDown(code, !keysPressed[code])) {
+        if (!input.keys[kVkControl] && !current().wantsKeyboard() && soundKeyDown(code, !input.keysPressed[code])) {
             soundKeyTaken_ = true;
             break;
         }
-        editor.editorKeyDown(code);
+        editor.editorKeyDown(code, input);
         break;
     }
     case MessageKind::TypedText:
         // The characters themselves, for the editor's field of real text;
         // their keys came as KeyDown. An open question takes none.
-        if (mode_ == Mode::Editor && !dialog.isOpen()) forEachTypedByte(message.wParam, [this](char c) { editor.typeText(c); });
+        if (mode_ == Mode::Editor && !dialog.isOpen())
+            for (int i = 0; i < 4 && message.text[i] != '\0'; ++i) editor.typeText(message.text[i], input);
         break;
     case MessageKind::Activate:
         // The overlay projection must not stay pushed across a switch away.
-        if (highWord(message.wParam) == 0) endOverlay();
+        if (!message.minimised) endOverlay();
         break;
     case MessageKind::Close:
         // The window procedure has posted the quit already. With the
         // editor's work unsaved it is taken back and the player asked; a
         // Quit ends the game then.
-        if (message.wParam == kClosedByPlayer && editor.hasUnsavedChanges()) {
+        if (message.byPlayer && editor.hasUnsavedChanges()) {
             WindowMessage dropped;
             takeQuitMessage(dropped);
             if (closeAsked_) break;  // asked already, still open
@@ -208,14 +183,23 @@ void Shell::handleMessage(const WindowMessage& message)
     }
 }
 
-bool Shell::editorFieldFocused() const
+GameMode& Shell::current()
 {
-    if (mode_ != Mode::Editor) return false;
-    for (const Insert& field : editor.inserts)
-        if (field.focused) return true;
-    return false;
+    switch (mode_) {
+    case Mode::Play:
+        return play;
+    case Mode::Editor:
+        return editor;
+    case Mode::Menu:
+        break;
+    }
+    return menu;
 }
 
+const GameMode& Shell::current() const
+{
+    return const_cast<Shell&>(*this).current();
+}
 void Shell::carryOut(const ModeRequest& request)
 {
     switch (request.kind) {
@@ -235,7 +219,7 @@ void Shell::carryOut(const ModeRequest& request)
         if (mode_ == Mode::Play && afterPlay_ == Mode::Editor) {
             // The test may have shown another theme (a level naming none
             // is played on the first); the editor shows what it showed.
-            cameraOffset = editorCamera_;
+            view.cameraOffset = editorCamera_;
             if (game.currentThemeName != editorTheme_) applyTheme(game, editorTheme_);
             mode_ = Mode::Editor;
             afterPlay_ = Mode::Menu;
@@ -363,7 +347,7 @@ void Shell::playEditedLevel()
     // The play mode gets its own world from the saved text, so nothing the
     // test does (ropes, a try) reaches the editor's world. Row -1: finishing
     // it counts for nothing.
-    editorCamera_ = cameraOffset;
+    editorCamera_ = view.cameraOffset;
     editorTheme_ = game.currentThemeName;
     startLevelText(play, formatLevel(editor.world, editor.themeName, editor.taskText()), "Your level", -1);
     mode_ = Mode::Play;

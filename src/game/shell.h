@@ -1,6 +1,8 @@
 #pragma once
 
+#include "app/view.h"
 #include "mode/mode_request.h"
+#include "input/input.h"
 #include "input/window_proc.h"
 #include "editor/editor.h"
 #include "level/game.h"
@@ -23,13 +25,18 @@ enum class Mode { Menu, Play, Editor };
 class Shell {
 public:
     Game game;
+    /// The camera and the picture the game is seen through: the modes move
+    /// the camera in their updates; drawing and the pointer look through it.
+    View view;
+    /// The player's keyboard and mouse as the next update sees them, filled
+    /// in from the window messages between frames (the window procedure).
+    Input input;
     /// The question the game is asking, if any: drawn over everything, and
     /// while it holds the input nothing else is updated or gets a key.
-    Dialog dialog;
-    MainMenu menu;
-    PlayMenu play{game};
+    Dialog dialog{input};
+    MainMenu menu{game, view};
+    PlayMenu play{game, view};
     SlideMenu editor{game, dialog};
-    unsigned int ballTexture = 0;  ///< the ball picture of the current window
     /// The corner line, over every mode: what the game tells the player in
     /// passing (game.notices are moved to it each update).
     CornerNotice notice;
@@ -64,10 +71,10 @@ public:
     void draw(float blend = 1.0f);
 
     /// What the game itself does with a window message once the window
-    /// procedure has recorded it: every key press goes to the editor's text
-    /// fields (they decide whether to take it, whatever the mode), and to the
-    /// sound keys unless a shown field has the keyboard (while a question is
-    /// open, only to its dialog); a restored
+    /// procedure has recorded it: every key press goes to the shown mode, to
+    /// the sound keys unless the shown mode wants the keyboard, and to the
+    /// editor's text fields (they decide whether to take it, whatever the
+    /// mode); while a question is open, only to its dialog. A restored
     /// window drops the overlay projection; the quit message ends the game.
     void handleMessage(const WindowMessage& message);
 
@@ -82,9 +89,6 @@ public:
 
     /// Writes the progress file.
     void saveProgress();
-
-    /// The pictures worlds are drawn with now.
-    WorldTextures worldTextures() const { return {game.currentTexture, ballTexture}; }
 
     /// A level file to open at the end of start(): played (leaving it goes to
     /// the main menu) or, with startInEditor, opened in the editor.
@@ -104,10 +108,14 @@ private:
     Mode mode_ = Mode::Menu;
     Mode afterPlay_ = Mode::Menu;  ///< where leaving the play mode goes
     Vector2D editorCamera_;        ///< the editor's view while its level is played
-    Vector2D previousCamera_{-1.3f, 0.0f};  ///< cameraOffset before the last update (after a jump, as it is)
     std::string editorTheme_;      ///< the theme the editor showed before that
     bool quit_ = false;
     bool closeAsked_ = false;  ///< the close box's question is open
+
+    /// The view the next picture is drawn through: the play mode's camera
+    /// `blend` of the way from the update before the last (or its start
+    /// view, not yet applied).
+    View pictureView(float blend) const;
 
     void startListedLevel(int row);
     /// Asks for a new name of the author's level at path (the field holding
@@ -126,13 +134,15 @@ private:
     bool heardMuted_ = soundMuted();
     bool soundKeyTaken_ = false;        ///< a sound key was pressed since the last update
     std::string soundLine_;             ///< the last sound line given to the corner line
-    /// Whether a text field of the shown editor has the keyboard.
-    bool editorFieldFocused() const;
+    /// The mode shown now.
+    GameMode& current();
+    const GameMode& current() const;
 };
 
 /// The name a level file is shown by: its file name without ".TXT" or ".txt".
 std::string levelTitleOf(const std::string& file);
 
-/// Arrow keys move the camera by 0.1 world units per call, not scaled by the
-/// time step; opposite keys cancel. Once per update outside the menu.
-void moveCameraByKeys();
+/// Arrow keys held in `input` move the camera of `view` by 0.1 world units
+/// per call, not scaled by the time step; opposite keys cancel. Once per
+/// update outside the menu.
+void moveCameraByKeys(const Input& input, View& view);

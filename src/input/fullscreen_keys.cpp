@@ -7,11 +7,11 @@ constexpr int kVkF11 = kVkF1 + 10;
 bool gAsked = false;
 }
 
-bool fullscreenRequested()
+bool fullscreenRequested(const Input& input)
 {
     // The presses, not the held flags: a tap released before the loop looks
     // still counts.
-    return gAsked || keysPressed[kVkF1] || keysPressed[kVkF11] || (keys[kVkMenu] && keysPressed[kVkReturn]);
+    return gAsked || input.keysPressed[kVkF1] || input.keysPressed[kVkF11] || (input.keys[kVkMenu] && input.keysPressed[kVkReturn]);
 }
 
 void requestFullscreenToggle()
@@ -19,12 +19,12 @@ void requestFullscreenToggle()
     gAsked = true;
 }
 
-void clearFullscreenRequest()
+void clearFullscreenRequest(Input& input)
 {
     gAsked = false;
     // The held flags go too: the new window may never hear their release.
     // Alt stays down until its release; Enter is what repeats the request.
-    keys[kVkF1] = keysPressed[kVkF1] = false;
-    keys[kVkF11] = keysPressed[kVkF11] = false;
-    if (keys[kVkMenu]) keys[kVkReturn] = keysPressed[kVkReturn] = false;
+    input.keys[kVkF1] = input.keysPressed[kVkF1] = false;
+    input.keys[kVkF11] = input.keysPressed[kVkF11] = false;
+    if (input.keys[kVkMenu]) input.keys[kVkReturn] = input.keysPressed[kVkReturn] = false;
 }

@@ -1,15 +1,68 @@
 #include "input/input.h"
 
-Vector2D mouseToWorld(int x, int y)
+#include <algorithm>
+#include <iterator>
+
+#include "app/view.h"
+
+void Input::keyDown(int code)
 {
-    // The visible half-width is 160/29 world units whatever the window size;
-    // both axes are scaled by the width. Evaluated in extended precision.
-    const long double A = 11.03448275862069L;
-    const long double B = 5.517241379310345L;
-    const long double W = windowWidth;
-    const long double H = windowHeight;
-    const Vector2D camera = cameraOffset + drawnCameraShift;
-    long double wx = (A * x) / W - (B * W) / W + camera.x;
-    long double wy = (B * H) / W + (A * (-static_cast<long double>(y))) / W + camera.y;
-    return {static_cast<float>(wx), static_cast<float>(wy)};
+    if (code < 0 || code >= 256) return;
+    if (!keys[code]) keysPressed[code] = true;
+    keys[code] = true;
+}
+
+void Input::keyUp(int code)
+{
+    if (code >= 0 && code < 256) keys[code] = false;
+}
+
+void Input::pointerMove(int x, int y, const View& view)
+{
+    mouse.x = x;
+    mouse.y = y;
+    mouse.world = view.toWorld(x, y);
+}
+
+void Input::buttonDown()
+{
+    mouse.leftDown = true;
+    mouse.pressUnseen = true;
+    mouse.releaseWaiting = false;
+}
+
+void Input::buttonUp()
+{
+    // A press no update has seen yet stays held for the next one.
+    if (mouse.pressUnseen)
+        mouse.releaseWaiting = true;
+    else
+        mouse.leftDown = false;
+}
+
+void Input::releaseAll()
+{
+    if (mouse.leftDown) buttonUp();
+    std::fill(std::begin(keys), std::end(keys), false);
+}
+
+void Input::clearKeyPresses()
+{
+    std::fill(std::begin(keysPressed), std::end(keysPressed), false);
+}
+
+bool Input::anyKeyPressed() const
+{
+    return std::any_of(std::begin(keysPressed), std::end(keysPressed), [](bool pressed) { return pressed; });
+}
+
+void Input::seenByUpdate()
+{
+    clearKeyPresses();
+    mouse.wheel = 0;
+    mouse.pressUnseen = false;
+    if (mouse.releaseWaiting) {
+        mouse.leftDown = false;
+        mouse.releaseWaiting = false;
+    }
 }

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "app/globals.h"
+#include "physics/vector2d.h"
+
+struct View;
 
 /// Virtual-key codes the game uses (the codes of a message-driven desktop).
 enum VirtualKey : int {
@@ -48,6 +50,50 @@ enum VirtualKey : int {
     kVkOemQuote = 0xDE,
 };
 
-/// The world position of a client pixel with the current window size and
-/// camera (both axes scaled by the width; the centre pixel maps to the camera).
-Vector2D mouseToWorld(int x, int y);
+/// The mouse as the next update sees it.
+struct MouseState {
+    int x = 0;           ///< logical pixels of the picture from the left edge
+    int y = 0;           ///< logical pixels from the top edge
+    Vector2D world;      ///< world position computed at the last move (y up)
+    /// Held, as the next update sees it: a press released before any update
+    /// ran still reads as held for that one update, so a click of any length
+    /// presses a button.
+    bool leftDown = false;
+    int wheel = 0;       ///< wheel notches since the last update, positive away from the player
+    bool pressUnseen = false;    ///< a press that no update has seen yet
+    bool releaseWaiting = false; ///< its release, carried out once an update has seen the press
+};
+
+/// What the player's keyboard and mouse have done, as the next update sees
+/// it. The shell keeps the game's one Input, fills it from the window
+/// messages between frames and hands it to the update of the current mode.
+struct Input {
+    /// Key-down flags indexed by virtual-key code.
+    bool keys[256] = {};
+    /// Keys pressed since the last update, by virtual-key code: set by the
+    /// first key-down of a press (not by its repeats), cleared once an update
+    /// has run. Shortcut keys read these so that a press acts once, however short.
+    bool keysPressed[256] = {};
+    MouseState mouse;
+
+    /// A key went down (a repeat while held sets no fresh press) or up.
+    /// Codes outside the tables cannot come from a real key and are ignored.
+    void keyDown(int code);
+    void keyUp(int code);
+    /// The pointer moved to logical pixel (x, y), mapped through `view`.
+    void pointerMove(int x, int y, const View& view);
+    void buttonDown();
+    void buttonUp();
+    /// The window lost the keyboard or was minimised: every key and the
+    /// button are let go (their releases would never come).
+    void releaseAll();
+    /// Clears keysPressed.
+    void clearKeyPresses();
+    /// Whether any key was pressed since the last update.
+    bool anyKeyPressed() const;
+    /// What one update has taken: the key presses and wheel notches are
+    /// cleared, and a release held back for an unseen press is carried out.
+    /// The main loop calls it after every update, and only then, so input
+    /// that comes while no update runs waits for the next.
+    void seenByUpdate();
+};

@@ -46,6 +46,8 @@ struct Game {
     /// It points into `themes` or into a menu screen, so those must not be
     /// resized after.
     const unsigned int* currentTexture = nullptr;
+    /// The texture the balls are drawn with (of the current window; 0 for none).
+    unsigned int ballTexture = 0;
 };
 
 /// Makes the theme current: `currentTexture` refers to its texture and

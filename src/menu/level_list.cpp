@@ -89,7 +89,7 @@ void LevelList::placeItems()
     }
 }
 
-void LevelList::update(const Game& game)
+void LevelList::update(const Input& input, const Game& game)
 {
     if (!built) build(game);
     for (BText& item : items) item.update();
@@ -105,11 +105,11 @@ void LevelList::update(const Game& game)
         scrollToRow(nextRow(game));
         shownCompleted_ = game.completedLevels;
     }
-    const float x = static_cast<float>(mouse.x);
-    const float y = static_cast<float>(mouse.y);
-    scrollByInput();
-    scrollByBar(x, y);
-    if (!mouseInside(position, size.x, size.y) || barPressed_) return;
+    const float x = static_cast<float>(input.mouse.x);
+    const float y = static_cast<float>(input.mouse.y);
+    scrollByInput(input);
+    scrollByBar(input, x, y);
+    if (!mouseInside(input, position, size.x, size.y) || barPressed_) return;
     const int end = std::min(static_cast<int>(items.size()), firstRow + visibleRows());
     for (int row = firstRow; row < end; ++row) {
         const int slot = row - firstRow;
@@ -118,11 +118,11 @@ void LevelList::update(const Game& game)
         if (top > y || y > top + static_cast<float>(rowHeight)) continue;
         // The author's own rows, readable or not, are renamed with F2 and
         // deleted with Delete.
-        if (authorLevels && keysPressed[kVkF2]) renameIndex = row;
-        if (authorLevels && keysPressed[kVkDelete]) deleteIndex = row;
+        if (authorLevels && input.keysPressed[kVkF2]) renameIndex = row;
+        if (authorLevels && input.keysPressed[kVkDelete]) deleteIndex = row;
         if (rowOpen(row, game)) {
             hoverIndex = row;
-            if (mouse.leftDown) selectedIndex = row;
+            if (input.mouse.leftDown) selectedIndex = row;
         }
     }
 }

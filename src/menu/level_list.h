@@ -14,6 +14,8 @@ struct Game;
 /// carry a tick, locked rows a cross. As many rows as fit the rectangle are
 /// shown; a longer list scrolls with the mouse wheel, the arrow and page
 /// keys, and a scroll bar beside the rectangle.
+struct Input;
+
 struct LevelList {
     std::vector<BText> items;   ///< one text per level, in the order of game.levels
     Vector2D position;          ///< top-left corner of the rectangle, overlay pixels
@@ -42,7 +44,7 @@ struct LevelList {
     /// Once per frame while the owning screen has a list: builds the items
     /// on the first call, steps their reveal, and while shown finds the row
     /// under the mouse (pixels) and the one chosen with the left button.
-    void update(const Game& game);
+    void update(const Input& input, const Game& game);
     /// Outline, names, marks and hover lines in overlay pixels. GL only.
     void draw(const Game& game) const;
     /// Opens the list and types its names in.
@@ -81,8 +83,8 @@ private:
     int nextRow(const Game& game) const;
     void drawRowLook(int row) const;
     void drawLockedShade(int row) const;
-    void scrollByInput();
-    void scrollByBar(float x, float y);
+    void scrollByInput(const Input& input);
+    void scrollByBar(const Input& input, float x, float y);
 
     bool keyHeld_[4] = {};  ///< Up, Down, Page Up, Page Down at the last update
     int keyRepeat_ = 0;     ///< updates the scrolling key has been held

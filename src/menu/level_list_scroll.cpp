@@ -57,12 +57,12 @@ LevelList::Bar LevelList::scrollBar() const
     return bar;
 }
 
-void LevelList::scrollByInput()
+void LevelList::scrollByInput(const Input& input)
 {
     // The wheel: a notch away from the player shows the rows above.
-    if (mouse.wheel != 0) scrollBy(-mouse.wheel);
+    if (input.mouse.wheel != 0) scrollBy(-input.mouse.wheel);
 
-    const bool held[4] = {keys[kVkUp], keys[kVkDown], keys[kVkPrior], keys[kVkNext]};
+    const bool held[4] = {input.keys[kVkUp], input.keys[kVkDown], input.keys[kVkPrior], input.keys[kVkNext]};
     const int steps[4] = {-1, 1, -visibleRows(), visibleRows()};
     bool anyHeld = false;
     for (int k = 0; k < 4; ++k) {
@@ -77,11 +77,11 @@ void LevelList::scrollByInput()
     std::copy(held, held + 4, keyHeld_);
 }
 
-void LevelList::scrollByBar(float x, float y)
+void LevelList::scrollByBar(const Input& input, float x, float y)
 {
-    const bool pressed = mouse.leftDown && !mouseWasDown_;
-    mouseWasDown_ = mouse.leftDown;
-    if (!mouse.leftDown) {
+    const bool pressed = input.mouse.leftDown && !mouseWasDown_;
+    mouseWasDown_ = input.mouse.leftDown;
+    if (!input.mouse.leftDown) {
         barPressed_ = false;
         thumbGrab_ = -1.0f;
         return;

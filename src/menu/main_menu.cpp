@@ -3,6 +3,7 @@
 #include "app/game_paths.h"
 #include "level/game.h"
 #include "menu/menu_setup.h"
+#include "ui/world_draw.h"
 
 void MainMenu::read(const std::string& fileName)
 {
@@ -34,21 +35,22 @@ void MainMenu::open(int index, Game& game)
     screen.levelList.show();
 }
 
-ModeRequest MainMenu::update(float dt, Game& game)
+ModeRequest MainMenu::update(const Input& input, float dt)
 {
     ModeRequest handedOn;
     for (Menu& screen : screens) {
-        const ModeRequest request = screen.update(dt, game);
+        const ModeRequest request = screen.update(input, dt, game_, view_);
         if (request.kind == ModeRequest::Kind::OpenScreen)
-            open(request.index, game);
+            open(request.index, game_);
         else if (request.any())
             handedOn = request;
     }
     return handedOn;
 }
 
-void MainMenu::draw(const Game& game, const WorldTextures& textures) const
+void MainMenu::draw(const View&) const
 {
+    const WorldTextures textures = worldTexturesOf(game_);
     for (const Menu& screen : screens)
-        screen.draw(game, textures);
+        screen.draw(game_, textures);
 }

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/globals.h"
+#include "app/view.h"
 #include "input/input.h"
 #include "input/fullscreen_keys.h"
 #include "audio/sound.h"
@@ -25,11 +26,11 @@ Menu::Menu()
     hint.hide();
 }
 
-ModeRequest Menu::update(float dt, const Game& game)
+ModeRequest Menu::update(const Input& input, float dt, const Game& game, View& view)
 {
     if (active)
         wasActive = true;
-    cameraOffset = kStartCamera;
+    view.cameraOffset = kStartCamera;
 
     // Texts, and the hint line with them, type in and out; a text that has
     // typed itself out is gone until the screen opens again.
@@ -39,7 +40,7 @@ ModeRequest Menu::update(float dt, const Game& game)
     hint.update();
 
     if (hasLevelList)
-        levelList.update(game);
+        levelList.update(input, game);
 
     // The list resets its selection at every update while open, so coming
     // back from play with the list open does not start the level again.
@@ -64,13 +65,13 @@ ModeRequest Menu::update(float dt, const Game& game)
     }
 
     fade = std::min(fade + kFadeStep, 1.0f);
-    carryMouseBall();
+    carryMouseBall(input);
     if (runBackground && dt < 10.0f) {
-        ContactSoundFrame listening(simulation, contactSounds);
+        ContactSoundFrame listening(simulation, contactSounds, view.cameraOffset.x);
         for (int i = 0; i < simulation.subSteps; ++i)
             simulation.step(dt / static_cast<float>(simulation.subSteps));
     }
-    return updateButtons();
+    return updateButtons(input);
 }
 
 // An inactive screen types its texts out once and lets its picture fade.
@@ -92,7 +93,7 @@ void Menu::close()
 
 // The first ball of the background level is a cursor: held, and wherever the
 // mouse points. A level without balls gets one.
-void Menu::carryMouseBall()
+void Menu::carryMouseBall(const Input& input)
 {
     if (simulation.balls.empty()) {
         simulation.balls.emplace_back();
@@ -103,19 +104,19 @@ void Menu::carryMouseBall()
     }
     Ball& cursor = simulation.balls.front();
     cursor.held = true;
-    contactSounds.carry(0, mouse.world - cursor.position);  // one frame is one time unit here
-    cursor.position = mouse.world;
+    contactSounds.carry(0, input.mouse.world - cursor.position);  // one frame is one time unit here
+    cursor.position = input.mouse.world;
 }
 
 // Buttons, sliders and the hint line.
-ModeRequest Menu::updateButtons()
+ModeRequest Menu::updateButtons(const Input& input)
 {
     ModeRequest request;
     bool anyHovered = false;
     for (std::size_t i = 0; i < buttons.size(); ++i) {
-        buttons[i].update();
+        buttons[i].update(input);
         // Esc is the screen's "Back" button, where it has one.
-        if (keysPressed[kVkEscape] && buttons[i].label == kBackLabel)
+        if (input.keysPressed[kVkEscape] && buttons[i].label == kBackLabel)
             buttons[i].clicked = true;
         const Button& button = buttons[i];
         if (button.hover) {
@@ -128,7 +129,7 @@ ModeRequest Menu::updateButtons()
             if (asked.any()) request = asked;
         }
     }
-    updateSliders(anyHovered);
+    updateSliders(input, anyHovered);
     if (!anyHovered)
         showHint(defaultHint);
     return request;
@@ -146,14 +147,14 @@ void Menu::showHint(const std::string& text)
     }
 }
 
-void Menu::updateSliders(bool& anyHovered)
+void Menu::updateSliders(const Input& input, bool& anyHovered)
 {
     for (Slider& slider : sliders) {
         Slide& slide = slider.slide;
         // The bar shows the volume as it is, also after a key changed it.
         if (slider.setting == kSoundVolume)
             slide.value = static_cast<float>(soundVolume());
-        slide.update();
+        slide.update(input);
         if (slide.hover) {
             anyHovered = true;
             showHint(slider.hint);
@@ -167,7 +168,7 @@ void Menu::updateSliders(bool& anyHovered)
         volumeUnsaved_ = true;
     }
     // A drag writes the file once, when it ends, not at every step.
-    if (volumeUnsaved_ && !mouse.leftDown) {
+    if (volumeUnsaved_ && !input.mouse.leftDown) {
         saveSoundChoice();
         volumeUnsaved_ = false;
     }

@@ -15,6 +15,8 @@
 
 struct Game;
 struct WorldTextures;
+struct View;
+struct Input;
 
 /// One main-menu screen, described entirely by "menusetup.txt": a picture cut
 /// into tilting tiles, a live background level whose ball follows the mouse,
@@ -79,9 +81,10 @@ public:
 
     /// One update of this screen, once per frame while the main menu is
     /// shown, for every screen in index order. dt in 10 ms units (0 or 1).
-    /// Reads mouse and holds the camera at its start. Returns what was asked:
-    /// another screen, a level of the list (by its row), the editor, quit.
-    ModeRequest update(float dt, const Game& game);
+    /// Reads `input` and holds the camera of `view` at its start. Returns what
+    /// was asked: another screen, a level of the list (by its row), the
+    /// editor, quit.
+    ModeRequest update(const Input& input, float dt, const Game& game, View& view);
 
     /// Draws the screen in the overlay when it is active or still fading out.
     /// GL only; called after every screen's update.
@@ -89,9 +92,9 @@ public:
 
 private:
     void close();
-    void carryMouseBall();
-    ModeRequest updateButtons();
-    void updateSliders(bool& anyHovered);
+    void carryMouseBall(const Input& input);
+    ModeRequest updateButtons(const Input& input);
+    void updateSliders(const Input& input, bool& anyHovered);
     void showHint(const std::string& text);
 
     bool volumeUnsaved_ = false;  ///< a slider moved the volume; kept once the button is up

@@ -2,7 +2,6 @@
 // texts, the list and the buttons, all in the pixel overlay.
 #include <GL/gl.h>
 
-#include "app/globals.h"
 #include "menu/menu.h"
 #include "ui/overlay.h"
 #include "ui/world_draw.h"
@@ -49,8 +48,8 @@ void Menu::drawPicture() const
     glColor4f(color[0], color[1], color[2], fade);
 
     const float n = static_cast<float>(kTiles);
-    const float tileWidth = static_cast<float>(windowWidth) / n;
-    const float tileHeight = static_cast<float>(windowHeight) / n;
+    const float tileWidth = static_cast<float>(drawingView().width) / n;
+    const float tileHeight = static_cast<float>(drawingView().height) / n;
     const float turn = (1.0f - fade) * kTileTurn;
     for (int r = 0; r < kTiles; ++r) {
         for (int c = 0; c < kTiles; ++c) {

@@ -4,33 +4,22 @@
 
 namespace {
 
-WindowMessage message(MessageKind kind, std::uint32_t wParam = 0, std::uint32_t lParam = 0)
-{
-    return WindowMessage{kind, wParam, lParam};
-}
-
-std::uint32_t word(int value)
-{
-    return static_cast<std::uint32_t>(value);
-}
-
 WindowMessage fromKey(MessageKind kind, const SDL_KeyboardEvent& event)
 {
     const int vk = virtualKeyFromSdl(event.keysym.sym);
-    if (vk == 0) return message(MessageKind::Other);
+    if (vk == 0) return WindowMessage::of(MessageKind::Other);
     // Held keys repeat their presses, as the game's text entry expects.
-    return message(kind, static_cast<std::uint32_t>(vk));
+    return WindowMessage{.kind = kind, .key = vk};
 }
 
-// A typed text as bytes in one word. The game's fields take printable ASCII
-// only; a longer text (an input method's whole word) keeps its first four.
+// A typed text. The game's fields take printable ASCII only; a longer text
+// (an input method's whole word) keeps its first four bytes.
 WindowMessage fromText(const SDL_TextInputEvent& event)
 {
-    std::uint32_t packed = 0;
-    for (int i = 0; i < 4 && event.text[i] != '\0'; ++i)
-        packed |= static_cast<std::uint32_t>(static_cast<unsigned char>(event.text[i])) << (8 * i);
-    if (packed == 0) return message(MessageKind::Other);
-    return message(MessageKind::TypedText, packed);
+    if (event.text[0] == '\0') return WindowMessage::of(MessageKind::Other);
+    WindowMessage message = WindowMessage::of(MessageKind::TypedText);
+    for (int i = 0; i < 4 && event.text[i] != '\0'; ++i) message.text[i] = event.text[i];
+    return message;
 }
 
 } // namespace
@@ -38,7 +27,7 @@ WindowMessage fromText(const SDL_TextInputEvent& event)
 WindowMessage EventTable::activation(bool focused) const
 {
     // A minimised window is inactive even when it holds the focus.
-    return message(MessageKind::Activate, packWords(focused ? 1 : 0, minimised_ ? 1 : 0));
+    return WindowMessage::activate(focused, minimised_);
 }
 
 WindowMessage EventTable::fromWindowEvent(const SDL_WindowEvent& event, const WindowGeometry& geometry)
@@ -61,11 +50,11 @@ WindowMessage EventTable::fromWindowEvent(const SDL_WindowEvent& event, const Wi
     case SDL_WINDOWEVENT_SIZE_CHANGED:
         // The viewport follows the drawable, which is larger than the window
         // on a high-density display.
-        return message(MessageKind::Size, 0, packWords(word(geometry.drawableWidth), word(geometry.drawableHeight)));
+        return WindowMessage::size(geometry.drawableWidth, geometry.drawableHeight);
     case SDL_WINDOWEVENT_CLOSE:
-        return message(MessageKind::Close, kClosedByPlayer);
+        return WindowMessage::close(true);
     default:
-        return message(MessageKind::Other);
+        return WindowMessage::of(MessageKind::Other);
     }
 }
 
@@ -73,7 +62,7 @@ WindowMessage EventTable::translate(const SDL_Event& event, const WindowGeometry
 {
     switch (event.type) {
     case SDL_QUIT:
-        return message(MessageKind::Close);
+        return WindowMessage::close(false);
     case SDL_WINDOWEVENT:
         return fromWindowEvent(event.window, geometry);
     case SDL_KEYDOWN:
@@ -83,24 +72,24 @@ WindowMessage EventTable::translate(const SDL_Event& event, const WindowGeometry
     case SDL_TEXTINPUT:
         return fromText(event.text);
     case SDL_MOUSEMOTION: {
-        // Mapped and clamped before packing: a drag held beyond the window's
-        // edge stops at the picture's edge instead of wrapping round.
+        // Mapped and clamped: a drag held beyond the window's edge stops at
+        // the picture's edge.
         const LogicalPoint point = windowToLogical(event.motion.x, event.motion.y, geometry);
-        return message(MessageKind::MouseMove, 0, packWords(word(point.x), word(point.y)));
+        return WindowMessage::mouseMove(point.x, point.y);
     }
     case SDL_MOUSEBUTTONDOWN:
-        if (event.button.button == SDL_BUTTON_LEFT) return message(MessageKind::LButtonDown);
+        if (event.button.button == SDL_BUTTON_LEFT) return WindowMessage::of(MessageKind::LButtonDown);
         break;
     case SDL_MOUSEBUTTONUP:
-        if (event.button.button == SDL_BUTTON_LEFT) return message(MessageKind::LButtonUp);
+        if (event.button.button == SDL_BUTTON_LEFT) return WindowMessage::of(MessageKind::LButtonUp);
         break;
     case SDL_MOUSEWHEEL: {
         // Natural scrolling reverses the sign; the game always wants away = up.
         const Sint32 notches = event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y : event.wheel.y;
-        return message(MessageKind::MouseWheel, static_cast<std::uint32_t>(notches));
+        return WindowMessage::wheelTurned(notches);
     }
     default:
         break;
     }
-    return message(MessageKind::Other);
+    return WindowMessage::of(MessageKind::Other);
 }

@@ -44,7 +44,7 @@ bool peekWindowMessage(WindowMessage& out)
 {
     if (gTerminationRequested) {
         gTerminationRequested = 0;
-        out = WindowMessage{MessageKind::Close, 0, 0};
+        out = WindowMessage::close(false);
         return true;
     }
     if (SDL_WasInit(SDL_INIT_VIDEO) == 0) return false;

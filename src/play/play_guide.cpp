@@ -4,7 +4,6 @@
 // (Space tries, R returns, Esc leaves) that stand in for panel buttons.
 #include <GL/gl.h>
 
-#include "app/globals.h"
 #include "input/input.h"
 #include "level/game.h"
 #include "level/progress.h"
@@ -75,9 +74,9 @@ BText makeCentredText(const std::string& text, Vector2D position, float maxSize)
     return made;
 }
 
-bool anyArrowDown()
+bool anyArrowDown(const Input& input)
 {
-    return keys[kVkLeft] || keys[kVkRight] || keys[kVkUp] || keys[kVkDown];
+    return input.keys[kVkLeft] || input.keys[kVkRight] || input.keys[kVkUp] || input.keys[kVkDown];
 }
 
 }  // namespace
@@ -94,7 +93,7 @@ float PlayMenu::introShift() const
     // goes where it hides the least: the player's ball above all, then the
     // exit and the other balls, then dock points; nearer the top when that is as good.
     if (introTexts.empty()) return 0.0f;
-    const float pixelsPerUnit = 800.0f / (2.0f * 160.0f / 29.0f);
+    const float pixelsPerUnit = view_.pixelsPerUnit();
     auto onScreen = [&](const Vector2D& at) {
         return Vector2D(400.0f + (at.x - startCamera.x) * pixelsPerUnit, 300.0f - (at.y - startCamera.y) * pixelsPerUnit);
     };
@@ -124,7 +123,7 @@ float PlayMenu::introShift() const
 
 void PlayMenu::prepareGuide()
 {
-    startCamera = startView(world, windowWidth, windowHeight);
+    startCamera = startView(world, view_.width, view_.height);
     viewPending = true;
     introTexts = descriptionTexts;
     const float shift = introShift();
@@ -137,43 +136,41 @@ void PlayMenu::prepareGuide()
     completeTitle = makeCentredText("Level complete", kCompleteTitlePosition, 24.0f);
 }
 
-void PlayMenu::applyStartView()
+void PlayMenu::applyStartView(const Input& input)
 {
     // The menu screens put their own camera back after a level starts, so
     // the start view is applied at the play mode's first update.
     if (viewPending) {
-        cameraOffset = startCamera;
+        view_.cameraOffset = startCamera;
         viewPending = false;
         jump();
-    } else if (placing && anyArrowDown()) {
-        cameraOffset = clampView(cameraOffset, startCamera, world, windowWidth, windowHeight);
+    } else if (placing && anyArrowDown(input)) {
+        view_.cameraOffset = clampView(view_.cameraOffset, startCamera, world, view_.width, view_.height);
     }
 }
 
-void PlayMenu::applyKeys()
+void PlayMenu::applyKeys(const Input& input)
 {
     // Each key stands in for a click of its button, so it goes exactly where
     // the click would.
-    if (keysPressed[kVkSpace] && placing) buttons[kTryOrReturn].clicked = true;
-    if (keysPressed[kVkR] && !placing) buttons[kTryOrReturn].clicked = true;
-    if (keysPressed[kVkEscape]) buttons[kExitLevel].clicked = true;
-    if (keysPressed[kVkHome]) {
-        cameraOffset = startCamera;
+    if (input.keysPressed[kVkSpace] && placing) buttons[kTryOrReturn].clicked = true;
+    if (input.keysPressed[kVkR] && !placing) buttons[kTryOrReturn].clicked = true;
+    if (input.keysPressed[kVkEscape]) buttons[kExitLevel].clicked = true;
+    if (input.keysPressed[kVkHome]) {
+        view_.cameraOffset = startCamera;
         jump();
     }
 }
 
-void PlayMenu::updateIntro()
+void PlayMenu::updateIntro(const Input& input)
 {
     for (BText& text : introTexts) text.update();
     if (introShown) {
         introShade = std::min(introShade + kIntroShadeIn, 1.0f);
         // The press on the level list is still held when the level starts;
         // only a new press, or any key, puts the introduction away.
-        if (!mouse.leftDown) introArmed = true;
-        bool anyKey = false;
-        for (bool pressed : keysPressed) anyKey = anyKey || pressed;
-        if ((introArmed && mouse.leftDown) || anyKey || completed) {
+        if (!input.mouse.leftDown) introArmed = true;
+        if ((introArmed && input.mouse.leftDown) || input.anyKeyPressed() || completed) {
             introShown = false;
             for (BText& text : introTexts) text.hide();
         }
@@ -205,11 +202,11 @@ void PlayMenu::updateOutcome()
     outcomeTexts.push_back(makeCentredText(kTryAgainLine, Vector2D(kOutcomeX, kOutcomeTop + kOutcomeLineSpacing), 13.0f));
 }
 
-ModeRequest PlayMenu::updateCompletionExtras()
+ModeRequest PlayMenu::updateCompletionExtras(const Input& input)
 {
     completeTitle.update();
     if (!hasNextLevel()) return ModeRequest::none();
-    nextButton.update();
+    nextButton.update(input);
     if (!nextButton.clicked) return ModeRequest::none();
     // As "Return To Menu" would, then straight on: finishing this level is
     // what opened the next one.
@@ -217,7 +214,7 @@ ModeRequest PlayMenu::updateCompletionExtras()
     return ModeRequest::startLevel(levelNumber + 1);
 }
 
-void PlayMenu::drawGuide() const
+void PlayMenu::drawGuide(const View& view) const
 {
     beginOverlay();
     if (introShade > 0.0f && !introTexts.empty()) {
@@ -235,7 +232,7 @@ void PlayMenu::drawGuide() const
     }
     for (const BText& text : outcomeTexts) text.draw();
     if (fade == 0.0f) {
-        if (const auto pointer = exitPointer(cameraOffset, world, windowWidth, windowHeight)) {
+        if (const auto pointer = exitPointer(view.cameraOffset, world, view.width, view.height)) {
             beginOverlay();
             drawExitPointer(*pointer);
         }

@@ -1,6 +1,6 @@
 #include "play/play_mode.h"
 
-#include "app/globals.h"
+#include "app/view.h"
 #include "input/input.h"
 #include "audio/sound.h"
 #include "level/build_simulation.h"
@@ -29,9 +29,14 @@ float ropeMiddleX(const Rope& rope)
     return (rope.masses.front().position.x + rope.masses.back().position.x) * 0.5f;
 }
 
+/// Fractions of the remaining distance the camera closes per update: quickly
+/// behind the ball, slowly towards the exit once the level is done.
+constexpr float kFollowBallRate = 10.0f;
+constexpr float kFollowExitRate = 100.0f;
+
 }  // namespace
 
-PlayMenu::PlayMenu(Game& game) : game_(game)
+PlayMenu::PlayMenu(Game& game, View& view) : game_(game), view_(view)
 {
     buttons.push_back(makePanelButton("Sel Next Rope", 10.0f, 150.0f, 180.0f, 20.0f));
     buttons.push_back(makePanelButton("Sel Prev Rope", 10.0f, 180.0f, 180.0f, 20.0f));
@@ -75,13 +80,13 @@ void PlayMenu::jump()
     previousPose.capture(world);
 }
 
-ModeRequest PlayMenu::update(float dt)
+ModeRequest PlayMenu::update(const Input& input, float dt)
 {
     ModeRequest request;
     viewJumped = false;
     previousPose.capture(world);
-    applyStartView();
-    mouseOverPanel = mouseInside(panelPosition, panelSize.x, panelSize.y);
+    applyStartView(input);
+    mouseOverPanel = mouseInside(input, panelPosition, panelSize.x, panelSize.y);
 
     // Fade to black once the level is done; the completion screen answers
     // only when the fade is full.
@@ -91,21 +96,21 @@ ModeRequest PlayMenu::update(float dt)
     if (fade > 1.0f) fade = 1.0f;
     if (fade == 1.0f) {
         for (BText& text : descriptionTexts) text.update();
-        returnButton.update();
+        returnButton.update(input);
         if (returnButton.clicked) {
             leaveLevel();
             request = ModeRequest::leave();
         }
-        const ModeRequest next = updateCompletionExtras();
+        const ModeRequest next = updateCompletionExtras(input);
         if (next.any()) return next;  // "Next level": the shell starts it
     }
 
     stepWorld(dt);
     marks.fit(world);
-    for (Button& button : buttons) button.update();
-    for (Slide& slide : slides) slide.update();
-    applyKeys();
-    updateIntro();
+    for (Button& button : buttons) button.update(input);
+    for (Slide& slide : slides) slide.update(input);
+    applyKeys(input);
+    updateIntro(input);
     if (placing) updatePanelActions();
 
     if (buttons[kExitLevel].clicked) {
@@ -124,7 +129,7 @@ ModeRequest PlayMenu::update(float dt)
     }
 
     if (placing)
-        placeRopes();
+        placeRopes(input);
     else
         testExit();
     updateOutcome();
@@ -132,6 +137,15 @@ ModeRequest PlayMenu::update(float dt)
     // A change of the lists' shape (a rope laid or taken) cannot be blended.
     if (viewJumped || !previousPose.fits(world)) jump();
     return request;
+}
+
+void PlayMenu::followWithCamera()
+{
+    if (placing || world.balls.empty()) return;  // while placing the arrow keys move the camera
+    if (!completed)
+        view_.cameraOffset += (world.balls[0].position - view_.cameraOffset) / kFollowBallRate;
+    else
+        view_.cameraOffset += (world.exitPosition - view_.cameraOffset) / kFollowExitRate;
 }
 
 void PlayMenu::leaveLevel()
@@ -142,7 +156,7 @@ void PlayMenu::leaveLevel()
 void PlayMenu::stepWorld(float dt)
 {
     const float stepLength = (dt / static_cast<float>(world.subSteps)) * kPlayTimeScale;
-    ContactSoundFrame listening(world, contactSounds);
+    ContactSoundFrame listening(world, contactSounds, view_.cameraOffset.x);
     for (int i = 0; i < world.subSteps; ++i) world.step(stepLength);
 }
 
@@ -156,7 +170,7 @@ void PlayMenu::updatePanelActions()
 
 void PlayMenu::startTry()
 {
-    savedCamera = cameraOffset;
+    savedCamera = view_.cameraOffset;
     placing = false;
     savedBallPosition = world.balls[0].position;
     world.balls[0].held = false;
@@ -170,7 +184,7 @@ void PlayMenu::startTry()
 
 void PlayMenu::endTry()
 {
-    cameraOffset = savedCamera;
+    view_.cameraOffset = savedCamera;
     placing = true;
     world.balls[0].position = savedBallPosition;
     world.balls[0].held = true;
@@ -222,7 +236,7 @@ void PlayMenu::stepRopeSelection(int step)
     if (target < 0) return;
     Rope& rope = world.ropes[target];
     if (!isLevelRope(target)) marks.ropes[target].selected = true;
-    if (marks.ropes[target].selected) playSound(SoundId::RopeSelected, 1.0f, panForWorldX(ropeMiddleX(rope)));
+    if (marks.ropes[target].selected) playSound(SoundId::RopeSelected, 1.0f, panForWorldX(ropeMiddleX(rope), view_.cameraOffset.x));
     // A rope of a single point has no spring to show; the slider stays put.
     if (!rope.springs.empty()) slides[0].value = rope.springs[0].restLength * kSliderPerRestLength;
 }
@@ -232,7 +246,7 @@ void PlayMenu::removeSelectedRope()
     marks.fit(world);
     for (std::size_t i = 0; i < world.ropes.size(); ++i) {
         if (marks.ropes[i].selected && !isLevelRope(i)) {
-            playSound(SoundId::RopeRemoved, 1.0f, panForWorldX(ropeMiddleX(world.ropes[i])));
+            playSound(SoundId::RopeRemoved, 1.0f, panForWorldX(ropeMiddleX(world.ropes[i]), view_.cameraOffset.x));
             world.ropes.erase(world.ropes.begin() + static_cast<std::ptrdiff_t>(i));
             marks.ropes.erase(marks.ropes.begin() + static_cast<std::ptrdiff_t>(i));
             break;
@@ -256,17 +270,17 @@ void PlayMenu::selectRopeByHand(int index)
     const bool wasSelected = marks.ropeSelected(index);
     selectRope(index);
     if (!wasSelected && marks.ropeSelected(index))
-        playSound(SoundId::RopeSelected, 1.0f, panForWorldX(ropeMiddleX(world.ropes[index])));
+        playSound(SoundId::RopeSelected, 1.0f, panForWorldX(ropeMiddleX(world.ropes[index]), view_.cameraOffset.x));
 }
 
-void PlayMenu::updateHover()
+void PlayMenu::updateHover(const Input& input)
 {
     hoverDock = -1;
     marks.fit(world);
     for (PointMark& dock : marks.dockPoints) dock.selected = false;
     if (!mouseOverPanel) {
         for (std::size_t i = 0; i < world.dockPoints.size(); ++i) {
-            if (distance(mouse.world, world.dockPoints[i].position) < kPickRadius) {
+            if (distance(input.mouse.world, world.dockPoints[i].position) < kPickRadius) {
                 marks.dockPoints[i].selected = true;
                 hoverDock = static_cast<int>(i);
                 break;
@@ -277,30 +291,30 @@ void PlayMenu::updateHover()
     for (std::size_t i = static_cast<std::size_t>(levelRopeCount); i < world.ropes.size(); ++i)
         marks.ropes[i].hovered = false;
     for (std::size_t i = static_cast<std::size_t>(levelRopeCount); i < world.ropes.size(); ++i) {
-        if (isNearRope(world.ropes[i], mouse.world, kPickRadius)) {
+        if (isNearRope(world.ropes[i], input.mouse.world, kPickRadius)) {
             marks.ropes[i].hovered = true;
             break;
         }
     }
 }
 
-void PlayMenu::placeRopes()
+void PlayMenu::placeRopes(const Input& input)
 {
-    updateHover();
+    updateHover(input);
 
-    if (!mouseOverPanel && mouse.leftDown) {
+    if (!mouseOverPanel && input.mouse.leftDown) {
         // selectRope ignores the level's ropes; with several hits the last wins.
         for (std::size_t i = 0; i < world.ropes.size(); ++i)
-            if (isNearRope(world.ropes[i], mouse.world, kPickRadius)) selectRopeByHand(static_cast<int>(i));
+            if (isNearRope(world.ropes[i], input.mouse.world, kPickRadius)) selectRopeByHand(static_cast<int>(i));
         if (!dragging && hoverDock != -1) {
             dragStart = world.dockPoints[hoverDock].position;
             dragging = true;
         }
-        dragEnd = hoverDock != -1 ? world.dockPoints[hoverDock].position : mouse.world;
+        dragEnd = hoverDock != -1 ? world.dockPoints[hoverDock].position : input.mouse.world;
     }
 
     // A release anywhere ends the drag; only one over a dock point lays a rope.
-    if (!mouse.leftDown) {
+    if (!input.mouse.leftDown) {
         if (dragging && hoverDock != -1) finishNewRope();
         dragging = false;
     }
@@ -316,5 +330,5 @@ void PlayMenu::finishNewRope()
     Rope& rope = world.ropes.back();
     for (std::size_t k = 1; k + 1 < rope.masses.size(); ++k) rope.masses[k].fixed = false;
     selectRope(static_cast<int>(world.ropes.size()) - 1);
-    playSound(SoundId::RopeHung, 1.0f, panForWorldX(ropeMiddleX(rope)));
+    playSound(SoundId::RopeHung, 1.0f, panForWorldX(ropeMiddleX(rope), view_.cameraOffset.x));
 }

@@ -2,7 +2,9 @@
 
 #include <vector>
 
+#include "app/view.h"
 #include "audio/contact_sounds.h"
+#include "mode/game_mode.h"
 #include "mode/mode_request.h"
 #include "level/level.h"
 #include "level/triangle_mapping.h"
@@ -39,16 +41,17 @@ inline const char* const kReturnToMenuLabel = "Return To Menu";
 inline const char* const kBackToEditorLabel = "Back To Editor";
 
 struct Game;
+struct Input;
 struct WorldTextures;
 
 /// The play mode: the level being played, its side panel, rope placing,
 /// tries and the completion sequence. The shell owns the one of the game and
 /// runs it while the game is in play mode.
-class PlayMenu {
+class PlayMenu final : public GameMode {
 public:
     Vector2D panelPosition;            ///< top-left corner of the side panel, overlay pixels
     Vector2D panelSize{200.0f, 600.0f};
-    Vector2D savedCamera;              ///< cameraOffset when the current try began
+    Vector2D savedCamera;              ///< the camera when the current try began
     Vector2D savedBallPosition;        ///< ball 0's position when the current try began
     Level level;                       ///< the level as loaded
     bool placing = true;               ///< no try running: ball 0 held, ropes editable
@@ -99,19 +102,25 @@ public:
 
     /// Makes the panel's buttons and slider. Progress is recorded in `game`,
     /// and a level's theme made current there.
-    explicit PlayMenu(Game& game);
+    /// It moves the camera of `view` (the start view, following a try).
+    PlayMenu(Game& game, View& view);
 
     /// One update with time step dt (1, a hundred a second): fade, the
     /// completion screen, the world's sub-steps, the panel, then rope placing
-    /// or the exit test, then the camera follows a try. Reads mouse; no GL.
+    /// or the exit test, then the camera follows a try. Reads `input`; no GL.
     /// Returns "leave" once the player has left the level (the rest of the
     /// update still runs).
-    ModeRequest update(float dt);
+    ModeRequest update(const Input& input, float dt) override;
 
-    /// The world (its balls and ropes `blend` of the way from the update
-    /// before to the last), the drag line, the fade and the panel, seen
-    /// through the current camera. GL only; changes nothing.
-    void draw(const WorldTextures& textures, float blend = 1.0f) const;
+    /// The world (its balls and ropes view.blend of the way from the update
+    /// before to the last, in the game's pictures), the drag line, the fade
+    /// and the panel, seen through `view` (the one handed to useView). GL
+    /// only; changes nothing.
+    void draw(const View& view) const override;
+
+    /// The play mode's keys are read in its update, as presses.
+    void keyDown(int, const Input&) override {}
+    bool wantsKeyboard() const override { return false; }
 
     /// The camera the next picture is seen through: the start view until the
     /// first update applies it.
@@ -145,16 +154,17 @@ public:
 
 private:
     Game& game_;
+    View& view_;
 
     void prepareGuide();
     /// How far down the introduction goes from its place near the top.
     float introShift() const;
-    void applyStartView();
-    void updateIntro();
-    void applyKeys();
+    void applyStartView(const Input& input);
+    void updateIntro(const Input& input);
+    void applyKeys(const Input& input);
     void updateOutcome();
-    ModeRequest updateCompletionExtras();
-    void drawGuide() const;
+    ModeRequest updateCompletionExtras(const Input& input);
+    void drawGuide(const View& view) const;
     void stepWorld(float dt);
     void updatePanelActions();
     void leaveLevel();
@@ -162,9 +172,9 @@ private:
     void endTry();
     void restoreLevelRopes();
     void restoreBalls();
-    void placeRopes();
+    void placeRopes(const Input& input);
     void selectRopeByHand(int index);
-    void updateHover();
+    void updateHover(const Input& input);
     void finishNewRope();
     void testExit();
     void followWithCamera();

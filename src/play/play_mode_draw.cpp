@@ -2,27 +2,12 @@
 // the side panel, in that order.
 #include <GL/gl.h>
 
-#include "app/globals.h"
 #include "play/play_mode.h"
 #include "ui/overlay.h"
 #include "ui/world_draw.h"
 
 /// Darkening of the panel area before its picture is added on top.
 static constexpr float kPanelShade = 0.2f;
-/// Fractions of the remaining distance the camera closes per update: quickly
-/// behind the ball, slowly towards the exit once the level is done.
-static constexpr float kFollowBallRate = 10.0f;
-static constexpr float kFollowExitRate = 100.0f;
-
-void PlayMenu::followWithCamera()
-{
-    if (placing || world.balls.empty()) return;  // while placing the arrow keys move the camera
-    if (!completed)
-        cameraOffset += (world.balls[0].position - cameraOffset) / kFollowBallRate;
-    else
-        cameraOffset += (world.exitPosition - cameraOffset) / kFollowExitRate;
-}
-
 void PlayMenu::drawDragLine() const
 {
     if (glIsEnabled(GL_TEXTURE_2D)) glDisable(GL_TEXTURE_2D);
@@ -63,12 +48,12 @@ void PlayMenu::drawPanel() const
 
 Vector2D PlayMenu::viewCamera() const
 {
-    return viewPending ? startCamera : cameraOffset;
+    return viewPending ? startCamera : view_.cameraOffset;
 }
 
-void PlayMenu::draw(const WorldTextures& textures, float blend) const
+void PlayMenu::draw(const View& view) const
 {
-    drawWorld(world, triangleMappings, textures, &marks, WorldBlend{&previousPose, blend});
+    drawWorld(world, triangleMappings, worldTexturesOf(game_), &marks, WorldBlend{&previousPose, view.blend});
     if (dragging) drawDragLine();
 
     beginOverlay();
@@ -82,5 +67,5 @@ void PlayMenu::draw(const WorldTextures& textures, float blend) const
         for (const BText& text : descriptionTexts) text.draw();
         returnButton.draw();
     }
-    drawGuide();
+    drawGuide(view);
 }

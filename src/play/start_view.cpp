@@ -4,10 +4,12 @@
 #include <cmath>
 #include <vector>
 
+#include "app/view.h"
+
 namespace {
 
 // The visible half-width in world units, whatever the window (as the mouse maps it).
-constexpr float kHalfWidth = 160.0f / 29.0f;
+constexpr float kHalfWidth = View::kHalfWidth;
 // Room kept around ball 0 beyond its radius (it starts near the panel in
 // many levels, and every unit there is one less towards the exit).
 constexpr float kBallEdgePad = 0.1f;

@@ -22,8 +22,8 @@ inline constexpr float kStartViewPad = 0.3f;
 inline constexpr float kViewMargin = 1.0f;
 
 /// What a camera at `camera` shows right of the panel in a window of
-/// width by height pixels (the mapping of the mouse: the visible half-width
-/// is 160/29 units whatever the window, both axes scaled by the width).
+/// width by height pixels (the mapping of the mouse, app/view.h: the visible
+/// half-width is the same whatever the window, both axes scaled by the width).
 ViewRect visibleRightOfPanel(const Vector2D& camera, int width, int height);
 
 /// Where the camera looks when a level starts: at ball 0, as long as ball 0,

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/globals.h"
 #include "ui/overlay.h"
 #include "ui/text.h"
 
@@ -58,14 +57,15 @@ float BText::characterSize() const
     const std::size_t shownLength = shownText().size();
     if (shownLength == 0) return 0.0f;
     const float m = static_cast<float>(shownLength);
-    const float w = static_cast<float>(windowWidth);
+    const int pictureWidth = drawingView().width;
+    const float w = static_cast<float>(pictureWidth);
 
     float size = 0.0f;
     if (alignment == 0) {
         size = (w - kEdgeMargin - position.x) / m;
     } else if (alignment == 1) {
         // A centred line is sized by its distance to the nearer edge.
-        if (position.x <= static_cast<float>(windowWidth / 2)) {
+        if (position.x <= static_cast<float>(pictureWidth / 2)) {
             size = (position.x - kEdgeMargin) / (m * 0.5f);
         } else {
             size = (w - kEdgeMargin - position.x) / (m * 0.5f);

@@ -29,7 +29,8 @@ struct BText {
     void show();
     /// The tail of the text currently shown.
     std::string shownText() const;
-    /// Character size in pixels for the shown text and windowWidth.
+    /// Character size in pixels for the shown text and the width of the
+    /// picture drawn (ui/overlay.h's drawingView).
     float characterSize() const;
     /// Draws the shown text in overlay pixels. GL only.
     void draw() const;

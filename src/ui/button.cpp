@@ -15,15 +15,15 @@ constexpr float kLabelSize = 10.0f;
 
 } // namespace
 
-void Button::update(PageHolders holders)
+void Button::update(const Input& input, PageHolders holders)
 {
     if (!onShownPage(alwaysVisible, holderIndex, pageIndex, holders)) return;
 
-    hover = mouseInside(position, size.x, size.y);
-    if (hover && mouse.leftDown) pressed = true;
+    hover = mouseInside(input, position, size.x, size.y);
+    if (hover && input.mouse.leftDown) pressed = true;
     if (!hover) pressed = false;
     // Release while still over the button after holding it there.
-    if (pressed && !mouse.leftDown) {
+    if (pressed && !input.mouse.leftDown) {
         pressed = false;
         clicked = true;
         playSound(SoundId::ButtonClick, 1.0f, panForOverlayX(position.x + size.x * 0.5f));

@@ -22,8 +22,8 @@ struct Button {
     int action = 0;             ///< main-menu action code
     int actionParam = 0;        ///< parameter of that action
 
-    /// Polls mouse once per frame; no GL. Does nothing off a shown page.
-    void update(PageHolders holders = {});
+    /// Polls input.mouse once per frame; no GL. Does nothing off a shown page.
+    void update(const Input& input, PageHolders holders = {});
     /// Outline (white when hovered, blue otherwise) and label at size 10,
     /// in overlay pixels. GL only.
     void draw(PageHolders holders = {}) const;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "app/globals.h"
 #include "ui/overlay.h"
 #include "ui/text.h"
 
@@ -56,8 +55,8 @@ void CornerNotice::draw() const
     if (text_.empty()) return;
     // Bottom right, where no mode keeps its controls' words.
     const float width = kCharacterSize * static_cast<float>(text_.size());
-    const float x = std::max(kMargin, static_cast<float>(windowWidth) - kMargin - width);
-    const float y = static_cast<float>(windowHeight) - kMargin - kCharacterSize;
+    const float x = std::max(kMargin, static_cast<float>(drawingView().width) - kMargin - width);
+    const float y = static_cast<float>(drawingView().height) - kMargin - kCharacterSize;
     beginOverlay();
     drawShadeRect(x - kPadding, y - kPadding, width + 2.0f * kPadding, kCharacterSize + 2.0f * kPadding, kBandShade);
     placeAt(x, y);

@@ -67,7 +67,7 @@ void Dialog::ask(DialogQuestion question)
     questions_.push_back(std::move(question));
     if (questions_.size() > 1) return;
     // A press held since before the question must not answer it on release.
-    waitForRelease_ = mouse.leftDown;
+    waitForRelease_ = input_.mouse.leftDown;
     layOut();
 }
 
@@ -112,13 +112,13 @@ void Dialog::layOut()
 
 void Dialog::update()
 {
-    if (waitForRelease_ && !mouse.leftDown) waitForRelease_ = false;
+    if (waitForRelease_ && !input_.mouse.leftDown) waitForRelease_ = false;
     if (!isOpen()) return;
 
     const DialogQuestion& question = questions_.front();
     if (!waitForRelease_) {
-        yes_.update();
-        no_.update();
+        yes_.update(input_);
+        no_.update(input_);
     }
     // A button plays its own sound; the keys play the same one.
     const auto keyAnswer = [this](DialogAnswer chosen) {
@@ -130,11 +130,11 @@ void Dialog::update()
         answer(DialogAnswer::Yes);
     } else if (no_.clicked) {
         answer(DialogAnswer::No);
-    } else if (keysPressed[kVkReturn]) {
-        keysPressed[kVkReturn] = false;
+    } else if (input_.keysPressed[kVkReturn]) {
+        input_.keysPressed[kVkReturn] = false;
         keyAnswer(question.enterAnswer);
-    } else if (keysPressed[kVkEscape]) {
-        keysPressed[kVkEscape] = false;
+    } else if (input_.keysPressed[kVkEscape]) {
+        input_.keysPressed[kVkEscape] = false;
         keyAnswer(question.escapeAnswer);
     }
 }
@@ -144,7 +144,7 @@ void Dialog::answer(DialogAnswer chosen)
     DialogQuestion question = std::move(questions_.front());
     questions_.erase(questions_.begin());
     // The click that answered stays ours until it is let go.
-    waitForRelease_ = mouse.leftDown;
+    waitForRelease_ = input_.mouse.leftDown;
     if (isOpen()) layOut();
     // Called last: the answer may ask a question of its own.
     if (question.onAnswer) question.onAnswer({chosen, question.hasField ? question.fieldText : std::string()});

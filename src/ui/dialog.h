@@ -53,6 +53,11 @@ public:
     static constexpr float kButtonHeight = 26.0f;
     static constexpr std::size_t kMaxFieldLength = 40;
 
+    /// A dialog over the game whose input is `input`: a question asked
+    /// while the button is held waits for its release, and the keys it
+    /// answers with are taken from the input.
+    explicit Dialog(Input& input) : input_(input) {}
+
     /// Shows the question now, or after the ones already waiting.
     void ask(DialogQuestion question);
 
@@ -63,7 +68,8 @@ public:
     bool holdsInput() const { return isOpen() || waitForRelease_; }
 
     /// Once per update while it holds the input: Enter, Esc (from
-    /// keysPressed, which it clears for them) and the buttons (from mouse).
+    /// keysPressed, which it clears for them) and the buttons (from the
+    /// mouse).
     /// Calls the asker back when answered. No GL.
     void update();
 
@@ -84,6 +90,7 @@ public:
     void draw() const;
 
 private:
+    Input& input_;
     std::vector<DialogQuestion> questions_;  ///< the front one is shown
     Button yes_;
     Button no_;

@@ -2,16 +2,26 @@
 
 #include <GL/gl.h>
 
-#include "app/globals.h"
 
 namespace {
 
 bool overlayMode = false;
+View gView;
 
 // The pixel projection reaches this far in depth; overlay drawing uses z 0.
 constexpr double kOverlayFar = 100.0;
 
 } // namespace
+
+void useView(const View& view)
+{
+    gView = view;
+}
+
+const View& drawingView()
+{
+    return gView;
+}
 
 bool inOverlay()
 {
@@ -26,7 +36,7 @@ void beginOverlay()
     glLoadIdentity();
     // Bottom is the window height and top 0, so y grows downwards like the
     // mouse's pixel position.
-    glOrtho(0.0, windowWidth, windowHeight, 0.0, 0.0, kOverlayFar);
+    glOrtho(0.0, gView.width, gView.height, 0.0, 0.0, kOverlayFar);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     overlayMode = true;
@@ -47,7 +57,7 @@ void placeAt(float x, float y)
     if (overlayMode) {
         glTranslatef(x, y, 0.0f);
     } else {
-        glTranslatef(x - cameraOffset.x, y - cameraOffset.y, kCameraDepth);
+        glTranslatef(x - gView.cameraOffset.x, y - gView.cameraOffset.y, kCameraDepth);
     }
 }
 

@@ -29,21 +29,21 @@ void PageHolder::addPage(const std::string& pageName)
     }
 }
 
-void PageHolder::update()
+void PageHolder::update(const Input& input)
 {
-    if (!mouseInside(position, size.x, size.y)) {
+    if (!mouseInside(input, position, size.x, size.y)) {
         hoverPage = -1;
         return;
     }
     // Later tabs win at a shared border. Right of the last tab (the remainder
     // of the integer division) no tab matches and hoverPage keeps its value.
-    const float d = static_cast<float>(mouse.x) - position.x;
+    const float d = static_cast<float>(input.mouse.x) - position.x;
     for (int i = 0; i < static_cast<int>(pages.size()); ++i) {
         const float left = static_cast<float>(i * tabWidth);
         const float right = static_cast<float>((i + 1) * tabWidth);
         if (left <= d && d <= right) hoverPage = i;
     }
-    if (mouse.leftDown) currentPage = hoverPage;
+    if (input.mouse.leftDown) currentPage = hoverPage;
 }
 
 void PageHolder::draw() const

@@ -10,6 +10,8 @@
 /// live inside it: each names a holder by its index in its owner's list of
 /// holders and a page by its index, and is only updated and drawn while that
 /// page is current.
+struct Input;
+
 class PageHolder {
 public:
     struct Page {
@@ -28,9 +30,9 @@ public:
     /// Appends a tab and lays every tab out again for the current size.
     void addPage(const std::string& pageName);
 
-    /// Hover and selection from mouse (pixels). Selection follows the held
+    /// Hover and selection from input.mouse (pixels). Selection follows the held
     /// left button every frame, not the release. Once per frame; no GL.
-    void update();
+    void update(const Input& input);
 
     /// Draws the strip, its caption and its tabs in overlay pixels. GL only.
     void draw() const;

@@ -18,21 +18,21 @@ constexpr float kCaptionSize = 10.0f;
 
 } // namespace
 
-void Slide::update(PageHolders holders)
+void Slide::update(const Input& input, PageHolders holders)
 {
     if (!onShownPage(alwaysVisible, holderIndex, pageIndex, holders)) return;
 
     changed = false;
-    hover = mouseInside(position, static_cast<float>(width), static_cast<float>(kBarHeight));
+    hover = mouseInside(input, position, static_cast<float>(width), static_cast<float>(kBarHeight));
     // A bar of no length has no place along it; dividing by its width would
     // turn the value into NaN or infinity.
-    if (!hover || !mouse.leftDown || width <= 0) return;
+    if (!hover || !input.mouse.leftDown || width <= 0) return;
 
-    const float v = ((static_cast<float>(mouse.x) - position.x) / static_cast<float>(width)) * 100.0f;
+    const float v = ((static_cast<float>(input.mouse.x) - position.x) / static_cast<float>(width)) * 100.0f;
     if (v != value) {
         value = v;
         changed = true;
-        playSound(SoundId::SliderTick, 0.7f, panForOverlayX(static_cast<float>(mouse.x)));
+        playSound(SoundId::SliderTick, 0.7f, panForOverlayX(static_cast<float>(input.mouse.x)));
     }
 }
 

@@ -20,8 +20,8 @@ struct Slide {
     int holderIndex = 0;
     int pageIndex = 0;
 
-    /// Polls mouse once per frame; no GL. Does nothing off a shown page.
-    void update(PageHolders holders = {});
+    /// Polls input.mouse once per frame; no GL. Does nothing off a shown page.
+    void update(const Input& input, PageHolders holders = {});
     /// True once for each change, which the owner then applies. A hidden
     /// slider keeps its flag, so an owner that only read `changed` would
     /// apply a change made just before its page was hidden every frame.

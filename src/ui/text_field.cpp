@@ -39,7 +39,7 @@ void setFieldColour(bool focused)
 
 } // namespace
 
-void Insert::update(PageHolders holders)
+void Insert::update(const Input& input, PageHolders holders)
 {
     // Text fields have no alwaysVisible flag.
     if (!onShownPage(false, holderIndex, pageIndex, holders)) return;
@@ -47,7 +47,7 @@ void Insert::update(PageHolders holders)
     // A field of typed text refuses what goes beyond; a longer text read
     // from a file is the author's and stays.
     if (!takesTypedText && text.size() > maxLength) text.resize(maxLength);
-    focused = mouseInside(position, size.x, size.y);
+    focused = mouseInside(input, position, size.x, size.y);
 }
 
 void Insert::typeKey(int virtualKey)

@@ -31,7 +31,7 @@ struct Insert {
 
     /// Cuts the text to maxLength and takes focus from the mouse, once per
     /// frame; no GL. Does nothing off a shown page.
-    void update(PageHolders holders = {});
+    void update(const Input& input, PageHolders holders = {});
     /// Applies one key press (virtual-key code) to the text, whatever the
     /// focus: codes 0x30-0x7A append that character, Space a space,
     /// Backspace removes the last one; Enter, arrows and the rest do nothing.

@@ -6,7 +6,6 @@
 
 #include <cmath>
 
-#include "app/globals.h"
 #include "level/world_marks.h"
 #include "physics/simulation.h"
 #include "ui/ball_mesh.h"
@@ -38,7 +37,7 @@ void drawBackdrop(const unsigned int* currentTexture)
     if (currentTexture) glBindTexture(GL_TEXTURE_2D, *currentTexture);
     glColor3f(1.0f, 1.0f, 1.0f);
     // Texture y grows upwards on screen; the texture repeats as it slides.
-    const Vector2D o = cameraOffset / kBackdropTravel;
+    const Vector2D o = drawingView().cameraOffset / kBackdropTravel;
     glBegin(GL_QUADS);
     glTexCoord2f(o.x, o.y);
     glVertex2f(0.0f, kBackdropHeight);
@@ -95,7 +94,7 @@ void drawTriangle(const Vertex& triangle, const TriangleMapping& mapping, const 
         glBegin(GL_LINE_LOOP);
         glColor3f(1.0f, 0.0f, 0.0f);
     }
-    const Vector2D slide = cameraOffset / kTriangleTravel;
+    const Vector2D slide = drawingView().cameraOffset / kTriangleTravel;
     for (int k = 0; k < 3; ++k) {
         if (marks.unplaced[k]) continue;
         const Vector2D t = mapping.texCoords[k] + slide;

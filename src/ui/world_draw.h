@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "level/game.h"
 #include "level/triangle_mapping.h"
 #include "physics/vector2d.h"
 
@@ -39,7 +40,10 @@ struct WorldTextures {
     unsigned int ball = 0;  ///< the ball picture; 0 for none
 };
 
-/// Draws a running world in the current camera, back to front: background
+/// The pictures the game's worlds are drawn with now.
+inline WorldTextures worldTexturesOf(const Game& game) { return {game.currentTexture, game.ballTexture}; }
+
+/// Draws a running world through the drawing view (ui/overlay.h), back to front: background
 /// and dimmed field (unless world.noBackdrop), frame, triangles (the scene
 /// picture laid on them by mappings), exit, lines, ropes, balls and dock
 /// points. Marked parts are lit (yellow, a hovered rope dim yellow); null

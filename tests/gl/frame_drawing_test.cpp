@@ -19,7 +19,7 @@ std::string playState(const Shell& shell)
     // random when a level is built, and no drawing writes them.
     std::string state = captureWorld(play.world, play.marks, TriangleMappings{});
     auto add = [&state](const void* bytes, std::size_t size) { state.append(static_cast<const char*>(bytes), size); };
-    add(&cameraOffset, sizeof cameraOffset);
+    add(&shell.view.cameraOffset, sizeof shell.view.cameraOffset);
     add(&play.fade, sizeof play.fade);
     add(&play.introShade, sizeof play.introShade);
     add(&play.viewPending, sizeof play.viewPending);
@@ -44,9 +44,9 @@ TEST_F(FrameDrawingTest, DrawingAFrameTwiceChangesNoGameState)
     EXPECT_EQ(playState(*shell), pending);
 
     for (int i = 0; i < 20; ++i) shell->update(1.0f);
-    keysPressed[kVkSpace] = true;  // "Try it out"
+    shell->input.keysPressed[kVkSpace] = true;  // "Try it out"
     shell->update(1.0f);
-    inputSeenByUpdate();
+    shell->input.seenByUpdate();
     for (int i = 0; i < 40; ++i) shell->update(1.0f);
     ASSERT_FALSE(shell->play.placing);
 

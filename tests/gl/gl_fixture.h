@@ -21,7 +21,7 @@ inline Rgb overlayPixelAt(int x, int y)
     glFinish();
     unsigned char p[4] = {};
     glReadBuffer(GL_BACK);
-    glReadPixels(x, windowHeight - 1 - y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, p);
+    glReadPixels(x, kLogicalHeight - 1 - y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, p);
     return {p[0], p[1], p[2]};
 }
 
@@ -53,7 +53,7 @@ protected:
             window = SDL_CreateWindow("Tangloop", 0, 0, 800, 600, SDL_WINDOW_OPENGL | SDL_WINDOW_SHOWN);
             context = SDL_GL_CreateContext(window);
         }
-        windowWidth = 800; windowHeight = 600;
+        useView(View());
         glViewport(0, 0, 800, 600);
         glMatrixMode(GL_PROJECTION); glLoadIdentity(); gluPerspective(45.0, 800.0 / 600.0, 0.1, 100.0);
         glMatrixMode(GL_MODELVIEW); glLoadIdentity();

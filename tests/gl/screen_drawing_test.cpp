@@ -7,6 +7,7 @@
 
 #include "app/globals.h"
 #include "editor/editor.h"
+#include "input/input.h"
 #include "ui/dialog.h"
 #include "gl_fixture.h"
 #include "level/game.h"
@@ -105,8 +106,10 @@ TEST_F(ScreenDrawingTest, EditorPanelSlidesInGreyAndShowsTheStatusWordsOfPageMis
     const GLuint panel = makeRgbTexture(1, 1, {200, 100, 50});
     // A black theme behind the world.
     const GLuint black = makeRgbTexture(1, 1, {0, 0, 0});
-    Dialog dialog;
+    Input input;
+    Dialog dialog(input);
     SlideMenu editor{game, dialog};
+    game.currentTexture = &black;
     editor.panelTexture = panel;
     editor.panelWidth = 200;
     editor.mouseOverPanel = false;
@@ -115,7 +118,7 @@ TEST_F(ScreenDrawingTest, EditorPanelSlidesInGreyAndShowsTheStatusWordsOfPageMis
     editor.saveStatus = "Saved: HILL.TXT";
     editor.loadStatus = "Unable to load";
     editor.themeStatus = "Invalid Theme";
-    editor.draw({&black, 0});
+    editor.draw(View());
 
     // Open: the panel's own colours, nothing drawn over this corner.
     EXPECT_TRUE(near(overlayPixelAt(150, 20), {200, 100, 50}));
@@ -127,14 +130,15 @@ TEST_F(ScreenDrawingTest, EditorPanelSlidesInGreyAndShowsTheStatusWordsOfPageMis
     // Half open it is half as bright; under the mouse it turns cyan.
     glClear(GL_COLOR_BUFFER_BIT);
     editor.panelWidth = 100;
-    editor.draw({&black, 0});
+    editor.draw(View());
     EXPECT_TRUE(near(overlayPixelAt(50, 20), {100, 50, 25}));
     EXPECT_TRUE(near(overlayPixelAt(150, 20), {0, 0, 0}));
     glClear(GL_COLOR_BUFFER_BIT);
     editor.panelWidth = 200;
     editor.mouseOverPanel = true;
-    editor.draw({&black, 0});
+    editor.draw(View());
     EXPECT_TRUE(near(overlayPixelAt(150, 20), {100, 100, 50}));
+    game.currentTexture = nullptr;
     glDeleteTextures(1, &panel);
     glDeleteTextures(1, &black);
 }

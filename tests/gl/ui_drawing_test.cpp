@@ -89,8 +89,8 @@ TEST_F(UiDrawingTest, PlaceAtIsInPixelsInOverlayAndShiftedByTheCameraOutside)
     float origin[3];
     placeAt(1.0f, 2.0f);
     modelViewOrigin(origin);
-    EXPECT_FLOAT_EQ(origin[0], 1.0f - cameraOffset.x);
-    EXPECT_FLOAT_EQ(origin[1], 2.0f - cameraOffset.y);
+    EXPECT_FLOAT_EQ(origin[0], 1.0f - drawingView().cameraOffset.x);
+    EXPECT_FLOAT_EQ(origin[1], 2.0f - drawingView().cameraOffset.y);
     EXPECT_FLOAT_EQ(origin[2], kCameraDepth);
 
     beginOverlay();

@@ -60,18 +60,16 @@ protected:
     GLuint theme = 0;
     GLuint whiteBall = 0;
     WorldTextures textures;
-    Vector2D savedCamera;
 
     void SetUp() override
     {
         GlFixture::SetUp();
         endOverlay();
-        savedCamera = cameraOffset;
         theme = makeSolidTexture(kTheme);
         whiteBall = makeSolidTexture(kWhite);
         textures.ball = whiteBall;
         textures.scene = &theme;
-        cameraOffset = {0.0f, 0.0f};
+        lookFrom({0.0f, 0.0f});
         glDisable(GL_DEPTH_TEST);
         glLineWidth(1.0f);
         clear();
@@ -81,10 +79,18 @@ protected:
     {
         endOverlay();
         EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-        cameraOffset = savedCamera;
+        useView(View());
         glDeleteTextures(1, &theme);
         glDeleteTextures(1, &whiteBall);
         GlFixture::TearDown();
+    }
+
+    /// The camera the next drawings are seen through.
+    static void lookFrom(Vector2D camera)
+    {
+        View view;
+        view.cameraOffset = camera;
+        useView(view);
     }
 
     static void clear()
@@ -229,7 +235,7 @@ TEST_F(WorldDrawingTest, BackgroundLooksTheSameAfterTheCameraMovesFiftyUnits)
 
     auto sample = [] {
         std::vector<Rgb> row;
-        for (int x = 100; x < 800; x += 200) row.push_back(pixelAt(x, windowHeight - 20));
+        for (int x = 100; x < 800; x += 200) row.push_back(pixelAt(x, kLogicalHeight - 20));
         return row;
     };
     auto same = [](const std::vector<Rgb>& a, const std::vector<Rgb>& b) {
@@ -242,18 +248,18 @@ TEST_F(WorldDrawingTest, BackgroundLooksTheSameAfterTheCameraMovesFiftyUnits)
     const std::vector<Rgb> start = sample();
     EXPECT_TRUE(near(start[0], {255, 0, 0}) && near(start[3], {255, 255, 255}));
 
-    cameraOffset = {50.0f, 0.0f};
+    lookFrom({50.0f, 0.0f});
     clear();
     show(world);
     EXPECT_TRUE(same(start, sample()));
 
-    cameraOffset = {50.0f, -50.0f};
+    lookFrom({50.0f, -50.0f});
     clear();
     show(world);
     EXPECT_TRUE(same(start, sample()));
 
     // Half the way slides the picture by half its width.
-    cameraOffset = {25.0f, 0.0f};
+    lookFrom({25.0f, 0.0f});
     clear();
     show(world);
     const std::vector<Rgb> half = sample();
@@ -272,7 +278,7 @@ TEST_F(WorldDrawingTest, ThemePictureShowsBehindTheWorldAndThroughTheBall)
     GLuint ballPicture = loadTexture("game/ball.bmp");
     if (ballPicture != 0) textures.ball = ballPicture;
     textures.scene = &picture;
-    cameraOffset = {-0.3f, 0.0f};
+    lookFrom({-0.3f, 0.0f});
 
     Simulation world = showcase();
     TriangleMappings mappings(world.vertices.size());
@@ -288,13 +294,13 @@ TEST_F(WorldDrawingTest, ThemePictureShowsBehindTheWorldAndThroughTheBall)
     EXPECT_FALSE(near(corner, kClear)) << "the picture covers the window";
 
     if (const char* path = std::getenv("TANGLOOP_WORLD_SHOT")) {
-        std::vector<unsigned char> rgb(static_cast<size_t>(windowWidth) * windowHeight * 3);
+        std::vector<unsigned char> rgb(static_cast<size_t>(kLogicalWidth) * kLogicalHeight * 3);
         glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        glReadPixels(0, 0, windowWidth, windowHeight, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+        glReadPixels(0, 0, kLogicalWidth, kLogicalHeight, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
         if (FILE* f = std::fopen(path, "wb")) {
-            std::fprintf(f, "P6\n%d %d\n255\n", windowWidth, windowHeight);
-            for (int y = windowHeight - 1; y >= 0; --y)
-                std::fwrite(&rgb[static_cast<size_t>(y) * windowWidth * 3], 1, static_cast<size_t>(windowWidth) * 3, f);
+            std::fprintf(f, "P6\n%d %d\n255\n", kLogicalWidth, kLogicalHeight);
+            for (int y = kLogicalHeight - 1; y >= 0; --y)
+                std::fwrite(&rgb[static_cast<size_t>(y) * kLogicalWidth * 3], 1, static_cast<size_t>(kLogicalWidth) * 3, f);
             std::fclose(f);
         }
     }

@@ -16,7 +16,7 @@ class AuthorLoopTest : public EditorTest {
 protected:
     void key(int code)
     {
-        shell->handleMessage({MessageKind::KeyDown, static_cast<std::uint32_t>(code), 0});
+        shell->handleMessage(WindowMessage::keyDown(code));
     }
     void clickPlayButton(int index)
     {
@@ -37,7 +37,7 @@ TEST_F(AuthorLoopTest, PlayingTheEditedLevelLeavesTheEditorAsItWasAndCountsNothi
     selectTool(kButtonDockPoint);
     clickWorld({-1, 0});
     clickWorld({1, 0});
-    cameraOffset = Vector2D(0.5f, 0.25f);
+    shell->view.cameraOffset = Vector2D(0.5f, 0.25f);
     // The level names no theme and is played on the first one; the editor
     // shows another.
     shell->game.themes = {Game::Theme{"Rock", 6}, Game::Theme{"Sand", 7}};
@@ -62,7 +62,7 @@ TEST_F(AuthorLoopTest, PlayingTheEditedLevelLeavesTheEditorAsItWasAndCountsNothi
     clickPlayButton(kExitLevel);
     EXPECT_EQ(shell->mode(), Mode::Editor);
     EXPECT_EQ(ed->captureState(), before);
-    EXPECT_EQ(cameraOffset.x, 0.5f);
+    EXPECT_EQ(shell->view.cameraOffset.x, 0.5f);
     EXPECT_EQ(shell->game.completedLevels, progress);
 
     // The Misc page's button does the same; a level started from the menu
@@ -120,32 +120,32 @@ TEST_F(AuthorLoopTest, ClosingTheWindowWithUnsavedWorkAsksAndNoKeepsTheGame)
     selectTool(kButtonBall);
     clickWorld({0, 0});
     answer() = MessageAnswer::No;
-    windowProc({MessageKind::Close, kClosedByPlayer, 0});
-    shell->handleMessage({MessageKind::Close, kClosedByPlayer, 0});
+    windowProc(WindowMessage::close(true), input, shell->view);
+    shell->handleMessage(WindowMessage::close(true));
     WindowMessage posted;
     EXPECT_FALSE(takeQuitMessage(posted));
     // A key typed while it asks reaches no field of the editor.
     ed->inserts[kInsertSaveName].focused = true;
-    shell->handleMessage({MessageKind::KeyDown, 'Q', 0});
+    shell->handleMessage(WindowMessage::keyDown('Q'));
     EXPECT_EQ(ed->inserts[kInsertSaveName].text, "");
     // A second click on the close box while the question is open asks nothing more.
-    windowProc({MessageKind::Close, kClosedByPlayer, 0});
-    shell->handleMessage({MessageKind::Close, kClosedByPlayer, 0});
+    windowProc(WindowMessage::close(true), input, shell->view);
+    shell->handleMessage(WindowMessage::close(true));
     EXPECT_FALSE(takeQuitMessage(posted));
     worldFrame({0, 0}, false);
     EXPECT_EQ(questions().size(), 1u);
     EXPECT_FALSE(shell->quitRequested());
 
     // A close that is not the player's (a signal) is never refused.
-    windowProc({MessageKind::Close, 0, 0});
-    shell->handleMessage({MessageKind::Close, 0, 0});
+    windowProc(WindowMessage::close(false), input, shell->view);
+    shell->handleMessage(WindowMessage::close(false));
     EXPECT_TRUE(takeQuitMessage(posted));
     EXPECT_EQ(questions().size(), 1u);
 
     // Quit on the question ends the game.
     answer() = MessageAnswer::Yes;
-    windowProc({MessageKind::Close, kClosedByPlayer, 0});
-    shell->handleMessage({MessageKind::Close, kClosedByPlayer, 0});
+    windowProc(WindowMessage::close(true), input, shell->view);
+    shell->handleMessage(WindowMessage::close(true));
     worldFrame({0, 0}, false);
     EXPECT_EQ(questions().size(), 2u);
     EXPECT_TRUE(shell->quitRequested());

@@ -86,8 +86,8 @@ std::vector<std::uint32_t> bitsOf(const Simulation& sim)
 TEST(ContactSounds, OnlyFastApproachesSoundOncePerBallLoudestFirstThenTheBallRests)
 {
     requests.clear();
-    cameraOffset = {0.0f, 0.0f};
     ContactSounds sounds;
+    sounds.listenerX = 0.0f;
 
     // A ball resting on a line closes at a crawl, or parts: silence.
     sounds.onContact(contact(Contact::Kind::Line, 0, ContactSounds::kThreshold * 0.5f));

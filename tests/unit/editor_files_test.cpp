@@ -142,7 +142,7 @@ TEST_F(EditorFilesTest, TypedKeysBecomeCapitalsAndTheFieldKeepsSeventeen)
     typeInto(kInsertSaveName, "ABC 1");
     EXPECT_EQ(ed->inserts[kInsertSaveName].text, "ABC 1");
     focusField(kInsertSaveName);
-    ed->editorKeyDown(kVkNumpad0 + 1);
+    ed->editorKeyDown(kVkNumpad0 + 1, input);
     EXPECT_EQ(ed->inserts[kInsertSaveName].text, "ABC 1a");
 
     ed->inserts[kInsertSaveName].text.clear();
@@ -158,22 +158,22 @@ TEST_F(EditorFilesTest, KeysClearTheirFieldsStatusButEnterAndArrowsDoNothing)
     ed->saveStatus = "Saved: output.txt";
     ed->loadStatus = "Level loaded";
     focusField(kInsertSaveName);
-    for (int key : {kVkReturn, kVkLeft, kVkUp, kVkRight, kVkDown}) ed->editorKeyDown(key);
+    for (int key : {kVkReturn, kVkLeft, kVkUp, kVkRight, kVkDown}) ed->editorKeyDown(key, input);
     EXPECT_EQ(ed->saveStatus, "Saved: output.txt");
     EXPECT_EQ(ed->inserts[kInsertSaveName].text, "");
 
-    ed->editorKeyDown(kVkBack);  // nothing to remove, the status still goes
+    ed->editorKeyDown(kVkBack, input);  // nothing to remove, the status still goes
     EXPECT_EQ(ed->saveStatus, "");
     EXPECT_EQ(ed->loadStatus, "Level loaded");
 
     ed->saveStatus = "Saved: output.txt";
-    ed->editorKeyDown(kVkShift);
+    ed->editorKeyDown(kVkShift, input);
     EXPECT_EQ(ed->saveStatus, "");
 
     // With the mouse off every field, keys reach no field and no status.
     ed->loadStatus = "Level loaded";
     frame(100, 500, {0, 0}, false);
-    ed->editorKeyDown('A');
+    ed->editorKeyDown('A', input);
     EXPECT_EQ(ed->loadStatus, "Level loaded");
     EXPECT_EQ(ed->inserts[kInsertLoadName].text, "");
 }
@@ -212,8 +212,8 @@ TEST_F(EditorFilesTest, LoadAndSaveKeepTheThemeTheTaskAndTheSize)
 TEST_F(EditorFilesTest, TheTaskTakesEachTypedCharacterOnceAndTheNameFieldsKeepTheirKeys)
 {
     auto typed = [this](char c, int key) {
-        shell->handleMessage({MessageKind::KeyDown, static_cast<std::uint32_t>(key), 0});
-        shell->handleMessage({MessageKind::TypedText, static_cast<unsigned char>(c), 0});
+        shell->handleMessage(WindowMessage::keyDown(key));
+        shell->handleMessage(WindowMessage::typed(c));
     };
     focusField(kInsertTask);
     for (char c : std::string("Hi, yo")) typed(c, std::isalpha(c) ? std::toupper(c) : c == ' ' ? kVkSpace : kVkOemComma);

@@ -13,9 +13,9 @@
 #include "fresh_shell.h"
 #include "ui/page_holder.h"
 
-/// A fresh shell in the editor, driven through `mouse` and `keys` as the
-/// window procedure would set them.
-class EditorTest : public ::testing::Test {
+/// A fresh shell in the editor, driven through its input's `mouse` and
+/// `keys` as the window procedure would set them.
+class EditorTest : public ShellTest {
 protected:
     /// A pixel well right of the open panel, where the world is drawn.
     static constexpr int kWorldX = 500;
@@ -112,7 +112,7 @@ protected:
 
     void type(const std::string& text)
     {
-        for (char c : text) ed->editorKeyDown(static_cast<unsigned char>(c));
+        for (char c : text) ed->editorKeyDown(static_cast<unsigned char>(c), input);
     }
 
     /// The questions asked so far, and the answer the next ones get.
@@ -127,6 +127,5 @@ protected:
         return next;
     }
 
-    FreshShell shell;
     SlideMenu* ed = &shell->editor;
 };

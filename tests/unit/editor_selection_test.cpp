@@ -165,7 +165,7 @@ TEST_F(EditorTest, RemoveKeepsEachRemainingElementWithItsOwnMarks)
     EXPECT_EQ(marks(ed->marks), std::vector<bool>(marks(ed->marks).size(), false));
 
     // Undo brings back both ropes with the marks each had.
-    ed->undo();
+    ed->undo(input);
     ASSERT_EQ(ed->world.ropes.size(), 2u);
     EXPECT_TRUE(ed->marks.ropes[0].masses[1].selected);
     EXPECT_FALSE(ed->marks.ropes[0].selected);

@@ -40,7 +40,7 @@ protected:
     {
         keys[kVkControl] = ctrl;
         keys[kVkShift] = shift;
-        shell->handleMessage({MessageKind::KeyDown, static_cast<std::uint32_t>(code), 0});
+        shell->handleMessage(WindowMessage::keyDown(code));
         keys[kVkControl] = keys[kVkShift] = false;
     }
 
@@ -208,7 +208,7 @@ TEST_F(EditorUndoTest, OnlyChangesToTheLevelAreUnsaved)
     for (int button : {kButtonAll, kButtonNone, kButtonInv, kButtonNext}) clickButton(button);
     selectTool(kButtonSelect);
     dragWorld({-2, -2}, {0, 2});
-    cameraOffset = Vector2D(3, 1);
+    shell->view.cameraOffset = Vector2D(3, 1);
     ed->loadStatus = "Level loaded";
     EXPECT_GT(ed->history.undoSteps(), steps);
     clickButton(kButtonBack);
@@ -221,7 +221,7 @@ TEST_F(EditorUndoTest, OnlyChangesToTheLevelAreUnsaved)
     pressKey('Z', true);
     EXPECT_FALSE(ed->hasUnsavedChanges());
     focusField(kInsertTask);
-    for (char c : std::string("Go.")) shell->handleMessage({MessageKind::TypedText, static_cast<unsigned char>(c), 0});
+    for (char c : std::string("Go.")) shell->handleMessage(WindowMessage::typed(c));
     EXPECT_TRUE(ed->hasUnsavedChanges());
     frame(500, 300, {0, 0}, false);  // the pointer leaves the field
     pressKey('Z', true);

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <algorithm>
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <memory>
 
@@ -8,20 +9,17 @@
 #include "app/globals.h"
 #include "input/window_proc.h"
 #include "game/shell.h"
+#include "ui/overlay.h"
 
-/// Puts the app layer's globals (keys, mouse, window, camera) back to their
-/// start values and drops a posted quit, so that tests do not see each
-/// other's input or view. Everything else a test touches lives in a shell
+/// Puts the app layer's globals (window, the view drawn through) back to
+/// their start values and drops a posted quit, so that tests do not see each
+/// other's window or view. Everything else a test touches lives in a shell
 /// or a part it made itself.
 inline void resetAppGlobals()
 {
-    std::fill(std::begin(keys), std::end(keys), false);
-    mouse = MouseState{};
-    cameraOffset = kStartCamera;
     windowActive = true;
     fullscreen = false;
-    windowWidth = 800;
-    windowHeight = 600;
+    useView(View());
     WindowMessage pending;
     while (takeQuitMessage(pending)) {
     }
@@ -39,6 +37,19 @@ struct FreshShell {
     Shell* operator->() { return shell.get(); }
 
     std::unique_ptr<Shell> shell = std::make_unique<Shell>();
+};
+
+/// A test on a fresh shell, which sets the shell's input by the names the
+/// game's code reads it by, as the window procedure would.
+class ShellTest : public ::testing::Test {
+protected:
+    FreshShell shell;
+    Input& input = shell->input;
+    MouseState& mouse = input.mouse;
+    bool (&keys)[256] = input.keys;
+    bool (&keysPressed)[256] = input.keysPressed;
+
+    void clearKeyPresses() { input.clearKeyPresses(); }
 };
 
 /// A clock that only moves when the game sleeps or the test says so.

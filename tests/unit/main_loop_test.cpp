@@ -92,13 +92,15 @@ struct FakeWindow {
     static inline int stallAt = -1;
     static inline std::uint32_t stallMs = 0;
     static inline int refreshHz = 0;
+    /// The view whose camera each frame records.
+    static inline const View* watched = nullptr;
     static void swap()
     {
         swapCarry += swapMs;
         const auto whole = static_cast<std::uint32_t>(swapCarry);
         swapCarry -= whole;
         FakeClock::now += static_cast<int>(frames.size()) == stallAt ? stallMs : whole;
-        frames.push_back({FakeClock::now, cameraOffset, loopCounts().updates});
+        frames.push_back({FakeClock::now, watched ? watched->cameraOffset : Vector2D(), loopCounts().updates});
     }
 
     static WindowServices services()
@@ -115,11 +117,12 @@ struct FakeWindow {
 
 /// The game reads its data and writes its progress and logs in the working
 /// folder, so each test runs in a fresh temporary one.
-class MainLoopTest : public ::testing::Test {
+class MainLoopTest : public ShellTest {
 protected:
     void SetUp() override
     {
         FakeWindow::reset();
+        FakeWindow::watched = &shell->view;
         FakeClock::install(1000);
         outside = std::filesystem::current_path();
         std::filesystem::current_path(folder.root());
@@ -130,13 +133,12 @@ protected:
         FakeClock::uninstall();
     }
 
-    FreshShell shell;
     TestFolder folder;
     std::filesystem::path outside;
 };
 
-WindowMessage keyDown(int vk) { return {MessageKind::KeyDown, static_cast<std::uint32_t>(vk)}; }
-WindowMessage keyUp(int vk) { return {MessageKind::KeyUp, static_cast<std::uint32_t>(vk)}; }
+WindowMessage keyDown(int vk) { return WindowMessage::keyDown(vk); }
+WindowMessage keyUp(int vk) { return WindowMessage::keyUp(vk); }
 
 } // namespace
 
@@ -146,22 +148,22 @@ TEST_F(MainLoopTest, CameraKeysMoveOneTenthPerFrameAndOppositesCancel)
     keys[kVkUp] = keys[kVkDown] = true;
     keys[kVkRight] = true;
     shell->update(1.0f);
-    EXPECT_NEAR(cameraOffset.y, 0.0f, 1e-6f);
-    EXPECT_NEAR(cameraOffset.x, -1.2f, 1e-6f);
+    EXPECT_NEAR(shell->view.cameraOffset.y, 0.0f, 1e-6f);
+    EXPECT_NEAR(shell->view.cameraOffset.x, -1.2f, 1e-6f);
 
     // Not scaled by the frame time: a 0.0 frame moves as far.
     keys[kVkRight] = false;
     keys[kVkLeft] = true;
     keys[kVkDown] = false;
     shell->update(0.0f);
-    EXPECT_NEAR(cameraOffset.x, -1.3f, 1e-6f);
-    EXPECT_NEAR(cameraOffset.y, 0.1f, 1e-6f);
+    EXPECT_NEAR(shell->view.cameraOffset.x, -1.3f, 1e-6f);
+    EXPECT_NEAR(shell->view.cameraOffset.y, 0.1f, 1e-6f);
 
     // The main menu ignores the arrow keys.
     shell->carryOut(ModeRequest::leave());
     shell->update(1.0f);
-    EXPECT_NEAR(cameraOffset.x, -1.3f, 1e-6f);
-    EXPECT_NEAR(cameraOffset.y, 0.1f, 1e-6f);
+    EXPECT_NEAR(shell->view.cameraOffset.x, -1.3f, 1e-6f);
+    EXPECT_NEAR(shell->view.cameraOffset.y, 0.1f, 1e-6f);
 }
 
 TEST_F(MainLoopTest, GameTimeRunsAtAHundredUpdatesASecondWhateverTheFrameTime)
@@ -300,11 +302,9 @@ TEST_F(MainLoopTest, FailedRecreationEndsAtOnceWithoutFurtherFrames)
 
 TEST_F(MainLoopTest, MinimisedWindowSleepsAndStillTogglesOnF1)
 {
-    const std::uint32_t minimised = packWords(0, 1);
-    const std::uint32_t restored = packWords(1, 0);
-    FakeWindow::script = {{1, {MessageKind::Activate, minimised}},
-                         {1, keyDown(kVkF1)},
-                         {1, {MessageKind::Activate, restored}, 10}};
+    const WindowMessage minimised = WindowMessage::activate(false, true);
+    const WindowMessage restored = WindowMessage::activate(true, false);
+    FakeWindow::script = {{1, minimised}, {1, keyDown(kVkF1)}, {1, restored, 10}};
     FakeWindow::closeAfterFrames = 3;
     runGame(*shell, FakeWindow::services());
 
@@ -339,12 +339,12 @@ TEST_F(MainLoopTest, ATapBetweenTwoUpdatesPressesAButtonOnce)
     // A missing file plays as an empty level; its "Exit" button leaves it.
     shell->playLevelFile("missing.txt", "Missing", -1);
     const Button& exit = shell->play.buttons[kExitLevel];
-    const auto at = packWords(static_cast<std::uint32_t>(exit.position.x + 5.0f),
-                              static_cast<std::uint32_t>(exit.position.y + 5.0f));
+    const WindowMessage at =
+        WindowMessage::mouseMove(static_cast<int>(exit.position.x + 5.0f), static_cast<int>(exit.position.y + 5.0f));
     // Press and release in one pass of messages, before any update saw them.
-    FakeWindow::script = {{1, {MessageKind::MouseMove, 0, at}},
-                         {2, {MessageKind::LButtonDown}},
-                         {2, {MessageKind::LButtonUp}}};
+    FakeWindow::script = {{1, at},
+                         {2, WindowMessage::of(MessageKind::LButtonDown)},
+                         {2, WindowMessage::of(MessageKind::LButtonUp)}};
     FakeWindow::closeAfterFrames = 5;
     runGame(*shell, FakeWindow::services());
     EXPECT_EQ(shell->mode(), Mode::Menu);

@@ -11,6 +11,10 @@ class LevelListTest : public ::testing::Test {
 protected:
     Game game;
     LevelList list;
+    Input input;
+    MouseState& mouse = input.mouse;
+    bool (&keys)[256] = input.keys;
+    bool (&keysPressed)[256] = input.keysPressed;
 
     void SetUp() override
     {
@@ -27,7 +31,7 @@ protected:
         mouse.x = 150;
         mouse.y = y;
         mouse.leftDown = down;
-        list.update(game);
+        list.update(input, game);
     }
 };
 
@@ -38,7 +42,7 @@ constexpr int kRow2 = 138;
 
 TEST_F(LevelListTest, FirstUpdateBuildsHiddenCentredItems)
 {
-    list.update(game);
+    list.update(input, game);
     ASSERT_TRUE(list.built);
     ASSERT_EQ(list.items.size(), 3u);
     EXPECT_EQ(list.items[2].text, "Three");
@@ -50,7 +54,7 @@ TEST_F(LevelListTest, FirstUpdateBuildsHiddenCentredItems)
     EXPECT_TRUE(list.items[0].hiding);
 
     // Built once only.
-    list.update(game);
+    list.update(input, game);
     EXPECT_EQ(list.items.size(), 3u);
 }
 
@@ -123,28 +127,20 @@ namespace {
 /// A list of 30 levels in a rectangle that holds 8 rows below its heading.
 class LongLevelListTest : public LevelListTest {
 protected:
-    bool savedKeys[256] = {};
-
     void SetUp() override
     {
         LevelListTest::SetUp();
-        std::copy(keys, keys + 256, savedKeys);
         game.levels.clear();
         for (int i = 0; i < 30; ++i) game.levels.emplace_back(std::string(1, 'L').append(std::to_string(i)));
         list.size = Vector2D(200.0f, 99.0f);
-        list.update(game);
-    }
-    void TearDown() override
-    {
-        std::copy(savedKeys, savedKeys + 256, keys);
-        LevelListTest::TearDown();
+        list.update(input, game);
     }
     void press(int key)
     {
         keys[key] = true;
-        list.update(game);
+        list.update(input, game);
         keys[key] = false;
-        list.update(game);
+        list.update(input, game);
     }
 };
 
@@ -156,7 +152,7 @@ TEST_F(LongLevelListTest, ShowsTheRowsThatFitAndScrollsByWheelAndKeys)
 
     // Back from the last level, the list shows its end.
     game.completedLevels = 30;
-    list.update(game);
+    list.update(input, game);
     EXPECT_EQ(list.firstRow, 22);
     list.scrollBy(-30);
 
@@ -181,15 +177,15 @@ TEST_F(LongLevelListTest, ShowsTheRowsThatFitAndScrollsByWheelAndKeys)
     for (int i = 0; i < 5; ++i) press(kVkNext);
     EXPECT_EQ(list.firstRow, 22);
     mouse.wheel = 40;
-    list.update(game);
+    list.update(input, game);
     mouse.wheel = 0;
     EXPECT_EQ(list.firstRow, 0);
 
     // A held key scrolls once, then repeats after a pause.
     keys[kVkDown] = true;
-    for (int i = 0; i < 10; ++i) list.update(game);
+    for (int i = 0; i < 10; ++i) list.update(input, game);
     EXPECT_EQ(list.firstRow, 1);
-    for (int i = 0; i < 40; ++i) list.update(game);
+    for (int i = 0; i < 40; ++i) list.update(input, game);
     EXPECT_GT(list.firstRow, 2);
     keys[kVkDown] = false;
 }
@@ -197,7 +193,7 @@ TEST_F(LongLevelListTest, ShowsTheRowsThatFitAndScrollsByWheelAndKeys)
 TEST_F(LongLevelListTest, TheScrollBarPagesAndDragsWithoutPickingARow)
 {
     game.completedLevels = 30;
-    list.update(game);
+    list.update(input, game);
     list.scrollBy(-30);
     const LevelList::Bar bar = list.scrollBar();
     EXPECT_GT(bar.left, list.position.x + list.size.x);
@@ -207,27 +203,27 @@ TEST_F(LongLevelListTest, TheScrollBarPagesAndDragsWithoutPickingARow)
     mouse.x = barX;
     mouse.y = static_cast<int>(bar.top + bar.height - 2);
     mouse.leftDown = true;
-    list.update(game);
-    list.update(game);
+    list.update(input, game);
+    list.update(input, game);
     EXPECT_EQ(list.firstRow, 8);
     mouse.leftDown = false;
-    list.update(game);
+    list.update(input, game);
 
     // The thumb dragged to the bottom shows the last rows; dragging on over
     // the rows picks none of them.
     const LevelList::Bar now = list.scrollBar();
     mouse.y = static_cast<int>(now.thumbTop + 2);
     mouse.leftDown = true;
-    list.update(game);
+    list.update(input, game);
     mouse.y = static_cast<int>(bar.top + bar.height + 50);
-    list.update(game);
+    list.update(input, game);
     EXPECT_EQ(list.firstRow, 22);
     mouse.x = 150;
     mouse.y = kRow0;
-    list.update(game);
+    list.update(input, game);
     EXPECT_EQ(list.selectedIndex, -1);
     mouse.leftDown = false;
-    list.update(game);
+    list.update(input, game);
 }
 
 TEST_F(LongLevelListTest, TheNextLevelToPlayIsInViewWhenTheListOpens)
@@ -235,7 +231,7 @@ TEST_F(LongLevelListTest, TheNextLevelToPlayIsInViewWhenTheListOpens)
     game.completedLevels = 20;
     list.hide();
     list.show();
-    list.update(game);
+    list.update(input, game);
     EXPECT_LE(list.firstRow, 20);
     EXPECT_GT(list.firstRow + list.visibleRows(), 20);
 
@@ -245,7 +241,7 @@ TEST_F(LongLevelListTest, TheNextLevelToPlayIsInViewWhenTheListOpens)
     fresh.position = list.position;
     fresh.size = list.size;
     game.completedLevels = 25;
-    fresh.update(game);
+    fresh.update(input, game);
     EXPECT_EQ(fresh.firstRow, 18);
     EXPECT_EQ(fresh.items[18].delay, 30);
 
@@ -254,7 +250,7 @@ TEST_F(LongLevelListTest, TheNextLevelToPlayIsInViewWhenTheListOpens)
     LevelList shortList;
     shortList.position = list.position;
     shortList.size = list.size;
-    shortList.update(game);
+    shortList.update(input, game);
     EXPECT_FALSE(shortList.scrolls());
     EXPECT_EQ(shortList.firstRow, 0);
 }
@@ -270,13 +266,13 @@ TEST_F(LongLevelListTest, TheAuthorsOwnListOpensAtItsTopWhateverThePlayerFinishe
     own.authorLevels = true;
     for (int i = 0; i < 30; ++i) own.authored.push_back({"MINE" + std::to_string(i), "", true});
     game.completedLevels = 25;
-    own.update(game);
+    own.update(input, game);
     ASSERT_TRUE(own.scrolls());
     EXPECT_EQ(own.firstRow, 0);
 
     own.scrollBy(10);
     game.completedLevels = 26;  // a game level finished meanwhile
-    own.update(game);
+    own.update(input, game);
     EXPECT_EQ(own.firstRow, 10);
 }
 

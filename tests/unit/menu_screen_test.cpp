@@ -175,7 +175,7 @@ TEST_F(MenuScreenTest, MouseBallFollowsTheMouseAndTheBackgroundRunsOnlyWhenAsked
     running.balls.back().position = Vector2D(3.0f, 3.0f);
     running.balls.back().radius = 0.3f;
     running.balls.back().mass = 1.0f;
-    menus[1].update(10.0f, shell->game);
+    menus[1].update(input, 10.0f, shell->game, shell->view);
     EXPECT_FLOAT_EQ(running.balls[1].position.y, 3.0f);
     runFrames(20);
     EXPECT_FLOAT_EQ(running.balls[0].position.x, -2.0f);

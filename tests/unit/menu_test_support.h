@@ -13,9 +13,8 @@
 
 /// A fresh shell in the main menu, so tests can drive screens through the
 /// mouse alone.
-class MenuTest : public ::testing::Test {
+class MenuTest : public ShellTest {
 protected:
-    FreshShell shell;
     std::vector<Menu>& menus = shell->menu.screens;
 
     /// Reads a description with background levels that never load.
@@ -26,7 +25,7 @@ protected:
 
     void openScreen(int index) { shell->menu.open(index, shell->game); }
 
-    static void moveMouseTo(int x, int y, bool leftDown = false)
+    void moveMouseTo(int x, int y, bool leftDown = false)
     {
         mouse.x = x;
         mouse.y = y;

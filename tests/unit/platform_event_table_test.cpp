@@ -59,11 +59,14 @@ protected:
     WindowMessage feed(const SDL_Event& event)
     {
         const WindowMessage message = table.translate(event, geometry);
-        windowProc(message);
+        windowProc(message, input, view);
         return message;
     }
 
     EventTable table;
+    View view;
+    Input input;
+    MouseState& mouse = input.mouse;
     WindowGeometry geometry{800, 600, 800, 600};
 };
 
@@ -74,15 +77,15 @@ TEST_F(EventTableTest, EachEventBecomesItsMessage)
     EXPECT_EQ(table.translate(ofType(SDL_QUIT), geometry).kind, MessageKind::Close);
     EXPECT_EQ(table.translate(windowEvent(SDL_WINDOWEVENT_CLOSE), geometry).kind, MessageKind::Close);
     // Only the window's own close box may be refused for unsaved work.
-    EXPECT_EQ(table.translate(windowEvent(SDL_WINDOWEVENT_CLOSE), geometry).wParam, kClosedByPlayer);
-    EXPECT_NE(table.translate(ofType(SDL_QUIT), geometry).wParam, kClosedByPlayer);
+    EXPECT_TRUE(table.translate(windowEvent(SDL_WINDOWEVENT_CLOSE), geometry).byPlayer);
+    EXPECT_FALSE(table.translate(ofType(SDL_QUIT), geometry).byPlayer);
 
     WindowMessage m = table.translate(key(SDL_KEYDOWN, SDLK_F1), geometry);
     EXPECT_EQ(m.kind, MessageKind::KeyDown);
-    EXPECT_EQ(m.wParam, static_cast<std::uint32_t>(kVkF1));
+    EXPECT_EQ(m.key, kVkF1);
     m = table.translate(key(SDL_KEYUP, SDLK_a), geometry);
     EXPECT_EQ(m.kind, MessageKind::KeyUp);
-    EXPECT_EQ(m.wParam, static_cast<std::uint32_t>(kVkA));
+    EXPECT_EQ(m.key, kVkA);
     // A key the game has no code for, and buttons other than the left one.
     EXPECT_EQ(table.translate(key(SDL_KEYDOWN, SDLK_AUDIOPLAY), geometry).kind, MessageKind::Other);
     EXPECT_EQ(table.translate(button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT), geometry).kind, MessageKind::LButtonDown);
@@ -94,9 +97,9 @@ TEST_F(EventTableTest, EachEventBecomesItsMessage)
     wheel.wheel.y = -2;
     m = table.translate(wheel, geometry);
     EXPECT_EQ(m.kind, MessageKind::MouseWheel);
-    EXPECT_EQ(static_cast<std::int32_t>(m.wParam), -2);
+    EXPECT_EQ(m.wheel, -2);
     wheel.wheel.direction = SDL_MOUSEWHEEL_FLIPPED;
-    EXPECT_EQ(static_cast<std::int32_t>(table.translate(wheel, geometry).wParam), 2);
+    EXPECT_EQ(table.translate(wheel, geometry).wheel, 2);
     EXPECT_EQ(table.translate(windowEvent(SDL_WINDOWEVENT_EXPOSED), geometry).kind, MessageKind::Other);
 
     // Typed text comes beside its keys, its bytes in order, at most four.
@@ -104,15 +107,15 @@ TEST_F(EventTableTest, EachEventBecomesItsMessage)
     std::strcpy(text.text.text, "ab\xc3\xa9!");
     m = table.translate(text, geometry);
     EXPECT_EQ(m.kind, MessageKind::TypedText);
-    EXPECT_EQ(m.wParam, 0xa9c36261u);
+    EXPECT_EQ(std::string(m.text), "ab\xc3\xa9");
 
     // A resize reports the drawable, which on a dense display is larger
     // than the window's size in points that the event carries.
     geometry = {1200, 700, 2400, 1400};
     m = table.translate(windowEvent(SDL_WINDOWEVENT_SIZE_CHANGED, 1200, 700), geometry);
     EXPECT_EQ(m.kind, MessageKind::Size);
-    EXPECT_EQ(lowWord(m.lParam), 2400u);
-    EXPECT_EQ(highWord(m.lParam), 1400u);
+    EXPECT_EQ(m.width, 2400);
+    EXPECT_EQ(m.height, 1400);
 }
 
 TEST_F(EventTableTest, MousePositionsArriveAsLogicalPixelsClampedToThePicture)

@@ -75,7 +75,8 @@ TEST(LevelStart, EachLevelShowsOnlyItsOwnDescription)
     writeText(folder.path("told.txt"), "(0){0}<3>{1}<2>{2}<Reach the far side>(1)[0]{0}<-1>{1}<0>{2}<0.3>{3}<1>{4}<1>");
     writeText(folder.path("silent.txt"), "(0){0}<4>{1}<2>(1)[0]{0}<1>{1}<0>{2}<0.3>{3}<1>{4}<1>");
     Game game;
-    PlayMenu play(game);
+    View view;
+    PlayMenu play(game, view);
     ASSERT_TRUE(startLevelFile(play, folder.path("told.txt"), "Told", 0));
     ASSERT_EQ(play.descriptionTexts.size(), 2u);
     EXPECT_EQ(play.descriptionTexts[1].text, "Reach the far side");

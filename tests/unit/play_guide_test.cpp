@@ -235,10 +235,9 @@ namespace {
 
 /// A level in play in a fresh shell, so that the keys' mode changes are
 /// carried out as in the game. Two levels in the list; the first is played.
-class PlayKeysTest : public ::testing::Test {
+class PlayKeysTest : public ShellTest {
 protected:
     TestFolder folder;
-    FreshShell shell;
     PlayMenu& play = shell->play;
     Game& game = shell->game;
 
@@ -272,7 +271,7 @@ protected:
 TEST_F(PlayKeysTest, SpaceTriesRReturnsHomeReframesAndEscLeaves)
 {
     frame();
-    EXPECT_TRUE(same(cameraOffset, play.startCamera));
+    EXPECT_TRUE(same(shell->view.cameraOffset, play.startCamera));
     EXPECT_TRUE(play.introShown);
 
     // R while placing and Space during a try do nothing.
@@ -288,16 +287,16 @@ TEST_F(PlayKeysTest, SpaceTriesRReturnsHomeReframesAndEscLeaves)
     EXPECT_TRUE(play.placing);
     EXPECT_TRUE(same(play.world.balls[0].position, Vector2D(-1.0f, 1.0f)));
 
-    cameraOffset = Vector2D(40.0f, 40.0f);
+    shell->view.cameraOffset = Vector2D(40.0f, 40.0f);
     frame(kVkHome);
-    EXPECT_TRUE(same(cameraOffset, play.startCamera));
+    EXPECT_TRUE(same(shell->view.cameraOffset, play.startCamera));
 
     // This area is narrower than the view: the arrow keys stop before its
     // far wall would leave the view.
     keys[kVkRight] = true;
     for (int i = 0; i < 500; ++i) frame();
     keys[kVkRight] = false;
-    EXPECT_LE(visibleRightOfPanel(cameraOffset, 800, 600).left, -3.0f);
+    EXPECT_LE(visibleRightOfPanel(shell->view.cameraOffset, 800, 600).left, -3.0f);
 
     frame(kVkEscape);
     EXPECT_EQ(shell->mode(), Mode::Menu);
@@ -376,7 +375,7 @@ TEST_F(EditorTest, EscIsBackAndLeavesNoFieldTakingKeys)
     ed->inserts[kInsertSaveName].text = "ab";
     ed->inserts[kInsertSaveName].focused = true;
     keysPressed[kVkEscape] = true;
-    ed->editorKeyDown(kVkEscape);  // the window procedure hands every key to the fields
+    ed->editorKeyDown(kVkEscape, input);  // the window procedure hands every key to the fields
     worldFrame(Vector2D(), false);
     clearKeyPresses();
     EXPECT_EQ(shell->mode(), Mode::Menu);
@@ -403,16 +402,14 @@ TEST_F(MenuTest, EscPressesTheScreensBackButtonOnlyWhereThereIsOne)
 
 TEST(KeyPresses, APressCountsOnceHoweverLongTheKeyRepeats)
 {
-    resetAppGlobals();
-    clearKeyPresses();
-    windowProc(WindowMessage{MessageKind::KeyDown, kVkSpace, 0});
-    EXPECT_TRUE(keysPressed[kVkSpace]);
-    clearKeyPresses();
-    windowProc(WindowMessage{MessageKind::KeyDown, kVkSpace, 0});  // a repeat
-    EXPECT_FALSE(keysPressed[kVkSpace]);
-    windowProc(WindowMessage{MessageKind::KeyUp, kVkSpace, 0});
-    windowProc(WindowMessage{MessageKind::KeyDown, kVkSpace, 0});
-    EXPECT_TRUE(keysPressed[kVkSpace]);
-    clearKeyPresses();
-    resetAppGlobals();
+    Input input;
+    const View view;
+    windowProc(WindowMessage::keyDown(kVkSpace), input, view);
+    EXPECT_TRUE(input.keysPressed[kVkSpace]);
+    input.clearKeyPresses();
+    windowProc(WindowMessage::keyDown(kVkSpace), input, view);  // a repeat
+    EXPECT_FALSE(input.keysPressed[kVkSpace]);
+    windowProc(WindowMessage::keyUp(kVkSpace), input, view);
+    windowProc(WindowMessage::keyDown(kVkSpace), input, view);
+    EXPECT_TRUE(input.keysPressed[kVkSpace]);
 }

@@ -23,10 +23,9 @@ const Vector2D kBallStart(-2.0f, -1.0f);
 /// and a second, free ball; optionally a rope of the level's own along the
 /// bottom. The mouse is driven by the test; frames use dt 0 unless a try
 /// needs the world to move. The play mode is a fresh shell's.
-class PlayMenuTest : public ::testing::Test {
+class PlayMenuTest : public ShellTest {
 protected:
     TestFolder folder;
-    FreshShell shell;
     PlayMenu* menu = &shell->play;
     Game& game = shell->game;
     ModeRequest lastRequest;  ///< the last request the play mode made
@@ -63,7 +62,7 @@ protected:
 
     void update(float dt)
     {
-        const ModeRequest request = menu->update(dt);
+        const ModeRequest request = menu->update(input, dt);
         if (request.any()) lastRequest = request;
     }
 
@@ -170,7 +169,7 @@ TEST_F(PlayMenuTest, DragBetweenDocksMakesOneSelectedRopeWithFreeInnerPoints)
     mouse.x = 10 + 90;
     mouse.y = 265;
     mouse.leftDown = true;
-    menu->update(0.0f);
+    menu->update(input, 0.0f);
     for (const Spring& spring : ropes()[0].springs) EXPECT_FLOAT_EQ(spring.restLength, 50.0f / 150.0f);
 }
 
@@ -188,7 +187,7 @@ TEST_F(PlayMenuTest, DragsThatEndNowhereMakeNothing)
     mouse.y = 400;
     mouse.world = kDock0;
     mouse.leftDown = true;
-    menu->update(0.0f);
+    menu->update(input, 0.0f);
     EXPECT_TRUE(menu->mouseOverPanel);
     EXPECT_FALSE(menu->dragging);
     EXPECT_EQ(menu->hoverDock, -1);
@@ -199,7 +198,7 @@ TEST_F(PlayMenuTest, DragsThatEndNowhereMakeNothing)
     mouse.x = 100;
     mouse.world = kDock1;
     mouse.leftDown = false;
-    menu->update(0.0f);
+    menu->update(input, 0.0f);
     EXPECT_FALSE(menu->dragging);
     EXPECT_TRUE(ropes().empty());
 }
@@ -296,7 +295,7 @@ TEST_F(PlayMenuTest, ReturnPutsCameraBallsAndLevelRopesBack)
 {
     startLevel(true);
     drag(kDock0, kDock1);
-    cameraOffset = Vector2D(0.5f, 0.25f);
+    shell->view.cameraOffset = Vector2D(0.5f, 0.25f);
     click(kTryOrReturn);
     ASSERT_FALSE(menu->placing);
     EXPECT_FALSE(menu->world.balls[0].held);
@@ -308,14 +307,14 @@ TEST_F(PlayMenuTest, ReturnPutsCameraBallsAndLevelRopesBack)
     ropes()[0].springs[1].active = false;
     ropes()[0].broken = true;
     ropes()[0].masses[2].position = Vector2D(9.0f, 9.0f);
-    cameraOffset = Vector2D(4.0f, 4.0f);
+    shell->view.cameraOffset = Vector2D(4.0f, 4.0f);
     const Vector2D playerRopeMiddle = ropes()[1].masses[1].position;
 
     click(kTryOrReturn);
     EXPECT_TRUE(menu->placing);
     EXPECT_EQ(menu->buttons[kTryOrReturn].label, "Try it out");
-    EXPECT_EQ(cameraOffset.x, 0.5f);
-    EXPECT_EQ(cameraOffset.y, 0.25f);
+    EXPECT_EQ(shell->view.cameraOffset.x, 0.5f);
+    EXPECT_EQ(shell->view.cameraOffset.y, 0.25f);
     const Ball& ball = menu->world.balls[0];
     EXPECT_TRUE(ball.held);
     EXPECT_EQ(ball.position.x, kBallStart.x);

@@ -27,8 +27,8 @@ void hear(SoundId id, float, float)
 void press(Shell& shell, int virtualKey)
 {
     for (MessageKind kind : {MessageKind::KeyDown, MessageKind::KeyUp}) {
-        const WindowMessage message{kind, static_cast<std::uint32_t>(virtualKey), 0};
-        windowProc(message);
+        const WindowMessage message{.kind = kind, .key = virtualKey};
+        windowProc(message, shell.input, shell.view);
         shell.handleMessage(message);
     }
 }
@@ -86,14 +86,14 @@ TEST(SoundKeys, MuteAndVolumeAreKeptInTheSettingsBesideTheWindowsAndATextFieldTa
     press('M');
     EXPECT_FALSE(saved().muted);
     // A held M repeats its key-down; only the press counts.
-    clearKeyPresses();
+    shell->input.clearKeyPresses();
     for (int repeat = 0; repeat < 4; ++repeat) {
         const WindowMessage held{MessageKind::KeyDown, 'M', 0};
-        windowProc(held);
+        windowProc(held, shell->input, shell->view);
         shell->handleMessage(held);
-        clearKeyPresses();
+        shell->input.clearKeyPresses();
     }
-    windowProc(WindowMessage{MessageKind::KeyUp, 'M', 0});
+    windowProc(WindowMessage{MessageKind::KeyUp, 'M', 0}, shell->input, shell->view);
     EXPECT_TRUE(soundMuted());
     press('M');
 
@@ -110,9 +110,9 @@ TEST(SoundKeys, MuteAndVolumeAreKeptInTheSettingsBesideTheWindowsAndATextFieldTa
     EXPECT_EQ(saved().windowHeight, 700);
 
     // With Ctrl held a key is a command: Ctrl+M leaves the sound alone.
-    windowProc(WindowMessage{MessageKind::KeyDown, kVkControl, 0});
+    windowProc(WindowMessage{MessageKind::KeyDown, kVkControl, 0}, shell->input, shell->view);
     press('M');
-    windowProc(WindowMessage{MessageKind::KeyUp, kVkControl, 0});
+    windowProc(WindowMessage{MessageKind::KeyUp, kVkControl, 0}, shell->input, shell->view);
     EXPECT_FALSE(soundMuted());
 
     // In a focused editor field M is a letter like any other.

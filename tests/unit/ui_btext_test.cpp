@@ -90,7 +90,9 @@ TEST_F(BTextTest, CharactersAreSizedToFitBetweenTheWindowEdges)
     line.position.x = 400.0f;
     EXPECT_FLOAT_EQ(line.characterSize(), 78.0f);  // the middle counts as the left half
 
-    windowWidth = 1024;
+    View wide;
+    wide.width = 1024;
+    useView(wide);
     line.position.x = 1004.0f;
     EXPECT_FLOAT_EQ(line.characterSize(), 2.0f);
     line.position.x = 1020.0f;  // inside the margin: no room, never a mirrored size

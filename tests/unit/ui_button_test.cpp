@@ -19,7 +19,7 @@ protected:
     void step(int x, int y, bool leftDown)
     {
         moveMouse(x, y, leftDown);
-        button.update(pageHolders);
+        button.update(input, pageHolders);
     }
 };
 

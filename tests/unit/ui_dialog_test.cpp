@@ -11,12 +11,10 @@ namespace {
 
 class DialogTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        clearKeyPresses();
-        mouse = MouseState{};
-    }
-    void TearDown() override { clearKeyPresses(); }
+    Input input;
+    MouseState& mouse = input.mouse;
+    bool (&keysPressed)[256] = input.keysPressed;
+    void clearKeyPresses() { input.clearKeyPresses(); }
 
     DialogQuestion question(const char* text)
     {
@@ -46,7 +44,7 @@ protected:
         dialog.update();
     }
 
-    Dialog dialog;
+    Dialog dialog{input};
     std::vector<DialogReply> replies;
 };
 

@@ -28,7 +28,7 @@ protected:
     void step(int d, bool leftDown)
     {
         moveMouse(5 + d, 60, leftDown);
-        strip().update();
+        strip().update(input);
     }
 };
 
@@ -72,7 +72,7 @@ TEST_F(PageHolderTest, HoverWithoutPressDoesNotSelectAndLeavingClearsHover)
     EXPECT_EQ(strip().currentPage, 0);
 
     moveMouse(5 + 100, 71, true);  // just below the strip
-    strip().update();
+    strip().update(input);
     EXPECT_EQ(strip().hoverPage, -1);
     EXPECT_EQ(strip().currentPage, 0);
 }
@@ -107,10 +107,10 @@ TEST_F(PageHolderTest, PressRightOfTheLastTabAfterEnteringThereSelectsNoPage)
     EXPECT_EQ(strip().currentPage, -1);
 
     moveMouse(20, 110, true);
-    button.update(pageHolders);
+    button.update(input, pageHolders);
     EXPECT_FALSE(button.hover);
     moveMouse(20, 205, true);
-    slide.update(pageHolders);
+    slide.update(input, pageHolders);
     EXPECT_TRUE(slide.changed);  // not updated at all
     EXPECT_FLOAT_EQ(slide.value, 50.0f);
 

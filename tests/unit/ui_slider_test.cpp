@@ -22,7 +22,7 @@ protected:
     void step(int x, int y, bool leftDown)
     {
         moveMouse(x, y, leftDown);
-        slide.update(pageHolders);
+        slide.update(input, pageHolders);
     }
 };
 

@@ -6,16 +6,18 @@
 #include "fresh_shell.h"
 #include "ui/page_holder.h"
 
-/// Widget tests drive the global mouse and a list of tab strips of their
-/// own, as an owner of widgets would; the app globals are reset around them.
+/// Widget tests drive an input and a list of tab strips of their own, as an
+/// owner of widgets would; the app globals are reset around them.
 class UiTest : public ::testing::Test {
 protected:
     void SetUp() override { resetAppGlobals(); }
     void TearDown() override { resetAppGlobals(); }
 
     std::vector<PageHolder> pageHolders;
+    Input input;
+    MouseState& mouse = input.mouse;
 
-    static void moveMouse(int x, int y, bool leftDown)
+    void moveMouse(int x, int y, bool leftDown)
     {
         mouse.x = x;
         mouse.y = y;

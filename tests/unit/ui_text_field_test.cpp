@@ -35,11 +35,11 @@ protected:
 TEST_F(InsertTest, FocusFollowsTheMouseWithoutAnyClick)
 {
     moveMouse(190, 320, false);
-    field.update(pageHolders);
+    field.update(input, pageHolders);
     EXPECT_TRUE(field.focused);
 
     moveMouse(191, 320, true);
-    field.update(pageHolders);
+    field.update(input, pageHolders);
     EXPECT_FALSE(field.focused);
 }
 
@@ -70,13 +70,13 @@ TEST_F(InsertTest, EighteenthCharacterIsRemovedAtTheNextUpdate)
 {
     for (int i = 0; i < 18; ++i) field.typeKey(0x41 + i);
     EXPECT_EQ(field.text.size(), 18u);
-    field.update(pageHolders);
+    field.update(input, pageHolders);
     EXPECT_EQ(field.text, "ABCDEFGHIJKLMNOPQ");
 
     // Off its page the field is not updated, so the cut waits too.
     field.text += "RS";
     pageHolders[0].currentPage = 1;
-    field.update(pageHolders);
+    field.update(input, pageHolders);
     EXPECT_EQ(field.text.size(), 19u);
 }
 
