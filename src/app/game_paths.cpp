@@ -44,5 +44,6 @@ void placeGameFiles(Game& game)
     game.levelsFile = findGameFile("levels.txt");
     game.themesFile = findGameFile("themes.txt");
     game.configFile = userFilePath("config.txt");
+    game.results.path = userFilePath(kResultsFileName);
     game.readOnlyData = currentPaths.dataDir != currentPaths.userDir;
 }

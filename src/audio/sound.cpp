@@ -136,7 +136,7 @@ void setSoundMuted(bool muted)
 
 bool soundKeyDown(int virtualKey, bool repeated)
 {
-    if (virtualKey == kVkA + ('M' - 'A')) {
+    if (virtualKey == letterKey('M')) {
         if (!repeated) toggleSoundMuted();
         return true;
     }

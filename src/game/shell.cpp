@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "app/game_paths.h"
@@ -20,6 +21,8 @@
 namespace {
 
 constexpr float kCameraStep = 0.1f;
+/// Room beyond the edited level's edges that the widest zoom takes in, world units.
+constexpr float kEditorViewMargin = 1.0f;
 
 } // namespace
 
@@ -46,6 +49,8 @@ void Shell::start()
     menu.open(0, game);  // nothing without screens
     scanLevels(game, stateFilePath(kLevelsLog));
     readProgress(game);
+    loadResults(game.results);
+    game.pars = loadPars(findGameFile(kParFileName));
     if (startFile.empty()) return;
     if (startInEditor)
         editLevelFile(startFile);
@@ -82,8 +87,12 @@ void Shell::update(float dt)
     }
     const Mode before = mode_;
     const Vector2D camera = view.cameraOffset;
+    const float zoom = view.zoomOut;
     if (mode_ != Mode::Menu) moveCameraByKeys(input, view);
+    if (mode_ == Mode::Editor) zoomEditorByWheel();
     carryOut(current().update(input, dt));
+    // The pointer stands over another world point once the zoom has changed.
+    if (view.zoomOut != zoom) input.mouse.world = view.toWorld(input.mouse.x, input.mouse.y);
     // The play mode's camera is drawn between the last two updates, except
     // across a jump or a change of mode.
     const bool jumped = mode_ != before || (mode_ == Mode::Play && play.viewJumped);
@@ -220,12 +229,14 @@ void Shell::carryOut(const ModeRequest& request)
             // The test may have shown another theme (a level naming none
             // is played on the first); the editor shows what it showed.
             view.cameraOffset = editorCamera_;
+            view.zoomOut = editorZoom_;
             if (game.currentThemeName != editorTheme_) applyTheme(game, editorTheme_);
             mode_ = Mode::Editor;
             afterPlay_ = Mode::Menu;
             break;
         }
         mode_ = Mode::Menu;
+        view.zoomOut = 1.0f;  // the menu's pictures are drawn at the start view's scale
         break;
     case ModeRequest::Kind::PlayEdited:
         playEditedLevel();
@@ -348,11 +359,22 @@ void Shell::playEditedLevel()
     // test does (ropes, a try) reaches the editor's world. Row -1: finishing
     // it counts for nothing.
     editorCamera_ = view.cameraOffset;
+    editorZoom_ = view.zoomOut;
     editorTheme_ = game.currentThemeName;
     startLevelText(play, formatLevel(editor.world, editor.themeName, editor.taskText()), "Your level", -1);
     mode_ = Mode::Play;
     afterPlay_ = Mode::Editor;
     play.returnButton.label = kBackToEditorLabel;
+}
+
+void Shell::zoomEditorByWheel()
+{
+    if (input.mouse.wheel == 0 || editor.mouseOverPanel) return;
+    // Far enough out to see the whole play area, panel or not.
+    const float halfHeight = View::kHalfWidth * static_cast<float>(view.height) / static_cast<float>(view.width);
+    const float widest = std::max((editor.world.size.x + kEditorViewMargin) / View::kHalfWidth,
+                                  (editor.world.size.y + kEditorViewMargin) / halfHeight);
+    view.zoomBy(input.mouse.wheel, input.mouse.world, widest);
 }
 
 std::string levelTitleOf(const std::string& file)

@@ -108,6 +108,7 @@ private:
     Mode mode_ = Mode::Menu;
     Mode afterPlay_ = Mode::Menu;  ///< where leaving the play mode goes
     Vector2D editorCamera_;        ///< the editor's view while its level is played
+    float editorZoom_ = 1.0f;      ///< and its zoom
     std::string editorTheme_;      ///< the theme the editor showed before that
     bool quit_ = false;
     bool closeAsked_ = false;  ///< the close box's question is open
@@ -118,6 +119,8 @@ private:
     View pictureView(float blend) const;
 
     void startListedLevel(int row);
+    /// The wheel in the editor, off its panel: zooms out to the whole level and back in.
+    void zoomEditorByWheel();
     /// Asks for a new name of the author's level at path (the field holding
     /// typed, after a line saying what went wrong last time) and renames it.
     void askRename(const std::string& path, const std::string& name, const std::string& typed,

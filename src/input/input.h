@@ -50,6 +50,9 @@ enum VirtualKey : int {
     kVkOemQuote = 0xDE,
 };
 
+/// The virtual-key code of a capital letter's key ('A' to 'Z').
+constexpr int letterKey(char letter) { return kVkA + (letter - 'A'); }
+
 /// The mouse as the next update sees it.
 struct MouseState {
     int x = 0;           ///< logical pixels of the picture from the left edge

@@ -6,6 +6,7 @@
 
 #include "level/level.h"
 #include "level/level_results.h"
+#include "level/par_file.h"
 
 /// The game's data files, progress, level names and themes, and the texture
 /// that level drawing uses now. The shell owns the one the game runs on; a
@@ -35,6 +36,9 @@ struct Game {
     /// The player's best finishes. Its path is empty, so nothing is kept,
     /// until the game places its files.
     ResultsFile results;
+    /// The fewest ropes each listed level is known to be finished with
+    /// (par.txt beside the level list); an author's level has none.
+    ParTable pars;
     std::vector<Level> levels;  ///< one per name in levelsFile; only the names are used
     std::vector<Theme> themes;  ///< one per name in themesFile, in file order
 

@@ -114,5 +114,7 @@ bool resetProgress(Game& game)
 {
     // The one write that lowers the count: the player asked for it.
     game.completedLevels = 0;
+    // The stars and best counts go with the progress they were earned in.
+    clearResults(game.results);
     return writeProgressExactly(game);
 }

@@ -7,6 +7,7 @@
 #include "input/input.h"
 #include "level/game.h"
 #include "ui/overlay.h"
+#include "ui/star_icon.h"
 #include "ui/text.h"
 #include "ui/widget_input.h"
 
@@ -18,6 +19,10 @@ constexpr float kNameMargin = 22.0f;
 constexpr float kSmallestLetter = 8.0f;
 // Small enough for the longest help line to fit the list's width.
 constexpr float kHelpTextSize = 7.5f;
+/// Letters of the stars line above the list.
+constexpr float kHeadingSize = 10.0f;
+/// Where a finished row's star or rope count stands, from the list's left edge.
+constexpr float kResultColumn = 11.0f;
 
 std::vector<std::string> rowNames(const LevelList& list, const Game& game)
 {
@@ -267,6 +272,7 @@ void LevelList::draw(const Game& game) const
         glColor3f(1.0f, 1.0f, 1.0f);
         if (mark == Mark::Tick) drawTick();
         if (mark == Mark::Cross) drawCross();
+        if (mark == Mark::Tick) drawRowResult(row, game);
         if (row == hoverIndex) {
             placeAt(position.x, position.y);
             glLineWidth(1.0f);
@@ -280,6 +286,7 @@ void LevelList::draw(const Game& game) const
         }
     }
     if (shown && scrolls()) drawScrollBar(scrollBar());
+    if (shown && !authorLevels) drawStarsHeading(game);
     if (!shown || !authorLevels) return;
     // What the author can do here, or how to fill the list.
     glEnable(GL_TEXTURE_2D);
@@ -290,4 +297,45 @@ void LevelList::draw(const Game& game) const
     else
         drawTextCentered("F2 renames, Del deletes the level under the pointer", position.x + size.x * 0.5f,
                          position.y + size.y + 10.0f, kHelpTextSize);
+}
+
+void LevelList::drawRowResult(int row, const Game& game) const
+{
+    const std::string& name = game.levels[static_cast<std::size_t>(row)].name;
+    const auto found = game.results.results.find(name);
+    if (found == game.results.results.end()) return;  // finished before results were kept
+    const LevelResult& result = found->second;
+    const float x = position.x + kResultColumn;
+    const float y = position.y + static_cast<float>(rowHeight) * (static_cast<float>(row - firstRow) + 1.5f);
+    beginOverlay();
+    if (starEarned(result, parOf(game.pars, name))) {
+        drawStarIcon(x, y, static_cast<float>(rowHeight) * 0.5f);
+    } else if (result.finishedWithoutHint()) {
+        glEnable(GL_TEXTURE_2D);
+        glColor3f(1.0f, 1.0f, 1.0f);
+        drawTextCentered(std::to_string(result.bestRopes), x, y, kHelpTextSize);
+    }
+}
+
+void LevelList::drawStarsHeading(const Game& game) const
+{
+    if (starsHeading.empty()) return;
+    int earned = 0, there = 0;
+    for (const Level& level : game.levels) {
+        const std::optional<int> par = parOf(game.pars, level.name);
+        if (!par) continue;
+        ++there;
+        const auto found = game.results.results.find(level.name);
+        if (found != game.results.results.end() && starEarned(found->second, par)) ++earned;
+    }
+    // Just above the list's outline, under the screen's own title.
+    const float y = position.y - kHeadingSize;
+    const float middle = position.x + size.x * 0.5f;
+    beginOverlay();
+    glEnable(GL_TEXTURE_2D);
+    glColor3f(1.0f, 1.0f, 1.0f);
+    const std::string line = starsHeading + " " + std::to_string(earned) + " of " + std::to_string(there);
+    drawTextCentered(line, middle, y, kHeadingSize);
+    const float halfWidth = static_cast<float>(line.size()) * kHeadingSize * 0.5f;
+    drawStarIcon(middle - halfWidth - kHeadingSize, y, kHeadingSize * 0.6f);
 }

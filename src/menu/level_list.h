@@ -36,6 +36,9 @@ struct LevelList {
     bool authorLevels = false;
     std::vector<AuthorLevel> authored;
     std::size_t authoredNotListed = 0;  ///< saves beyond the listed ones, told in a last row
+    /// Words of the line over the list, followed by the stars earned of the stars
+    /// there are ("Stars 5 of 48"); empty (an older menu file): no heading.
+    std::string starsHeading;
 
     /// Reads the author's levels afresh from folder and rebuilds the rows at
     /// the next update. Only for a list of the author's levels.
@@ -83,6 +86,9 @@ private:
     int nextRow(const Game& game) const;
     void drawRowLook(int row) const;
     void drawLockedShade(int row) const;
+    /// The star of a finished row, or the ropes it was finished with.
+    void drawRowResult(int row, const Game& game) const;
+    void drawStarsHeading(const Game& game) const;
     void scrollByInput(const Input& input);
     void scrollByBar(const Input& input, float x, float y);
 

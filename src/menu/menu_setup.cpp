@@ -111,7 +111,7 @@ void storeSliderField(Menu::Slider& slider, int field, std::string_view value, f
     }
 }
 
-void storeLevelListField(LevelList& list, int field, float number)
+void storeLevelListField(LevelList& list, int field, std::string_view value, float number)
 {
     switch (field) {
     case 0: list.position.x = number; break;
@@ -119,6 +119,7 @@ void storeLevelListField(LevelList& list, int field, float number)
     case 2: list.size.x = number; break;
     case 3: list.size.y = number; break;
     case 4: list.authorLevels = isFlagSet(number); break;
+    case 5: list.starsHeading = value; break;
     default: break;
     }
 }
@@ -156,7 +157,7 @@ void parseMenuSetup(std::string_view text, std::vector<Menu>& screens,
             storeHintField(screen, at.field, value, number);
             break;
         case kLevelListSection:
-            storeLevelListField(screen.levelList, at.field, number);
+            storeLevelListField(screen.levelList, at.field, value, number);
             break;
         case kSliderSection:
             if (growTo(screen.sliders, at.subIndex))

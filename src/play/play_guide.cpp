@@ -4,6 +4,10 @@
 // (Space tries, R returns, Esc leaves) that stand in for panel buttons.
 #include <GL/gl.h>
 
+#include <algorithm>
+
+#include "app/view.h"
+
 #include "input/input.h"
 #include "level/game.h"
 #include "level/progress.h"
@@ -13,7 +17,7 @@
 
 namespace {
 
-constexpr int kVkR = kVkA + ('R' - 'A');
+constexpr int kVkR = letterKey('R');
 /// Steps per frame of the band behind the introduction, in and out.
 constexpr float kIntroShadeIn = 0.05f;
 constexpr float kIntroShadeOut = 0.02f;
@@ -142,10 +146,12 @@ void PlayMenu::applyStartView(const Input& input)
     // the start view is applied at the play mode's first update.
     if (viewPending) {
         view_.cameraOffset = startCamera;
+        view_.zoomOut = 1.0f;
         viewPending = false;
         jump();
     } else if (placing && anyArrowDown(input)) {
-        view_.cameraOffset = clampView(view_.cameraOffset, startCamera, world, view_.width, view_.height);
+        view_.cameraOffset =
+            clampView(view_.cameraOffset, startCamera, world, view_.width, view_.height, view_.zoomOut);
     }
 }
 
@@ -158,8 +164,23 @@ void PlayMenu::applyKeys(const Input& input)
     if (input.keysPressed[kVkEscape]) buttons[kExitLevel].clicked = true;
     if (input.keysPressed[kVkHome]) {
         view_.cameraOffset = startCamera;
+        view_.zoomOut = 1.0f;
         jump();
     }
+}
+
+float PlayMenu::widestZoom() const
+{
+    const ViewRect seen = visibleRightOfPanel(Vector2D(), view_.width, view_.height);
+    const float across = 2.0f * (world.size.x + kViewMargin) / std::max(seen.right - seen.left, 0.01f);
+    const float down = 2.0f * (world.size.y + kViewMargin) / std::max(seen.top - seen.bottom, 0.01f);
+    return std::max({across, down, 1.0f});
+}
+
+void PlayMenu::zoomByWheel(const Input& input)
+{
+    if (input.mouse.wheel == 0 || mouseOverPanel) return;
+    if (view_.zoomBy(input.mouse.wheel, input.mouse.world, widestZoom())) jump();
 }
 
 void PlayMenu::updateIntro(const Input& input)
@@ -232,7 +253,7 @@ void PlayMenu::drawGuide(const View& view) const
     }
     for (const BText& text : outcomeTexts) text.draw();
     if (fade == 0.0f) {
-        if (const auto pointer = exitPointer(view.cameraOffset, world, view.width, view.height)) {
+        if (const auto pointer = exitPointer(view.cameraOffset, world, view.width, view.height, view.zoomOut)) {
             beginOverlay();
             drawExitPointer(*pointer);
         }

@@ -71,6 +71,7 @@ void PlayMenu::prepareLevel()
     fade = 0.0f;
     marks.fit(world);
     prepareGuide();
+    goals.prepare(game_, levelNumber);
     jump();
 }
 
@@ -96,6 +97,7 @@ ModeRequest PlayMenu::update(const Input& input, float dt)
     if (fade > 1.0f) fade = 1.0f;
     if (fade == 1.0f) {
         for (BText& text : descriptionTexts) text.update();
+        goals.updateResult();
         returnButton.update(input);
         if (returnButton.clicked) {
             leaveLevel();
@@ -112,6 +114,8 @@ ModeRequest PlayMenu::update(const Input& input, float dt)
     applyKeys(input);
     updateIntro(input);
     if (placing) updatePanelActions();
+    if (!completed) goals.update(input);
+    if (placing) zoomByWheel(input);
 
     if (buttons[kExitLevel].clicked) {
         // Leaving unfinished counts for nothing.
@@ -133,6 +137,7 @@ ModeRequest PlayMenu::update(const Input& input, float dt)
     else
         testExit();
     updateOutcome();
+    goals.watchTry(placing, completed ? TryOutcome::Running : tryWatch.outcome);
     followWithCamera();
     // A change of the lists' shape (a rope laid or taken) cannot be blended.
     if (viewJumped || !previousPose.fits(world)) jump();
@@ -220,7 +225,10 @@ void PlayMenu::testExit()
     const bool before = completed;
     for (const Ball& ball : world.balls)
         if (distance(ball.position, world.exitPosition) < ball.radius + world.exitRadius) completed = true;
-    if (completed && !before) playSound(SoundId::LevelCompleted);
+    if (completed && !before) {
+        playSound(SoundId::LevelCompleted);
+        goals.finish(game_, static_cast<int>(world.ropes.size()) - levelRopeCount);
+    }
 }
 
 void PlayMenu::setRopeLength(float length)

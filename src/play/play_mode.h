@@ -11,6 +11,7 @@
 #include "level/world_marks.h"
 #include "physics/simulation.h"
 #include "physics/vector2d.h"
+#include "play/play_goals.h"
 #include "play/try_watch.h"
 #include "ui/btext.h"
 #include "ui/button.h"
@@ -92,6 +93,8 @@ public:
     std::vector<BText> outcomeTexts;   ///< what became of the try and how to try again
     BText completeTitle;               ///< "Level complete", with the completion texts
     Button nextButton;                 ///< "Next level", when the list has one after this
+    /// The level's par, the player's result and the hints of its solution.
+    PlayGoals goals;
 
     /// Whether world.ropes[index] is one of the level's own ropes, which the
     /// player can neither pick nor remove.
@@ -178,6 +181,10 @@ private:
     void finishNewRope();
     void testExit();
     void followWithCamera();
+    /// The wheel while placing: zooms out to the whole play area and back in.
+    void zoomByWheel(const Input& input);
+    /// The zoom at which the whole play area is seen right of the panel.
+    float widestZoom() const;
     void drawDragLine() const;
     void drawPanel() const;
 };

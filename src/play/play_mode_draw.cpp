@@ -55,6 +55,7 @@ void PlayMenu::draw(const View& view) const
 {
     drawWorld(world, triangleMappings, worldTexturesOf(game_), &marks, WorldBlend{&previousPose, view.blend});
     if (dragging) drawDragLine();
+    if (fade == 0.0f) goals.drawHints(world, view);
 
     beginOverlay();
     placeAt(0.0f, 0.0f);
@@ -63,8 +64,10 @@ void PlayMenu::draw(const View& view) const
 
     for (const Button& button : buttons) button.draw();
     for (const Slide& slide : slides) slide.draw();
+    goals.drawPanel();
     if (fade == 1.0f) {
         for (const BText& text : descriptionTexts) text.draw();
+        goals.drawResult();
         returnButton.draw();
     }
     drawGuide(view);

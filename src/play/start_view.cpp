@@ -96,15 +96,16 @@ float frameAxis(const Simulation& world, bool alongX, float below, float above, 
 
 }  // namespace
 
-ViewRect visibleRightOfPanel(const Vector2D& camera, int width, int height)
+ViewRect visibleRightOfPanel(const Vector2D& camera, int width, int height, float zoomOut)
 {
+    const float halfWidth = kHalfWidth * zoomOut;
     const float w = static_cast<float>(std::max(width, 1));
     const float h = static_cast<float>(std::max(height, 1));
-    const float unitsPerPixel = 2.0f * kHalfWidth / w;
-    const float halfHeight = kHalfWidth * h / w;
+    const float unitsPerPixel = 2.0f * halfWidth / w;
+    const float halfHeight = halfWidth * h / w;
     ViewRect rect;
-    rect.left = camera.x - kHalfWidth + kPlayPanelWidth * unitsPerPixel;
-    rect.right = camera.x + kHalfWidth;
+    rect.left = camera.x - halfWidth + kPlayPanelWidth * unitsPerPixel;
+    rect.right = camera.x + halfWidth;
     rect.bottom = camera.y - halfHeight;
     rect.top = camera.y + halfHeight;
     return rect;
@@ -127,9 +128,10 @@ Vector2D startView(const Simulation& world, int width, int height)
     return camera;
 }
 
-Vector2D clampView(const Vector2D& camera, const Vector2D& start, const Simulation& world, int width, int height)
+Vector2D clampView(const Vector2D& camera, const Vector2D& start, const Simulation& world, int width, int height,
+                   float zoomOut)
 {
-    const ViewRect atOrigin = visibleRightOfPanel(Vector2D(), width, height);
+    const ViewRect atOrigin = visibleRightOfPanel(Vector2D(), width, height, zoomOut);
     const float edgeX = world.size.x + kViewMargin;
     const float edgeY = world.size.y + kViewMargin;
     // The view's left edge may not pass the area's left edge, nor its right
@@ -144,11 +146,12 @@ Vector2D clampView(const Vector2D& camera, const Vector2D& start, const Simulati
     return Vector2D(std::clamp(camera.x, lowX, highX), std::clamp(camera.y, lowY, highY));
 }
 
-std::optional<ExitPointer> exitPointer(const Vector2D& camera, const Simulation& world, int width, int height)
+std::optional<ExitPointer> exitPointer(const Vector2D& camera, const Simulation& world, int width, int height,
+                                       float zoomOut)
 {
-    const ViewRect view = visibleRightOfPanel(camera, width, height);
+    const ViewRect view = visibleRightOfPanel(camera, width, height, zoomOut);
     if (view.contains(world.exitPosition, 0.0f)) return std::nullopt;
-    const float pixelsPerUnit = static_cast<float>(std::max(width, 1)) / (2.0f * kHalfWidth);
+    const float pixelsPerUnit = static_cast<float>(std::max(width, 1)) / (2.0f * kHalfWidth * zoomOut);
     const float inset = kExitPointerInset / pixelsPerUnit;
     const Vector2D middle((view.left + view.right) * 0.5f, (view.bottom + view.top) * 0.5f);
     const Vector2D toExit = world.exitPosition - middle;

@@ -24,7 +24,7 @@ inline constexpr float kViewMargin = 1.0f;
 /// What a camera at `camera` shows right of the panel in a window of
 /// width by height pixels (the mapping of the mouse, app/view.h: the visible
 /// half-width is the same whatever the window, both axes scaled by the width).
-ViewRect visibleRightOfPanel(const Vector2D& camera, int width, int height);
+ViewRect visibleRightOfPanel(const Vector2D& camera, int width, int height, float zoomOut = 1.0f);
 
 /// Where the camera looks when a level starts: at ball 0, as long as ball 0,
 /// every dock point and the exit are all seen right of the panel with it
@@ -43,11 +43,13 @@ struct ExitPointer {
 /// Where to point at the exit from a camera at `camera`: nothing while its
 /// middle is seen right of the panel; otherwise on the line from the middle of
 /// that view to the exit, kExitPointerInset pixels inside the view's edge.
-std::optional<ExitPointer> exitPointer(const Vector2D& camera, const Simulation& world, int width, int height);
+std::optional<ExitPointer> exitPointer(const Vector2D& camera, const Simulation& world, int width, int height,
+                                       float zoomOut = 1.0f);
 inline constexpr float kExitPointerInset = 24.0f;
 
 /// The camera after the arrow keys moved it to `camera`: held so that the
 /// view does not pass the play area's edge plus kViewMargin (or, for an
 /// area smaller than the view, so that the area does not leave it); the
 /// range always takes in `start`, so the start view never jumps.
-Vector2D clampView(const Vector2D& camera, const Vector2D& start, const Simulation& world, int width, int height);
+Vector2D clampView(const Vector2D& camera, const Vector2D& start, const Simulation& world, int width, int height,
+                   float zoomOut = 1.0f);

@@ -57,7 +57,8 @@ void placeAt(float x, float y)
     if (overlayMode) {
         glTranslatef(x, y, 0.0f);
     } else {
-        glTranslatef(x - gView.cameraOffset.x, y - gView.cameraOffset.y, kCameraDepth);
+        // Zoomed out, the world is seen from that much farther away.
+        glTranslatef(x - gView.cameraOffset.x, y - gView.cameraOffset.y, kCameraDepth * gView.zoomOut);
     }
 }
 

@@ -355,9 +355,10 @@ bring_into_view() {
 camera_x() { echo "$E2E_CAMERA_X"; }
 camera_y() { echo "$E2E_CAMERA_Y"; }
 
-# play_level <name> <row> [next]: from the level list, plays a shipped level
-# with its stored solution through to "Return To Menu" and the list (or, with
-# "next", through "Next level" into the level after it). Keeps the shots
+# play_level <name> <row> [next|stay]: from the level list, plays a shipped
+# level with its stored solution through to "Return To Menu" and the list (or,
+# with "next", through "Next level" into the level after it; with "stay", it
+# stays on the completion screen). Keeps the shots
 # <name>_start, <name>_ropes and <name>_completed.
 play_level() {
     local name=$1 row=$2
@@ -397,7 +398,9 @@ play_level() {
         settle completion "500x120+290+100"
         keep_shot completion "${name}_completed"
     fi
-    if [ "${3:-}" = next ]; then
+    if [ "${3:-}" = stay ]; then
+        return 0
+    elif [ "${3:-}" = next ]; then
         click_until "the level after $name" "${PLAY_NEXT_LEVEL[@]}" not_completion
     else
         click_until "level list after $name" "${PLAY_RETURN_TO_MENU[@]}" on_level_list
