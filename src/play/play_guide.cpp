@@ -169,6 +169,11 @@ void PlayMenu::applyKeys(const Input& input)
     }
 }
 
+float PlayMenu::pickRadius() const
+{
+    return kPickRadius * view_.zoomOut;
+}
+
 float PlayMenu::widestZoom() const
 {
     const ViewRect seen = visibleRightOfPanel(Vector2D(), view_.width, view_.height);

@@ -288,7 +288,7 @@ void PlayMenu::updateHover(const Input& input)
     for (PointMark& dock : marks.dockPoints) dock.selected = false;
     if (!mouseOverPanel) {
         for (std::size_t i = 0; i < world.dockPoints.size(); ++i) {
-            if (distance(input.mouse.world, world.dockPoints[i].position) < kPickRadius) {
+            if (distance(input.mouse.world, world.dockPoints[i].position) < pickRadius()) {
                 marks.dockPoints[i].selected = true;
                 hoverDock = static_cast<int>(i);
                 break;
@@ -299,7 +299,7 @@ void PlayMenu::updateHover(const Input& input)
     for (std::size_t i = static_cast<std::size_t>(levelRopeCount); i < world.ropes.size(); ++i)
         marks.ropes[i].hovered = false;
     for (std::size_t i = static_cast<std::size_t>(levelRopeCount); i < world.ropes.size(); ++i) {
-        if (isNearRope(world.ropes[i], input.mouse.world, kPickRadius)) {
+        if (isNearRope(world.ropes[i], input.mouse.world, pickRadius())) {
             marks.ropes[i].hovered = true;
             break;
         }
@@ -313,7 +313,7 @@ void PlayMenu::placeRopes(const Input& input)
     if (!mouseOverPanel && input.mouse.leftDown) {
         // selectRope ignores the level's ropes; with several hits the last wins.
         for (std::size_t i = 0; i < world.ropes.size(); ++i)
-            if (isNearRope(world.ropes[i], input.mouse.world, kPickRadius)) selectRopeByHand(static_cast<int>(i));
+            if (isNearRope(world.ropes[i], input.mouse.world, pickRadius())) selectRopeByHand(static_cast<int>(i));
         if (!dragging && hoverDock != -1) {
             dragStart = world.dockPoints[hoverDock].position;
             dragging = true;

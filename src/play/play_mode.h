@@ -27,7 +27,8 @@ enum PlayButton : int {
     kRemoveRope = 4,
 };
 
-/// Rope picking distance in the play mode, world units.
+/// Rope and dock picking distance in the play mode, world units at the start
+/// view's zoom; zoomed out it grows with the zoom, so it is as far on screen.
 inline constexpr float kPickRadius = 0.1f;
 /// The rope-length slider shows a rest length times this.
 inline constexpr float kSliderPerRestLength = 150.0f;
@@ -181,6 +182,8 @@ private:
     void finishNewRope();
     void testExit();
     void followWithCamera();
+    /// How near the pointer must be to pick a dock point or rope now.
+    float pickRadius() const;
     /// The wheel while placing: zooms out to the whole play area and back in.
     void zoomByWheel(const Input& input);
     /// The zoom at which the whole play area is seen right of the panel.

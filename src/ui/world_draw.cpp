@@ -235,6 +235,9 @@ void drawDockPoint(const DockPoint& dock, bool marked)
 {
     endOverlay();
     placeAt(dock.position.x, dock.position.y);
+    // Zoomed out, a dock point keeps its size on screen, so it can be seen and hit.
+    const float zoom = drawingView().zoomOut;
+    if (zoom != 1.0f) glScalef(zoom, zoom, 1.0f);
     if (marked) {
         yellow();
     } else {
