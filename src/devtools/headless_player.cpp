@@ -103,7 +103,7 @@ HeadlessResult playHeadless(const std::string& levelFile, const std::vector<Rope
 }
 
 HeadlessResult playHeadless(const std::string& levelFile, const std::vector<RopePlan>& ropes, int frameLimit,
-                            const FrameObserver& observer, int settleFrames)
+                            const FrameObserver& observer, int settleFrames, int pauseFrames)
 {
     SavedGlobals saved;
     HeadlessResult result;
@@ -120,8 +120,11 @@ HeadlessResult playHeadless(const std::string& levelFile, const std::vector<Rope
     // origin finishes at once; a proof of solvability must not count that.
     if (!result.loaded) return result;
 
-    result.ropesPlaced = hangRopes(*menu, ropes);
-    pointAtWorld(Vector2D(), false);
+    for (const RopePlan& rope : ropes) {
+        result.ropesPlaced += hangRopes(*menu, {rope});
+        pointAtWorld(Vector2D(), false);
+        for (int frame = 0; frame < pauseFrames; ++frame) menu->update(1.0f);
+    }
     for (int frame = 0; frame < settleFrames; ++frame) menu->update(1.0f);
 
     startTry(*menu);

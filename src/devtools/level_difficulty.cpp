@@ -49,6 +49,13 @@ std::vector<RopePlan> choicePlan(const std::vector<RopePlan>& pairs, const std::
     return plan;
 }
 
+/// Plays one choice the way the stored answer is played: a moment apart
+/// when its order matters.
+bool playChoice(const std::string& file, const std::vector<RopePlan>& plan, int frameLimit, const LevelSolution& solution)
+{
+    return playHeadless(file, plan, frameLimit, FrameObserver(), 0, ropePause(solution)).completed;
+}
+
 /// Calls `visit` with every k-subset of 0..n-1 in order, or with a fixed
 /// sample of kMaxDifficultyChoices distinct-index subsets when there are more.
 /// Stops early when `visit` returns false. Returns whether it sampled.
@@ -102,7 +109,7 @@ LevelDifficulty measureDifficulty(const std::string& file, const LevelSolution& 
     if (answerRopes > 1 && !winningSingleRopes(file, frameLimit).empty()) result.shortestRopes = 1;
     for (int k = 2; k < answerRopes && result.shortestRopes == answerRopes; ++k) {
         forEachChoice(static_cast<int>(pairs.size()), k, [&](const std::vector<int>& picked) {
-            if (!playHeadless(file, choicePlan(pairs, picked, solution), frameLimit).completed) return true;
+            if (!playChoice(file, choicePlan(pairs, picked, solution), frameLimit, solution)) return true;
             result.shortestRopes = k;
             return false;
         });
@@ -112,7 +119,7 @@ LevelDifficulty measureDifficulty(const std::string& file, const LevelSolution& 
     if (k == 0) return result;
     result.sampled = forEachChoice(static_cast<int>(pairs.size()), k, [&](const std::vector<int>& picked) {
         ++result.choices;
-        if (playHeadless(file, choicePlan(pairs, picked, solution), frameLimit).completed) ++result.wins;
+        if (playChoice(file, choicePlan(pairs, picked, solution), frameLimit, solution)) ++result.wins;
         return true;
     });
     return result;

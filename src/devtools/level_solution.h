@@ -13,15 +13,19 @@
 ///   ropes 0-1 1-2@22
 ///   frames 700
 ///   breather
+///   order
 ///
 /// "ropes" is a rope plan as parseRopePlan reads it (a missing line means no
 /// ropes); "frames" is required; "breather" marks a level of several ropes
-/// that one rope may also finish, on purpose. Blank lines, lines starting with '#' and
-/// unknown keys are skipped; a repeated key keeps its last value.
+/// that one rope may also finish, on purpose; "order" marks a level whose
+/// ropes must go up in the order listed, because one of them sets another
+/// ball moving that an earlier one has to meet. Blank lines, lines starting
+/// with '#' and unknown keys are skipped; a repeated key keeps its last value.
 struct LevelSolution {
     std::vector<RopePlan> ropes;
     int frames = 0;
     bool breather = false;
+    bool ordered = false;
 };
 
 /// Longest stored solution accepted: ten minutes of game time. A larger count
