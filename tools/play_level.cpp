@@ -7,7 +7,9 @@
 // pairs with an optional rope-length slider value: "0-2@40 1-3".
 // With PLAY_LEVEL_TRACE=N in the environment, the balls' positions are
 // printed every N frames, which is how levels are tuned. PLAY_LEVEL_SETTLE=N
-// lets the ropes hang N frames before "Try it out", as a player who waits.
+// lets the ropes hang N frames before "Try it out", as a player who waits;
+// PLAY_LEVEL_PAUSE=N runs N frames after each rope, as a player who takes a
+// moment between two ropes.
 // Exit status: 0 completed, 1 not completed, 2 bad arguments, or a file that
 // cannot be read or holds no level.
 #include <algorithm>
@@ -66,7 +68,9 @@ int main(int argc, char** argv)
     };
     int settleFrames = 0;
     if (const char* settle = std::getenv("PLAY_LEVEL_SETTLE")) settleFrames = std::max(0, std::atoi(settle));
-    const HeadlessResult result = playHeadless(file, *plan, frameLimit, observer, settleFrames);
+    int pauseFrames = 0;
+    if (const char* pause = std::getenv("PLAY_LEVEL_PAUSE")) pauseFrames = std::clamp(std::atoi(pause), 0, 60000);
+    const HeadlessResult result = playHeadless(file, *plan, frameLimit, observer, settleFrames, pauseFrames);
     if (!result.loaded) {
         std::fprintf(stderr, "play_level: cannot read %s\n", file.c_str());
         return 2;

@@ -83,7 +83,7 @@ HeadlessResult playHeadless(const std::string& levelFile, const std::vector<Rope
 }
 
 HeadlessResult playHeadless(const std::string& levelFile, const std::vector<RopePlan>& ropes, int frameLimit,
-                            const FrameObserver& observer, int settleFrames)
+                            const FrameObserver& observer, int settleFrames, int pauseFrames)
 {
     HeadlessResult result;
     // A game and a play mode of its own, as the game's shell holds them; they
@@ -100,9 +100,13 @@ HeadlessResult playHeadless(const std::string& levelFile, const std::vector<Rope
     // origin finishes at once; a proof of solvability must not count that.
     if (!result.loaded) return result;
 
-    result.ropesPlaced = hangRopes(*menu, ropes);
-    // Then the pointer rests over the world, the button up.
+    // Then the pointer rests over the world, the button up: a moment after
+    // each rope where the order of the ropes matters.
     const Input resting = pointingAtWorld(Vector2D(), false);
+    for (const RopePlan& rope : ropes) {
+        result.ropesPlaced += hangRopes(*menu, {rope});
+        for (int frame = 0; frame < pauseFrames; ++frame) menu->update(resting, 1.0f);
+    }
     for (int frame = 0; frame < settleFrames; ++frame) menu->update(resting, 1.0f);
 
     startTry(*menu);

@@ -29,9 +29,11 @@ struct Simulation;
 /// the world, so design tools can follow the balls.
 using FrameObserver = std::function<void(int frame, const Simulation& world)>;
 /// `settleFrames` frames run between the last rope and "Try it out", as
-/// when a player looks at the hung ropes before letting the ball go.
+/// when a player looks at the hung ropes before letting the ball go, and
+/// `pauseFrames` after each rope, as a player takes a moment to reach for
+/// the next; both count while the level's other balls move.
 HeadlessResult playHeadless(const std::string& levelFile, const std::vector<RopePlan>& ropes, int frameLimit,
-                            const FrameObserver& observer, int settleFrames = 0);
+                            const FrameObserver& observer, int settleFrames = 0, int pauseFrames = 0);
 
 class PlayMenu;
 /// Hangs each planned rope in `menu` (an active play mode, placing) the way

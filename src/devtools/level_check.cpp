@@ -116,7 +116,8 @@ void checkPlay(const std::string& file, const std::string& name, const LevelSolu
         findings.push_back({name, "completes by itself at frame " + std::to_string(idle.frame) + " with no ropes"});
     if (!solution) return;
 
-    const HeadlessResult solved = playHeadless(file, solution->ropes, solution->frames);
+    const int pause = ropePause(*solution);
+    const HeadlessResult solved = playHeadless(file, solution->ropes, solution->frames, FrameObserver(), 0, pause);
     if (solved.ropesPlaced != static_cast<int>(solution->ropes.size()))
         findings.push_back({name, "the solution hangs only " + std::to_string(solved.ropesPlaced) + " of its " +
                                       std::to_string(solution->ropes.size()) + " ropes"});
@@ -125,7 +126,7 @@ void checkPlay(const std::string& file, const std::string& name, const LevelSolu
                                       " frames"});
     // A player looks at the ropes before letting the ball go; by then they
     // hang and have stopped swinging, and the solution must still hold.
-    else if (!playHeadless(file, solution->ropes, solution->frames, FrameObserver(), kSettleFrames).completed)
+    else if (!playHeadless(file, solution->ropes, solution->frames, FrameObserver(), kSettleFrames, pause).completed)
         findings.push_back({name, "the solution does not complete within " + std::to_string(solution->frames) +
                                       " frames when the ropes hang " + std::to_string(kSettleFrames) +
                                       " frames before Try it out"});

@@ -6,6 +6,17 @@
 #include "devtools/rope_choices.h"
 #include "devtools/solution_variants.h"
 
+namespace {
+
+/// Plays one choice the way the stored answer is played: a moment apart
+/// when its order matters.
+bool playChoice(const std::string& file, const std::vector<RopePlan>& plan, int frameLimit, const LevelSolution& solution)
+{
+    return playHeadless(file, plan, frameLimit, FrameObserver(), 0, ropePause(solution)).completed;
+}
+
+}  // namespace
+
 LevelDifficulty measureDifficulty(const std::string& file, const LevelSolution& solution)
 {
     LevelDifficulty result;
@@ -22,7 +33,7 @@ LevelDifficulty measureDifficulty(const std::string& file, const LevelSolution& 
     if (answerRopes > 1 && !winningSingleRopes(file, frameLimit).empty()) result.shortestRopes = 1;
     for (int k = 2; k < answerRopes && result.shortestRopes == answerRopes; ++k) {
         forEachChoice(static_cast<int>(pairs.size()), k, kMaxDifficultyChoices, [&](const std::vector<int>& picked) {
-            if (!playHeadless(file, choicePlan(pairs, picked, solution), frameLimit).completed) return true;
+            if (!playChoice(file, choicePlan(pairs, picked, solution), frameLimit, solution)) return true;
             result.shortestRopes = k;
             return false;
         });
@@ -33,7 +44,7 @@ LevelDifficulty measureDifficulty(const std::string& file, const LevelSolution& 
     const int pairCount = static_cast<int>(pairs.size());
     result.sampled = forEachChoice(pairCount, k, kMaxDifficultyChoices, [&](const std::vector<int>& picked) {
         ++result.choices;
-        if (playHeadless(file, choicePlan(pairs, picked, solution), frameLimit).completed) ++result.wins;
+        if (playChoice(file, choicePlan(pairs, picked, solution), frameLimit, solution)) ++result.wins;
         return true;
     });
     return result;

@@ -15,6 +15,8 @@ bool hasSlider(const std::vector<RopePlan>& ropes)
 
 }  // namespace
 
+int ropePause(const LevelSolution& solution) { return solution.ordered ? kRopePauseFrames : 0; }
+
 std::vector<RopePlan> dockPairs(int dockCount)
 {
     std::vector<RopePlan> pairs;
@@ -57,16 +59,23 @@ void checkSolutionVariants(const std::string& file, const std::string& name, con
         variants.push_back({shiftSliders(solution.ropes, -kSliderTolerance), "with every slider 2 lower"});
         variants.push_back({shiftSliders(solution.ropes, kSliderTolerance), "with every slider 2 higher"});
     }
-    if (solution.ropes.size() > 1)
-        variants.push_back({{solution.ropes.rbegin(), solution.ropes.rend()}, "with its ropes hung in reverse order"});
+    const std::vector<RopePlan> reversed(solution.ropes.rbegin(), solution.ropes.rend());
+    if (!solution.ordered && solution.ropes.size() > 1)
+        variants.push_back({reversed, "with its ropes hung in reverse order"});
     std::vector<RopePlan> turned = solution.ropes;
     for (RopePlan& rope : turned) std::swap(rope.fromDock, rope.toDock);
     if (!turned.empty()) variants.push_back({turned, "with every rope dragged the other way"});
 
+    const int pause = ropePause(solution);
     for (const Variant& variant : variants)
-        if (!playHeadless(file, variant.ropes, solution.frames).completed)
+        if (!playHeadless(file, variant.ropes, solution.frames, FrameObserver(), 0, pause).completed)
             findings.push_back({name, std::string("the solution does not complete ") + variant.what + " (" +
                                           formatRopePlan(variant.ropes) + ")"});
+    // Its order is the point of such a level: the other way round, a
+    // player's moment apart, the ropes must not do.
+    if (solution.ordered && playHeadless(file, reversed, 2 * solution.frames, FrameObserver(), 0, pause).completed)
+        findings.push_back({name, "its ropes also complete it hung in reverse order (" + formatRopePlan(reversed) +
+                                      "), so their order does not matter"});
 
     if (solution.ropes.size() < 2 || solution.breather) return;
     const std::vector<RopePlan> lone = winningSingleRopes(file, 2 * solution.frames);

@@ -15,6 +15,14 @@ constexpr float kSliderTolerance = 2.0f;
 /// gives it: pulled tight, and let out slack.
 constexpr float kTautSlider = 24.0f;
 constexpr float kSlackSlider = 70.0f;
+/// Frames between two ropes of an answer whose order matters, as a player
+/// hangs them, a moment apart: three seconds.
+constexpr int kRopePauseFrames = 300;
+
+/// The frames `solution` is played with after each rope: kRopePauseFrames
+/// when it is marked "order", since then a rope sets another ball moving
+/// and the next one's moment counts; none otherwise.
+int ropePause(const LevelSolution& solution);
 
 /// Every pair of dock points, each as a rope dragged from the lower index to
 /// the higher, at the length the drag gives it.
@@ -32,6 +40,8 @@ std::vector<RopePlan> winningSingleRopes(const std::string& file, int frameLimit
 /// slider value kSliderTolerance lower and higher, with its ropes hung in the
 /// reverse order, and with each dragged the other way; and when it needs more
 /// than one rope (and is not marked a breather), no lone rope may finish the
-/// level within twice its frames. Appends a finding per fault.
+/// level within twice its frames. An answer marked "order" is played with
+/// ropePause after each rope throughout, and hung in the reverse order it
+/// must not finish within twice its frames. Appends a finding per fault.
 void checkSolutionVariants(const std::string& file, const std::string& name, const LevelSolution& solution,
                            std::vector<LevelFinding>& findings);

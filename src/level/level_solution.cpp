@@ -75,6 +75,8 @@ bool parseLevelSolution(std::string_view text, LevelSolution& solution, std::str
             haveFrames = true;
         } else if (key == "breather") {
             solution.breather = true;
+        } else if (key == "order") {
+            solution.ordered = true;
         }
     }
     if (!haveFrames) {

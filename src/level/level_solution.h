@@ -30,11 +30,14 @@ std::string formatRopePlan(const std::vector<RopePlan>& ropes);
 ///   ropes 0-1 1-2@22
 ///   frames 700
 ///   breather
+///   order
 ///   shortest 0-3 1-4
 ///
 /// "ropes" is a rope plan as parseRopePlan reads it (a missing line means no
 /// ropes); "frames" is required; "breather" marks a level of several ropes
-/// that one rope may also finish, on purpose; "shortest" is a plan of fewer
+/// that one rope may also finish, on purpose; "order" marks a level whose
+/// ropes must go up in the order listed, because one of them sets another
+/// ball moving that an earlier one has to meet; "shortest" is a plan of fewer
 /// ropes that also finishes the level in its frames, where the search for
 /// the fewest ropes found one the level was not built around. Blank lines,
 /// lines starting with '#' and unknown keys are skipped; a repeated key keeps
@@ -43,6 +46,7 @@ struct LevelSolution {
     std::vector<RopePlan> ropes;
     int frames = 0;
     bool breather = false;
+    bool ordered = false;  ///< "order": the ropes go up in the order listed, a moment apart
     std::vector<RopePlan> shortest;  ///< empty when there is no "shortest" line
 
     /// The stored plan of the fewest ropes: `shortest` when there is one.

@@ -137,7 +137,10 @@ void PlayMenu::prepareGuide()
     introShade = 0.0f;
     tryWatch.reset();
     outcomeTexts.clear();
-    completeTitle = makeCentredText("Level complete", kCompleteTitlePosition, 24.0f);
+    // Finishing the last level of the list finishes them all; a level played
+    // from elsewhere (row -1) is only itself.
+    const bool lastListed = levelNumber >= 0 && levelNumber + 1 == static_cast<int>(game_.levels.size());
+    completeTitle = makeCentredText(lastListed ? "All levels complete" : "Level complete", kCompleteTitlePosition, 24.0f);
 }
 
 void PlayMenu::applyStartView(const Input& input)

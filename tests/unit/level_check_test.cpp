@@ -10,6 +10,7 @@
 
 #include "level/level.h"
 #include "level/level_reader.h"
+#include "level/text_file.h"
 #include "devtools/level_check.h"
 #include "level_test_folder.h"
 
@@ -148,6 +149,25 @@ TEST(LevelCheck, ASolutionThatOnlyWorksBeforeTheRopeSagsIsReported)
     auto found = byLevel(folder.check());
     ASSERT_EQ(found["Sag"].size(), 1u);
     EXPECT_TRUE(mentions(found["Sag"][0], "when the ropes hang 300 frames before Try it out"));
+}
+
+TEST(LevelCheck, AnAnswerMarkedOrderMustFailTheOtherWayRound)
+{
+    // The relay of two ropes goes up either way round: its order is no
+    // part of its puzzle, and an answer that claims so is told.
+    std::string relay;
+    ASSERT_TRUE(readWholeFile(std::string(TANGLOOP_SOURCE_DIR) + "/data/levels/Relay.txt", relay));
+    CheckFolder folder;
+    folder.list({"Relay"});
+    folder.level("Relay", relay);
+    std::ofstream(folder.data() + "/themes.txt") << "<stone>";
+    folder.solution("Relay", "ropes 0-1 1-2@22\nframes 700\n");
+    EXPECT_TRUE(folder.check().findings.empty());
+
+    folder.solution("Relay", "ropes 0-1 1-2@22\nframes 700\norder\n");
+    auto found = byLevel(folder.check());
+    ASSERT_EQ(found["Relay"].size(), 1u);
+    EXPECT_TRUE(mentions(found["Relay"][0], "also complete it hung in reverse order (1-2@22 0-1)"));
 }
 
 TEST(LevelCheck, BadListsAndFilesAreFindingsNotCrashes)

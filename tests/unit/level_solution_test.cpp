@@ -33,6 +33,9 @@ TEST(LevelSolution, ReadsRopesAndFramesAroundCommentsBlankLinesAndCarriageReturn
     EXPECT_FLOAT_EQ(*parsed.solution.ropes[1].sliderValue, 22.0f);
     EXPECT_FALSE(parsed.solution.ropes[0].sliderValue.has_value());
     EXPECT_EQ(parsed.solution.frames, 700);
+    EXPECT_FALSE(parsed.solution.breather);
+    EXPECT_FALSE(parsed.solution.ordered);
+    EXPECT_TRUE(parse("order\nframes 5").solution.ordered);
 
     // No ropes line means no ropes; a repeated key keeps its last value; no final line break.
     const Parsed bare = parse("frames 10\nframes 20");

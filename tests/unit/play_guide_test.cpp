@@ -354,6 +354,7 @@ TEST_F(PlayKeysTest, NextLevelCountsThisOneAndStartsTheNext)
     play.completed = true;
     play.fade = 1.0f;
     EXPECT_TRUE(play.hasNextLevel());
+    EXPECT_EQ(play.completeTitle.text, "Level complete");
     mouse.x = 500;
     mouse.y = 455;  // on "Next level"
     mouse.leftDown = true;
@@ -365,8 +366,9 @@ TEST_F(PlayKeysTest, NextLevelCountsThisOneAndStartsTheNext)
     EXPECT_EQ(play.levelNumber, 1);
     EXPECT_FALSE(play.completed);
     EXPECT_EQ(play.descriptionTexts.front().text, "Second:");
-    // The last level has no next one to offer.
+    // The last level has no next one to offer: it says they are all done.
     EXPECT_FALSE(play.hasNextLevel());
+    EXPECT_EQ(play.completeTitle.text, "All levels complete");
 }
 
 TEST_F(EditorTest, EscIsBackAndLeavesNoFieldTakingKeys)
