@@ -33,7 +33,6 @@ TEST(LevelSolution, ReadsRopesAndFramesAroundCommentsBlankLinesAndCarriageReturn
     EXPECT_FLOAT_EQ(*parsed.solution.ropes[1].sliderValue, 22.0f);
     EXPECT_FALSE(parsed.solution.ropes[0].sliderValue.has_value());
     EXPECT_EQ(parsed.solution.frames, 700);
-    EXPECT_FALSE(parsed.solution.breather);
     EXPECT_FALSE(parsed.solution.ordered);
     EXPECT_TRUE(parse("order\nframes 5").solution.ordered);
 
